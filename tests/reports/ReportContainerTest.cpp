@@ -1,0 +1,170 @@
+#include "ReportContainer.h"
+#include "TestMain.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+Q_DECLARE_METATYPE(ReportContainer::Status)
+
+namespace {
+// Builds a container the way any other program following the format would: a data stream of
+// version 7, framed by qCompress.
+QByteArray foreignContainer(const QList<QPair<QString, QByteArray>>& pairs)
+{
+    QByteArray payload;
+    QDataStream stream(&payload, QIODevice::WriteOnly);
+    stream.setVersion(QDataStream::Qt_4_3);
+    for (const auto& pair : pairs)
+        stream << pair.first << pair.second;
+    return qCompress(payload, -1);
+}
+
+QByteArray bigEndianLength(quint32 length)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(length, bytes.data());
+    return bytes;
+}
+} // namespace
+
+class ReportContainerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTripKeepsEveryByteAndTheOrder();
+    void readsWhatAnotherWriterProduced();
+    void firstBlobIsTheXmlWhateverItsName();
+    void rejectsDamagedContainers_data();
+    void rejectsDamagedContainers();
+    void missingFileCannotBeOpened();
+    void failedWriteKeepsTheOldFile();
+};
+
+void ReportContainerTest::roundTripKeepsEveryByteAndTheOrder()
+{
+    QTemporaryDir folder;
+    QByteArray picture(70000, '\0');
+    for (int i = 0; i < picture.size(); ++i)
+        picture[i] = char(i * 7919 % 251);
+    BlobList written;
+    QCOMPARE(ReportContainer::append(written, QStringLiteral("xml"), "<document/>\r\n"), 0);
+    QCOMPARE(ReportContainer::append(written, QStringLiteral("svg"), picture), 1);
+    QCOMPARE(ReportContainer::append(written, QStringLiteral("jpgé€"), QByteArray()), 2);
+    const QString path = folder.filePath(QStringLiteral("Prüfbericht.arvatr"));
+    QCOMPARE(ReportContainer::write(path, written), ReportContainer::Status::Ok);
+
+    BlobList read;
+    QCOMPARE(ReportContainer::read(path, read), ReportContainer::Status::Ok);
+    QCOMPARE(read.size(), 3);
+    for (int i = 0; i < read.size(); ++i) {
+        QCOMPARE(read.at(i).name, written.at(i).name);
+        QCOMPARE(read.at(i).data, written.at(i).data);
+    }
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes.mid(4, 2), QByteArray("\x78\x9c"));
+    QCOMPARE(ReportContainer::encode(read), bytes);
+}
+
+void ReportContainerTest::readsWhatAnotherWriterProduced()
+{
+    const QByteArray xml = "<document resPak=\"arvatr_rev3.pak\"/>";
+    BlobList blobs;
+    QCOMPARE(ReportContainer::decode(foreignContainer({{QStringLiteral("xml"), xml}}), blobs),
+             ReportContainer::Status::Ok);
+    QCOMPARE(blobs.size(), 1);
+    QCOMPARE(blobs.first().data, xml);
+}
+
+void ReportContainerTest::firstBlobIsTheXmlWhateverItsName()
+{
+    BlobList blobs;
+    const QByteArray file = foreignContainer({{QStringLiteral("png"), "picture"}, {QString(), "xml"}});
+    QCOMPARE(ReportContainer::decode(file, blobs), ReportContainer::Status::Ok);
+    QCOMPARE(blobs.first().name, QStringLiteral("png"));
+    QVERIFY(blobs.at(1).name.isNull());
+}
+
+void ReportContainerTest::rejectsDamagedContainers_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<ReportContainer::Status>("expected");
+
+    const QByteArray good = foreignContainer({{QStringLiteral("xml"), QByteArray(5000, 'x')}});
+    QTest::newRow("empty file") << QByteArray() << ReportContainer::Status::Damaged;
+    QTest::newRow("length zero only") << bigEndianLength(0) << ReportContainer::Status::Empty;
+    QTest::newRow("truncated stream") << good.left(good.size() / 2) << ReportContainer::Status::Damaged;
+    QByteArray noise(300000, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 2654435761u) >> 13);
+    const QByteArray incompressible = foreignContainer({{QStringLiteral("jpg"), noise}});
+    QTest::newRow("truncated incompressible stream")
+        << incompressible.left(incompressible.size() - 100) << ReportContainer::Status::Damaged;
+    QByteArray wrongLength = good;
+    qToBigEndian(quint32(100), wrongLength.data());
+    QTest::newRow("length field too small") << wrongLength << ReportContainer::Status::Damaged;
+    QTest::newRow("garbage after length") << bigEndianLength(100) + QByteArray(50, '\x55')
+                                          << ReportContainer::Status::Damaged;
+    QTest::newRow("claims 4 GiB") << bigEndianLength(0xFFFFFFF0u) + good.mid(4)
+                                  << ReportContainer::Status::Damaged;
+    QTest::newRow("claims 300 MiB") << bigEndianLength(300u << 20) + QByteArray(400000, 'a')
+                                    << ReportContainer::Status::Damaged;
+
+    QByteArray cutPayload;
+    QDataStream stream(&cutPayload, QIODevice::WriteOnly);
+    stream << QStringLiteral("xml") << QByteArray(100, 'x');
+    QTest::newRow("pair cut short") << qCompress(cutPayload.left(cutPayload.size() - 10))
+                                    << ReportContainer::Status::Damaged;
+    QTest::newRow("name without data") << qCompress(cutPayload.left(10)) << ReportContainer::Status::Damaged;
+    QTest::newRow("length beyond payload")
+        << qCompress(bigEndianLength(6) + QByteArray("\0x\0m\0l", 6) + bigEndianLength(0x7FFFFFFF))
+        << ReportContainer::Status::Damaged;
+}
+
+void ReportContainerTest::rejectsDamagedContainers()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(ReportContainer::Status, expected);
+    BlobList blobs{{QStringLiteral("stale"), "left over"}};
+    QCOMPARE(ReportContainer::decode(contents, blobs), expected);
+    QVERIFY(blobs.isEmpty());
+}
+
+void ReportContainerTest::missingFileCannotBeOpened()
+{
+    BlobList blobs;
+    QCOMPARE(ReportContainer::read(QStringLiteral("/nonexistent/report.arvir"), blobs),
+             ReportContainer::Status::CannotOpen);
+    QVERIFY(ReportContainer::describe(ReportContainer::Status::CannotOpen, QStringLiteral("/x/r.arvir"))
+                .contains(QStringLiteral("/x/r.arvir")));
+}
+
+void ReportContainerTest::failedWriteKeepsTheOldFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.arvir"));
+    BlobList original{{QStringLiteral("xml"), "<old/>"}};
+    QCOMPARE(ReportContainer::write(path, original), ReportContainer::Status::Ok);
+    QFile(folder.path()).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+
+    const bool runningAsRoot = QFileInfo(folder.path()).isWritable();
+    if (!runningAsRoot)
+        QVERIFY(ReportContainer::write(path, {{QStringLiteral("xml"), "<new/>"}})
+                != ReportContainer::Status::Ok);
+    QCOMPARE(ReportContainer::write(QStringLiteral("/nonexistent/folder/report.arvir"), original),
+             ReportContainer::Status::CannotOpen);
+    QFile(folder.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    BlobList read;
+    QCOMPARE(ReportContainer::read(path, read), ReportContainer::Status::Ok);
+    QCOMPARE(read.first().data, QByteArray("<old/>"));
+}
+
+VELTRANO_TEST(ReportContainerTest)
+#include "ReportContainerTest.moc"

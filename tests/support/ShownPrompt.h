@@ -1,0 +1,21 @@
+#pragma once
+
+#include "FileRequest.h"
+#include "MessageRequest.h"
+
+#include <QString>
+#include <QStringList>
+
+// What a scripted prompt recorded of one dialog that the code under test asked for.
+struct ShownPrompt
+{
+    enum Kind { Message, Files, Text, Item, Color, Font, Printer, Desktop };
+
+    Kind kind = Message;
+    MessageRequest message;
+    FileRequest files;
+    QString title;
+    QString label;
+    QStringList items;
+    QString url;
+};
