@@ -93,7 +93,10 @@ bool Folders::setRootDir(const QString& path)
             return false;
         }
     }
-    QSettings().setValue(SettingsKeys::rootDir, path);
+    QSettings settings;
+    // Every write costs a disk sync; most starts find the stored folder unchanged.
+    if (settings.value(SettingsKeys::rootDir).toString() != path)
+        settings.setValue(SettingsKeys::rootDir, path);
     root = path;
     emit projectsFolderChanged(path);
     return true;

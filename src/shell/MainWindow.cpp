@@ -12,6 +12,7 @@
 #include <QFileSystemWatcher>
 #include <QMdiArea>
 #include <QSettings>
+#include <QTimer>
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
@@ -89,7 +90,8 @@ QObject* MainWindow::openDocument(const QString&)
 void MainWindow::projectsFolderChanged(const QString& newFolder)
 {
     tree->setRootIndex(model->setRootPath(newFolder));
-    watchFoldersBelow(newFolder);
+    // Walking a large projects folder takes a while: let the window appear first.
+    QTimer::singleShot(0, this, [this, newFolder] { watchFoldersBelow(newFolder); });
 }
 
 // The root itself is not watched: only the folders below it, at any depth. Without the Hidden

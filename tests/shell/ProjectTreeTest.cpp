@@ -192,6 +192,7 @@ void ProjectTreeTest::mainWindowShowsAndWatchesTheRoot()
     QVERIFY(prompts.shown().isEmpty());
     auto* tree = window.projectTree();
     QCOMPARE(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->rootIndex()), root->path());
+    QTRY_VERIFY(window.directoryWatcher());
     QStringList watched = window.directoryWatcher()->directories();
     watched.sort();
     QCOMPARE(watched, (QStringList{root->filePath(QStringLiteral("Farm")), root->filePath(QStringLiteral("Farm/Photos"))}));
