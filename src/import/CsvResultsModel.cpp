@@ -14,8 +14,9 @@ QChar separatorForLocale()
     return LocaleFormat::usesDecimalComma() ? QLatin1Char(';') : QLatin1Char(',');
 }
 
-// Calls `take` with each line of `bytes` up to the first NUL byte. Lines end in "\r*\n"; the
-// text after the last line feed is a line too, even when empty.
+// Calls `take` with each line of `bytes` up to the first NUL byte; the text after the last line
+// feed is a line too, even when empty. Lines end in "\r*\n": the carriage returns stay on the
+// line, where trimming the fields removes them.
 template <typename Take>
 void forEachLine(const QByteArray& bytes, Take take)
 {
@@ -24,17 +25,12 @@ void forEachLine(const QByteArray& bytes, Take take)
     const char* data = bytes.constData();
     int lineStart = 0;
     while (true) {
-        const char* feed = static_cast<const char*>(memchr(data + lineStart, '\n', size_t(length - lineStart)));
-        int lineEnd = feed ? int(feed - data) : length;
-        const int next = lineEnd + 1;
-        if (feed) {
-            while (lineEnd > lineStart && data[lineEnd - 1] == '\r')
-                --lineEnd;
-        }
+        const void* feed = memchr(data + lineStart, '\n', size_t(length - lineStart));
+        const int lineEnd = feed ? int(static_cast<const char*>(feed) - data) : length;
         take(QString::fromUtf8(data + lineStart, lineEnd - lineStart));
         if (!feed)
             return;
-        lineStart = next;
+        lineStart = lineEnd + 1;
     }
 }
 } // namespace
