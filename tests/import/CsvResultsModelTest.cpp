@@ -235,6 +235,9 @@ void CsvResultsModelTest::parsingAgainReplacesEverything()
 {
     Parsed file(ResultsFiles::sample(QStringLiteral("results-point.csv")));
     QSignalSpy reset(&file.model, &QAbstractItemModel::modelReset);
+    QBuffer unopened;
+    QVERIFY(!file.model.parse(unopened));
+    QCOMPARE(file.model.rowCount(), 6);
     QBuffer empty;
     empty.open(QIODevice::ReadOnly);
     QVERIFY(file.model.parse(empty));
