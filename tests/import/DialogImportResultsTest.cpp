@@ -79,6 +79,10 @@ void DialogImportResultsTest::loadNamesTheFileAndOpensPoleChoices()
     QVERIFY(qobject_cast<CsvResultsTestTypeDelegate*>(table->itemDelegateForColumn(1)));
     for (int row = 0; row < 6; ++row)
         QCOMPARE(table->isPersistentEditorOpen(dialog->model()->index(row, 1)), row == 2);
+
+    QVERIFY(dialog->load(ResultsFiles::samplePath(QStringLiteral("results-point.csv"))));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(table->findChildren<QComboBox*>().size(), 1);
 }
 
 void DialogImportResultsTest::choosingNegativeEarthStoresEight()
