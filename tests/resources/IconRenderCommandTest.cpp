@@ -84,8 +84,9 @@ void IconRenderCommandTest::writesEveryFormatAtTheGivenSizes()
         reader.jumpToImage(i);
         const QImage image = reader.read();
         QCOMPARE(image.size(), size);
-        // The drawing's blue reaches the middle at every size; a blank picture would not.
-        QCOMPARE(image.pixelColor(size.width() / 2, size.height() / 2).blue(), 0xB0);
+        // The drawing's blue reaches the middle at every size; a blank picture would not. JPEG
+        // may shift it a little.
+        QVERIFY(qAbs(image.pixelColor(size.width() / 2, size.height() / 2).blue() - 0xB0) <= 8);
     }
 }
 
@@ -117,6 +118,8 @@ void IconRenderCommandTest::failuresKeepTheOldOutput_data()
                                             << "iconrender: \"%1/out.png\" can hold only one size; only an .ico file holds several.\n";
     QTest::newRow("ico larger than 256") << "drawing.svg" << "out.ico" << QStringList{"16", "512"} << 1
                                          << "iconrender: Cannot encode \"%1/out.ico\": An icon picture can be at most 256 pixels wide and high.\n";
+    QTest::newRow("folder missing") << "drawing.svg" << "missing/out.png" << QStringList{"32"} << 1
+                                    << "iconrender: Cannot write \"%1/missing/out.png\": ";
     QTest::newRow("zero size") << "drawing.svg" << "out.png" << QStringList{"0"} << 2 << "iconrender: \"0\" is not a size";
     QTest::newRow("no size") << "drawing.svg" << "out.png" << QStringList() << 2 << "usage: iconrender";
 }
@@ -130,11 +133,12 @@ void IconRenderCommandTest::failuresKeepTheOldOutput()
     QFETCH(QString, message);
     QVERIFY(writeFile(folder.filePath(QStringLiteral("notes.svg")), "shopping list"));
     const QString target = folder.filePath(output);
-    QVERIFY(writeFile(target, "previous picture"));
+    const bool hadTarget = writeFile(target, "previous picture");
 
     QCOMPARE(run(QStringList{folder.filePath(input), target} + sizes), exitCode);
     QVERIFY2(errors.startsWith(message.replace(QLatin1String("%1"), folder.path())), qPrintable(errors));
-    QCOMPARE(readFile(target), QByteArray("previous picture"));
+    if (hadTarget)
+        QCOMPARE(readFile(target), QByteArray("previous picture"));
 }
 
 VELTRANO_TEST(IconRenderCommandTest)
