@@ -2,14 +2,14 @@
 // the same file and splitting it into lines. Goal: within 3x.
 #include "CsvResultsModel.h"
 
+#include "BestOf.h"
+
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <limits>
 
 namespace {
 constexpr int Results = 3000;
@@ -38,18 +38,6 @@ bool writeResultsFile(const QString& path)
     return file.error() == QFile::NoError;
 }
 
-template <typename Work>
-qint64 bestOf(int runs, Work work)
-{
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = qMin(best, timer.nsecsElapsed());
-    }
-    return best;
-}
 } // namespace
 
 int main(int argc, char* argv[])
