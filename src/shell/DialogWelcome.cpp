@@ -20,7 +20,8 @@ DialogWelcome::DialogWelcome(QWidget* parent)
 {
     setWindowTitle(tr("Welcome to %1!", "Window Title").arg(AppIdentity::applicationName));
     setModal(true);
-    setStyleSheet(QStringLiteral("background-image: url(:/res/images/%1_col_small.jpg);").arg(AppIdentity::organisationName));
+    // Scoped to the dialog: the picture would otherwise be painted again inside every label and button.
+    setStyleSheet(QStringLiteral("QDialog { background-image: url(:/res/images/%1_col_small.jpg); }").arg(AppIdentity::organisationName));
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     ok = box->button(QDialogButtonBox::Ok);
     ok->setEnabled(false);

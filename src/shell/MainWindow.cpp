@@ -59,6 +59,8 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    disconnect(this, &MdiWindow::activeDocumentChanged, this, &MainWindow::documentChanged);
+    tree->selectionModel()->disconnect(this);
     QSettings settings;
     settings.setValue(SettingsKeys::mainWindowGeometry, saveGeometry());
     settings.setValue(SettingsKeys::mainWindowState, saveState());

@@ -28,6 +28,12 @@ MdiWindow::MdiWindow(QWidget* parent)
     connect(windowMapper, &QSignalMapper::mappedWidget, this, &MdiWindow::setActiveWidget);
 }
 
+// The area closes its sub-windows as it goes; the derived window must not hear of that any more.
+MdiWindow::~MdiWindow()
+{
+    area->disconnect(this);
+}
+
 QMdiArea* MdiWindow::mdiArea() const
 {
     return area;

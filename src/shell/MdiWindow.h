@@ -18,6 +18,7 @@ class MdiWindow : public QMainWindow
 
 public:
     explicit MdiWindow(QWidget* parent = nullptr);
+    ~MdiWindow() override;
 
     QMdiArea* mdiArea() const;
     QMenu* windowMenu() const;
