@@ -10,7 +10,7 @@ DialogAbout::DialogAbout(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("About %1", "Window Title").arg(AppIdentity::applicationName));
-    setStyleSheet(QStringLiteral("QDialog { background-image: url(:res/images/%1_splash.png); } "
+    setStyleSheet(QStringLiteral("QDialog { background-color: rgb(28, 52, 84); background-image: url(:res/images/%1_splash.png); } "
                                  "QLabel { color: rgb(255, 255, 255); }")
                       .arg(AppIdentity::organisationName));
     auto* name = new QLabel(AppIdentity::applicationName, this);
