@@ -400,6 +400,9 @@ QString MainWindow::targetFolder() const
 
 void MainWindow::createNew(const QString& fileName)
 {
+    // Without a projects root (it could not be set) there is nowhere to put a new file.
+    if (Folders::instance().rootDir().isEmpty())
+        return;
     const QString created = DocumentCreator(this).create(targetFolder(), fileName);
     if (!created.isEmpty())
         startRenaming(created);
@@ -448,6 +451,8 @@ void MainWindow::createNewCurveData()
 // Returns the new folder's path; empty when it could not be made (the user has been told).
 QString MainWindow::createFolder(const QString& name)
 {
+    if (Folders::instance().rootDir().isEmpty())
+        return QString();
     const QString path = UniquePath::of(QStringLiteral("%1/%2").arg(Folders::instance().rootDir(), name));
     if (QDir().mkdir(path))
         return path;

@@ -43,7 +43,6 @@ public slots:
 
 signals:
     void activeDocumentChanged(AbstractDocument* from, AbstractDocument* to);
-    void closeRequested(AbstractDocument* doc);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,4 +1,5 @@
 #include "DocumentFactory.h"
+#include "Globals.h"
 #include "GraphicsDocument.h"
 #include "MainWindow.h"
 #include "ShellFixture.h"
@@ -61,6 +62,7 @@ private slots:
     void windowMenuLosesTheAcceleratorFromTheTenthWindow();
     void closingTheMainWindowAsksNewestFirst();
     void documentsWhoseFileVanishedAreClosed();
+    void restartWaitsForADocumentThatRefusesToClose();
 
 private:
     std::unique_ptr<ShellFixture> fixture;
@@ -328,6 +330,31 @@ void DocumentWindowsTest::documentsWhoseFileVanishedAreClosed()
     QTRY_COMPARE(window->documents().size(), 1);
     QCOMPARE(window->documents().first()->filePath(), kept);
     QCOMPARE(TestDocument::closeQuestions(), QStringList{QStringLiteral("gone.arvir")});
+}
+
+void DocumentWindowsTest::restartWaitsForADocumentThatRefusesToClose()
+{
+    auto* doc = static_cast<TestDocument*>(window->openDocument(fixture->writeFile(QStringLiteral("open.arvir"))));
+    doc->refuseToClose = true;
+    fixture->prompts.answerMessage(QMessageBox::Ok);
+    fixture->prompts.answerMessage(QMessageBox::Ok);
+    QAction* english = nullptr;
+    for (QAction* entry : window->languageMenu()->actions()) {
+        if (entry->isChecked())
+            english = entry;
+    }
+    QVERIFY(english);
+    // The language already chosen still asks and restarts.
+    english->trigger();
+    QCOMPARE(fixture->prompts.messageTexts().size(), 2);
+    QVERIFY(window->isVisible());
+    QVERIFY(Globals::restartRequested());
+    QCOMPARE(window->documents().size(), 1);
+
+    doc->refuseToClose = false;
+    QVERIFY(window->close());
+    QVERIFY(Globals::restartRequested());
+    Globals::setRestartRequested(false);
 }
 
 VELTRANO_TEST(DocumentWindowsTest)
