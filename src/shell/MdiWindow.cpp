@@ -39,6 +39,11 @@ QMdiArea* MdiWindow::mdiArea() const
     return area;
 }
 
+QTabBar* MdiWindow::documentTabs() const
+{
+    return tabBar;
+}
+
 QMenu* MdiWindow::windowMenu() const
 {
     return menuWindow;
@@ -194,10 +199,13 @@ void MdiWindow::subWindowActivated(QMdiSubWindow* sub)
     lastActive = to;
 }
 
-void MdiWindow::windowStateChanged(Qt::WindowStates, Qt::WindowStates newState)
+// Tabs while the documents are maximised, none while they are tiled or cascaded. Judged by the
+// active sub-window: the one just left behind reports "not maximised" last when another opens.
+void MdiWindow::windowStateChanged(Qt::WindowStates, Qt::WindowStates)
 {
+    QMdiSubWindow* active = area->activeSubWindow();
     if (tabBar)
-        tabBar->setVisible(newState & Qt::WindowMaximized);
+        tabBar->setVisible(active && active->isMaximized());
 }
 
 // The most recently opened document is asked first; a refusal keeps it, the older ones and the

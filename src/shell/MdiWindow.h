@@ -22,6 +22,7 @@ public:
 
     QMdiArea* mdiArea() const;
     QMenu* windowMenu() const;
+    QTabBar* documentTabs() const;
     // The document in the active sub-window, or none.
     AbstractDocument* activeDocument() const;
     // In the area's order.

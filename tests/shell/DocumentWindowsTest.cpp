@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTest>
 #include <QUrl>
 #include <QWheelEvent>
@@ -60,6 +61,7 @@ private slots:
     void ctrlWheelZoomsAroundTheMouse();
     void plainWheelDoesNotZoom();
     void windowMenuLosesTheAcceleratorFromTheTenthWindow();
+    void tabsShowWhileTheDocumentsAreMaximised();
     void closingTheMainWindowAsksNewestFirst();
     void documentsWhoseFileVanishedAreClosed();
     void restartWaitsForADocumentThatRefusesToClose();
@@ -298,6 +300,20 @@ void DocumentWindowsTest::windowMenuLosesTheAcceleratorFromTheTenthWindow()
             action->trigger();
     }
     QCOMPARE(window->activeDocument()->title(), QStringLiteral("doc1.arvchk"));
+}
+
+void DocumentWindowsTest::tabsShowWhileTheDocumentsAreMaximised()
+{
+    QTabBar* tabs = window->documentTabs();
+    QVERIFY(tabs);
+    for (int i = 1; i <= 3; ++i)
+        window->openDocument(fixture->writeFile(QStringLiteral("doc%1.arvchk").arg(i)));
+    QCOMPARE(tabs->count(), 3);
+    QVERIFY(tabs->isVisibleTo(window.get()));
+    window->tileDocuments();
+    QVERIFY(!tabs->isVisibleTo(window.get()));
+    window->mdiArea()->activeSubWindow()->showMaximized();
+    QVERIFY(tabs->isVisibleTo(window.get()));
 }
 
 void DocumentWindowsTest::closingTheMainWindowAsksNewestFirst()
