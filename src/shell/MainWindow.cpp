@@ -1,63 +1,229 @@
 #include "MainWindow.h"
 
+#include "AbstractDocument.h"
 #include "AppIdentity.h"
+#include "DialogAbout.h"
+#include "DialogSettings.h"
+#include "DialogWelcome.h"
+#include "DocumentCreator.h"
+#include "DocumentFactory.h"
 #include "Folders.h"
 #include "Globals.h"
+#include "LanguageChange.h"
+#include "Manual.h"
 #include "ProjectModel.h"
 #include "ProjectTreeView.h"
+#include "Prompts.h"
 #include "SettingsKeys.h"
+#include "TranslationCatalogues.h"
+#include "UniquePath.h"
 
+#include <QActionGroup>
+#include <QDir>
 #include <QDirIterator>
 #include <QDockWidget>
 #include <QFileSystemWatcher>
 #include <QMdiArea>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTimer>
+#include <QVBoxLayout>
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent)
+    : MdiWindow(parent)
 {
     Globals::setMainWindowInstance(this);
-    if (Globals::restartRequested())
+    const bool restartPass = Globals::restartRequested();
+    if (restartPass)
         Folders::instance(true);
     connect(&Folders::instance(), &Folders::projectsFolderChanged, this, &MainWindow::projectsFolderChanged);
     setWindowIcon(QIcon(QStringLiteral(":res/images/logo.ico")));
+    buildActions();
+    buildMenus();
     buildDocumentArea();
-    buildBrowserDock();
+    buildDocks();
     restoreLayout();
+
+    connect(tree, &QWidget::customContextMenuRequested, this, &MainWindow::showTreeContextMenu);
+    connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::selectionChanged);
+    connect(tree, &QAbstractItemView::activated, this, QOverload<const QModelIndex&>::of(&MainWindow::openDocument));
+    connect(this, &MdiWindow::activeDocumentChanged, this, &MainWindow::documentChanged);
+
     Folders::instance().rootDir();
-    Globals::setRestartRequested(false);
+    if (restartPass)
+        Globals::setRestartRequested(false);
+    else
+        QCoreApplication::postEvent(this, new QEvent(QEvent::Type(welcomeEventType)));
+    actionPDFManual->setVisible(true);
 }
 
 MainWindow::~MainWindow()
 {
+    disconnect(this, &MdiWindow::activeDocumentChanged, this, &MainWindow::documentChanged);
+    tree->selectionModel()->disconnect(this);
     QSettings settings;
     settings.setValue(SettingsKeys::mainWindowGeometry, saveGeometry());
     settings.setValue(SettingsKeys::mainWindowState, saveState());
 }
 
-void MainWindow::buildDocumentArea()
+QAction* MainWindow::makeAction(const char* objectName, const QString& text, const QString& icon,
+                                void (MainWindow::*slot)())
 {
-    mdiArea = new QMdiArea(this);
-    mdiArea->setViewMode(QMdiArea::TabbedView);
-    mdiArea->setDocumentMode(true);
-    mdiArea->setTabsClosable(true);
-    mdiArea->setTabsMovable(true);
-    mdiArea->setBackground(QBrush(QPixmap(QStringLiteral(":/res/images/%1_bg.jpg").arg(AppIdentity::organisationName))));
-    setCentralWidget(mdiArea);
+    auto* action = new QAction(icon.isEmpty() ? QIcon() : QIcon(icon), text, this);
+    action->setObjectName(QLatin1String(objectName));
+    connect(action, &QAction::triggered, this, slot);
+    // Shortcuts of actions that sit in no menu work only when the window holds them.
+    addAction(action);
+    return action;
 }
 
-void MainWindow::buildBrowserDock()
+void MainWindow::buildActions()
 {
-    browserDock = new QDockWidget(tr("Document Browser", "Window Title"), this);
-    browserDock->setObjectName(QStringLiteral("dockBrowser"));
-    browserDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-    tree = new ProjectTreeView(browserDock);
+    actionSettings = makeAction("actionSettings", tr("Settings...", "Menu option"),
+                                QStringLiteral(":/res/toolButtons/settings.png"), &MainWindow::showSettingsDialog);
+    actionNewInspectionReport = makeAction("actionNewInspectionReport", tr("New Inspection Report", "Menu option"),
+                                           QStringLiteral(":/res/fileTypes/inspection.png"),
+                                           &MainWindow::createNewInspectionReport);
+    actionNewTestReport = makeAction("actionNewTestReport", tr("New PV Array Test Report", "Menu option"),
+                                     QStringLiteral(":/res/fileTypes/report.png"), &MainWindow::createNewTestReport);
+    actionNewVerificationCertificate = makeAction(
+        "actionNewVerificationCertificate", tr("New Verification Certificate", "Menu option"),
+        QStringLiteral(":/res/fileTypes/certificate.png"), &MainWindow::createNewVerificationCertificate);
+    actionDelete = makeAction("actionDelete", tr("Delete", "Menu option"), QStringLiteral(":/res/toolButtons/delete.png"),
+                              &MainWindow::remove);
+    actionDelete->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    actionRename = makeAction("actionRename", tr("Rename", "Menu option"), QStringLiteral(":/res/toolButtons/rename.png"),
+                              &MainWindow::rename);
+    actionRename->setShortcut(QKeySequence(QStringLiteral("F2")));
+    actionSave = makeAction("actionSave", tr("Save", "Menu option"), QStringLiteral(":/res/toolButtons/save.png"),
+                            &MainWindow::save);
+    actionSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    actionNewFolder = makeAction("actionNewFolder", tr("New Folder", "Menu option"),
+                                 QStringLiteral(":/res/fileTypes/folder.png"), &MainWindow::createNewFolder);
+    actionAbout = makeAction("actionAbout", tr("About...", "Menu option"), QStringLiteral(":/res/toolButtons/about.png"),
+                             &MainWindow::showAbout);
+    actionNewInstallationDiagram = makeAction(
+        "actionNewInstallationDiagram", tr("New Installation Diagram", "Menu option"),
+        QStringLiteral(":/res/fileTypes/installation_diagram.png"), &MainWindow::createNewInstallationDiagram);
+    actionNewClientHandoverPack = makeAction("actionNewClientHandoverPack", tr("New Client Handover Pack", "Menu option"),
+                                             QStringLiteral(":/res/fileTypes/chp_folder.png"),
+                                             &MainWindow::createClientHandoverPack);
+    actionNewClientHandoverPack->setToolTip(tr("Create a new folder with a checklist in it", "Tool tip hint"));
+    actionNewChecklist = makeAction("actionNewChecklist", tr("New Checklist", "Menu option"),
+                                    QStringLiteral(":/res/fileTypes/checklist.png"), &MainWindow::createNewChecklistReport);
+    actionOpen = makeAction("actionOpen", tr("Open", "Menu option"), QString(), &MainWindow::open);
+    actionOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    actionImport = makeAction("actionImport", tr("Import...", "Menu option"), QStringLiteral(":/res/toolButtons/import.png"),
+                              &MainWindow::import);
+    actionDownload = makeAction("actionDownload", tr("Download ...", "Menu option"),
+                                QStringLiteral(":/res/toolButtons/download.png"), &MainWindow::download);
+    actionNewCurveData = makeAction("actionNewCurveData", tr("New Curve Data", "Menu option"),
+                                    QStringLiteral(":/res/fileTypes/chart.png"), &MainWindow::createNewCurveData);
+    actionPDFManual = makeAction("actionPDFManual", tr("PDF Instruction Manual", "Menu option"),
+                                 QStringLiteral(":/res/toolButtons/export_pdf.png"), &MainWindow::showPDFManual);
+    for (QAction* needsSelection : {actionDelete, actionRename, actionSave, actionOpen})
+        needsSelection->setEnabled(false);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("File", "Menu option"));
+    file->setObjectName(QStringLiteral("menuFile"));
+    file->addActions({actionNewInspectionReport, actionNewTestReport, actionNewVerificationCertificate,
+                      actionNewInstallationDiagram, actionNewChecklist, actionNewCurveData});
+    file->addSeparator();
+    file->addActions({actionNewClientHandoverPack, actionNewFolder});
+    file->addSeparator();
+    file->addActions({actionSave, actionDelete, actionRename});
+    file->addSeparator();
+
+    QMenu* edit = menuBar()->addMenu(tr("Edit", "Menu option"));
+    edit->setObjectName(QStringLiteral("menuEdit"));
+    edit->addAction(actionSettings);
+
+    menuLanguage = menuBar()->addMenu(tr("Language", "Menu option"));
+    menuLanguage->setObjectName(QStringLiteral("menuLanguage"));
+    buildLanguageMenu(menuLanguage);
+
+    QMenu* window = menuBar()->addMenu(QString());
+    window->setObjectName(QStringLiteral("menuWindow"));
+    setUpWindowMenu(window);
+
+    QMenu* help = menuBar()->addMenu(tr("Help", "Menu option"));
+    help->setObjectName(QStringLiteral("menuHelp"));
+    help->addActions({actionAbout, actionPDFManual});
+}
+
+// Lists the catalogues beside the program, not in the working folder: a program started from
+// elsewhere would otherwise offer no language at all.
+void MainWindow::buildLanguageMenu(QMenu* menu)
+{
+    languageGroup = new QActionGroup(this);
+    languageGroup->setExclusive(true);
+    QSettings settings;
+    if (!settings.contains(SettingsKeys::locale))
+        settings.setValue(SettingsKeys::locale, QStringLiteral("en"));
+    int position = 0;
+    for (const TranslationCatalogues::Catalogue& catalogue :
+         TranslationCatalogues::list(TranslationCatalogues::folder())) {
+        const bool english = TranslationCatalogues::localeName(catalogue.fileName) == QLatin1String("en");
+        const QString language = english ? QStringLiteral("English") : catalogue.locale.nativeLanguageName();
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(++position).arg(language));
+        entry->setCheckable(true);
+        entry->setData(catalogue.locale);
+        languageGroup->addAction(entry);
+    }
+    checkCurrentLanguage();
+    connect(languageGroup, &QActionGroup::triggered, this, &MainWindow::switchLanguage);
+}
+
+void MainWindow::checkCurrentLanguage()
+{
+    const QLocale current(QSettings().value(SettingsKeys::locale).toString());
+    for (QAction* entry : languageGroup->actions())
+        entry->setChecked(entry->data().toLocale().language() == current.language());
+}
+
+void MainWindow::buildDocumentArea()
+{
+    mdiArea()->setBackground(
+        QBrush(QPixmap(QStringLiteral(":/res/images/%1_bg.jpg").arg(AppIdentity::organisationName))));
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(mdiArea());
+    setCentralWidget(central);
+}
+
+void MainWindow::buildDocks()
+{
+    dockBrowser = new QDockWidget(tr("Document Browser", "Window Title"), this);
+    dockBrowser->setObjectName(QStringLiteral("dockBrowser"));
+    tree = new ProjectTreeView(dockBrowser);
     model = new ProjectModel(this);
     tree->setModel(model);
-    browserDock->setWidget(tree);
-    addDockWidget(Qt::LeftDockWidgetArea, browserDock);
+    tree->setHeaderHidden(true);
+    dockBrowser->setWidget(tree);
+
+    dockSearch = new QDockWidget(tr("Document Search", "Window Title"), this);
+    dockSearch->setObjectName(QStringLiteral("dockSearch"));
+    // The find-in-files panel takes this place.
+    dockSearch->setWidget(new QWidget(dockSearch));
+
+    for (QDockWidget* dock : {dockBrowser, dockSearch})
+        dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     resize(1200, 800);
+    resetWindowLayout();
+}
+
+void MainWindow::resetWindowLayout()
+{
+    for (QDockWidget* dock : {dockBrowser, dockSearch}) {
+        dock->setFloating(false);
+        addDockWidget(Qt::LeftDockWidgetArea, dock, Qt::Vertical);
+    }
+    tabifyDockWidget(dockBrowser, dockSearch);
+    dockBrowser->raise();
 }
 
 void MainWindow::restoreLayout()
@@ -74,7 +240,7 @@ ProjectTreeView* MainWindow::projectTree() const
 
 QMdiArea* MainWindow::documentArea() const
 {
-    return mdiArea;
+    return mdiArea();
 }
 
 QFileSystemWatcher* MainWindow::directoryWatcher() const
@@ -82,9 +248,64 @@ QFileSystemWatcher* MainWindow::directoryWatcher() const
     return watcher;
 }
 
-QObject* MainWindow::openDocument(const QString&)
+QDockWidget* MainWindow::browserDock() const
 {
-    return nullptr;
+    return dockBrowser;
+}
+
+QDockWidget* MainWindow::searchDock() const
+{
+    return dockSearch;
+}
+
+QMenu* MainWindow::languageMenu() const
+{
+    return menuLanguage;
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    const bool handled = MdiWindow::event(event);
+    // Only a window the user sees greets; one made and dropped unseen does not.
+    if (event->type() == QEvent::Type(welcomeEventType) && isVisible()) {
+        DialogWelcome welcome(this);
+        welcome.exec();
+        return true;
+    }
+    return handled;
+}
+
+AbstractDocument* MainWindow::openDocument(const QString& filePath)
+{
+    for (AbstractDocument* doc : documents()) {
+        if (doc->filePath() == filePath)
+            return doc;
+    }
+    AbstractDocument* doc = DocumentFactory::createDocument(filePath, nullptr);
+    if (doc && doc->isValid()) {
+        MdiWindow::openDocument(doc);
+        connect(doc, &AbstractDocument::titleChanged, this, &MainWindow::documentTitleChanged);
+    }
+    return doc;
+}
+
+void MainWindow::openAndDiscardInvalid(const QString& filePath)
+{
+    AbstractDocument* doc = openDocument(filePath);
+    if (doc && !doc->isValid())
+        delete doc;
+}
+
+void MainWindow::openDocument(const QModelIndex& index)
+{
+    openAndDiscardInvalid(model->filePath(index));
+}
+
+void MainWindow::open()
+{
+    const QModelIndex current = tree->currentIndex();
+    if (current.isValid())
+        openAndDiscardInvalid(model->filePath(current));
 }
 
 void MainWindow::projectsFolderChanged(const QString& newFolder)
@@ -111,4 +332,220 @@ void MainWindow::watchFoldersBelow(const QString& root)
 
 void MainWindow::directoryChanged(const QString&)
 {
+    const QList<AbstractDocument*> open = documents();
+    for (const QPointer<AbstractDocument>& doc : QVector<QPointer<AbstractDocument>>(open.cbegin(), open.cend())) {
+        if (doc && !QFileInfo::exists(doc->filePath()))
+            closeDocument(doc);
+    }
+}
+
+void MainWindow::selectionChanged(const QModelIndex& current, const QModelIndex&)
+{
+    const bool onItem = current.isValid();
+    for (QAction* action : {actionOpen, actionRename, actionDelete})
+        action->setEnabled(onItem);
+    if (!onItem)
+        return;
+    const QString path = model->filePath(current);
+    for (AbstractDocument* doc : documents()) {
+        if (doc->filePath() == path)
+            setActiveDocument(doc);
+    }
+}
+
+void MainWindow::documentChanged(AbstractDocument*, AbstractDocument* to)
+{
+    if (!to) {
+        actionSave->setEnabled(false);
+        return;
+    }
+    const QModelIndex index = model->index(to->filePath());
+    if (index.isValid())
+        tree->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    actionSave->setEnabled(to->isModified());
+}
+
+void MainWindow::documentTitleChanged(AbstractDocument* doc)
+{
+    if (doc == activeDocument())
+        actionSave->setEnabled(doc->isModified());
+}
+
+void MainWindow::save()
+{
+    if (AbstractDocument* doc = activeDocument())
+        doc->save();
+}
+
+void MainWindow::rename()
+{
+    const QModelIndex current = tree->currentIndex();
+    if (current.isValid())
+        tree->edit(current);
+}
+
+void MainWindow::remove()
+{
+    model->remove(tree->selectionModel()->selectedIndexes());
+}
+
+QString MainWindow::targetFolder() const
+{
+    const QModelIndexList selected = tree->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return Folders::instance().rootDir();
+    const QModelIndex first = selected.first();
+    return model->isDir(first) ? model->filePath(first) : model->fileInfo(first).absolutePath();
+}
+
+void MainWindow::createNew(const QString& fileName)
+{
+    // Without a projects root (it could not be set) there is nowhere to put a new file.
+    if (Folders::instance().rootDir().isEmpty())
+        return;
+    const QString created = DocumentCreator(this).create(targetFolder(), fileName);
+    if (!created.isEmpty())
+        startRenaming(created);
+}
+
+void MainWindow::startRenaming(const QString& path)
+{
+    const QModelIndex index = model->index(path);
+    if (!index.isValid())
+        return;
+    tree->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    tree->scrollTo(index);
+    tree->edit(index);
+}
+
+void MainWindow::createNewInspectionReport()
+{
+    createNew(Globals::defaultFileNames().inspectionReport);
+}
+
+void MainWindow::createNewTestReport()
+{
+    createNew(Globals::defaultFileNames().testReport);
+}
+
+void MainWindow::createNewVerificationCertificate()
+{
+    createNew(Globals::defaultFileNames().verificationCertificate);
+}
+
+void MainWindow::createNewInstallationDiagram()
+{
+    createNew(Globals::defaultFileNames().installationDiagram);
+}
+
+void MainWindow::createNewChecklistReport()
+{
+    createNew(Globals::defaultFileNames().checklist);
+}
+
+void MainWindow::createNewCurveData()
+{
+    createNew(Globals::defaultFileNames().curveData);
+}
+
+// Returns the new folder's path; empty when it could not be made (the user has been told).
+QString MainWindow::createFolder(const QString& name)
+{
+    if (Folders::instance().rootDir().isEmpty())
+        return QString();
+    const QString path = UniquePath::of(QStringLiteral("%1/%2").arg(Folders::instance().rootDir(), name));
+    if (QDir().mkdir(path))
+        return path;
+    Prompts::instance().show(this, QMessageBox::Warning,
+                             tr("The folder \"%1\" could not be created.", "Error Message").arg(QDir::toNativeSeparators(path)),
+                             tr("Check that the projects folder exists and that you may write to it.",
+                                "Error message informative text"));
+    return QString();
+}
+
+void MainWindow::createNewFolder()
+{
+    const QString folder = createFolder(tr("New Folder", "Menu option"));
+    if (!folder.isEmpty())
+        startRenaming(folder);
+}
+
+void MainWindow::createClientHandoverPack()
+{
+    const QString folder = createFolder(tr("New Client Handover Pack", "Menu option"));
+    if (folder.isEmpty())
+        return;
+    tree->selectionModel()->select(model->index(folder), QItemSelectionModel::ClearAndSelect);
+    createNew(Globals::defaultFileNames().checklist);
+}
+
+QMenu* MainWindow::treeContextMenu(const QPoint& pos)
+{
+    auto* menu = new QMenu(this);
+    if (tree->indexAt(pos).isValid()) {
+        menu->addAction(actionOpen);
+        menu->setDefaultAction(actionOpen);
+        menu->addSeparator();
+        menu->addActions({actionSave, actionDelete, actionRename});
+        menu->addSeparator();
+    }
+    menu->addActions({actionNewInspectionReport, actionNewTestReport, actionNewVerificationCertificate,
+                      actionNewInstallationDiagram, actionNewChecklist, actionNewCurveData});
+    menu->addSeparator();
+    menu->addActions({actionNewFolder, actionNewClientHandoverPack});
+    return menu;
+}
+
+void MainWindow::showTreeContextMenu(const QPoint& pos)
+{
+    QMenu* menu = treeContextMenu(pos);
+    menu->exec(tree->viewport()->mapToGlobal(pos));
+    delete menu;
+}
+
+void MainWindow::import()
+{
+    QSettings settings;
+    FileRequest request;
+    request.kind = FileRequest::OpenFile;
+    request.parent = this;
+    request.caption = tr("Import CSV File", "Window Title");
+    request.filter = tr("CSV Files (*.csv)", "File filter");
+    request.directory = settings.value(SettingsKeys::lastImportDir, settings.value(SettingsKeys::rootDir)).toString();
+    // The results-import dialog takes the chosen file from here once it is part of the program.
+    Prompts::instance().chooseFile(request);
+}
+
+void MainWindow::download()
+{
+    Prompts::instance().show(this, QMessageBox::Information,
+                             tr("Downloading from the instrument is not part of this version of %1.", "Warning Message")
+                                 .arg(AppIdentity::applicationName));
+}
+
+void MainWindow::showSettingsDialog()
+{
+    DialogSettings dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::showAbout()
+{
+    DialogAbout about(this);
+    about.exec();
+}
+
+void MainWindow::showPDFManual()
+{
+    Manual::open(this);
+}
+
+void MainWindow::switchLanguage(QAction* action)
+{
+    if (!LanguageChange::apply(action->data().toLocale(), this)) {
+        checkCurrentLanguage();
+        return;
+    }
+    Globals::setRestartRequested(true);
+    close();
 }

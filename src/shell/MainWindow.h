@@ -1,44 +1,120 @@
 #pragma once
 
-#include <QMainWindow>
+#include "MdiWindow.h"
+
 #include <QModelIndex>
 
+class QActionGroup;
 class QDockWidget;
 class QFileSystemWatcher;
-class QMdiArea;
+class QMenu;
 class ProjectModel;
 class ProjectTreeView;
 
-// The one top-level window: the project tree beside the document area.
-class MainWindow : public QMainWindow
+// The one top-level window: the project tree and the search panel beside the document area,
+// and the commands that create, open, save, rename and delete project files.
+class MainWindow : public MdiWindow
 {
     Q_OBJECT
 
 public:
+    // Posted to itself on the first start pass; handling it greets the user.
+    static constexpr int welcomeEventType = 1001;
+
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
     ProjectTreeView* projectTree() const;
     QMdiArea* documentArea() const;
     QFileSystemWatcher* directoryWatcher() const;
+    QDockWidget* browserDock() const;
+    QDockWidget* searchDock() const;
+    QMenu* languageMenu() const;
+    // The tree's context menu for a position in its viewport; the caller owns it.
+    QMenu* treeContextMenu(const QPoint& pos);
+
+    using MdiWindow::openDocument;
 
 public slots:
-    // The one entry for opening a path; documents come with the document framework.
-    QObject* openDocument(const QString& filePath);
+    // The one entry for opening a path: an open document with this path is returned as it is;
+    // otherwise the factory makes one (or hands the file to the desktop). A document that did
+    // not load is returned invalid and not shown; the caller destroys it.
+    AbstractDocument* openDocument(const QString& filePath);
+    void import();
+    void download();
+    void resetWindowLayout() override;
 
 protected slots:
     void projectsFolderChanged(const QString& newFolder);
+    void selectionChanged(const QModelIndex& current, const QModelIndex& previous);
+    void openDocument(const QModelIndex& index);
     void directoryChanged(const QString& path);
+    void createNewInspectionReport();
+    void createNewTestReport();
+    void createNewVerificationCertificate();
+    void createNewInstallationDiagram();
+    void createNewChecklistReport();
+    void createNewCurveData();
+    void createClientHandoverPack();
+    void createNewFolder();
+    void showSettingsDialog();
+    void open();
+    void remove();
+    void rename();
+    void save();
+    void showTreeContextMenu(const QPoint& pos);
+    void documentTitleChanged(AbstractDocument* doc);
+    void showAbout();
+    void documentChanged(AbstractDocument* from, AbstractDocument* to);
+    void showPDFManual();
+    void switchLanguage(QAction* action);
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
+    void buildActions();
+    void buildMenus();
+    void buildLanguageMenu(QMenu* menu);
+    // The check mark goes back to the stored language, also after a change was cancelled.
+    void checkCurrentLanguage();
     void buildDocumentArea();
-    void buildBrowserDock();
+    void buildDocks();
     void restoreLayout();
     void watchFoldersBelow(const QString& root);
+    QAction* makeAction(const char* objectName, const QString& text, const QString& icon, void (MainWindow::*slot)());
+    // The folder a new file goes into: the selected folder, the folder of the selected file, or
+    // the projects root.
+    QString targetFolder() const;
+    void createNew(const QString& fileName);
+    QString createFolder(const QString& name);
+    // Selects the new file or folder and lets the user name it.
+    void startRenaming(const QString& path);
+    void openAndDiscardInvalid(const QString& filePath);
 
-    QMdiArea* mdiArea = nullptr;
-    QDockWidget* browserDock = nullptr;
+    QDockWidget* dockBrowser = nullptr;
+    QDockWidget* dockSearch = nullptr;
     ProjectTreeView* tree = nullptr;
     ProjectModel* model = nullptr;
     QFileSystemWatcher* watcher = nullptr;
+    QMenu* menuLanguage = nullptr;
+    QActionGroup* languageGroup = nullptr;
+
+    QAction* actionSettings = nullptr;
+    QAction* actionNewInspectionReport = nullptr;
+    QAction* actionNewTestReport = nullptr;
+    QAction* actionNewVerificationCertificate = nullptr;
+    QAction* actionDelete = nullptr;
+    QAction* actionRename = nullptr;
+    QAction* actionSave = nullptr;
+    QAction* actionNewFolder = nullptr;
+    QAction* actionAbout = nullptr;
+    QAction* actionNewInstallationDiagram = nullptr;
+    QAction* actionNewClientHandoverPack = nullptr;
+    QAction* actionNewChecklist = nullptr;
+    QAction* actionOpen = nullptr;
+    QAction* actionImport = nullptr;
+    QAction* actionDownload = nullptr;
+    QAction* actionNewCurveData = nullptr;
+    QAction* actionPDFManual = nullptr;
 };

@@ -1,0 +1,77 @@
+#include "DocumentFactory.h"
+
+#include "AbstractDocument.h"
+#include "AppIdentity.h"
+#include "Globals.h"
+#include "Prompts.h"
+#include "WaitCursor.h"
+
+#include <QDir>
+#include <QHash>
+#include <QUrl>
+
+namespace {
+QHash<int, DocumentFactory::Maker>& makers()
+{
+    static QHash<int, DocumentFactory::Maker> registered;
+    return registered;
+}
+
+bool isSearchResults(const QString& path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1) == QLatin1String("Search Results");
+}
+} // namespace
+
+void DocumentFactory::setMaker(DocumentClass documentClass, const Maker& maker)
+{
+    if (maker)
+        makers().insert(int(documentClass), maker);
+    else
+        makers().remove(int(documentClass));
+}
+
+AbstractDocument* DocumentFactory::createDocument(const QString& path, QWidget* parent)
+{
+    DocumentClass documentClass = documentClassOf(fileKind(path));
+    if (documentClass == DocumentClass::None && isSearchResults(path))
+        documentClass = DocumentClass::SearchResults;
+    if (documentClass == DocumentClass::None) {
+        handToDesktop(path);
+        return nullptr;
+    }
+    AbstractDocument* doc = makeDocument(documentClass, path, parent);
+    if (doc && documentClass == DocumentClass::SearchResults)
+        doc->setValid(true);
+    return doc;
+}
+
+AbstractDocument* DocumentFactory::makeDocument(DocumentClass documentClass, const QString& path, QWidget* parent)
+{
+    const Maker maker = makers().value(int(documentClass));
+    if (!maker) {
+        Prompts::instance().show(
+            Globals::mainWindowInstance(), QMessageBox::Warning,
+            tr("\"%1\" cannot be opened: this version of %2 has no window for this kind of document.",
+               "Error Message")
+                .arg(QDir::toNativeSeparators(path), AppIdentity::applicationName));
+        return nullptr;
+    }
+    const WaitCursor waiting;
+    return maker(path, parent);
+}
+
+void DocumentFactory::handToDesktop(const QString& path)
+{
+    bool opened = false;
+    {
+        const WaitCursor waiting;
+        opened = Prompts::instance().openWithDesktop(QUrl::fromLocalFile(path));
+    }
+    if (opened)
+        return;
+    Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Warning,
+                             tr("There was an problem trying to open %1", "Error Message").arg(path),
+                             tr("Please make sure a program is associated with this file type.",
+                                "Error message informative text"));
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QLocale>
+
+class QWidget;
+
+// What changing the language costs the user: the favourites (made in the old language) go, and
+// the program restarts its window.
+class LanguageChange
+{
+    Q_DECLARE_TR_FUNCTIONS(LanguageChange)
+
+public:
+    // Warns (unless the user asked not to be warned again), stores the locale, deletes the
+    // favourites and says that a restart follows. False when the user cancelled: nothing changed.
+    static bool apply(const QLocale& locale, QWidget* parent);
+};

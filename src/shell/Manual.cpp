@@ -1,0 +1,30 @@
+#include "Manual.h"
+
+#include "AppIdentity.h"
+#include "Prompts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+QString Manual::path()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Bedienungsanleitung.pdf");
+}
+
+bool Manual::open(QWidget* parent, int page)
+{
+    const QString manual = path();
+    if (!QFileInfo::exists(manual)) {
+        Prompts::instance().show(parent, QMessageBox::Warning,
+                                 tr("The instruction manual \"%1\" could not be found.", "Error Message")
+                                     .arg(QDir::toNativeSeparators(manual)),
+                                 tr("Please install %1 again.", "Error message informative text")
+                                     .arg(AppIdentity::applicationName));
+        return false;
+    }
+    QUrl url = QUrl::fromLocalFile(manual);
+    if (page > 0)
+        url.setFragment(QStringLiteral("page=%1").arg(page));
+    return Prompts::instance().openWithDesktop(url);
+}

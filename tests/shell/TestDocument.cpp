@@ -1,0 +1,44 @@
+#include "TestDocument.h"
+
+#include "DocumentFactory.h"
+
+TestDocument::TestDocument(const QString& filePath, QWidget* parent)
+    : AbstractDocument(filePath, parent)
+{
+    setValid(!filePath.contains(QLatin1String("broken")));
+}
+
+QStringList& TestDocument::closeQuestions()
+{
+    static QStringList questions;
+    return questions;
+}
+
+void TestDocument::registerAsAllDocuments()
+{
+    const DocumentFactory::Maker maker = [](const QString& path, QWidget* parent) {
+        return new TestDocument(path, parent);
+    };
+    for (DocumentClass documentClass : {DocumentClass::GraphicalReport, DocumentClass::InstallationDiagram,
+                                        DocumentClass::CurveData, DocumentClass::SearchResults})
+        DocumentFactory::setMaker(documentClass, maker);
+}
+
+void TestDocument::unregister()
+{
+    for (DocumentClass documentClass : {DocumentClass::GraphicalReport, DocumentClass::InstallationDiagram,
+                                        DocumentClass::CurveData, DocumentClass::SearchResults})
+        DocumentFactory::setMaker(documentClass, {});
+}
+
+bool TestDocument::okToClose()
+{
+    closeQuestions() << title();
+    return !refuseToClose;
+}
+
+void TestDocument::save()
+{
+    ++saves;
+    setModified(false);
+}
