@@ -316,8 +316,8 @@ void MainWindow::saveFile()
     if (!writeFile(lastFileName, bytes, error)) {
         Prompts::instance().show(
             this, QMessageBox::Warning,
-            tr("Error opening \"%1\" for writing. Is it open already or read only?",
-               "The %1 will be replaced with the a file name. Please do not remove it in your translation!")
+            //: The %1 will be replaced with the a file name. Please do not remove it in your translation!
+            tr("Error opening \"%1\" for writing. Is it open already or read only?", "Warning Message")
                 .arg(lastFileName),
             error);
         return;
@@ -375,8 +375,10 @@ void MainWindow::showHelp()
 void MainWindow::showAbout()
 {
     MessageRequest request;
-    request.title = tr("About Kestrow Quillet", "Title of the About box");
-    request.text = tr("Kestrow Quillet\n\n %1\n", "The %1 is replaced with the version number so please don't remove it!")
+    //: Title of the About box
+    request.title = tr("About Kestrow Quillet", "Window Title");
+    //: The %1 is replaced with the version number so please don't remove it!
+    request.text = tr("Kestrow Quillet\n\n %1\n", "About box")
                        .arg(QCoreApplication::applicationVersion());
     request.windowIcon = windowIcon();
     request.parent = this;
