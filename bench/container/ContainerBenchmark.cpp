@@ -2,8 +2,9 @@
 // plain qCompress/qUncompress of the same bytes. Goal: within 1.2x.
 #include "ReportContainer.h"
 
+#include "BestOf.h"
+
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -28,18 +29,6 @@ QByteArray picturePayload()
     return picture;
 }
 
-template <typename Work>
-qint64 bestOf(int runs, Work work)
-{
-    qint64 best = std::numeric_limits<qint64>::max();
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = qMin(best, timer.nsecsElapsed());
-    }
-    return best;
-}
 } // namespace
 
 int main(int argc, char* argv[])

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Every key Veltrano keeps in its settings store; one place, so that no two places spell a key
+// differently.
+namespace SettingsKeys {
+inline const QString locale = QStringLiteral("locale");
+inline const QString rootDir = QStringLiteral("Directories/RootDir");
+inline const QString lastImportDir = QStringLiteral("Directories/LastImportDir");
+inline const QString lastExportDir = QStringLiteral("Directories/LastExportDir");
+inline const QString lastPdfExportDir = QStringLiteral("Directories/LastPdfExportDir");
+inline const QString mainWindowGeometry = QStringLiteral("Windows/MainWindowGeometry");
+inline const QString mainWindowState = QStringLiteral("Windows/MainWindowState");
+inline const QString showWelcome = QStringLiteral("Welcome/show");
+// Written with a leading slash, which the store ignores.
+inline const QString hideDeleteDefaultsWarning = QStringLiteral("/HideDeleteDefaultsWarning");
+inline const QString hideAutomaticSaveWarning = QStringLiteral("Curves/HideAutomaticSaveWarning");
+inline const QString showModuleFavouritesOnly = QStringLiteral("Curves/ShowModuleFavouritesOnly");
+// Kept in the download program's store, not in Veltrano's.
+inline const QString downloadLastSavedFilePath = QStringLiteral("Device/LastSavedFilePath");
+} // namespace SettingsKeys

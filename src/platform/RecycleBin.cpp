@@ -1,0 +1,51 @@
+#include "RecycleBin.h"
+
+#include "KnownFolders.h"
+#include "Prompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+bool RecycleBin::moveToTrash(const QStringList& paths, QWidget* parent)
+{
+    if (paths.isEmpty() || !confirm(paths, parent))
+        return false;
+    QStringList failed;
+    for (const QString& path : paths) {
+        if (!trashOne(path))
+            failed << QDir::toNativeSeparators(path);
+    }
+    if (failed.isEmpty())
+        return true;
+    Prompts::instance().show(parent, QMessageBox::Warning,
+                             tr("Could not move to the trash:\n%1", "Error Message").arg(failed.join('\n')),
+                             tr("Close any program that uses these files and check that you may change "
+                                "the folder, then try again.",
+                                "Error message informative text"));
+    return false;
+}
+
+bool RecycleBin::confirm(const QStringList& paths, QWidget* parent)
+{
+    QStringList names;
+    for (const QString& path : paths)
+        names << QFileInfo(path).fileName();
+    const QString text = paths.size() == 1
+                             ? tr("Move \"%1\" to the trash?", "User prompt").arg(names.first())
+                             : tr("Move these %1 items to the trash?\n%2", "User prompt")
+                                   .arg(paths.size())
+                                   .arg(names.join('\n'));
+    return Prompts::instance().show(parent, QMessageBox::Question, text,
+                                    tr("You can restore them from the trash.", "User prompt"),
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+           == QMessageBox::Yes;
+}
+
+bool RecycleBin::trashOne(const QString& path)
+{
+    // Without the data folder Qt 5.15 "succeeds" by putting the item into ./files.
+    QDir().mkpath(KnownFolders::programData());
+    QFile file(path);
+    return file.moveToTrash() && QFileInfo(file.fileName()).isAbsolute() && !QFileInfo::exists(path);
+}

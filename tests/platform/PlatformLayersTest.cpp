@@ -1,0 +1,81 @@
+#include "ListSeparator.h"
+#include "RecycleBin.h"
+#include "ScriptedPrompts.h"
+#include "TestMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QString makeFile(const QString& folder, const QString& name)
+{
+    QFile file(QDir(folder).filePath(name));
+    file.open(QIODevice::WriteOnly);
+    file.write("content");
+    return file.fileName();
+}
+
+QString trashFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash/files");
+}
+} // namespace
+
+class PlatformLayersTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void trashAsksOnceNamingTheItems();
+    void declinedTrashKeepsEverything();
+    void listSeparatorFollowsTheDecimalPoint();
+};
+
+void PlatformLayersTest::trashAsksOnceNamingTheItems()
+{
+    QTemporaryDir folder;
+    const QString report = makeFile(folder.path(), QStringLiteral("Prüfbericht.arvir"));
+    const QString photo = makeFile(folder.path(), QStringLiteral("roof.jpg"));
+    QDir(folder.path()).mkdir(QStringLiteral("Old Project"));
+    ScriptedPrompts prompts;
+    prompts.answerMessage(QMessageBox::Yes);
+
+    QVERIFY(RecycleBin::moveToTrash({report, photo, folder.filePath(QStringLiteral("Old Project"))}, nullptr));
+
+    QCOMPARE(prompts.shown().size(), 1);
+    QCOMPARE(prompts.last().message.text,
+             QStringLiteral("Move these 3 items to the trash?\nPrüfbericht.arvir\nroof.jpg\nOld Project"));
+    QVERIFY(QDir(folder.path()).isEmpty());
+    QVERIFY(QFile::exists(trashFolder() + QStringLiteral("/Prüfbericht.arvir")));
+    QVERIFY(QDir(trashFolder() + QStringLiteral("/Old Project")).exists());
+}
+
+void PlatformLayersTest::declinedTrashKeepsEverything()
+{
+    QTemporaryDir folder;
+    const QString report = makeFile(folder.path(), QStringLiteral("report.arvatr"));
+    ScriptedPrompts prompts;
+    prompts.answerMessage(QMessageBox::No);
+
+    QVERIFY(!RecycleBin::moveToTrash({report}, nullptr));
+    QCOMPARE(prompts.last().message.text, QStringLiteral("Move \"report.arvatr\" to the trash?"));
+    QVERIFY(QFile::exists(report));
+
+    // A file that vanished meanwhile is reported, not silently counted as deleted.
+    prompts.answerMessage(QMessageBox::Yes);
+    QVERIFY(!RecycleBin::moveToTrash({folder.filePath(QStringLiteral("gone.arvir"))}, nullptr));
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
+    QVERIFY(prompts.last().message.text.contains(QStringLiteral("gone.arvir")));
+}
+
+void PlatformLayersTest::listSeparatorFollowsTheDecimalPoint()
+{
+    QCOMPARE(ListSeparator::forLocale(QLocale(QLocale::German, QLocale::Germany)), QStringLiteral(";"));
+    QCOMPARE(ListSeparator::forLocale(QLocale(QLocale::English, QLocale::UnitedKingdom)), QStringLiteral(","));
+}
+
+VELTRANO_TEST(PlatformLayersTest)
+#include "PlatformLayersTest.moc"
