@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AppIdentity.h"
+#include "DownloadLauncher.h"
 #include "Folders.h"
 #include "Globals.h"
 #include "ProjectModel.h"
@@ -25,8 +26,14 @@ MainWindow::MainWindow(QWidget* parent)
     buildDocumentArea();
     buildBrowserDock();
     restoreLayout();
+    downloadLauncher = new DownloadLauncher(this);
     Folders::instance().rootDir();
     Globals::setRestartRequested(false);
+}
+
+void MainWindow::download()
+{
+    downloadLauncher->download();
 }
 
 MainWindow::~MainWindow()

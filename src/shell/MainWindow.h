@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QModelIndex>
 
+class DownloadLauncher;
 class QDockWidget;
 class QFileSystemWatcher;
 class QMdiArea;
@@ -25,6 +26,8 @@ public:
 public slots:
     // The one entry for opening a path; documents come with the document framework.
     QObject* openDocument(const QString& filePath);
+    // Starts the download program; its launcher offers the saved file for import afterwards.
+    void download();
 
 protected slots:
     void projectsFolderChanged(const QString& newFolder);
@@ -41,4 +44,5 @@ private:
     ProjectTreeView* tree = nullptr;
     ProjectModel* model = nullptr;
     QFileSystemWatcher* watcher = nullptr;
+    DownloadLauncher* downloadLauncher = nullptr;
 };
