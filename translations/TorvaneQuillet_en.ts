@@ -1,4 +1,191 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
+<context>
+    <name>DialogLanguage</name>
+    <message>
+        <source>Please choose a language</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Please select a port and connect your device</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillet</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device Connection</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>Button text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <comment>Button text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloaded Output</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Button text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>Button text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quits the application</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh Ports</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refreshes the list of COM ports</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Language...</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the language used in this application</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country Settings</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert CSV Data</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows documentation</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows version information about Dudav Quillet</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now initiate the download on the tester</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading... %1 characters, %2 extended</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save downloaded data to file</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma Separated Value files (*.csv)</source>
+        <comment>File filter</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <comment>File filter</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <comment>File filter</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File successfully saved</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The application must be restarted when the language is changed.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
+        <comment>Warning Message</comment>
+        <extracomment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Kestrow Quillet</source>
+        <comment>Window Title</comment>
+        <extracomment>Title of the About box</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kestrow Quillet
+
+ %1
+</source>
+        <comment>About box</comment>
+        <extracomment>The %1 is replaced with the version number so please don&apos;t remove it!</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

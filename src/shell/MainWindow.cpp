@@ -7,6 +7,7 @@
 #include "DialogWelcome.h"
 #include "DocumentCreator.h"
 #include "DocumentFactory.h"
+#include "DownloadLauncher.h"
 #include "Folders.h"
 #include "Globals.h"
 #include "LanguageChange.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(tree, &QAbstractItemView::activated, this, QOverload<const QModelIndex&>::of(&MainWindow::openDocument));
     connect(this, &MdiWindow::activeDocumentChanged, this, &MainWindow::documentChanged);
 
+    downloadLauncher = new DownloadLauncher(this);
     Folders::instance().rootDir();
     if (restartPass)
         Globals::setRestartRequested(false);
@@ -518,9 +520,7 @@ void MainWindow::import()
 
 void MainWindow::download()
 {
-    Prompts::instance().show(this, QMessageBox::Information,
-                             tr("Downloading from the instrument is not part of this version of %1.", "Warning Message")
-                                 .arg(AppIdentity::applicationName));
+    downloadLauncher->download();
 }
 
 void MainWindow::showSettingsDialog()

@@ -4,6 +4,7 @@
 
 #include <QModelIndex>
 
+class DownloadLauncher;
 class QActionGroup;
 class QDockWidget;
 class QFileSystemWatcher;
@@ -117,4 +118,5 @@ private:
     QAction* actionDownload = nullptr;
     QAction* actionNewCurveData = nullptr;
     QAction* actionPDFManual = nullptr;
+    DownloadLauncher* downloadLauncher = nullptr;
 };

@@ -1,0 +1,386 @@
+#include "MainWindow.h"
+
+#include "DialogLanguage.h"
+#include "DownloadBytes.h"
+#include "DownloadProtocol.h"
+#include "LocaleFormat.h"
+#include "PortEnumerator.h"
+#include "Prompts.h"
+#include "WinSerialDeviceAsync.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStatusBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+const QString portNameKey = QStringLiteral("Device/PortName");
+const QString lastSavedKey = QStringLiteral("Device/LastSavedFilePath");
+const QString convertDataKey = QStringLiteral("ConvertData");
+const QString geometryKey = QStringLiteral("MainWindow/Geometry");
+const QString stateKey = QStringLiteral("MainWindow/State");
+
+constexpr int ButtonWidth = 100;
+constexpr int Spacing = 6;
+constexpr int Margin = 11;
+
+QPushButton* makeButton(const QString& name, const QString& text)
+{
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    button->setMinimumWidth(ButtonWidth);
+    return button;
+}
+
+template <typename Layout>
+Layout* makeLayout(QWidget* owner)
+{
+    auto* layout = new Layout(owner);
+    layout->setSpacing(Spacing);
+    layout->setContentsMargins(Margin, Margin, Margin, Margin);
+    return layout;
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+{
+    buildWidgets();
+    buildMenus();
+    cancelButton->hide();
+    openButton->hide();
+    saveButton->hide();
+    setWindowIcon(QIcon(QStringLiteral(":res/images/Torvane_logo.ico")));
+    busyIndicator = new QProgressBar(this);
+    busyIndicator->setObjectName(QStringLiteral("busyIndicator"));
+    busyIndicator->setRange(0, 0);
+    busyIndicator->setValue(0);
+    busyIndicator->setMaximumSize(100, 15);
+    busyIndicator->setStyleSheet(QStringLiteral(
+        "QProgressBar { border: 1px solid #CCCCCC; border-radius: 3px; } "
+        "QProgressBar::chunk:horizontal { background: qlineargradient(x1: 0, y1: 0.5, x2: 1, y2: 0.5, "
+        "stop: 0 orange, stop: 1 white); }"));
+    busyIndicator->hide();
+    statusBar()->setMinimumHeight(30);
+    statusBar()->setStyleSheet(QStringLiteral("QStatusBar { background-color: #FFFFFF; border-top: 1px solid gray; }"));
+    restoreSettings();
+    refreshPorts();
+
+    connect(downloadButton, &QPushButton::clicked, this, &MainWindow::download);
+    connect(cancelButton, &QPushButton::clicked, this, &MainWindow::cancelDownload);
+    connect(saveButton, &QPushButton::clicked, this, &MainWindow::saveFile);
+    connect(openButton, &QPushButton::clicked, this, &MainWindow::openFile);
+    statusBar()->showMessage(tr("Please select a port and connect your device", "User prompt"));
+}
+
+MainWindow::~MainWindow()
+{
+    QSettings settings;
+    settings.setValue(geometryKey, saveGeometry());
+    settings.setValue(stateKey, saveState(0));
+    settings.setValue(portNameKey, portList->currentText());
+    // Stops the worker and releases the port before the widgets it reports to go.
+    delete device;
+}
+
+bool MainWindow::isRestartRequested() const
+{
+    return restartRequested;
+}
+
+void MainWindow::buildWidgets()
+{
+    setWindowTitle(tr("Quillet", "Window Title"));
+    resize(451, 367);
+    auto* central = new QWidget(this);
+    auto* outer = makeLayout<QVBoxLayout>(central);
+
+    auto* connection = new QGroupBox(tr("Device Connection", "Window Title"), central);
+    connection->setFlat(true);
+    auto* connectionRow = makeLayout<QHBoxLayout>(connection);
+    portList = new QComboBox(connection);
+    portList->setObjectName(QStringLiteral("portList"));
+    portList->setMinimumWidth(ButtonWidth);
+    cancelButton = makeButton(QStringLiteral("cancelButton"), tr("Cancel", "Button text"));
+    downloadButton = makeButton(QStringLiteral("downloadButton"), tr("Download", "Button text"));
+    connectionRow->addWidget(portList);
+    connectionRow->addStretch();
+    connectionRow->addWidget(cancelButton);
+    connectionRow->addWidget(downloadButton);
+
+    auto* downloaded = new QGroupBox(tr("Downloaded Output", "Window Title"), central);
+    downloaded->setFlat(true);
+    auto* downloadedColumn = makeLayout<QVBoxLayout>(downloaded);
+    output = new QPlainTextEdit(downloaded);
+    output->setObjectName(QStringLiteral("output"));
+    output->setReadOnly(true);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->setSpacing(Spacing);
+    openButton = makeButton(QStringLiteral("openButton"), tr("Open", "Button text"));
+    saveButton = makeButton(QStringLiteral("saveButton"), tr("Save", "Button text"));
+    fileRow->addStretch();
+    fileRow->addWidget(openButton);
+    fileRow->addWidget(saveButton);
+    downloadedColumn->addWidget(output);
+    downloadedColumn->addLayout(fileRow);
+
+    outer->addWidget(connection);
+    outer->addWidget(downloaded);
+    setCentralWidget(central);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("File", "Menu option"));
+    QAction* exit = addAction(file, QStringLiteral("actionExit"), tr("Exit", "Menu option"),
+                              tr("Quits the application", "Tool tip hint"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* tools = menuBar()->addMenu(tr("Tools", "Menu option"));
+    refreshAction = addAction(tools, QStringLiteral("actionRefreshPorts"), tr("Refresh Ports", "Menu option"),
+                              tr("Refreshes the list of COM ports", "Tool tip hint"));
+    connect(refreshAction, &QAction::triggered, this, &MainWindow::refreshPorts);
+    languageAction = addAction(tools, QStringLiteral("actionChangeLanguage"), tr("Change Language...", "Menu option"),
+                               tr("Change the language used in this application", "Tool tip hint"));
+    connect(languageAction, &QAction::triggered, this, &MainWindow::changeLanguage);
+    countryMenu = tools->addMenu(tr("Country Settings", "Menu option"));
+    convertAction = addAction(countryMenu, QStringLiteral("actionConvertData"), tr("Convert CSV Data", "Menu option"), QString());
+    convertAction->setCheckable(true);
+
+    QMenu* help = menuBar()->addMenu(tr("Help", "Menu option"));
+    connect(addAction(help, QStringLiteral("actionHelp"), tr("Help", "Menu option"), tr("Shows documentation", "Tool tip hint")),
+            &QAction::triggered, this, &MainWindow::showHelp);
+    connect(addAction(help, QStringLiteral("actionAbout"), tr("About", "Menu option"),
+                      tr("Shows version information about Dudav Quillet", "Tool tip hint")),
+            &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+QAction* MainWindow::addAction(QMenu* menu, const QString& name, const QString& text, const QString& toolTip)
+{
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setToolTip(toolTip);
+    action->setStatusTip(toolTip);
+    return action;
+}
+
+void MainWindow::restoreSettings()
+{
+    QSettings settings;
+    // The conversion follows the locale when saving, so the choice is kept but not offered.
+    const QVariant convert = settings.value(convertDataKey);
+    if (LocaleFormat::usesDecimalComma() && convert.isValid())
+        convertAction->setChecked(convert.toBool());
+    countryMenu->menuAction()->setVisible(false);
+    connect(convertAction, &QAction::toggled, this, &MainWindow::convertDataToggled);
+    restoreGeometry(settings.value(geometryKey).toByteArray());
+    restoreState(settings.value(stateKey).toByteArray(), 0);
+}
+
+void MainWindow::refreshPorts()
+{
+    portList->clear();
+    for (const SerialPortInfo& port : PortEnumerator::enumeratePorts())
+        portList->addItem(port.portName, port.devicePath);
+    const int stored = portList->findText(QSettings().value(portNameKey).toString());
+    if (stored >= 0)
+        portList->setCurrentIndex(stored);
+}
+
+void MainWindow::setDownloading(bool downloading)
+{
+    downloadButton->setVisible(!downloading);
+    cancelButton->setVisible(downloading);
+    refreshAction->setEnabled(!downloading);
+    languageAction->setEnabled(!downloading);
+    portList->setEnabled(!downloading);
+}
+
+void MainWindow::download()
+{
+    setDownloading(true);
+    openButton->hide();
+    saveButton->hide();
+    statusBar()->showMessage(tr("Now initiate the download on the tester", "User prompt"));
+    statusBar()->addPermanentWidget(busyIndicator);
+    busyIndicator->show();
+
+    device = new Ks::WinSerialDeviceAsync(this, portList->currentData().toString());
+    device->setSettings(DownloadProtocol::lineSettings());
+    output->clear();
+    receivedAny = false;
+    downloadBuffer.clear();
+    characterCount = 0;
+    extendedCount = 0;
+
+    QSettings settings;
+    const int readTimeout = DownloadProtocol::readTimeout(settings);
+    connect(device, &QIODevice::readyRead, this, &MainWindow::readyRead);
+    connect(device, &Ks::WinSerialDeviceAsync::readTimeOut, this, &MainWindow::readTimeOut);
+    if (!device->open(QIODevice::ReadWrite, readTimeout)) {
+        Prompts::instance().show(this, QMessageBox::Warning,
+                                 tr("Failed to connect. Please check the device is connected and switched on", "Error Message"),
+                                 device->errorString());
+        cancelDownload();
+        return;
+    }
+    // Both go out on the worker's next pass; the tester answers only once the user starts it.
+    device->write(DownloadProtocol::remoteCommand());
+    device->write(DownloadProtocol::memoryCommand());
+}
+
+void MainWindow::cancelDownload()
+{
+    if (!device)
+        return;
+    // Bytes that arrived after the last announcement are kept, not dropped with the device.
+    readyRead();
+    setDownloading(false);
+    openButton->setVisible(!downloadBuffer.isEmpty());
+    saveButton->setVisible(receivedAny);
+    statusBar()->removeWidget(busyIndicator);
+    device->disconnect(this);
+    device->close();
+    // Later, not now: this may run inside one of the device's own signals.
+    device->deleteLater();
+    device = nullptr;
+}
+
+void MainWindow::readyRead()
+{
+    if (!device || !device->isOpen())
+        return;
+    const QByteArray chunk = device->readAll();
+    if (!chunk.isEmpty())
+        receive(chunk);
+}
+
+void MainWindow::receive(const QByteArray& chunk)
+{
+    receivedAny = true;
+    characterCount += chunk.size();
+    extendedCount += quint32(DownloadBytes::extendedCount(chunk));
+    statusBar()->showMessage(
+        tr("Downloading... %1 characters, %2 extended", "User prompt").arg(characterCount).arg(extendedCount));
+    // Always at the end, even if the user clicked somewhere into the text meanwhile.
+    output->moveCursor(QTextCursor::End);
+    output->insertPlainText(DownloadBytes::paneText(chunk));
+    output->ensureCursorVisible();
+    downloadBuffer.append(chunk);
+}
+
+void MainWindow::readTimeOut()
+{
+    // Until the first byte the user may take as long as needed to start the tester.
+    if (!receivedAny || !device)
+        return;
+    cancelDownload();
+    QCoreApplication::processEvents();
+    saveFile();
+}
+
+void MainWindow::saveFile()
+{
+    QByteArray bytes = DownloadBytes::sevenBit(downloadBuffer);
+    QSettings settings;
+    FileRequest request;
+    request.kind = FileRequest::SaveFile;
+    request.caption = tr("Save downloaded data to file", "Window Title");
+    request.directory = settings.value(lastSavedKey).toString();
+    request.filter = QStringLiteral("%1;;%2;;%3")
+                         .arg(tr("Comma Separated Value files (*.csv)", "File filter"),
+                              tr("Text files (*.txt)", "File filter"), tr("All files (*.*)", "File filter"));
+    request.parent = this;
+    lastFileName = Prompts::instance().chooseFile(request);
+    if (lastFileName.isEmpty())
+        return;
+
+    if (DownloadBytes::isCsvFile(lastFileName)) {
+        const bool convert = LocaleFormat::usesDecimalComma();
+        if (convert)
+            bytes = DownloadBytes::decimalComma(bytes);
+        settings.setValue(convertDataKey, convert);
+    }
+    QString error;
+    if (!writeFile(lastFileName, bytes, error)) {
+        Prompts::instance().show(
+            this, QMessageBox::Warning,
+            //: The %1 will be replaced with the a file name. Please do not remove it in your translation!
+            tr("Error opening \"%1\" for writing. Is it open already or read only?", "Warning Message")
+                .arg(lastFileName),
+            error);
+        return;
+    }
+    openButton->show();
+    statusBar()->showMessage(tr("File successfully saved", "User prompt"), 3000);
+    settings.setValue(lastSavedKey, QFileInfo(lastFileName).absoluteFilePath());
+}
+
+bool MainWindow::writeFile(const QString& path, const QByteArray& bytes, QString& error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    error = file.errorString();
+    return false;
+}
+
+void MainWindow::openFile()
+{
+    if (!lastFileName.isEmpty())
+        Prompts::instance().openWithDesktop(QUrl::fromLocalFile(lastFileName));
+}
+
+void MainWindow::convertDataToggled(bool checked)
+{
+    QSettings().setValue(convertDataKey, checked);
+}
+
+void MainWindow::changeLanguage()
+{
+    DialogLanguage dialog(QCoreApplication::applicationDirPath() + QStringLiteral("/Translations"), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    MessageRequest request;
+    request.icon = QMessageBox::Critical;
+    request.text = tr("The application must be restarted when the language is changed.", "User prompt");
+    request.buttons = QMessageBox::Ok;
+    request.parent = this;
+    Prompts::instance().message(request);
+    restartRequested = true;
+    close();
+}
+
+void MainWindow::showHelp()
+{
+    const QString pattern = QCoreApplication::applicationDirPath() + QStringLiteral("/Help/TorvaneVurerQuilletHelp_%1.html");
+    QString page = pattern.arg(QLocale().name().left(2));
+    // A language without its own page gets the English one rather than nothing.
+    if (!QFileInfo::exists(page))
+        page = pattern.arg(QStringLiteral("en"));
+    Prompts::instance().openWithDesktop(QUrl::fromLocalFile(page));
+}
+
+void MainWindow::showAbout()
+{
+    MessageRequest request;
+    //: Title of the About box
+    request.title = tr("About Kestrow Quillet", "Window Title");
+    //: The %1 is replaced with the version number so please don't remove it!
+    request.text = tr("Kestrow Quillet\n\n %1\n", "About box")
+                       .arg(QCoreApplication::applicationVersion());
+    request.windowIcon = windowIcon();
+    request.parent = this;
+    Prompts::instance().message(request);
+}

@@ -1,0 +1,20 @@
+#include "SyncSerialDevice.h"
+
+namespace Ks {
+
+bool SyncSerialDevice::isSequential() const
+{
+    return true;
+}
+
+void SyncSerialDevice::setSettings(const SerialSettings& settings)
+{
+    lineSettings = settings;
+}
+
+const SerialSettings& SyncSerialDevice::settings() const
+{
+    return lineSettings;
+}
+
+} // namespace Ks

@@ -1,0 +1,29 @@
+#include "TranslationLoader.h"
+
+#include "DialogLanguage.h"
+#include "QuilletSettingsKeys.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+bool TranslationLoader::load(const QString& folder, QObject* owner)
+{
+    QSettings settings;
+    auto* translator = new QTranslator(owner);
+    bool loaded = translator->load(settings.value(QuilletSettingsKeys::languageFilePath()).toString());
+    if (!loaded) {
+        DialogLanguage dialog(folder);
+        loaded = !dialog.isEmpty() && dialog.exec() == QDialog::Accepted
+            && translator->load(settings.value(QuilletSettingsKeys::languageFilePath()).toString());
+    }
+    if (loaded) {
+        QLocale::setDefault(QLocale(settings.value(QuilletSettingsKeys::languageCode()).toString()));
+        QCoreApplication::installTranslator(translator);
+    }
+    auto* toolkit = new QTranslator(owner);
+    if (toolkit->load(QStringLiteral("%1/qt_%2.qm").arg(folder, QLocale().name().left(2))))
+        QCoreApplication::installTranslator(toolkit);
+    return loaded;
+}

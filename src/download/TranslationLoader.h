@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QObject;
+
+// Installs the chosen translation of the download program, asking for a language when none was
+// chosen yet or the chosen catalogue is gone. The translators belong to `owner`; destroying it
+// removes them again.
+class TranslationLoader
+{
+public:
+    // False when no translation was loaded (none found, the choice was cancelled, a bad file).
+    static bool load(const QString& folder, QObject* owner);
+};

@@ -1,0 +1,98 @@
+#include "DialogLanguage.h"
+#include "MainWindow.h"
+#include "QuilletSettingsKeys.h"
+#include "ScriptedPrompts.h"
+#include "TestMain.h"
+#include "TranslationLoader.h"
+
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// The shipped catalogues and help pages, as the program finds them beside itself.
+class TranslationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void storedGermanCatalogueTranslatesTheWindow();
+    void noCatalogueAtAllIsAFailure();
+    void helpOpensThePageOfTheLanguage();
+    void helpFallsBackToEnglish();
+
+private:
+    QLocale originalLocale;
+};
+
+void TranslationTest::init()
+{
+    QSettings().clear();
+    originalLocale = QLocale();
+}
+
+void TranslationTest::cleanup()
+{
+    QLocale::setDefault(originalLocale);
+}
+
+void TranslationTest::storedGermanCatalogueTranslatesTheWindow()
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Translations");
+    const QVector<LanguageEntry> entries = DialogLanguage::entries(folder);
+    QVERIFY(entries.size() >= 2);
+    QCOMPARE(entries.first().code, QStringLiteral("en"));
+
+    QSettings().setValue(QuilletSettingsKeys::languageFilePath(), folder + QStringLiteral("/TorvaneQuillet_de.qm"));
+    QSettings().setValue(QuilletSettingsKeys::languageCode(), QStringLiteral("de"));
+    {
+        QObject translators;
+        QVERIFY(TranslationLoader::load(folder, &translators));
+        QCOMPARE(QLocale().name().left(2), QStringLiteral("de"));
+        MainWindow window;
+        QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("downloadButton"))->text(), QStringLiteral("Herunterladen"));
+        QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("saveButton"))->text(), QStringLiteral("Speichern"));
+    }
+    // Gone with their owner.
+    MainWindow window;
+    QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("downloadButton"))->text(), QStringLiteral("Download"));
+}
+
+void TranslationTest::noCatalogueAtAllIsAFailure()
+{
+    QTemporaryDir empty;
+    QObject translators;
+    const QLocale before = QLocale();
+    QVERIFY(!TranslationLoader::load(empty.path(), &translators));
+    QCOMPARE(QLocale(), before);
+}
+
+void TranslationTest::helpOpensThePageOfTheLanguage()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ScriptedPrompts prompts;
+    MainWindow window;
+    window.showHelp();
+    const QString page = QCoreApplication::applicationDirPath() + QStringLiteral("/Help/TorvaneVurerQuilletHelp_de.html");
+    QCOMPARE(prompts.last().kind, ShownPrompt::Desktop);
+    QCOMPARE(prompts.last().url, QUrl::fromLocalFile(page).toString());
+    QVERIFY(QFile::exists(page));
+}
+
+void TranslationTest::helpFallsBackToEnglish()
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    ScriptedPrompts prompts;
+    MainWindow window;
+    window.showHelp();
+    const QString page = QCoreApplication::applicationDirPath() + QStringLiteral("/Help/TorvaneVurerQuilletHelp_en.html");
+    QCOMPARE(prompts.last().url, QUrl::fromLocalFile(page).toString());
+    QVERIFY(QFile::exists(page));
+}
+
+VELTRANO_TEST(TranslationTest)
+#include "TranslationTest.moc"
