@@ -84,8 +84,9 @@ void IconRenderCommandTest::writesEveryFormatAtTheGivenSizes()
         reader.jumpToImage(i);
         const QImage image = reader.read();
         QCOMPARE(image.size(), size);
-        // The drawing's blue reaches the middle at every size; a blank picture would not.
-        QCOMPARE(image.pixelColor(size.width() / 2, size.height() / 2).blue(), 0xB0);
+        // The drawing's blue reaches the middle at every size; a blank picture would not. JPEG
+        // may shift it a little.
+        QVERIFY(qAbs(image.pixelColor(size.width() / 2, size.height() / 2).blue() - 0xB0) <= 8);
     }
 }
 
