@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTextCursor>
 #include <QGraphicsSvgItem>
+#include <QGraphicsView>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -439,6 +440,16 @@ void ReportItemsTest::tabWalksTheChainAndWraps()
     QCOMPARE(owner(), QStringLiteral("a"));
     cell->setFocus();
     fixture.key(Qt::Key_Backtab);
+    QCOMPARE(owner(), QStringLiteral("c"));
+
+    // A view hands Tab to the scene instead of moving focus between widgets.
+    QGraphicsView view(&fixture.scene);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    fixture.item<ReportText>("c")->setFocus();
+    QTest::keyClick(view.viewport(), Qt::Key_Tab);
+    QCOMPARE(owner(), QStringLiteral("a"));
+    QTest::keyClick(view.viewport(), Qt::Key_Backtab);
     QCOMPARE(owner(), QStringLiteral("c"));
 }
 

@@ -335,6 +335,12 @@ void ReportUndoTest::discardedAddCommandDestroysItsPicture()
     fixture.key(Qt::Key_Space, Qt::NoModifier, " ");
     QVERIFY(!picture);
     QVERIFY(pictures(fixture.scene).isEmpty());
+
+    // Clearing the history keeps a picture that is on the page.
+    QPointer<ReportResizableImage> shown = addPicture(fixture, folder, prompts);
+    fixture.stack.clear();
+    QVERIFY(shown);
+    QCOMPARE(shown->scene(), &fixture.scene);
 }
 
 VELTRANO_TEST(ReportUndoTest)
