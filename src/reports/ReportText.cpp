@@ -119,6 +119,8 @@ void ReportText::addMenuEntries(QMenu* menu)
 void ReportText::chooseFont()
 {
     QFont font = textEditor->font();
-    if (Prompts::instance().chooseFont(nullptr, font))
-        textEditor->setFont(font);
+    if (!Prompts::instance().chooseFont(nullptr, font))
+        return;
+    textEditor->setFont(font);
+    textEditor->refit();
 }
