@@ -12,8 +12,9 @@ AddDeleteCommand::AddDeleteCommand(ReportResizableImage* picture, bool add)
 
 AddDeleteCommand::~AddDeleteCommand()
 {
-    // A discarded add command takes its picture with it; a detached picture belongs to us.
-    if (image && (add || detachedFrom))
+    // A discarded add command takes its undone (hidden) picture with it; a detached picture
+    // belongs to us. A shown picture stays: clearing the stack must not take it off the page.
+    if (image && (detachedFrom || (add && !image->isVisible())))
         delete image.data();
 }
 

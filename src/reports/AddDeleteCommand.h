@@ -8,7 +8,8 @@ class QGraphicsScene;
 class ReportResizableImage;
 
 // Adding or deleting a picture. A deleted picture is only hidden, so undo can bring it back;
-// saving takes still-hidden pictures out of the scene through detachIfHidden().
+// saving takes still-hidden pictures out of the scene through detachIfHidden(). A discarded add
+// command destroys its picture when the addition was undone.
 class AddDeleteCommand : public QUndoCommand
 {
 public:

@@ -214,6 +214,11 @@ QMenu* GraphicsTextItem::createContextMenu()
 
 void GraphicsTextItem::contextMenuEvent(QGraphicsSceneContextMenuEvent* event)
 {
+    // Captions leave the right click to what lies below them (the page offers Add Image).
+    if (!editable) {
+        event->ignore();
+        return;
+    }
     contextMenuOpen = true;
     QMenu* menu = createContextMenu();
     menu->exec(event->screenPos());

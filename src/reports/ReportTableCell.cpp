@@ -5,6 +5,7 @@
 #include "ReportTableSet.h"
 #include "ReportXml.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 using namespace ReportXml;
@@ -132,4 +133,28 @@ void ReportTableCell::paint(QPainter* painter, const QStyleOptionGraphicsItem*, 
 void ReportTableCell::requestMove(int dx, int dy)
 {
     owner->moveFrom(this, dx, dy);
+}
+
+void ReportTableCell::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Down:
+        requestMove(0, 1);
+        break;
+    case Qt::Key_Up:
+        requestMove(0, -1);
+        break;
+    case Qt::Key_Left:
+        requestMove(-1, 0);
+        break;
+    case Qt::Key_Right:
+        requestMove(1, 0);
+        break;
+    default:
+        ReportText::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }

@@ -43,6 +43,10 @@ public:
 public slots:
     void requestMove(int dx, int dy);
 
+protected:
+    // A focused cell that is not being edited (a caption) still passes the arrow keys on.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     ReportTable* owner;
     int col = -1;

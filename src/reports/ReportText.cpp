@@ -5,6 +5,7 @@
 
 #include "Prompts.h"
 
+#include <QFocusEvent>
 #include <QMenu>
 #include <QTextDocument>
 
@@ -102,7 +103,8 @@ void ReportText::createUndoCommand()
 void ReportText::focusInEvent(QFocusEvent* event)
 {
     ReportResizableItem::focusInEvent(event);
-    if (isEditable() && !isResizable())
+    // A click on a movable field's frame starts a drag, not typing.
+    if (isEditable() && !(isResizable() && event->reason() == Qt::MouseFocusReason))
         textEditor->startEditing();
 }
 
@@ -117,6 +119,8 @@ void ReportText::addMenuEntries(QMenu* menu)
 void ReportText::chooseFont()
 {
     QFont font = textEditor->font();
-    if (Prompts::instance().chooseFont(nullptr, font))
-        textEditor->setFont(font);
+    if (!Prompts::instance().chooseFont(nullptr, font))
+        return;
+    textEditor->setFont(font);
+    textEditor->refit();
 }

@@ -7,6 +7,7 @@
 #include "ReportTableCell.h"
 #include "ReportText.h"
 #include "SceneFixture.h"
+#include "ScriptedPrompts.h"
 #include "TestMain.h"
 
 #include <QBuffer>
@@ -16,7 +17,10 @@
 #include <QSignalSpy>
 #include <QTextCursor>
 #include <QGraphicsSvgItem>
+#include <QGraphicsView>
 #include <QImage>
+#include <QMenu>
+#include <QGraphicsSceneContextMenuEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,6 +82,7 @@ private slots:
     void resizeEdgesAndCursors();
     void tabWalksTheChainAndWraps();
     void valuesAreMatchedById();
+    void fontSettingsChangeOnlyTheDisplay();
     void layoutRoundTrip();
     void rendersASamplePage();
 };
@@ -440,6 +445,16 @@ void ReportItemsTest::tabWalksTheChainAndWraps()
     cell->setFocus();
     fixture.key(Qt::Key_Backtab);
     QCOMPARE(owner(), QStringLiteral("c"));
+
+    // A view hands Tab to the scene instead of moving focus between widgets.
+    QGraphicsView view(&fixture.scene);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    fixture.item<ReportText>("c")->setFocus();
+    QTest::keyClick(view.viewport(), Qt::Key_Tab);
+    QCOMPARE(owner(), QStringLiteral("a"));
+    QTest::keyClick(view.viewport(), Qt::Key_Backtab);
+    QCOMPARE(owner(), QStringLiteral("c"));
 }
 
 void ReportItemsTest::valuesAreMatchedById()
@@ -468,6 +483,33 @@ void ReportItemsTest::valuesAreMatchedById()
     QCOMPARE(comments.text(), QStringLiteral("second"));
     QVERIFY(!comments.hasAttribute("x"));
     QCOMPARE(comments.nextSiblingElement("text").text(), QString());
+}
+
+void ReportItemsTest::fontSettingsChangeOnlyTheDisplay()
+{
+    SceneFixture fixture;
+    QVERIFY(fixture.build("<document><page id='p'><text id='f' editable='1' font='DejaVu Sans'>x</text>"
+                          "<text id='caption'>Caption</text></page></document>"));
+    auto* field = fixture.item<ReportText>("f");
+    ScriptedPrompts prompts;
+    auto fontAction = [&] {
+        std::unique_ptr<QMenu> menu(field->editor()->createContextMenu());
+        menu->actions().last()->trigger();
+    };
+    fontAction();
+    QCOMPARE(field->editor()->font().family(), QStringLiteral("DejaVu Sans"));
+    prompts.answer(QVariant::fromValue(QFont(QStringLiteral("DejaVu Serif"), 14)));
+    fontAction();
+    QCOMPARE(prompts.shown().size(), 2);
+    QCOMPARE(field->editor()->font().family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(fixture.write(false).documentElement().firstChildElement().firstChildElement().attribute("font"),
+             QStringLiteral("DejaVu Sans"));
+
+    // A caption's editor leaves the right click to the page below.
+    QGraphicsSceneContextMenuEvent click(QEvent::GraphicsSceneContextMenu);
+    click.setAccepted(true);
+    fixture.scene.sendEvent(fixture.item<ReportText>("caption")->editor(), &click);
+    QVERIFY(!click.isAccepted());
 }
 
 void ReportItemsTest::layoutRoundTrip()

@@ -247,6 +247,17 @@ void ReportTableTest::movesFollowTheKeys()
     QCOMPARE(table->currentCell(), table->cellAt(1, 0));
     fixture.key(Qt::Key_Escape);
     QCOMPARE(table->cellAt(1, 0)->editor()->textInteractionFlags(), Qt::NoTextInteraction);
+
+    // A caption cell holds the focus itself and still moves on.
+    SceneFixture captions;
+    QVERIFY(captions.build(tableXml("width='60' height='20' numCols='3' numRows='1' editable='1'",
+                                    "<tableset col='0' editable='0'/>")));
+    auto* captionTable = captions.item<ReportTable>("t");
+    captions.activate();
+    captionTable->cellAt(0, 0)->setFocus();
+    QCOMPARE(captions.scene.focusItem(), captionTable->cellAt(0, 0));
+    captions.key(Qt::Key_Right);
+    QVERIFY(captionTable->cellAt(0, 1)->editor()->hasFocus());
 }
 
 void ReportTableTest::valuesAreReadByPosition()
