@@ -1,0 +1,250 @@
+#include "GraphicsTextItem.h"
+
+#include "ReportScene.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QGraphicsSceneContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QTextDocument>
+#include <QUndoStack>
+#include <cmath>
+
+GraphicsTextItem::GraphicsTextItem(QGraphicsItem* parent)
+    : QGraphicsTextItem(parent)
+{
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    connect(document(), &QTextDocument::contentsChanged, this, &GraphicsTextItem::contentsChanged);
+}
+
+void GraphicsTextItem::setSize(double width, double height)
+{
+    prepareGeometryChange();
+    fixedWidth = width;
+    fixedHeight = height;
+    if (width > 0.0)
+        setTextWidth(width);
+    refit();
+}
+
+void GraphicsTextItem::setEditable(bool on)
+{
+    editable = on;
+    if (!on)
+        setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+void GraphicsTextItem::startEditing()
+{
+    if (!editable)
+        return;
+    setTextInteractionFlags(Qt::TextEditorInteraction);
+    setFocus(Qt::OtherFocusReason);
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    setTextCursor(cursor);
+}
+
+void GraphicsTextItem::stopEditing()
+{
+    QTextCursor cursor = textCursor();
+    cursor.clearSelection();
+    setTextCursor(cursor);
+    if (!multiLine)
+        setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+double GraphicsTextItem::fittingScale(const QFont& font, const QString& text, double width, double height)
+{
+    const QFontMetrics metrics(font);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    double scale = 1.0;
+    for (int pass = 0; pass < 10; ++pass) {
+        const int availableWidth = int(std::floor((width - 10.0) / scale));
+        const int availableHeight = int(std::floor((height - 4.0) / scale));
+        const int needed = metrics.boundingRect(QRect(0, 0, qMax(availableWidth, 1), qMax(availableHeight, 1)),
+                                                flags, text).height();
+        if (needed <= availableHeight || needed <= 0)
+            break;
+        const double ratio = double(qMax(availableHeight, 0)) / needed;
+        scale = pass < 9 ? (ratio * scale + scale) / 2.0 : ratio * scale;
+        if (scale <= 0.0) {
+            scale = 0.01;
+            break;
+        }
+    }
+    return qMin(scale, 1.0);
+}
+
+void GraphicsTextItem::refit()
+{
+    const QString text = toPlainText();
+    if (fixedWidth <= 0.0 || fixedHeight <= 0.0 || text.isEmpty())
+        return;
+    prepareGeometryChange();
+    const double scale = fittingScale(font(), text, fixedWidth, fixedHeight);
+    setTextWidth(fixedWidth / scale);
+    setScale(scale);
+}
+
+QRectF GraphicsTextItem::boundingRect() const
+{
+    QRectF bounds = QGraphicsTextItem::boundingRect();
+    if (fixedHeight > 0.0 && scale() > 0.0)
+        bounds.setHeight(qMax(bounds.height(), fixedHeight / scale()));
+    return bounds;
+}
+
+QUndoStack* GraphicsTextItem::undoStack() const
+{
+    const auto* reportScene = qobject_cast<ReportScene*>(scene());
+    return reportScene ? reportScene->undoStack() : nullptr;
+}
+
+void GraphicsTextItem::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        event->ignore();
+        return;
+    }
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    if (control && (event->key() == Qt::Key_Z || event->key() == Qt::Key_Y)) {
+        if (QUndoStack* stack = undoStack())
+            event->key() == Qt::Key_Z ? stack->undo() : stack->redo();
+        event->accept();
+        return;
+    }
+    if (!multiLine && handleCellKey(event))
+        return;
+    QGraphicsTextItem::keyPressEvent(event);
+}
+
+bool GraphicsTextItem::handleCellKey(QKeyEvent* event)
+{
+    const QTextCursor cursor = textCursor();
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        stopEditing();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Down:
+        emit requestMove(0, 1);
+        break;
+    case Qt::Key_Up:
+        emit requestMove(0, -1);
+        break;
+    case Qt::Key_Left:
+        if (cursor.position() != 0)
+            return false;
+        emit requestMove(-1, 0);
+        break;
+    case Qt::Key_Right:
+        if (!cursor.atEnd())
+            return false;
+        emit requestMove(1, 0);
+        break;
+    default:
+        return false;
+    }
+    event->accept();
+    return true;
+}
+
+void GraphicsTextItem::contentsChanged()
+{
+    const QString text = toPlainText();
+    if (text == lastPlainText)
+        return;
+    lastPlainText = text;
+    if (fixedHeight > 0.0)
+        refit();
+}
+
+void GraphicsTextItem::focusInEvent(QFocusEvent* event)
+{
+    QGraphicsTextItem::focusInEvent(event);
+    // Cells draw their focus frame while their editor has the focus.
+    if (parentItem())
+        parentItem()->update();
+}
+
+void GraphicsTextItem::focusOutEvent(QFocusEvent* event)
+{
+    QGraphicsTextItem::focusOutEvent(event);
+    if (parentItem())
+        parentItem()->update();
+    if (!contextMenuOpen)
+        stopEditing();
+}
+
+QMenu* GraphicsTextItem::createContextMenu()
+{
+    auto* menu = new QMenu;
+    const bool selection = textCursor().hasSelection();
+    const bool canEdit = editable && (textInteractionFlags() & Qt::TextEditable);
+    QAction* cutAction = menu->addAction(QIcon(QStringLiteral(":res/toolButtons/context-cut.png")),
+                                         tr("Cut", "Menu option"), this, &GraphicsTextItem::cut);
+    cutAction->setEnabled(selection && canEdit);
+    QAction* copyAction = menu->addAction(QIcon(QStringLiteral(":res/toolButtons/context-copy.png")),
+                                          tr("Copy", "Menu option"), this, &GraphicsTextItem::copy);
+    copyAction->setEnabled(selection);
+    QAction* pasteAction = menu->addAction(QIcon(QStringLiteral(":res/toolButtons/context-paste.png")),
+                                           tr("Paste", "Menu option"), this, &GraphicsTextItem::paste);
+    pasteAction->setEnabled(canEdit && !QApplication::clipboard()->text().isEmpty());
+    menu->addSeparator();
+    QUndoStack* stack = undoStack();
+    QAction* undoAction = menu->addAction(QIcon(QStringLiteral(":res/toolButtons/context-undo.png")),
+                                          tr("Undo", "Menu option"));
+    undoAction->setEnabled(stack && stack->canUndo());
+    QAction* redoAction = menu->addAction(QIcon(QStringLiteral(":res/toolButtons/context-redo.png")),
+                                          tr("Redo", "Menu option"));
+    redoAction->setEnabled(stack && stack->canRedo());
+    if (stack) {
+        connect(undoAction, &QAction::triggered, stack, &QUndoStack::undo);
+        connect(redoAction, &QAction::triggered, stack, &QUndoStack::redo);
+    }
+    emit contextMenuCreated(menu);
+    return menu;
+}
+
+void GraphicsTextItem::contextMenuEvent(QGraphicsSceneContextMenuEvent* event)
+{
+    // Captions leave the right click to what lies below them (the page offers Add Image).
+    if (!editable) {
+        event->ignore();
+        return;
+    }
+    contextMenuOpen = true;
+    QMenu* menu = createContextMenu();
+    menu->exec(event->screenPos());
+    delete menu;
+    contextMenuOpen = false;
+    event->accept();
+}
+
+void GraphicsTextItem::copy()
+{
+    const QString selected = textCursor().selection().toPlainText();
+    if (!selected.isEmpty())
+        QApplication::clipboard()->setText(selected);
+}
+
+void GraphicsTextItem::cut()
+{
+    copy();
+    QTextCursor cursor = textCursor();
+    cursor.removeSelectedText();
+    setTextCursor(cursor);
+}
+
+void GraphicsTextItem::paste()
+{
+    QTextCursor cursor = textCursor();
+    cursor.insertText(QApplication::clipboard()->text());
+    setTextCursor(cursor);
+}

@@ -1,0 +1,127 @@
+#include "ReportResizableImage.h"
+
+#include "ReportContainer.h"
+#include "ReportScene.h"
+#include "ReportXml.h"
+
+#include <QGraphicsPixmapItem>
+#include <QGraphicsSceneContextMenuEvent>
+#include <QGraphicsSvgItem>
+#include <QMenu>
+#include <QSvgRenderer>
+
+using namespace ReportXml;
+
+ReportResizableImage::ReportResizableImage(QGraphicsItem* parent)
+    : ReportResizableItem(parent)
+{
+    setFlag(ItemIsFocusable, true);
+}
+
+QString ReportResizableImage::tagName() const
+{
+    return QStringLiteral("image");
+}
+
+bool ReportResizableImage::setPicture(const QString& key, const QByteArray& data)
+{
+    QGraphicsItem* shown = nullptr;
+    if (key.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
+        auto* svg = new QGraphicsSvgItem;
+        auto* renderer = new QSvgRenderer(data, svg);
+        if (!renderer->isValid()) {
+            delete svg;
+            return false;
+        }
+        svg->setSharedRenderer(renderer);
+        svg->setCacheMode(NoCache);
+        shown = svg;
+    } else {
+        QPixmap pixmap;
+        if (!pixmap.loadFromData(data))
+            return false;
+        auto* pixmapItem = new QGraphicsPixmapItem(pixmap);
+        pixmapItem->setTransformationMode(Qt::SmoothTransformation);
+        shown = pixmapItem;
+    }
+    prepareGeometryChange();
+    delete picture;
+    picture = shown;
+    picture->setParentItem(this);
+    picture->setScale(currentScale);
+    blobName = key;
+    pictureData = data;
+    updateSelectionFrame();
+    return true;
+}
+
+QSizeF ReportResizableImage::naturalSize() const
+{
+    return picture ? picture->boundingRect().size() : QSizeF();
+}
+
+QRectF ReportResizableImage::rect() const
+{
+    return QRectF(QPointF(0.0, 0.0), naturalSize() * currentScale);
+}
+
+void ReportResizableImage::setSize(const QSizeF& size, int edges)
+{
+    const QSizeF natural = naturalSize();
+    if (natural.width() <= 0.0 || natural.height() <= 0.0)
+        return;
+    prepareGeometryChange();
+    currentScale = (edges & VerticalMiddle) ? size.width() / natural.width() : size.height() / natural.height();
+    picture->setScale(currentScale);
+}
+
+bool ReportResizableImage::fromXml(const QDomElement& element, bool, const BlobList& blobs)
+{
+    // Pictures carry no id and are always read in full, whatever the mode.
+    ReportResizableItem::fromXml(element, false, blobs);
+    int index = -1;
+    if (!readInt(element, QStringLiteral("index"), index) || index < 0 || index >= blobs.size())
+        return false;
+    if (!setPicture(blobs.at(index).name, blobs.at(index).data))
+        return false;
+    // The stored `scale` is informative only: the shown scale follows from the height.
+    setResizable(element.attribute(QStringLiteral("resizable")) == QLatin1String("1"));
+    double width = -1.0;
+    double height = -1.0;
+    readDouble(element, QStringLiteral("width"), width);
+    readDouble(element, QStringLiteral("height"), height);
+    if (width > 0.0 && height > 0.0)
+        setSize(QSizeF(width, height), RightEdge | BottomEdge);
+    updateSelectionFrame();
+    return true;
+}
+
+bool ReportResizableImage::toXml(QDomElement& element, bool, BlobList& blobs)
+{
+    if (!picture)
+        return false;
+    ReportResizableItem::toXml(element, false, blobs);
+    element.setAttribute(QStringLiteral("index"), ReportContainer::append(blobs, blobName, pictureData));
+    writeDouble(element, QStringLiteral("scale"), currentScale);
+    writeResizableAttributes(element, rect().size());
+    return true;
+}
+
+QMenu* ReportResizableImage::createContextMenu()
+{
+    auto* menu = new QMenu;
+    ReportScene* scene = reportScene();
+    QAction* remove = menu->addAction(tr("Delete Image", "Menu option"));
+    remove->setEnabled(scene != nullptr);
+    if (scene)
+        connect(remove, &QAction::triggered, scene, [scene, this] { scene->deletePicture(this); });
+    return menu;
+}
+
+void ReportResizableImage::contextMenuEvent(QGraphicsSceneContextMenuEvent* event)
+{
+    QMenu* menu = createContextMenu();
+    menu->exec(event->screenPos());
+    delete menu;
+    event->accept();
+}

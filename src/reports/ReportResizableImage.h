@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ReportResizableItem.h"
+
+class QMenu;
+
+// A picture the user inserted; its bytes travel in the report's blob list. Resizing keeps the
+// aspect ratio.
+class ReportResizableImage : public ReportResizableItem
+{
+    Q_OBJECT
+
+public:
+    enum { Type = ImageType };
+
+    explicit ReportResizableImage(QGraphicsItem* parent = nullptr);
+
+    int type() const override { return Type; }
+    QString tagName() const override;
+    bool toXml(QDomElement& element, bool valuesOnly, BlobList& blobs) override;
+    bool fromXml(const QDomElement& element, bool valuesOnly, const BlobList& blobs) override;
+
+    QRectF rect() const override;
+    void setSize(const QSizeF& size, int edges) override;
+
+    // Builds the shown picture from a file suffix ("svg" or an image format) and the file's bytes.
+    bool setPicture(const QString& key, const QByteArray& data);
+    bool hasPicture() const { return picture != nullptr; }
+    QString key() const { return blobName; }
+    QByteArray data() const { return pictureData; }
+    double pictureScale() const { return currentScale; }
+    QSizeF naturalSize() const;
+
+    QMenu* createContextMenu();
+
+protected:
+    void contextMenuEvent(QGraphicsSceneContextMenuEvent* event) override;
+
+private:
+    QGraphicsItem* picture = nullptr;
+    QString blobName;
+    QByteArray pictureData;
+    double currentScale = 1.0;
+};

@@ -1,0 +1,320 @@
+#include "ReportScene.h"
+
+#include "AddDeleteCommand.h"
+#include "ReportCheckBox.h"
+#include "ReportPage.h"
+#include "ReportResizableImage.h"
+#include "ReportSvg.h"
+#include "ReportTable.h"
+#include "ReportTableCell.h"
+
+#include "Prompts.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QUndoStack>
+
+namespace {
+QString& folderSetting()
+{
+    static QString folder = QStringLiteral("reports_en");
+    return folder;
+}
+
+double& dpiSetting()
+{
+    static double dpi = 0.0;
+    return dpi;
+}
+} // namespace
+
+ReportScene::ReportScene(QUndoStack* stack, QObject* parent)
+    : QGraphicsScene(parent)
+    , stack(stack)
+{
+    setBackgroundBrush(Qt::gray);
+}
+
+void ReportScene::setReportsFolder(const QString& folder)
+{
+    folderSetting() = folder;
+}
+
+QString ReportScene::reportsFolder()
+{
+    return folderSetting();
+}
+
+QString ReportScene::checkBoxDrawingPath()
+{
+    return QStringLiteral(":res/%1/images/checkBox.svg").arg(reportsFolder());
+}
+
+void ReportScene::setScreenDpiY(double dpi)
+{
+    dpiSetting() = dpi;
+}
+
+double ReportScene::screenDpiY()
+{
+    if (dpiSetting() > 0.0)
+        return dpiSetting();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
+AbstractReportItem* ReportScene::createItem(const QString& tagName)
+{
+    if (tagName == QLatin1String("page"))
+        return new ReportPage;
+    if (tagName == QLatin1String("text"))
+        return new ReportText;
+    if (tagName == QLatin1String("checkBox"))
+        return new ReportCheckBox;
+    if (tagName == QLatin1String("svg"))
+        return new ReportSvg;
+    if (tagName == QLatin1String("table"))
+        return new ReportTable;
+    if (tagName == QLatin1String("image"))
+        return new ReportResizableImage;
+    return nullptr;
+}
+
+void ReportScene::newCommand(QUndoCommand* cmd)
+{
+    if (stack)
+        stack->push(cmd);
+    else
+        delete cmd;
+}
+
+void ReportScene::connectItem(AbstractReportItem* item)
+{
+    connect(item, &AbstractReportItem::modified, this, &ReportScene::modified, Qt::UniqueConnection);
+    connect(item, &AbstractReportItem::newCommand, this, &ReportScene::newCommand, Qt::UniqueConnection);
+}
+
+void ReportScene::registerId(AbstractReportItem* item)
+{
+    if (!item->id().isEmpty())
+        ids.insert(item->id(), item);
+}
+
+void ReportScene::appendToNavigation(AbstractReportItem* item)
+{
+    if (!firstItem)
+        firstItem = item;
+    else if (lastItem)
+        lastItem->setNext(item);
+    item->setPrevious(lastItem);
+    lastItem = item;
+}
+
+void ReportScene::resetNavigation()
+{
+    lastItem = nullptr;
+}
+
+void ReportScene::insertPage(ReportPage* page)
+{
+    // Ordered by page number whatever the order of the elements; equal numbers keep their order.
+    int position = pageList.size();
+    while (position > 0 && pageList.at(position - 1)->pageNumber() > page->pageNumber())
+        --position;
+    pageList.insert(position, page);
+}
+
+void ReportScene::placeItem(AbstractReportItem* item, AbstractReportItem* parent)
+{
+    if (parent)
+        item->setParentItem(parent);
+    else
+        addItem(item);
+}
+
+void ReportScene::buildLayout(const QDomElement& root, const BlobList& blobs)
+{
+    buildChildren(root, nullptr, blobs);
+}
+
+void ReportScene::buildChildren(const QDomElement& element, AbstractReportItem* parent, const BlobList& blobs)
+{
+    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
+        AbstractReportItem* item = createItem(child.tagName());
+        if (!item)
+            continue;
+        placeItem(item, parent);
+        if (!item->fromXml(child, false, blobs)) {
+            delete item;
+            continue;
+        }
+        connectItem(item);
+        if (item->isNavigable())
+            appendToNavigation(item);
+        registerId(item);
+        if (auto* table = qgraphicsitem_cast<ReportTable*>(item)) {
+            for (ReportTableCell* cell : table->cells()) {
+                registerId(cell);
+                connect(cell, &AbstractReportItem::newCommand, this, &ReportScene::newCommand, Qt::UniqueConnection);
+            }
+        }
+        if (!parent)
+            if (auto* page = qgraphicsitem_cast<ReportPage*>(item))
+                insertPage(page);
+        buildChildren(child, item, blobs);
+    }
+}
+
+void ReportScene::applyValues(const QDomElement& root, const BlobList& blobs)
+{
+    applyChildren(root, nullptr, blobs);
+}
+
+void ReportScene::applyChildren(const QDomElement& element, AbstractReportItem* parent, const BlobList& blobs)
+{
+    for (QDomElement child = element.firstChildElement(); !child.isNull(); child = child.nextSiblingElement()) {
+        const QString id = child.attribute(QStringLiteral("id"));
+        if (id.isEmpty()) {
+            if (child.tagName() != QLatin1String("image"))
+                continue;
+            auto* picture = new ReportResizableImage;
+            placeItem(picture, parent);
+            if (!picture->fromXml(child, true, blobs)) {
+                delete picture;
+                continue;
+            }
+            connectItem(picture);
+            continue;
+        }
+        AbstractReportItem* item = ids.value(id);
+        if (!item)
+            continue;
+        item->fromXml(child, true, blobs);
+        applyChildren(child, item, blobs);
+    }
+}
+
+void ReportScene::writeItem(QDomElement& parentElement, AbstractReportItem* item, bool valuesOnly, BlobList& blobs)
+{
+    QDomElement element = parentElement.ownerDocument().createElement(item->tagName());
+    if (!item->toXml(element, valuesOnly, blobs))
+        return;
+    parentElement.appendChild(element);
+    // A table writes its settings and cells itself.
+    if (item->type() == ReportTable::Type)
+        return;
+    const QList<QGraphicsItem*> children = item->childItems();
+    for (QGraphicsItem* child : children)
+        if (AbstractReportItem* reportChild = AbstractReportItem::fromGraphicsItem(child))
+            writeItem(element, reportChild, valuesOnly, blobs);
+}
+
+QDomDocument ReportScene::toXml(bool valuesOnly, BlobList& blobs) const
+{
+    QDomDocument document;
+    QDomElement root = document.createElement(QStringLiteral("document"));
+    root.setAttribute(QStringLiteral("resPak"), resPak);
+    document.appendChild(root);
+    for (ReportPage* page : pageList)
+        writeItem(root, page, valuesOnly, blobs);
+    // Pictures a values document placed outside any page would otherwise be lost on saving.
+    const QList<QGraphicsItem*> all = items(Qt::AscendingOrder);
+    for (QGraphicsItem* graphicsItem : all) {
+        AbstractReportItem* item = AbstractReportItem::fromGraphicsItem(graphicsItem);
+        if (item && !item->parentItem() && item->type() != ReportPage::Type)
+            writeItem(root, item, valuesOnly, blobs);
+    }
+    return document;
+}
+
+bool ReportScene::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Tab) {
+            const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+            navigate(forward);
+            return true;
+        }
+    }
+    return QGraphicsScene::event(event);
+}
+
+bool ReportScene::navigate(bool forward)
+{
+    AbstractReportItem* current = nullptr;
+    for (QGraphicsItem* item = focusItem(); item && !current; item = item->parentItem())
+        current = AbstractReportItem::fromGraphicsItem(item);
+    AbstractReportItem* target = current ? (forward ? current->next() : current->previous()) : nullptr;
+    const bool wrapped = target == nullptr;
+    if (wrapped)
+        target = forward ? firstItem : lastItem;
+    if (!target)
+        return false;
+    target->setFocus(Qt::OtherFocusReason);
+    if (!wrapped)
+        target->ensureVisible(QRectF(0.0, 0.0, 1.0, 1.0), 50, 50);
+    return true;
+}
+
+void ReportScene::addPicture(ReportResizableImage* picture)
+{
+    connectItem(picture);
+    newCommand(new AddDeleteCommand(picture, true));
+}
+
+void ReportScene::deletePicture(ReportResizableImage* picture)
+{
+    connectItem(picture);
+    newCommand(new AddDeleteCommand(picture, false));
+}
+
+void ReportScene::addImage(ReportPage* page, const QPointF& position)
+{
+    FileRequest request;
+    request.kind = FileRequest::OpenFile;
+    request.caption = tr("Select Image", "Window Title");
+    request.filter = tr("Images (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)");
+    const QString path = Prompts::instance().chooseFile(request);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Prompts::instance().show(nullptr, QMessageBox::Warning,
+                                 tr("Error opening %1 for reading", "Error Message").arg(path), file.errorString());
+        return;
+    }
+    auto* picture = new ReportResizableImage;
+    if (!picture->setPicture(QFileInfo(path).suffix(), file.readAll())) {
+        delete picture;
+        Prompts::instance().show(nullptr, QMessageBox::Warning,
+                                 tr("%1 is not a picture that can be shown.", "Error Message").arg(path));
+        return;
+    }
+    picture->setResizable(true);
+    picture->setParentItem(page);
+    picture->setPos(position);
+    addPicture(picture);
+}
+
+int ReportScene::removeDeletedPictures()
+{
+    int removed = 0;
+    for (int i = 0; stack && i < stack->count(); ++i) {
+        const auto* command = dynamic_cast<const AddDeleteCommand*>(stack->command(i));
+        if (command && const_cast<AddDeleteCommand*>(command)->detachIfHidden())
+            ++removed;
+    }
+    return removed;
+}
+
+void ReportScene::renderPage(QPainter* painter, int pageIndex, const QRectF& target)
+{
+    if (pageIndex < 0 || pageIndex >= pageList.size())
+        return;
+    render(painter, target, pageList.at(pageIndex)->sceneBoundingRect(), Qt::KeepAspectRatio);
+}
