@@ -7,6 +7,7 @@
 #include "DialogWelcome.h"
 #include "DocumentCreator.h"
 #include "DocumentFactory.h"
+#include "DialogImportResults.h"
 #include "DownloadLauncher.h"
 #include "Folders.h"
 #include "Globals.h"
@@ -50,7 +51,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(tree, &QAbstractItemView::activated, this, QOverload<const QModelIndex&>::of(&MainWindow::openDocument));
     connect(this, &MdiWindow::activeDocumentChanged, this, &MainWindow::documentChanged);
 
+    importDialog = new DialogImportResults(this);
     downloadLauncher = new DownloadLauncher(this);
+    connect(downloadLauncher, &DownloadLauncher::importRequested, this, &MainWindow::showResultsForImport);
     Folders::instance().rootDir();
     if (restartPass)
         Globals::setRestartRequested(false);
@@ -243,6 +246,11 @@ ProjectTreeView* MainWindow::projectTree() const
 QMdiArea* MainWindow::documentArea() const
 {
     return mdiArea();
+}
+
+DialogImportResults* MainWindow::resultsImportDialog() const
+{
+    return importDialog;
 }
 
 QFileSystemWatcher* MainWindow::directoryWatcher() const
@@ -514,8 +522,19 @@ void MainWindow::import()
     request.caption = tr("Import CSV File", "Window Title");
     request.filter = tr("CSV Files (*.csv)", "File filter");
     request.directory = settings.value(SettingsKeys::lastImportDir, settings.value(SettingsKeys::rootDir)).toString();
-    // The results-import dialog takes the chosen file from here once it is part of the program.
-    Prompts::instance().chooseFile(request);
+    const QString fileName = Prompts::instance().chooseFile(request);
+    if (!fileName.isEmpty())
+        showResultsForImport(fileName);
+}
+
+void MainWindow::showResultsForImport(const QString& fileName)
+{
+    if (!importDialog->load(fileName))
+        return;
+    QSettings().setValue(SettingsKeys::lastImportDir, fileName);
+    importDialog->show();
+    importDialog->raise();
+    importDialog->activateWindow();
 }
 
 void MainWindow::download()

@@ -4,6 +4,7 @@
 
 #include <QModelIndex>
 
+class DialogImportResults;
 class DownloadLauncher;
 class QActionGroup;
 class QDockWidget;
@@ -27,6 +28,7 @@ public:
 
     ProjectTreeView* projectTree() const;
     QMdiArea* documentArea() const;
+    DialogImportResults* resultsImportDialog() const;
     QFileSystemWatcher* directoryWatcher() const;
     QDockWidget* browserDock() const;
     QDockWidget* searchDock() const;
@@ -69,6 +71,8 @@ protected slots:
     void documentChanged(AbstractDocument* from, AbstractDocument* to);
     void showPDFManual();
     void switchLanguage(QAction* action);
+    // Shows a results file in the import dialog; the dialog reports a file it cannot read.
+    void showResultsForImport(const QString& fileName);
 
 protected:
     bool event(QEvent* event) override;
@@ -118,5 +122,6 @@ private:
     QAction* actionDownload = nullptr;
     QAction* actionNewCurveData = nullptr;
     QAction* actionPDFManual = nullptr;
+    DialogImportResults* importDialog = nullptr;
     DownloadLauncher* downloadLauncher = nullptr;
 };

@@ -1,3 +1,4 @@
+#include "DialogImportResults.h"
 #include "DocumentCreator.h"
 #include "Folders.h"
 #include "Globals.h"
@@ -66,6 +67,7 @@ private slots:
     void contextMenuOffersOpenOnlyOnAnItem();
     void selectionEnablesTheItemCommands();
     void importAsksForTheResultsFile();
+    void importShowsTheChosenFileInTheDialog();
 
 private:
     QString created(const char* actionName);
@@ -342,6 +344,23 @@ void CreateNewTest::importAsksForTheResultsFile()
     QSettings().remove(QStringLiteral("Directories/LastImportDir"));
     window->import();
     QCOMPARE(fixture->prompts.last().files.directory, fixture->root());
+}
+
+void CreateNewTest::importShowsTheChosenFileInTheDialog()
+{
+    const QString results = QStringLiteral(TEST_DATA_DIR "/results-point.csv");
+    fixture->prompts.answer(results);
+    window->import();
+    QVERIFY(window->resultsImportDialog()->isVisible());
+    QVERIFY(window->resultsImportDialog()->windowTitle().contains(QStringLiteral("results-point.csv")));
+    QCOMPARE(QSettings().value(QStringLiteral("Directories/LastImportDir")).toString(), results);
+
+    // A file the dialog cannot read is reported there and remembered nowhere.
+    window->resultsImportDialog()->hide();
+    fixture->prompts.answer(fixture->path(QStringLiteral("vanished.csv")));
+    window->import();
+    QVERIFY(!window->resultsImportDialog()->isVisible());
+    QCOMPARE(QSettings().value(QStringLiteral("Directories/LastImportDir")).toString(), results);
 }
 
 VELTRANO_TEST(CreateNewTest)
