@@ -1,194 +1,194 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
-  <context>
+<context>
     <name>DialogLanguage</name>
     <message>
-      <source>Please choose a language</source>
-      <comment>Window Title</comment>
-      <translation>Bitte wählen Sie eine Sprache</translation>
+        <source>Please choose a language</source>
+        <comment>Window Title</comment>
+        <translation>Bitte wählen Sie eine Sprache</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
-      <source>Please select a port and connect your device</source>
-      <comment>User prompt</comment>
-      <translation>Bitte wählen Sie einen Anschluss und schließen Sie Ihr Gerät an</translation>
+        <source>Please select a port and connect your device</source>
+        <comment>User prompt</comment>
+        <translation>Bitte wählen Sie einen Anschluss und schließen Sie Ihr Gerät an</translation>
     </message>
     <message>
-      <source>Quillet</source>
-      <comment>Window Title</comment>
-      <translation>Quillet</translation>
+        <source>Quillet</source>
+        <comment>Window Title</comment>
+        <translation>Quillet</translation>
     </message>
     <message>
-      <source>Device Connection</source>
-      <comment>Window Title</comment>
-      <translation>Geräteverbindung</translation>
+        <source>Device Connection</source>
+        <comment>Window Title</comment>
+        <translation>Geräteverbindung</translation>
     </message>
     <message>
-      <source>Cancel</source>
-      <comment>Button text</comment>
-      <translation>Abbrechen</translation>
+        <source>Cancel</source>
+        <comment>Button text</comment>
+        <translation>Abbrechen</translation>
     </message>
     <message>
-      <source>Download</source>
-      <comment>Button text</comment>
-      <translation>Herunterladen</translation>
+        <source>Download</source>
+        <comment>Button text</comment>
+        <translation>Herunterladen</translation>
     </message>
     <message>
-      <source>Downloaded Output</source>
-      <comment>Window Title</comment>
-      <translation>Heruntergeladene Daten</translation>
+        <source>Downloaded Output</source>
+        <comment>Window Title</comment>
+        <translation>Heruntergeladene Daten</translation>
     </message>
     <message>
-      <source>Open</source>
-      <comment>Button text</comment>
-      <translation>Öffnen</translation>
+        <source>Open</source>
+        <comment>Button text</comment>
+        <translation>Öffnen</translation>
     </message>
     <message>
-      <source>Save</source>
-      <comment>Button text</comment>
-      <translation>Speichern</translation>
+        <source>Save</source>
+        <comment>Button text</comment>
+        <translation>Speichern</translation>
     </message>
     <message>
-      <source>File</source>
-      <comment>Menu option</comment>
-      <translation>Datei</translation>
+        <source>File</source>
+        <comment>Menu option</comment>
+        <translation>Datei</translation>
     </message>
     <message>
-      <source>Exit</source>
-      <comment>Menu option</comment>
-      <translation>Beenden</translation>
+        <source>Exit</source>
+        <comment>Menu option</comment>
+        <translation>Beenden</translation>
     </message>
     <message>
-      <source>Quits the application</source>
-      <comment>Tool tip hint</comment>
-      <translation>Beendet das Programm</translation>
+        <source>Quits the application</source>
+        <comment>Tool tip hint</comment>
+        <translation>Beendet das Programm</translation>
     </message>
     <message>
-      <source>Tools</source>
-      <comment>Menu option</comment>
-      <translation>Extras</translation>
+        <source>Tools</source>
+        <comment>Menu option</comment>
+        <translation>Extras</translation>
     </message>
     <message>
-      <source>Refresh Ports</source>
-      <comment>Menu option</comment>
-      <translation>Anschlüsse aktualisieren</translation>
+        <source>Refresh Ports</source>
+        <comment>Menu option</comment>
+        <translation>Anschlüsse aktualisieren</translation>
     </message>
     <message>
-      <source>Refreshes the list of COM ports</source>
-      <comment>Tool tip hint</comment>
-      <translation>Aktualisiert die Liste der seriellen Anschlüsse</translation>
+        <source>Refreshes the list of COM ports</source>
+        <comment>Tool tip hint</comment>
+        <translation>Aktualisiert die Liste der seriellen Anschlüsse</translation>
     </message>
     <message>
-      <source>Change Language...</source>
-      <comment>Menu option</comment>
-      <translation>Sprache ändern...</translation>
+        <source>Change Language...</source>
+        <comment>Menu option</comment>
+        <translation>Sprache ändern...</translation>
     </message>
     <message>
-      <source>Change the language used in this application</source>
-      <comment>Tool tip hint</comment>
-      <translation>Ändert die Sprache dieses Programms</translation>
+        <source>Change the language used in this application</source>
+        <comment>Tool tip hint</comment>
+        <translation>Ändert die Sprache dieses Programms</translation>
     </message>
     <message>
-      <source>Country Settings</source>
-      <comment>Menu option</comment>
-      <translation>Ländereinstellungen</translation>
+        <source>Country Settings</source>
+        <comment>Menu option</comment>
+        <translation>Ländereinstellungen</translation>
     </message>
     <message>
-      <source>Convert CSV Data</source>
-      <comment>Menu option</comment>
-      <translation>CSV-Daten umwandeln</translation>
+        <source>Convert CSV Data</source>
+        <comment>Menu option</comment>
+        <translation>CSV-Daten umwandeln</translation>
     </message>
     <message>
-      <source>Help</source>
-      <comment>Menu option</comment>
-      <translation>Hilfe</translation>
+        <source>Help</source>
+        <comment>Menu option</comment>
+        <translation>Hilfe</translation>
     </message>
     <message>
-      <source>Shows documentation</source>
-      <comment>Tool tip hint</comment>
-      <translation>Zeigt die Dokumentation</translation>
+        <source>Shows documentation</source>
+        <comment>Tool tip hint</comment>
+        <translation>Zeigt die Dokumentation</translation>
     </message>
     <message>
-      <source>About</source>
-      <comment>Menu option</comment>
-      <translation>Über</translation>
+        <source>About</source>
+        <comment>Menu option</comment>
+        <translation>Über</translation>
     </message>
     <message>
-      <source>Shows version information about Dudav Quillet</source>
-      <comment>Tool tip hint</comment>
-      <translation>Zeigt Versionsinformationen zu Dudav Quillet</translation>
+        <source>Shows version information about Dudav Quillet</source>
+        <comment>Tool tip hint</comment>
+        <translation>Zeigt Versionsinformationen zu Dudav Quillet</translation>
     </message>
     <message>
-      <source>Now initiate the download on the tester</source>
-      <comment>User prompt</comment>
-      <translation>Starten Sie jetzt die Übertragung am Prüfgerät</translation>
+        <source>Now initiate the download on the tester</source>
+        <comment>User prompt</comment>
+        <translation>Starten Sie jetzt die Übertragung am Prüfgerät</translation>
     </message>
     <message>
-      <source>Failed to connect. Please check the device is connected and switched on</source>
-      <comment>Error Message</comment>
-      <translation>Verbindung fehlgeschlagen. Bitte prüfen Sie, ob das Gerät angeschlossen und eingeschaltet ist</translation>
+        <source>Failed to connect. Please check the device is connected and switched on</source>
+        <comment>Error Message</comment>
+        <translation>Verbindung fehlgeschlagen. Bitte prüfen Sie, ob das Gerät angeschlossen und eingeschaltet ist</translation>
     </message>
     <message>
-      <source>Downloading... %1 characters, %2 extended</source>
-      <comment>User prompt</comment>
-      <translation>Herunterladen... %1 Zeichen, %2 erweitert</translation>
+        <source>Downloading... %1 characters, %2 extended</source>
+        <comment>User prompt</comment>
+        <translation>Herunterladen... %1 Zeichen, %2 erweitert</translation>
     </message>
     <message>
-      <source>Save downloaded data to file</source>
-      <comment>Window Title</comment>
-      <translation>Heruntergeladene Daten in Datei speichern</translation>
+        <source>Save downloaded data to file</source>
+        <comment>Window Title</comment>
+        <translation>Heruntergeladene Daten in Datei speichern</translation>
     </message>
     <message>
-      <source>Comma Separated Value files (*.csv)</source>
-      <comment>File filter</comment>
-      <translation>CSV-Dateien (*.csv)</translation>
+        <source>Comma Separated Value files (*.csv)</source>
+        <comment>File filter</comment>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-      <source>Text files (*.txt)</source>
-      <comment>File filter</comment>
-      <translation>Textdateien (*.txt)</translation>
+        <source>Text files (*.txt)</source>
+        <comment>File filter</comment>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
-      <source>All files (*.*)</source>
-      <comment>File filter</comment>
-      <translation>Alle Dateien (*.*)</translation>
+        <source>All files (*.*)</source>
+        <comment>File filter</comment>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
-      <source>File successfully saved</source>
-      <comment>User prompt</comment>
-      <translation>Datei erfolgreich gespeichert</translation>
+        <source>File successfully saved</source>
+        <comment>User prompt</comment>
+        <translation>Datei erfolgreich gespeichert</translation>
     </message>
     <message>
-      <source>The application must be restarted when the language is changed.</source>
-      <comment>User prompt</comment>
-      <translation>Das Programm muss nach dem Ändern der Sprache neu gestartet werden.</translation>
+        <source>The application must be restarted when the language is changed.</source>
+        <comment>User prompt</comment>
+        <translation>Das Programm muss nach dem Ändern der Sprache neu gestartet werden.</translation>
     </message>
     <message>
-      <source>Error opening "%1" for writing. Is it open already or read only?</source>
-      <comment>Warning Message</comment>
-      <extracomment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</extracomment>
-      <translation>„%1“ kann nicht zum Schreiben geöffnet werden. Ist die Datei bereits geöffnet oder schreibgeschützt?</translation>
+        <source>Error opening &quot;%1&quot; for writing. Is it open already or read only?</source>
+        <comment>Warning Message</comment>
+        <extracomment>The %1 will be replaced with the a file name. Please do not remove it in your translation!</extracomment>
+        <translation>„%1“ kann nicht zum Schreiben geöffnet werden. Ist die Datei bereits geöffnet oder schreibgeschützt?</translation>
     </message>
     <message>
-      <source>About Kestrow Quillet</source>
-      <comment>Window Title</comment>
-      <extracomment>Title of the About box</extracomment>
-      <translation>Über Kestrow Quillet</translation>
+        <source>About Kestrow Quillet</source>
+        <comment>Window Title</comment>
+        <extracomment>Title of the About box</extracomment>
+        <translation>Über Kestrow Quillet</translation>
     </message>
     <message>
-      <source>Kestrow Quillet
+        <source>Kestrow Quillet
 
  %1
 </source>
-      <comment>About box</comment>
-      <extracomment>The %1 is replaced with the version number so please don't remove it!</extracomment>
-      <translation>Kestrow Quillet
+        <comment>About box</comment>
+        <extracomment>The %1 is replaced with the version number so please don&apos;t remove it!</extracomment>
+        <translation>Kestrow Quillet
 
  %1
 </translation>
     </message>
-  </context>
+</context>
 </TS>

@@ -9,6 +9,19 @@
     </message>
 </context>
 <context>
+    <name>DialogAbout</name>
+    <message>
+        <source>About %1</source>
+        <comment>Window Title</comment>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>%1 for PV installers and inspectors, by %2.</source>
+        <comment>About text</comment>
+        <translation>%1 für PV-Errichter und Prüfer, von %2.</translation>
+    </message>
+</context>
+<context>
     <name>DialogImportResults</name>
     <message>
         <source>Import Results</source>
@@ -31,6 +44,195 @@
         <source>Import Results - %1</source>
         <comment>Window Title</comment>
         <translation>Ergebnisse importieren - %1</translation>
+    </message>
+</context>
+<context>
+    <name>DialogSettings</name>
+    <message>
+        <source>Settings</source>
+        <comment>Window Title</comment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Projects Directory</source>
+        <comment>Window Title</comment>
+        <translation>Projektverzeichnis</translation>
+    </message>
+    <message>
+        <source>Report Favourites</source>
+        <comment>Window Title</comment>
+        <translation>Berichtsfavoriten</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>Menu option</comment>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>The root directory of all projects:</source>
+        <comment>User prompt</comment>
+        <translation>Das Stammverzeichnis aller Projekte:</translation>
+    </message>
+    <message>
+        <source>If a favourite has been saved for a particular report type, then this will be used when creating a new report. Use the buttons below to restore the reports to their defaults.</source>
+        <comment>User prompt</comment>
+        <translation>Wurde für eine Berichtsart ein Favorit gespeichert, wird er beim Anlegen eines neuen Berichts verwendet. Mit den Schaltflächen unten setzen Sie die Berichte auf den Auslieferungszustand zurück.</translation>
+    </message>
+    <message>
+        <source>Restore Inspection Report</source>
+        <comment>Menu option</comment>
+        <translation>Prüfbericht Besichtigung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore PV Array Test Report</source>
+        <comment>Menu option</comment>
+        <translation>Prüfbericht PV-Generator zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore Vertification Certificate</source>
+        <comment>Menu option</comment>
+        <translation>Prüfbescheinigung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore Checklist</source>
+        <comment>Menu option</comment>
+        <translation>Checkliste zurücksetzen</translation>
+    </message>
+    <message>
+        <source>File last modified on %1.</source>
+        <comment>User prompt</comment>
+        <translation>Datei zuletzt geändert am %1.</translation>
+    </message>
+    <message>
+        <source>The default report has not been modified.</source>
+        <comment>User prompt</comment>
+        <translation>Der Standardbericht wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Select Projects Root Directory</source>
+        <comment>Window Title</comment>
+        <translation>Projekt-Stammverzeichnis wählen</translation>
+    </message>
+</context>
+<context>
+    <name>DialogWelcome</name>
+    <message>
+        <source>Watch video tutorial now (recommended)</source>
+        <comment>User prompt</comment>
+        <translation>Jetzt die Einführung ansehen (empfohlen)</translation>
+    </message>
+    <message>
+        <source>Continue using %1</source>
+        <comment>User prompt</comment>
+        <translation>Mit %1 weiterarbeiten</translation>
+    </message>
+    <message>
+        <source>Do not show this message again</source>
+        <comment>User prompt</comment>
+        <translation>Diese Meldung nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>Welcome to %1!</source>
+        <comment>Window Title</comment>
+        <translation>Willkommen bei %1!</translation>
+    </message>
+    <message>
+        <source>Thank you for choosing %1.</source>
+        <comment>User prompt</comment>
+        <translation>Vielen Dank, dass Sie sich für %1 entschieden haben.</translation>
+    </message>
+    <message>
+        <source>Please choose one of the following options:</source>
+        <comment>User prompt</comment>
+        <translation>Bitte wählen Sie eine der folgenden Möglichkeiten:</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCreator</name>
+    <message>
+        <source>You are creating an Array Test Report from a favourite that was created in an older version of %1. If you use this version then you will not be able to import data into it.</source>
+        <comment>Warning Message</comment>
+        <translation>Sie legen einen Prüfbericht PV-Generator aus einem Favoriten an, der mit einer älteren Version von %1 erstellt wurde. Wenn Sie diesen Favoriten verwenden, können Sie keine Messwerte in den Bericht importieren.</translation>
+    </message>
+    <message>
+        <source>Would you like to replace the favourite with the new version of the report?</source>
+        <comment>User prompt</comment>
+        <translation>Möchten Sie den Favoriten durch die neue Version des Berichts ersetzen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be created: %2</source>
+        <comment>Error Message</comment>
+        <translation>„%1“ konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Check that the folder &quot;%1&quot; exists and that you may write to it.</source>
+        <comment>Error message informative text</comment>
+        <translation>Prüfen Sie, ob der Ordner „%1“ existiert und Sie darin schreiben dürfen.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFactory</name>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: this version of %2 has no window for this kind of document.</source>
+        <comment>Error Message</comment>
+        <translation>„%1“ kann nicht geöffnet werden: Diese Version von %2 hat kein Fenster für diese Dokumentart.</translation>
+    </message>
+    <message>
+        <source>There was an problem trying to open %1</source>
+        <comment>Error Message</comment>
+        <translation>Beim Öffnen von %1 ist ein Problem aufgetreten</translation>
+    </message>
+    <message>
+        <source>Please make sure a program is associated with this file type.</source>
+        <comment>Error message informative text</comment>
+        <translation>Bitte stellen Sie sicher, dass diesem Dateityp ein Programm zugeordnet ist.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadLauncher</name>
+    <message>
+        <source>Could not find:
+%1.
+Please try re-installing %2 again</source>
+        <comment>Error Message</comment>
+        <translation>Folgende Datei wurde nicht gefunden:
+%1.
+Bitte installieren Sie %2 erneut</translation>
+    </message>
+    <message>
+        <source>%1 failed to start. A file may be missing or corrupted. Please install %2 again.</source>
+        <comment>Error Message</comment>
+        <translation>%1 konnte nicht gestartet werden. Möglicherweise fehlt eine Datei oder sie ist beschädigt. Bitte installieren Sie %2 erneut.</translation>
+    </message>
+    <message>
+        <source>Would you like to import the last file you just downloaded?</source>
+        <comment>User prompt</comment>
+        <translation>Möchten Sie die soeben heruntergeladene Datei importieren?</translation>
+    </message>
+    <message>
+        <source>File: %1 was saved %2.</source>
+        <comment>User prompt</comment>
+        <translation>Datei: %1 wurde %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 seconds ago</source>
+        <comment>User prompt</comment>
+        <translation>vor %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 minutes ago</source>
+        <comment>User prompt</comment>
+        <translation>vor %1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 hours ago</source>
+        <comment>User prompt</comment>
+        <translation>vor %1 Stunden</translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <comment>User prompt</comment>
+        <translation>vor %1 Tagen</translation>
     </message>
 </context>
 <context>
@@ -72,11 +274,288 @@
     </message>
 </context>
 <context>
+    <name>GraphicsDocument</name>
+    <message>
+        <source>Zoom In</source>
+        <comment>Tool tip hint</comment>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <comment>Tool tip hint</comment>
+        <translation>Verkleinern</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicsTextItem</name>
+    <message>
+        <source>Cut</source>
+        <comment>Menu option</comment>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>Menu option</comment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <comment>Menu option</comment>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <comment>Menu option</comment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <comment>Menu option</comment>
+        <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageChange</name>
+    <message>
+        <source>Changing the language deletes any Report Favourites.
+</source>
+        <comment>Warning Message</comment>
+        <translation>Beim Wechsel der Sprache werden alle Berichtsfavoriten gelöscht.
+</translation>
+    </message>
+    <message>
+        <source>Do not show this message again</source>
+        <comment>User prompt</comment>
+        <translation>Diese Meldung nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>The application must be restarted when the language is changed.</source>
+        <comment>Warning Message</comment>
+        <translation>Nach dem Wechsel der Sprache muss das Programm neu gestartet werden.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Document Browser</source>
         <comment>Window Title</comment>
         <translation>Dokumente</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <comment>Menu option</comment>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>New Inspection Report</source>
+        <comment>Menu option</comment>
+        <translation>Neuer Prüfbericht Besichtigung</translation>
+    </message>
+    <message>
+        <source>New PV Array Test Report</source>
+        <comment>Menu option</comment>
+        <translation>Neuer Prüfbericht PV-Generator</translation>
+    </message>
+    <message>
+        <source>New Verification Certificate</source>
+        <comment>Menu option</comment>
+        <translation>Neue Prüfbescheinigung</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>Menu option</comment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <comment>Menu option</comment>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>Menu option</comment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <comment>Menu option</comment>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <comment>Menu option</comment>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>New Installation Diagram</source>
+        <comment>Menu option</comment>
+        <translation>Neues Anlagenschema</translation>
+    </message>
+    <message>
+        <source>New Client Handover Pack</source>
+        <comment>Menu option</comment>
+        <translation>Neue Kundenübergabemappe</translation>
+    </message>
+    <message>
+        <source>Create a new folder with a checklist in it</source>
+        <comment>Tool tip hint</comment>
+        <translation>Einen neuen Ordner mit einer Checkliste darin anlegen</translation>
+    </message>
+    <message>
+        <source>New Checklist</source>
+        <comment>Menu option</comment>
+        <translation>Neue Checkliste</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Menu option</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <comment>Menu option</comment>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Download ...</source>
+        <comment>Menu option</comment>
+        <translation>Herunterladen ...</translation>
+    </message>
+    <message>
+        <source>New Curve Data</source>
+        <comment>Menu option</comment>
+        <translation>Neue Kennliniendaten</translation>
+    </message>
+    <message>
+        <source>PDF Instruction Manual</source>
+        <comment>Menu option</comment>
+        <translation>Bedienungsanleitung (PDF)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>Menu option</comment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>Menu option</comment>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <comment>Menu option</comment>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>Menu option</comment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Document Search</source>
+        <comment>Window Title</comment>
+        <translation>Dokumentsuche</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created.</source>
+        <comment>Error Message</comment>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Check that the projects folder exists and that you may write to it.</source>
+        <comment>Error message informative text</comment>
+        <translation>Prüfen Sie, ob der Projektordner existiert und Sie darin schreiben dürfen.</translation>
+    </message>
+    <message>
+        <source>Import CSV File</source>
+        <comment>Window Title</comment>
+        <translation>CSV-Datei importieren</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <comment>File filter</comment>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>The instruction manual &quot;%1&quot; could not be found.</source>
+        <comment>Error Message</comment>
+        <translation>Die Bedienungsanleitung „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Please install %1 again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Bitte installieren Sie %1 erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>MdiWindow</name>
+    <message>
+        <source>Window</source>
+        <comment>Menu option</comment>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <comment>Menu option</comment>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Close the active window</source>
+        <comment>Tool tip hint</comment>
+        <translation>Das aktive Fenster schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <comment>Menu option</comment>
+        <translation>&amp;Nebeneinander</translation>
+    </message>
+    <message>
+        <source>Tile the windows</source>
+        <comment>Tool tip hint</comment>
+        <translation>Die Fenster nebeneinander anordnen</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <comment>Menu option</comment>
+        <translation>Über&amp;lappend</translation>
+    </message>
+    <message>
+        <source>Cascade the windows</source>
+        <comment>Tool tip hint</comment>
+        <translation>Die Fenster überlappend anordnen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Window Layout</source>
+        <comment>Menu option</comment>
+        <translation>Fensteranordnung &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore the default Window layout</source>
+        <comment>Tool tip hint</comment>
+        <translation>Die ursprüngliche Fensteranordnung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt</source>
+        <comment>Menu option</comment>
+        <translation>&amp;Nächstes</translation>
+    </message>
+    <message>
+        <source>Move the focus to the next window</source>
+        <comment>Tool tip hint</comment>
+        <translation>Zum nächsten Fenster wechseln</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <comment>Menu option</comment>
+        <translation>&amp;Vorheriges</translation>
+    </message>
+    <message>
+        <source>Move the focus to the previous window</source>
+        <comment>Tool tip hint</comment>
+        <translation>Zum vorherigen Fenster wechseln</translation>
     </message>
 </context>
 <context>
@@ -168,6 +647,75 @@
         <source>Could not write &quot;%1&quot;. Check that the disk has space and the folder is writable.</source>
         <comment>Error Message</comment>
         <translation>„%1“ konnte nicht geschrieben werden. Prüfen Sie, ob auf dem Datenträger Platz ist und der Ordner beschreibbar ist.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFavourites</name>
+    <message>
+        <source>The default document &quot;%1&quot; is missing from this installation.</source>
+        <comment>Error Message</comment>
+        <translation>Das Standarddokument „%1“ fehlt in dieser Installation.</translation>
+    </message>
+    <message>
+        <source>Please install %1 again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Bitte installieren Sie %1 erneut.</translation>
+    </message>
+    <message>
+        <source>The favourite &quot;%1&quot; could not be created: %2</source>
+        <comment>Error Message</comment>
+        <translation>Der Favorit „%1“ konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Check that you may write to the folder &quot;%1&quot;.</source>
+        <comment>Error message informative text</comment>
+        <translation>Prüfen Sie, ob Sie im Ordner „%1“ schreiben dürfen.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPage</name>
+    <message>
+        <source>Add Image</source>
+        <comment>Menu option</comment>
+        <translation>Bild einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportResizableImage</name>
+    <message>
+        <source>Delete Image</source>
+        <comment>Menu option</comment>
+        <translation>Bild löschen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportScene</name>
+    <message>
+        <source>Select Image</source>
+        <comment>Window Title</comment>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)</translation>
+    </message>
+    <message>
+        <source>Error opening %1 for reading</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Lesen</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be shown.</source>
+        <comment>Error Message</comment>
+        <translation>%1 ist kein Bild, das angezeigt werden kann.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportText</name>
+    <message>
+        <source>Font Settings...</source>
+        <comment>Menu option</comment>
+        <translation>Schriftart...</translation>
     </message>
 </context>
 </TS>

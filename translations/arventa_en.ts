@@ -9,6 +9,19 @@
     </message>
 </context>
 <context>
+    <name>DialogAbout</name>
+    <message>
+        <source>About %1</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 for PV installers and inspectors, by %2.</source>
+        <comment>About text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogImportResults</name>
     <message>
         <source>Import Results</source>
@@ -30,6 +43,193 @@
     <message>
         <source>Import Results - %1</source>
         <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogSettings</name>
+    <message>
+        <source>Settings</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Projects Directory</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Favourites</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The root directory of all projects:</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If a favourite has been saved for a particular report type, then this will be used when creating a new report. Use the buttons below to restore the reports to their defaults.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Inspection Report</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore PV Array Test Report</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Vertification Certificate</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore Checklist</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File last modified on %1.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The default report has not been modified.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Projects Root Directory</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogWelcome</name>
+    <message>
+        <source>Watch video tutorial now (recommended)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue using %1</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not show this message again</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to %1!</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thank you for choosing %1.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose one of the following options:</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentCreator</name>
+    <message>
+        <source>You are creating an Array Test Report from a favourite that was created in an older version of %1. If you use this version then you will not be able to import data into it.</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you like to replace the favourite with the new version of the report?</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be created: %2</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check that the folder &quot;%1&quot; exists and that you may write to it.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFactory</name>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: this version of %2 has no window for this kind of document.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was an problem trying to open %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please make sure a program is associated with this file type.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DownloadLauncher</name>
+    <message>
+        <source>Could not find:
+%1.
+Please try re-installing %2 again</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 failed to start. A file may be missing or corrupted. Please install %2 again.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you like to import the last file you just downloaded?</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File: %1 was saved %2.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 seconds ago</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 minutes ago</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 hours ago</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days ago</source>
+        <comment>User prompt</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -72,10 +272,286 @@
     </message>
 </context>
 <context>
+    <name>GraphicsDocument</name>
+    <message>
+        <source>Zoom In</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GraphicsTextItem</name>
+    <message>
+        <source>Cut</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LanguageChange</name>
+    <message>
+        <source>Changing the language deletes any Report Favourites.
+</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not show this message again</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The application must be restarted when the language is changed.</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Document Browser</source>
         <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Inspection Report</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New PV Array Test Report</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Verification Certificate</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Installation Diagram</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Client Handover Pack</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a new folder with a checklist in it</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Checklist</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download ...</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Curve Data</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Instruction Manual</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document Search</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be created.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check that the projects folder exists and that you may write to it.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV File</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <comment>File filter</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>The instruction manual &quot;%1&quot; could not be found.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please install %1 again.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MdiWindow</name>
+    <message>
+        <source>Window</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the active window</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tile the windows</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cascade the windows</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset Window Layout</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore the default Window layout</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the focus to the next window</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the focus to the previous window</source>
+        <comment>Tool tip hint</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -165,6 +641,75 @@
     <message>
         <source>Could not write &quot;%1&quot;. Check that the disk has space and the folder is writable.</source>
         <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportFavourites</name>
+    <message>
+        <source>The default document &quot;%1&quot; is missing from this installation.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please install %1 again.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The favourite &quot;%1&quot; could not be created: %2</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check that you may write to the folder &quot;%1&quot;.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPage</name>
+    <message>
+        <source>Add Image</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportResizableImage</name>
+    <message>
+        <source>Delete Image</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportScene</name>
+    <message>
+        <source>Select Image</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening %1 for reading</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be shown.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportText</name>
+    <message>
+        <source>Font Settings...</source>
+        <comment>Menu option</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
