@@ -20,8 +20,11 @@ DialogWelcome::DialogWelcome(QWidget* parent)
 {
     setWindowTitle(tr("Welcome to %1!", "Window Title").arg(AppIdentity::applicationName));
     setModal(true);
-    // Scoped to the dialog: the picture would otherwise be painted again inside every label and button.
-    setStyleSheet(QStringLiteral("QDialog { background-image: url(:/res/images/%1_col_small.jpg); }").arg(AppIdentity::organisationName));
+    // Scoped to the dialog: the picture would otherwise be painted again inside every label and
+    // button. Drawn once in the top band the layout keeps free, not tiled under the text.
+    setStyleSheet(QStringLiteral("QDialog { background-color: white; background-image: url(:/res/images/%1_col_small.jpg);"
+                                 " background-repeat: no-repeat; background-position: top left; }")
+                      .arg(AppIdentity::organisationName));
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     ok = box->button(QDialogButtonBox::Ok);
     ok->setEnabled(false);
@@ -30,6 +33,7 @@ DialogWelcome::DialogWelcome(QWidget* parent)
     connect(carryOn, &QRadioButton::pressed, this, &DialogWelcome::radioPressed);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(layout->contentsMargins() + QMargins(0, logoBandHeight, 0, 0));
     layout->addWidget(new QLabel(tr("Thank you for choosing %1.", "User prompt").arg(AppIdentity::applicationName), this));
     layout->addWidget(new QLabel(tr("Please choose one of the following options:", "User prompt"), this));
     layout->addWidget(tutorial);

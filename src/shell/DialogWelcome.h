@@ -27,6 +27,9 @@ public slots:
     void accept() override;
 
 private:
+    // Height of the logo picture drawn as the dialog's background.
+    static constexpr int logoBandHeight = 60;
+
     QRadioButton* tutorial;
     QRadioButton* carryOn;
     QCheckBox* hide;
