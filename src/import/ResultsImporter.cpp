@@ -202,7 +202,8 @@ void ResultsImporter::addTestInstrument(ResultsImporterCommand& command) const
     const QString current = command.textAfter(instruments);
     if (current.contains(model->title()))
         return;
-    command.changeText(instruments, current.isEmpty() ? model->title() : current + QStringLiteral(", ") + model->title());
+    const QString separator = current.isEmpty() ? QString() : QStringLiteral(", ");
+    command.changeText(instruments, current + separator + model->title());
 }
 
 void ResultsImporter::copyTextFields(int row, ResultsImporterCommand& command) const

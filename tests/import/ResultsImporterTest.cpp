@@ -82,7 +82,10 @@ struct Report
     {
         return ResultsImporter(&scene, &results.model).import(results.rows(rows));
     }
-    ReportTable* table() const { return qgraphicsitem_cast<ReportTable*>(scene.itemById(QStringLiteral("test_table"))); }
+    ReportTable* table() const
+    {
+        return qgraphicsitem_cast<ReportTable*>(scene.itemById(QStringLiteral("test_table")));
+    }
     QString cell(int row, int column) const { return table()->cellAt(row, column)->text(); }
     ReportText* field(const QString& id) const { return qobject_cast<ReportText*>(scene.itemById(id)); }
     QString text(const QString& id) const { return field(id)->text(); }
@@ -167,6 +170,10 @@ void ResultsImporterTest::fillsTheColumnRightOfTheLabelsThenTheNext()
     QCOMPARE(report.import(results, {PositiveEarthRow}), int(ResultsImporter::Imported));
     QCOMPARE(report.cell(PositiveEarthTableRow, 3), QStringLiteral("631.7"));
     QCOMPARE(report.cell(PositiveEarthTableRow, 2), QString());
+    QCOMPARE(report.stack.count(), 2);
+
+    // Nothing chosen adds no empty step.
+    QCOMPARE(report.import(results, {}), int(ResultsImporter::Imported));
     QCOMPARE(report.stack.count(), 2);
 }
 
