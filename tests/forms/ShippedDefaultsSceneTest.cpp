@@ -1,3 +1,4 @@
+#include "Globals.h"
 #include "GraphicsTextItem.h"
 #include "ReportCheckBox.h"
 #include "ReportContainer.h"
@@ -32,7 +33,7 @@ struct OpenedDefault
     QDomDocument values;
     bool open(const QString& language, const QString& kind)
     {
-        ReportScene::setReportsFolder(QStringLiteral("reports_") + language);
+        Globals::setReportsFolder(QStringLiteral("reports_") + language);
         BlobList valueBlobs;
         values = firstBlobAsXml(QStringLiteral(":res/reports_%1/default.%2").arg(language, kind), valueBlobs);
         const QString templatePath = values.documentElement().attribute(QStringLiteral("resPak"));
