@@ -260,6 +260,17 @@ void GraphicalReportDocumentTest::exportWritesEveryPageWithTheFooter()
     const QString text = run("pdftotext", {pdf, "-"});
     QCOMPARE(text.count("Created by Veltrano."), 2);
     QCOMPARE(prompts.shown().size(), 2);
+
+    const QString nowhere = folder.path("gone/site.pdf");
+    prompts.answer(nowhere);
+    action(doc, "actionExportToPdf")->trigger();
+    QCOMPARE(prompts.messageTexts(), QStringList{"Error opening " + nowhere + " for writing"});
+    QVERIFY(!QFile::exists(nowhere));
+
+    // A cancelled print dialog prints nothing.
+    action(doc, "actionPrint")->trigger();
+    QCOMPARE(prompts.last().kind, ShownPrompt::Printer);
+    QCOMPARE(prompts.shown().size(), 5);
 }
 
 void GraphicalReportDocumentTest::downloadAndImportAreLeftToTheMainWindow()
