@@ -15,7 +15,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 #include <QUndoStack>
@@ -76,7 +75,6 @@ private slots:
     void closingAsksAboutUnsavedChanges();
     void favouriteIsWrittenOnlyWhenConfirmed();
     void exportWritesEveryPageWithTheFooter();
-    void downloadAndImportAreLeftToTheMainWindow();
 };
 
 void GraphicalReportDocumentTest::initTestCase()
@@ -271,18 +269,6 @@ void GraphicalReportDocumentTest::exportWritesEveryPageWithTheFooter()
     action(doc, "actionPrint")->trigger();
     QCOMPARE(prompts.last().kind, ShownPrompt::Printer);
     QCOMPARE(prompts.shown().size(), 5);
-}
-
-void GraphicalReportDocumentTest::downloadAndImportAreLeftToTheMainWindow()
-{
-    ReportFolder folder;
-    GraphicalReportDocument doc(folder.copyDefault("en", "arvatr", "site.arvatr"));
-    QSignalSpy downloads(&doc, &GraphicalReportDocument::downloadRequested);
-    QSignalSpy imports(&doc, &GraphicalReportDocument::importRequested);
-    action(doc, "actionDownload")->trigger();
-    action(doc, "actionImport")->trigger();
-    QCOMPARE(downloads.size(), 1);
-    QCOMPARE(imports.size(), 1);
 }
 
 VELTRANO_TEST(GraphicalReportDocumentTest)
