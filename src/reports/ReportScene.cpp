@@ -3,11 +3,13 @@
 #include "AddDeleteCommand.h"
 #include "ReportCheckBox.h"
 #include "ReportPage.h"
+#include "ReportPrinter.h"
 #include "ReportResizableImage.h"
 #include "ReportSvg.h"
 #include "ReportTable.h"
 #include "ReportTableCell.h"
 
+#include "Globals.h"
 #include "Prompts.h"
 
 #include <QFile>
@@ -19,12 +21,6 @@
 #include <QUndoStack>
 
 namespace {
-QString& folderSetting()
-{
-    static QString folder = QStringLiteral("reports_en");
-    return folder;
-}
-
 double& dpiSetting()
 {
     static double dpi = 0.0;
@@ -39,19 +35,9 @@ ReportScene::ReportScene(QUndoStack* stack, QObject* parent)
     setBackgroundBrush(Qt::gray);
 }
 
-void ReportScene::setReportsFolder(const QString& folder)
-{
-    folderSetting() = folder;
-}
-
-QString ReportScene::reportsFolder()
-{
-    return folderSetting();
-}
-
 QString ReportScene::checkBoxDrawingPath()
 {
-    return QStringLiteral(":res/%1/images/checkBox.svg").arg(reportsFolder());
+    return Globals::reportResource(QStringLiteral("images/checkBox.svg"));
 }
 
 void ReportScene::setScreenDpiY(double dpi)
@@ -90,6 +76,21 @@ void ReportScene::newCommand(QUndoCommand* cmd)
         stack->push(cmd);
     else
         delete cmd;
+}
+
+void ReportScene::print()
+{
+    ReportPrinter(*this).print();
+}
+
+void ReportScene::exportToPdf()
+{
+    ReportPrinter(*this).exportToPdf();
+}
+
+void ReportScene::paint(QPrinter* printer)
+{
+    ReportPrinter(*this).paint(printer);
 }
 
 void ReportScene::connectItem(AbstractReportItem* item)

@@ -9,6 +9,7 @@
 
 class AbstractReportItem;
 class QPainter;
+class QPrinter;
 class QUndoCommand;
 class QUndoStack;
 class ReportPage;
@@ -26,9 +27,7 @@ public:
 
     QUndoStack* undoStack() const { return stack; }
 
-    // Process-wide: the language folder of the report resources ("reports_en", "reports_de").
-    static void setReportsFolder(const QString& folder);
-    static QString reportsFolder();
+    // In the language folder of the user interface; both languages ship the same drawing.
     static QString checkBoxDrawingPath();
     // Logical vertical DPI of the main window; font sizes are corrected when it is not 96.
     // Must be set before items are read. 0 means "ask the primary screen".
@@ -79,6 +78,12 @@ public:
 
 public slots:
     void newCommand(QUndoCommand* cmd);
+    // Print dialog, then every page on A4.
+    void print();
+    // Asks for a PDF file and writes every page to it.
+    void exportToPdf();
+    // Every page, one printer page each, with the footer.
+    void paint(QPrinter* printer);
 
 signals:
     void modified(bool changed);

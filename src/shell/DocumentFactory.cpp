@@ -3,6 +3,7 @@
 #include "AbstractDocument.h"
 #include "AppIdentity.h"
 #include "Globals.h"
+#include "GraphicalReportDocument.h"
 #include "Prompts.h"
 #include "WaitCursor.h"
 
@@ -11,9 +12,17 @@
 #include <QUrl>
 
 namespace {
+// The documents built so far; the others register as they come.
+QHash<int, DocumentFactory::Maker> builtInMakers()
+{
+    return {{int(DocumentClass::GraphicalReport), [](const QString& path, QWidget* parent) -> AbstractDocument* {
+                 return new GraphicalReportDocument(path, parent);
+             }}};
+}
+
 QHash<int, DocumentFactory::Maker>& makers()
 {
-    static QHash<int, DocumentFactory::Maker> registered;
+    static QHash<int, DocumentFactory::Maker> registered = builtInMakers();
     return registered;
 }
 

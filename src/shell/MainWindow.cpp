@@ -11,11 +11,13 @@
 #include "DownloadLauncher.h"
 #include "Folders.h"
 #include "Globals.h"
+#include "GraphicalReportDocument.h"
 #include "LanguageChange.h"
 #include "Manual.h"
 #include "ProjectModel.h"
 #include "ProjectTreeView.h"
 #include "Prompts.h"
+#include "ReportScene.h"
 #include "SettingsKeys.h"
 #include "TranslationCatalogues.h"
 #include "UniquePath.h"
@@ -35,6 +37,8 @@ MainWindow::MainWindow(QWidget* parent)
     : MdiWindow(parent)
 {
     Globals::setMainWindowInstance(this);
+    // Report fonts are given for 96 DPI; the scene corrects them for this window's screen.
+    ReportScene::setScreenDpiY(logicalDpiY());
     const bool restartPass = Globals::restartRequested();
     if (restartPass)
         Folders::instance(true);
@@ -295,8 +299,18 @@ AbstractDocument* MainWindow::openDocument(const QString& filePath)
     if (doc && doc->isValid()) {
         MdiWindow::openDocument(doc);
         connect(doc, &AbstractDocument::titleChanged, this, &MainWindow::documentTitleChanged);
+        connectReportRequests(doc);
     }
     return doc;
+}
+
+void MainWindow::connectReportRequests(AbstractDocument* doc)
+{
+    auto* report = qobject_cast<GraphicalReportDocument*>(doc);
+    if (!report)
+        return;
+    connect(report, &GraphicalReportDocument::downloadRequested, this, &MainWindow::download);
+    connect(report, &GraphicalReportDocument::importRequested, this, &MainWindow::import);
 }
 
 void MainWindow::openAndDiscardInvalid(const QString& filePath)

@@ -96,6 +96,8 @@ private:
     // Selects the new file or folder and lets the user name it.
     void startRenaming(const QString& path);
     void openAndDiscardInvalid(const QString& filePath);
+    // Report documents ask the main window to download or import measurements.
+    void connectReportRequests(AbstractDocument* doc);
 
     QDockWidget* dockBrowser = nullptr;
     QDockWidget* dockSearch = nullptr;

@@ -1,6 +1,8 @@
+#include "Globals.h"
 #include "GraphicsTextItem.h"
 #include "ReportCheckBox.h"
-#include "ReportContainer.h"
+#include "ReportFile.h"
+#include "ReportFolder.h"
 #include "ReportPage.h"
 #include "ReportScene.h"
 #include "ReportTable.h"
@@ -17,14 +19,6 @@
 // scene. Catches ids the engine does not find and fields too small for one line of text.
 
 namespace {
-QDomDocument firstBlobAsXml(const QString& path, BlobList& blobs)
-{
-    QDomDocument document;
-    if (ReportContainer::read(path, blobs) == ReportContainer::Status::Ok)
-        document.setContent(blobs.first().data);
-    return document;
-}
-
 struct OpenedDefault
 {
     QUndoStack stack;
@@ -32,18 +26,10 @@ struct OpenedDefault
     QDomDocument values;
     bool open(const QString& language, const QString& kind)
     {
-        ReportScene::setReportsFolder(QStringLiteral("reports_") + language);
-        BlobList valueBlobs;
-        values = firstBlobAsXml(QStringLiteral(":res/reports_%1/default.%2").arg(language, kind), valueBlobs);
-        const QString templatePath = values.documentElement().attribute(QStringLiteral("resPak"));
-        BlobList layoutBlobs;
-        const QDomDocument layout = firstBlobAsXml(templatePath, layoutBlobs);
-        if (layout.isNull())
-            return false;
-        scene.setTemplatePath(templatePath);
-        scene.buildLayout(layout.documentElement(), layoutBlobs);
-        scene.applyValues(values.documentElement(), valueBlobs);
-        return true;
+        Globals::setReportsFolder(QStringLiteral("reports_") + language);
+        const QString path = QStringLiteral(":res/reports_%1/default.%2").arg(language, kind);
+        values = ReportFolder::readXml(path);
+        return ReportFile::load(scene, path);
     }
 };
 } // namespace

@@ -1,10 +1,10 @@
 #include "FormPreview.h"
 
+#include "Globals.h"
 #include "ReportContainer.h"
-#include "ReportPage.h"
+#include "ReportPrinter.h"
 #include "ReportScene.h"
 
-#include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QUndoStack>
@@ -83,7 +83,7 @@ bool FormPreview::run(const QString& documentPath, const QString& pdfPath, bool 
         err << documentPath << ": the template \"" << templatePath << "\" is not a shipped one\n";
         return false;
     }
-    ReportScene::setReportsFolder(folder.captured(1));
+    Globals::setReportsFolder(folder.captured(1));
     ReportScene::setScreenDpiY(96);
 
     QDomDocument layout;
@@ -104,27 +104,13 @@ bool FormPreview::run(const QString& documentPath, const QString& pdfPath, bool 
     }
 
     QPrinter printer(QPrinter::HighResolution);
+    ReportPrinter::prepare(printer);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setFullPage(true);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    scene.clearFocus();
+    if (!ReportPrinter(scene).paint(&printer)) {
         err << "Could not write \"" << pdfPath << "\"\n";
         return false;
     }
-    const double pixelsPerMm = double(printer.width()) / printer.widthMM();
-    for (int page = 0; page < scene.pages().size(); ++page) {
-        if (page > 0)
-            printer.newPage();
-        scene.clearFocus();
-        scene.renderPage(&painter, page, QRectF(0, 0, printer.width(), printer.height()));
-        // The footer the program prints on every page; forms leave room for it.
-        painter.setFont(QFont(QStringLiteral("Arial"), 10));
-        painter.setPen(Qt::black);
-        painter.drawText(int(20 * pixelsPerMm), int(15 * pixelsPerMm), QStringLiteral("Created by Veltrano."));
-    }
-    painter.end();
     return true;
 }

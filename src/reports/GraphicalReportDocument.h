@@ -1,0 +1,54 @@
+#pragma once
+
+#include "GraphicsDocument.h"
+
+class QUndoStack;
+class ReportScene;
+
+// The window of every graphical report: the scene in a zoomable view, its undo stack, and tool
+// buttons to save, keep as the favourite of its kind, fetch or import measurements, print and
+// export. Download and import belong to the main window, which listens to the requests.
+class GraphicalReportDocument : public GraphicsDocument
+{
+    Q_OBJECT
+
+public:
+    // Loads the report; the document is valid only when that succeeded.
+    explicit GraphicalReportDocument(const QString& filePath, QWidget* parent = nullptr);
+    ~GraphicalReportDocument() override;
+
+    ReportScene* scene() const;
+    QUndoStack* undoStack() const;
+
+public slots:
+    bool okToClose() override;
+    void save() override;
+    void setCurrent(bool yesNo) override;
+    void saveAsFavourite();
+    void undo();
+    void redo();
+    void cleanChanged(bool clean);
+
+signals:
+    void downloadRequested();
+    void importRequested();
+
+private:
+    QAction* addToolButton(const char* objectName, const QString& icon, const QString& toolTip,
+                           const QString& shortcut);
+    void buildToolBar();
+    void connectStack();
+    // Writes and, on success, marks everything saved.
+    bool writeToFile();
+
+    QUndoStack* stack;
+    ReportScene* reportScene;
+    QAction* actionUndo = nullptr;
+    QAction* actionRedo = nullptr;
+    QAction* actionSave = nullptr;
+    QAction* actionSaveFavourite = nullptr;
+    QAction* actionDownload = nullptr;
+    QAction* actionImport = nullptr;
+    QAction* actionPrint = nullptr;
+    QAction* actionExportToPdf = nullptr;
+};

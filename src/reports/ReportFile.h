@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCoreApplication>
+
+class ReportScene;
+
+// Reading a report document into a scene and writing it back. A document holds only what the
+// user filled in; its layout comes from the template it names. Failures have been shown to the
+// user when these return false.
+class ReportFile
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportFile)
+
+public:
+    // Builds the template's layout, then lays the document's values and pictures over it.
+    static bool load(ReportScene& scene, const QString& fileName);
+    // Writes the whole scene through a save file, so a failed write leaves the old file intact.
+    static bool save(ReportScene& scene, const QString& fileName);
+
+    // The template of a document that names none: the first revision of its kind in the
+    // language folder of the user interface.
+    static QString defaultTemplatePath(const QString& fileName);
+    // Self-contained reports carry no template.
+    static bool isSelfContained(const QString& fileName);
+
+    static void showWriteError(const QString& fileName);
+
+private:
+    static bool buildLayout(ReportScene& scene, const QString& fileName, const QString& templatePath);
+    // Keeps the wait cursor the caller may have set from hiding the message.
+    static void warn(const QString& text, const QString& informativeText);
+};

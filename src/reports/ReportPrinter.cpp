@@ -1,0 +1,92 @@
+#include "ReportPrinter.h"
+
+#include "AppIdentity.h"
+#include "Globals.h"
+#include "Prompts.h"
+#include "ReportFile.h"
+#include "ReportScene.h"
+#include "SettingsKeys.h"
+#include "WaitCursor.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QSettings>
+
+namespace {
+constexpr double footerLeftMm = 20.0;
+constexpr double footerBaselineMm = 15.0;
+} // namespace
+
+ReportPrinter::ReportPrinter(ReportScene& scene)
+    : scene(scene)
+{
+}
+
+void ReportPrinter::prepare(QPrinter& printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+QString ReportPrinter::footerText()
+{
+    return tr("Created by %1.").arg(AppIdentity::applicationName);
+}
+
+void ReportPrinter::print()
+{
+    // An open editor finishes, and no caret or focus frame is printed.
+    scene.clearFocus();
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer);
+    if (Prompts::instance().setUpPrinter(Globals::mainWindowInstance(), printer))
+        paint(&printer);
+}
+
+void ReportPrinter::exportToPdf()
+{
+    scene.clearFocus();
+    QSettings settings;
+    FileRequest request;
+    request.kind = FileRequest::SaveFile;
+    request.parent = Globals::mainWindowInstance();
+    request.caption = tr("Export PDF", "Window Title");
+    request.filter = tr("PDF Files (*.pdf)", "File filter");
+    request.directory = settings.value(SettingsKeys::lastPdfExportDir).toString();
+    const QString fileName = Prompts::instance().chooseFile(request);
+    if (fileName.isEmpty())
+        return;
+    settings.setValue(SettingsKeys::lastPdfExportDir, QFileInfo(fileName).absolutePath());
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    if (!paint(&printer))
+        ReportFile::showWriteError(fileName);
+}
+
+bool ReportPrinter::paint(QPrinter* printer)
+{
+    const WaitCursor waiting;
+    QPainter painter;
+    if (!painter.begin(printer))
+        return false;
+    const QRectF sheet(0, 0, printer->width(), printer->height());
+    for (int page = 0; page < scene.pages().size(); ++page) {
+        if (page > 0)
+            printer->newPage();
+        scene.renderPage(&painter, page, sheet);
+        paintFooter(painter, *printer);
+    }
+    return painter.end();
+}
+
+void ReportPrinter::paintFooter(QPainter& painter, const QPrinter& printer) const
+{
+    const double pixelsPerMm = double(printer.width()) / printer.widthMM();
+    painter.setFont(QFont(QStringLiteral("Arial"), 10, QFont::Normal));
+    painter.setPen(Qt::black);
+    painter.drawText(QPoint(int(footerLeftMm * pixelsPerMm), int(footerBaselineMm * pixelsPerMm)), footerText());
+}

@@ -1,0 +1,276 @@
+#include "Folders.h"
+#include "Globals.h"
+#include "GraphicalReportDocument.h"
+#include "ReportFolder.h"
+#include "ReportScene.h"
+#include "ReportText.h"
+#include "ScriptedPrompts.h"
+#include "SettingsKeys.h"
+#include "TestMain.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTest>
+#include <QToolBar>
+#include <QUndoStack>
+
+// The report window as the user works with it: tool bar, undo and the "*" of unsaved changes,
+// saving, favourites, closing and PDF export.
+
+namespace {
+QAction* action(const GraphicalReportDocument& doc, const char* name)
+{
+    return doc.findChild<QAction*>(QLatin1String(name));
+}
+
+// Types into a field the way the view delivers keys: the scene has the focus, the field the
+// scene's focus.
+void typeInto(GraphicalReportDocument& doc, const QString& id, const QString& text)
+{
+    QEvent activation(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(doc.scene(), &activation);
+    doc.scene()->setFocus();
+    doc.scene()->itemById(id)->setFocus();
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, character.toUpper().unicode(), Qt::NoModifier, QString(character));
+        QCoreApplication::sendEvent(doc.scene(), &press);
+    }
+}
+
+QString fieldText(const GraphicalReportDocument& doc, const QString& id)
+{
+    return qobject_cast<ReportText*>(doc.scene()->itemById(id))->text();
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+} // namespace
+
+class GraphicalReportDocumentTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void toolBarOffersTheReportCommands();
+    void saveFollowsTheCleanStateOfTheStack();
+    void failedSaveKeepsTheChanges();
+    void closingAsksAboutUnsavedChanges();
+    void favouriteIsWrittenOnlyWhenConfirmed();
+    void exportWritesEveryPageWithTheFooter();
+};
+
+void GraphicalReportDocumentTest::initTestCase()
+{
+    Q_INIT_RESOURCE(veltrano);
+    ReportScene::setScreenDpiY(96);
+}
+
+void GraphicalReportDocumentTest::init()
+{
+    Globals::setReportsFolder(QStringLiteral("reports_en"));
+}
+
+void GraphicalReportDocumentTest::toolBarOffersTheReportCommands()
+{
+    ReportFolder folder;
+    GraphicalReportDocument doc(folder.copyDefault("en", "arvir", "site.arvir"));
+    QStringList entries;
+    for (QAction* entry : doc.toolBar()->actions())
+        entries << (entry->isSeparator() ? QStringLiteral("|") : entry->objectName() + " " + entry->shortcut().toString());
+    QCOMPARE(entries, QStringList({"actionZoomIn Ctrl++", "actionZoomOut Ctrl+-", "|", "actionUndo Ctrl+Z",
+                                   "actionRedo Ctrl+Y", "|", "actionSave Ctrl+S", "actionSaveFavourite Ctrl+Alt+S",
+                                   "|", "actionDownload Ctrl+Alt+D", "actionImport Ctrl+Alt+I", "|",
+                                   "actionPrint Ctrl+P", "actionExportToPdf Ctrl+Shift+E"}));
+    QCOMPARE(action(doc, "actionSaveFavourite")->toolTip(),
+             QStringLiteral("Save As Favourite. Next time you create a new report it look like this report."));
+    QCOMPARE(action(doc, "actionDownload")->toolTip(), QStringLiteral("Download data from tester"));
+    for (const char* disabled : {"actionUndo", "actionRedo", "actionSave"})
+        QVERIFY2(!action(doc, disabled)->isEnabled(), disabled);
+    for (const char* enabled : {"actionSaveFavourite", "actionDownload", "actionImport", "actionPrint", "actionExportToPdf"})
+        QVERIFY2(action(doc, enabled)->isEnabled(), enabled);
+    QCOMPARE(doc.windowTitle(), QStringLiteral("site.arvir"));
+}
+
+void GraphicalReportDocumentTest::saveFollowsTheCleanStateOfTheStack()
+{
+    ReportFolder folder;
+    GraphicalReportDocument doc(folder.copyDefault("en", "arvir", "site.arvir"));
+    QAction* undo = action(doc, "actionUndo");
+    QAction* redo = action(doc, "actionRedo");
+    QAction* save = action(doc, "actionSave");
+
+    typeInto(doc, "inspector_name", "Ann");
+    QVERIFY(undo->isEnabled());
+    QVERIFY(save->isEnabled());
+    QCOMPARE(doc.windowTitle(), QStringLiteral("site.arvir *"));
+
+    save->trigger();
+    QVERIFY(!save->isEnabled());
+    QVERIFY(doc.undoStack()->isClean());
+    QCOMPARE(doc.windowTitle(), QStringLiteral("site.arvir"));
+
+    typeInto(doc, "report_ref_id", "R7");
+    QCOMPARE(fieldText(doc, "report_ref_id"), QStringLiteral("R7"));
+    QVERIFY(doc.isModified());
+    while (!doc.undoStack()->isClean())
+        undo->trigger();
+    QCOMPARE(fieldText(doc, "report_ref_id"), QString());
+    QCOMPARE(fieldText(doc, "inspector_name"), QStringLiteral("Ann"));
+    QVERIFY(!save->isEnabled());
+    QVERIFY(redo->isEnabled());
+    QCOMPARE(doc.windowTitle(), QStringLiteral("site.arvir"));
+
+    // Undoing past the save changes the document again.
+    undo->trigger();
+    QVERIFY(save->isEnabled());
+    QCOMPARE(doc.windowTitle(), QStringLiteral("site.arvir *"));
+}
+
+void GraphicalReportDocumentTest::failedSaveKeepsTheChanges()
+{
+    ScriptedPrompts prompts;
+    ReportFolder folder;
+    QDir().mkdir(folder.path("job"));
+    GraphicalReportDocument doc(folder.copyDefault("en", "arvvc", "job/site.arvvc"));
+    QVERIFY(doc.isValid());
+    typeInto(doc, "client", "Ann");
+    // The folder disappears under the open document.
+    QVERIFY(QDir().rename(folder.path("job"), folder.path("moved")));
+    const QByteArray before = contents(folder.path("moved/site.arvvc"));
+
+    doc.save();
+    QCOMPARE(prompts.shown().size(), 1);
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
+    QCOMPARE(prompts.last().message.text, "Error opening " + doc.filePath() + " for writing");
+    QCOMPARE(prompts.last().message.informativeText, QStringLiteral("Is the file read-only or has it been deleted?"));
+    QVERIFY(doc.isModified());
+    QCOMPARE(doc.windowTitle(), QStringLiteral("site.arvvc *"));
+    QVERIFY(action(doc, "actionSave")->isEnabled());
+    QCOMPARE(contents(folder.path("moved/site.arvvc")), before);
+
+    // Saving on close fails the same way and keeps the window open.
+    prompts.answerMessage(QMessageBox::Yes);
+    QVERIFY(!doc.okToClose());
+    QCOMPARE(prompts.messageTexts().last(), "Error opening " + doc.filePath() + " for writing");
+}
+
+void GraphicalReportDocumentTest::closingAsksAboutUnsavedChanges()
+{
+    ScriptedPrompts prompts;
+    ReportFolder folder;
+    const QString path = folder.copyDefault("en", "arvchk", "hand-over.arvchk");
+    GraphicalReportDocument doc(path);
+    QVERIFY(doc.okToClose());
+    QVERIFY(prompts.shown().isEmpty());
+
+    typeInto(doc, "basic_system_info", " ");
+    QVERIFY(doc.isModified());
+    prompts.answerMessage(QMessageBox::Cancel);
+    QVERIFY(!doc.okToClose());
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Information);
+    QCOMPARE(prompts.last().message.text, QStringLiteral("Save changes to hand-over.arvchk?"));
+    QCOMPARE(prompts.last().message.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    prompts.answerMessage(QMessageBox::No);
+    QVERIFY(doc.okToClose());
+    QVERIFY(doc.isModified());
+
+    const QByteArray before = contents(path);
+    prompts.answerMessage(QMessageBox::Yes);
+    QVERIFY(doc.okToClose());
+    QVERIFY(!doc.isModified());
+    QVERIFY(contents(path) != before);
+}
+
+void GraphicalReportDocumentTest::favouriteIsWrittenOnlyWhenConfirmed()
+{
+    ScriptedPrompts prompts;
+    ReportFolder folder;
+    const QString favourite = Folders::instance().dataFolder() + "/default.arvvc";
+    QFile::remove(favourite);
+    GraphicalReportDocument doc(folder.copyDefault("en", "arvvc", "Site.ARVVC"));
+    typeInto(doc, "client", "Ann");
+
+    prompts.answerMessage(QMessageBox::No);
+    doc.saveAsFavourite();
+    const MessageRequest& question = prompts.last().message;
+    QCOMPARE(question.icon, QMessageBox::Warning);
+    QCOMPARE(question.text, QStringLiteral("Saving this document as a favourite means that every time you create a new "
+                                           "document of this type it will look like this document."));
+    QCOMPARE(question.informativeText,
+             QStringLiteral("Are you sure you want to overwrite the favourite?\n(NOTE: You may restore the default "
+                            "document at any time from the settings.)"));
+    QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(question.defaultButton, QMessageBox::No);
+    QVERIFY(!QFile::exists(favourite));
+    QVERIFY(doc.isModified());
+
+    prompts.answerMessage(QMessageBox::Yes);
+    doc.saveAsFavourite();
+    QVERIFY(!doc.isModified());
+    QCOMPARE(prompts.shown().size(), 2);
+    GraphicalReportDocument fromFavourite(favourite);
+    QVERIFY(fromFavourite.isValid());
+    QCOMPARE(fieldText(fromFavourite, "client"), QStringLiteral("Ann"));
+    QFile::remove(favourite);
+}
+
+void GraphicalReportDocumentTest::exportWritesEveryPageWithTheFooter()
+{
+    ScriptedPrompts prompts;
+    ReportFolder folder;
+    QDir().mkdir(folder.path("out"));
+    GraphicalReportDocument doc(folder.copyDefault("en", "arvir", "site.arvir"));
+    QSettings().setValue(SettingsKeys::lastPdfExportDir, folder.path("earlier"));
+
+    // Cancelling the file dialog writes nothing and keeps the folder.
+    action(doc, "actionExportToPdf")->trigger();
+    QCOMPARE(prompts.last().files.kind, FileRequest::SaveFile);
+    QCOMPARE(prompts.last().files.caption, QStringLiteral("Export PDF"));
+    QCOMPARE(prompts.last().files.filter, QStringLiteral("PDF Files (*.pdf)"));
+    QCOMPARE(prompts.last().files.directory, folder.path("earlier"));
+    QCOMPARE(QSettings().value(SettingsKeys::lastPdfExportDir).toString(), folder.path("earlier"));
+
+    const QString pdf = folder.path("out/site.pdf");
+    prompts.answer(pdf);
+    action(doc, "actionExportToPdf")->trigger();
+    QCOMPARE(QSettings().value(SettingsKeys::lastPdfExportDir).toString(), folder.path("out"));
+    const QString info = run("pdfinfo", {pdf});
+    QVERIFY2(info.contains(QRegularExpression("Pages:\\s+2\\n")), qPrintable(info));
+    QVERIFY2(info.contains("(A4)"), qPrintable(info));
+    const QString text = run("pdftotext", {pdf, "-"});
+    QCOMPARE(text.count("Created by Veltrano."), 2);
+    QCOMPARE(prompts.shown().size(), 2);
+
+    const QString nowhere = folder.path("gone/site.pdf");
+    prompts.answer(nowhere);
+    action(doc, "actionExportToPdf")->trigger();
+    QCOMPARE(prompts.messageTexts(), QStringList{"Error opening " + nowhere + " for writing"});
+    QVERIFY(!QFile::exists(nowhere));
+
+    // A cancelled print dialog prints nothing.
+    action(doc, "actionPrint")->trigger();
+    QCOMPARE(prompts.last().kind, ShownPrompt::Printer);
+    QCOMPARE(prompts.shown().size(), 5);
+}
+
+VELTRANO_TEST(GraphicalReportDocumentTest)
+
+#include "GraphicalReportDocumentTest.moc"
