@@ -274,6 +274,65 @@ Bitte installieren Sie %2 erneut</translation>
     </message>
 </context>
 <context>
+    <name>GraphicalReportDocument</name>
+    <message>
+        <source>Undo</source>
+        <comment>Tool tip hint</comment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <comment>Tool tip hint</comment>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>Tool tip hint</comment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save As Favourite. Next time you create a new report it look like this report.</source>
+        <comment>Tool tip hint</comment>
+        <translation>Als Favorit speichern. Der nächste neue Bericht dieser Art sieht dann wie dieser Bericht aus.</translation>
+    </message>
+    <message>
+        <source>Download data from tester</source>
+        <comment>Tool tip hint</comment>
+        <translation>Daten vom Prüfgerät herunterladen</translation>
+    </message>
+    <message>
+        <source>Import data from file</source>
+        <comment>Tool tip hint</comment>
+        <translation>Daten aus Datei importieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>Tool tip hint</comment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <comment>Tool tip hint</comment>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Saving this document as a favourite means that every time you create a new document of this type it will look like this document.</source>
+        <comment>Warning Message</comment>
+        <translation>Wenn Sie dieses Dokument als Favorit speichern, sieht jedes neue Dokument dieses Typs wie dieses Dokument aus.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to overwrite the favourite?
+(NOTE: You may restore the default document at any time from the settings.)</source>
+        <comment>Warning message text</comment>
+        <translation>Möchten Sie den Favoriten wirklich überschreiben?
+(HINWEIS: Sie können das Standarddokument jederzeit in den Einstellungen wiederherstellen.)</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+</context>
+<context>
     <name>GraphicsDocument</name>
     <message>
         <source>Zoom In</source>
@@ -673,11 +732,56 @@ Bitte installieren Sie %2 erneut</translation>
     </message>
 </context>
 <context>
+    <name>ReportFile</name>
+    <message>
+        <source>Error opening %1 for reading</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Lesen</translation>
+    </message>
+    <message>
+        <source>XML validation error in %1 on line %2, column %3</source>
+        <comment>Error Message</comment>
+        <translation>XML-Validierungsfehler in %1 in Zeile %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: its report template %2 could not be read.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht geöffnet werden: Die Berichtsvorlage %2 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Schreiben</translation>
+    </message>
+    <message>
+        <source>Is the file read-only or has it been deleted?</source>
+        <comment>Error message informative text</comment>
+        <translation>Ist die Datei schreibgeschützt oder wurde sie gelöscht?</translation>
+    </message>
+</context>
+<context>
     <name>ReportPage</name>
     <message>
         <source>Add Image</source>
         <comment>Menu option</comment>
         <translation>Bild einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinter</name>
+    <message>
+        <source>Created by %1.</source>
+        <translation>Erstellt mit %1.</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <comment>Window Title</comment>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <comment>File filter</comment>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -716,6 +820,29 @@ Bitte installieren Sie %2 erneut</translation>
         <source>Font Settings...</source>
         <comment>Menu option</comment>
         <translation>Schriftart...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsImportMessages</name>
+    <message>
+        <source>No more room left in the report table. Please use another Array Test Report.</source>
+        <comment>Error Message</comment>
+        <translation>In der Berichtstabelle ist kein Platz mehr frei. Bitte verwenden Sie einen weiteren Prüfbericht PV-Generator.</translation>
+    </message>
+    <message>
+        <source>Unable to find where to insert data. Please ensure an Array Test Report has focus before inserting the data.</source>
+        <comment>Error Message</comment>
+        <translation>Es wurde keine Stelle zum Einfügen der Daten gefunden. Bitte aktivieren Sie vor dem Einfügen einen Prüfbericht PV-Generator.</translation>
+    </message>
+    <message>
+        <source>You are attempting to insert data into an older version of the Array Test Report document. 								   Please create a new Array Test Report if you would like to import data into it. 								   You may need to restore the Array Test Document in the favourites settings if the favourite 								   was created using an earlier version of %1.</source>
+        <comment>Error Message</comment>
+        <translation>Sie versuchen, Daten in eine ältere Version des Prüfberichts PV-Generator einzufügen. 								   Bitte legen Sie einen neuen Prüfbericht PV-Generator an, wenn Sie Daten importieren möchten. 								   Eventuell müssen Sie den Prüfbericht in den Favoriten-Einstellungen wiederherstellen, falls der Favorit 								   mit einer älteren Version von %1 erstellt wurde.</translation>
+    </message>
+    <message>
+        <source>Programming error: Invalid row: %1</source>
+        <comment>Error Message</comment>
+        <translation>Programmfehler: Ungültige Zeile: %1</translation>
     </message>
 </context>
 </TS>

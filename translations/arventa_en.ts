@@ -272,6 +272,64 @@ Please try re-installing %2 again</source>
     </message>
 </context>
 <context>
+    <name>GraphicalReportDocument</name>
+    <message>
+        <source>Undo</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As Favourite. Next time you create a new report it look like this report.</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download data from tester</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import data from file</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving this document as a favourite means that every time you create a new document of this type it will look like this document.</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to overwrite the favourite?
+(NOTE: You may restore the default document at any time from the settings.)</source>
+        <comment>Warning message text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GraphicsDocument</name>
     <message>
         <source>Zoom In</source>
@@ -668,10 +726,55 @@ Please try re-installing %2 again</source>
     </message>
 </context>
 <context>
+    <name>ReportFile</name>
+    <message>
+        <source>Error opening %1 for reading</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XML validation error in %1 on line %2, column %3</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: its report template %2 could not be read.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is the file read-only or has it been deleted?</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportPage</name>
     <message>
         <source>Add Image</source>
         <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinter</name>
+    <message>
+        <source>Created by %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <comment>File filter</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -710,6 +813,29 @@ Please try re-installing %2 again</source>
     <message>
         <source>Font Settings...</source>
         <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsImportMessages</name>
+    <message>
+        <source>No more room left in the report table. Please use another Array Test Report.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to find where to insert data. Please ensure an Array Test Report has focus before inserting the data.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are attempting to insert data into an older version of the Array Test Report document. 								   Please create a new Array Test Report if you would like to import data into it. 								   You may need to restore the Array Test Document in the favourites settings if the favourite 								   was created using an earlier version of %1.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programming error: Invalid row: %1</source>
+        <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -6,8 +6,8 @@
 #include "DialogSettings.h"
 #include "DialogWelcome.h"
 #include "DocumentCreator.h"
-#include "DocumentFactory.h"
 #include "DialogImportResults.h"
+#include "DocumentFactory.h"
 #include "DownloadLauncher.h"
 #include "Folders.h"
 #include "Globals.h"
@@ -18,6 +18,8 @@
 #include "ProjectTreeView.h"
 #include "Prompts.h"
 #include "ReportScene.h"
+#include "ResultsImportMessages.h"
+#include "ResultsImporter.h"
 #include "SettingsKeys.h"
 #include "TranslationCatalogues.h"
 #include "UniquePath.h"
@@ -56,6 +58,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(this, &MdiWindow::activeDocumentChanged, this, &MainWindow::documentChanged);
 
     importDialog = new DialogImportResults(this);
+    connect(importDialog, &DialogImportResults::importRow, this, &MainWindow::importRow);
     downloadLauncher = new DownloadLauncher(this);
     connect(downloadLauncher, &DownloadLauncher::importRequested, this, &MainWindow::showResultsForImport);
     Folders::instance().rootDir();
@@ -549,6 +552,16 @@ void MainWindow::showResultsForImport(const QString& fileName)
     importDialog->show();
     importDialog->raise();
     importDialog->activateWindow();
+}
+
+void MainWindow::importRow(const QModelIndexList& indexes)
+{
+    auto* report = qobject_cast<GraphicalReportDocument*>(activeDocument());
+    if (!report)
+        return;
+    ResultsImporter importer(report->scene(), importDialog->model());
+    const int result = importer.import(indexes);
+    ResultsImportMessages::show(this, result, report->filePath(), indexes);
 }
 
 void MainWindow::download()

@@ -73,6 +73,8 @@ protected slots:
     void switchLanguage(QAction* action);
     // Shows a results file in the import dialog; the dialog reports a file it cannot read.
     void showResultsForImport(const QString& fileName);
+    // Chosen results rows go into the active report document, if there is one.
+    void importRow(const QModelIndexList& indexes);
 
 protected:
     bool event(QEvent* event) override;

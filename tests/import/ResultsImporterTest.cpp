@@ -1,4 +1,5 @@
 #include "CsvResultsModel.h"
+#include "Globals.h"
 #include "ReportContainer.h"
 #include "ReportScene.h"
 #include "ReportTable.h"
@@ -129,7 +130,7 @@ private slots:
 void ResultsImporterTest::initTestCase()
 {
     Q_INIT_RESOURCE(veltrano);
-    ReportScene::setReportsFolder(QStringLiteral("reports_en"));
+    Globals::setReportsFolder(QStringLiteral("reports_en"));
     ReportScene::setScreenDpiY(96);
 }
 
