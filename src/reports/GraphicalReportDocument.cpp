@@ -4,6 +4,7 @@
 #include "Prompts.h"
 #include "ReportFile.h"
 #include "ReportScene.h"
+#include "ResourceIcons.h"
 #include "ZoomableGraphicsView.h"
 
 #include <QAction>
@@ -48,7 +49,7 @@ QUndoStack* GraphicalReportDocument::undoStack() const
 QAction* GraphicalReportDocument::addToolButton(const char* objectName, const QString& icon, const QString& toolTip,
                                                 const QString& shortcut)
 {
-    auto* action = new QAction(QIcon(icon), toolTip, this);
+    auto* action = new QAction(ResourceIcons::get(icon), toolTip, this);
     action->setObjectName(QLatin1String(objectName));
     action->setToolTip(toolTip);
     action->setShortcut(QKeySequence(shortcut));

@@ -1,6 +1,7 @@
 #include "GraphicsTextItem.h"
 
 #include "ReportScene.h"
+#include "ResourceIcons.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -187,21 +188,21 @@ QMenu* GraphicsTextItem::createContextMenu()
     auto* menu = new QMenu;
     const bool selection = textCursor().hasSelection();
     const bool canEdit = editable && (textInteractionFlags() & Qt::TextEditable);
-    QAction* cutAction = menu->addAction(QIcon(QStringLiteral(":res/toolButtons/context-cut.png")),
+    QAction* cutAction = menu->addAction(ResourceIcons::get(QStringLiteral(":res/toolButtons/context-cut.png")),
                                          tr("Cut", "Menu option"), this, &GraphicsTextItem::cut);
     cutAction->setEnabled(selection && canEdit);
-    QAction* copyAction = menu->addAction(QIcon(QStringLiteral(":res/toolButtons/context-copy.png")),
+    QAction* copyAction = menu->addAction(ResourceIcons::get(QStringLiteral(":res/toolButtons/context-copy.png")),
                                           tr("Copy", "Menu option"), this, &GraphicsTextItem::copy);
     copyAction->setEnabled(selection);
-    QAction* pasteAction = menu->addAction(QIcon(QStringLiteral(":res/toolButtons/context-paste.png")),
+    QAction* pasteAction = menu->addAction(ResourceIcons::get(QStringLiteral(":res/toolButtons/context-paste.png")),
                                            tr("Paste", "Menu option"), this, &GraphicsTextItem::paste);
     pasteAction->setEnabled(canEdit && !QApplication::clipboard()->text().isEmpty());
     menu->addSeparator();
     QUndoStack* stack = undoStack();
-    QAction* undoAction = menu->addAction(QIcon(QStringLiteral(":res/toolButtons/context-undo.png")),
+    QAction* undoAction = menu->addAction(ResourceIcons::get(QStringLiteral(":res/toolButtons/context-undo.png")),
                                           tr("Undo", "Menu option"));
     undoAction->setEnabled(stack && stack->canUndo());
-    QAction* redoAction = menu->addAction(QIcon(QStringLiteral(":res/toolButtons/context-redo.png")),
+    QAction* redoAction = menu->addAction(ResourceIcons::get(QStringLiteral(":res/toolButtons/context-redo.png")),
                                           tr("Redo", "Menu option"));
     redoAction->setEnabled(stack && stack->canRedo());
     if (stack) {

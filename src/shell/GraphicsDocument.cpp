@@ -1,5 +1,6 @@
 #include "GraphicsDocument.h"
 
+#include "ResourceIcons.h"
 #include "ZoomableGraphicsView.h"
 
 #include <QAction>
@@ -11,7 +12,7 @@ namespace {
 QAction* makeZoomAction(QObject* parent, const char* objectName, const QString& icon, const QString& toolTip,
                         const QKeySequence& shortcut)
 {
-    auto* action = new QAction(QIcon(icon), toolTip, parent);
+    auto* action = new QAction(ResourceIcons::get(icon), toolTip, parent);
     action->setObjectName(QLatin1String(objectName));
     action->setToolTip(toolTip);
     action->setShortcut(shortcut);

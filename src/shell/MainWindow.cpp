@@ -18,6 +18,7 @@
 #include "ProjectTreeView.h"
 #include "Prompts.h"
 #include "ReportScene.h"
+#include "ResourceIcons.h"
 #include "ResultsImportMessages.h"
 #include "ResultsImporter.h"
 #include "SettingsKeys.h"
@@ -45,7 +46,7 @@ MainWindow::MainWindow(QWidget* parent)
     if (restartPass)
         Folders::instance(true);
     connect(&Folders::instance(), &Folders::projectsFolderChanged, this, &MainWindow::projectsFolderChanged);
-    setWindowIcon(QIcon(QStringLiteral(":res/images/logo.ico")));
+    setWindowIcon(ResourceIcons::get(QStringLiteral(":res/images/logo.ico")));
     buildActions();
     buildMenus();
     buildDocumentArea();
@@ -57,8 +58,6 @@ MainWindow::MainWindow(QWidget* parent)
     connect(tree, &QAbstractItemView::activated, this, QOverload<const QModelIndex&>::of(&MainWindow::openDocument));
     connect(this, &MdiWindow::activeDocumentChanged, this, &MainWindow::documentChanged);
 
-    importDialog = new DialogImportResults(this);
-    connect(importDialog, &DialogImportResults::importRow, this, &MainWindow::importRow);
     downloadLauncher = new DownloadLauncher(this);
     connect(downloadLauncher, &DownloadLauncher::importRequested, this, &MainWindow::showResultsForImport);
     Folders::instance().rootDir();
@@ -81,7 +80,7 @@ MainWindow::~MainWindow()
 QAction* MainWindow::makeAction(const char* objectName, const QString& text, const QString& icon,
                                 void (MainWindow::*slot)())
 {
-    auto* action = new QAction(icon.isEmpty() ? QIcon() : QIcon(icon), text, this);
+    auto* action = new QAction(ResourceIcons::get(icon), text, this);
     action->setObjectName(QLatin1String(objectName));
     connect(action, &QAction::triggered, this, slot);
     // Shortcuts of actions that sit in no menu work only when the window holds them.
@@ -255,8 +254,13 @@ QMdiArea* MainWindow::documentArea() const
     return mdiArea();
 }
 
-DialogImportResults* MainWindow::resultsImportDialog() const
+// Made on first use: most sessions import nothing, and the window should come up at once.
+DialogImportResults* MainWindow::resultsImportDialog()
 {
+    if (!importDialog) {
+        importDialog = new DialogImportResults(this);
+        connect(importDialog, &DialogImportResults::importRow, this, &MainWindow::importRow);
+    }
     return importDialog;
 }
 
@@ -546,12 +550,13 @@ void MainWindow::import()
 
 void MainWindow::showResultsForImport(const QString& fileName)
 {
-    if (!importDialog->load(fileName))
+    DialogImportResults* dialog = resultsImportDialog();
+    if (!dialog->load(fileName))
         return;
     QSettings().setValue(SettingsKeys::lastImportDir, fileName);
-    importDialog->show();
-    importDialog->raise();
-    importDialog->activateWindow();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void MainWindow::importRow(const QModelIndexList& indexes)

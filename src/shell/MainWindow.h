@@ -28,7 +28,7 @@ public:
 
     ProjectTreeView* projectTree() const;
     QMdiArea* documentArea() const;
-    DialogImportResults* resultsImportDialog() const;
+    DialogImportResults* resultsImportDialog();
     QFileSystemWatcher* directoryWatcher() const;
     QDockWidget* browserDock() const;
     QDockWidget* searchDock() const;

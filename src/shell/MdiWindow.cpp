@@ -2,6 +2,7 @@
 
 #include "AbstractDocument.h"
 #include "MdiSubWindow.h"
+#include "ResourceIcons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,7 +52,7 @@ QMenu* MdiWindow::windowMenu() const
 
 QAction* MdiWindow::makeAction(const QString& text, const QString& icon, const QString& statusTip)
 {
-    auto* action = new QAction(QIcon(icon), text, this);
+    auto* action = new QAction(ResourceIcons::get(icon), text, this);
     action->setStatusTip(statusTip);
     return action;
 }

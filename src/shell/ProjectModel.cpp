@@ -4,8 +4,10 @@
 #include "Globals.h"
 #include "Prompts.h"
 #include "RecycleBin.h"
+#include "ResourceIcons.h"
 
 #include <QDir>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QHash>
 
@@ -40,11 +42,22 @@ QString fileTypeIcon(const QString& suffix)
     const QString name = icons.value(suffix.toLower());
     return name.isEmpty() ? QString() : QStringLiteral(":res/fileTypes/%1.png").arg(name);
 }
+
+// data() supplies every icon the tree shows. The model's own provider would otherwise decode the
+// desktop's pictures for each folder it meets, in the GUI thread and its file-gathering thread.
+class NoIconProvider : public QFileIconProvider
+{
+public:
+    QIcon icon(IconType) const override { return QIcon(); }
+    QIcon icon(const QFileInfo&) const override { return QIcon(); }
+};
 } // namespace
 
 ProjectModel::ProjectModel(QObject* parent)
     : QFileSystemModel(parent)
 {
+    static NoIconProvider noIcons;
+    setIconProvider(&noIcons);
     setReadOnly(false);
     // A checklist arriving or leaving changes the icon of the folder around it.
     connect(this, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& folder) { refreshFolderIcon(folder); });
@@ -67,12 +80,12 @@ QIcon ProjectModel::iconForPath(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QIcon(isHandoverPack(path) ? QStringLiteral(":res/fileTypes/chp_folder.png")
-                                          : QStringLiteral(":res/fileTypes/folder.png"));
+        return ResourceIcons::get(isHandoverPack(path) ? QStringLiteral(":res/fileTypes/chp_folder.png")
+                                                        : QStringLiteral(":res/fileTypes/folder.png"));
     if (path.endsWith(QLatin1String("Search Results")))
-        return QIcon(QStringLiteral(":res/fileTypes/search.png"));
+        return ResourceIcons::get(QStringLiteral(":res/fileTypes/search.png"));
     const QString ownIcon = fileTypeIcon(info.suffix());
-    return ownIcon.isEmpty() ? FileIcons::forFile(path) : QIcon(ownIcon);
+    return ownIcon.isEmpty() ? FileIcons::forFile(path) : ResourceIcons::get(ownIcon);
 }
 
 bool ProjectModel::isHandoverPack(const QString& folder)
