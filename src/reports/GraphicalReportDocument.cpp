@@ -4,7 +4,6 @@
 #include "Prompts.h"
 #include "ReportFile.h"
 #include "ReportScene.h"
-#include "ResourceIcons.h"
 #include "ZoomableGraphicsView.h"
 
 #include <QAction>
@@ -46,40 +45,32 @@ QUndoStack* GraphicalReportDocument::undoStack() const
     return stack;
 }
 
-QAction* GraphicalReportDocument::addToolButton(const char* objectName, const QString& icon, const QString& toolTip,
-                                                const QString& shortcut)
-{
-    auto* action = new QAction(ResourceIcons::get(icon), toolTip, this);
-    action->setObjectName(QLatin1String(objectName));
-    action->setToolTip(toolTip);
-    action->setShortcut(QKeySequence(shortcut));
-    toolBar()->addAction(action);
-    return action;
-}
-
 void GraphicalReportDocument::buildToolBar()
 {
-    actionUndo = addToolButton("actionUndo", QStringLiteral(":res/toolButtons/undo.png"), tr("Undo", "Tool tip hint"),
-                               QStringLiteral("Ctrl+Z"));
-    actionRedo = addToolButton("actionRedo", QStringLiteral(":res/toolButtons/redo.png"), tr("Redo", "Tool tip hint"),
-                               QStringLiteral("Ctrl+Y"));
+    actionUndo = addToolAction("actionUndo", QStringLiteral(":res/toolButtons/undo.png"), tr("Undo", "Tool tip hint"),
+                               QKeySequence(QStringLiteral("Ctrl+Z")));
+    actionRedo = addToolAction("actionRedo", QStringLiteral(":res/toolButtons/redo.png"), tr("Redo", "Tool tip hint"),
+                               QKeySequence(QStringLiteral("Ctrl+Y")));
     toolBar()->addSeparator();
-    actionSave = addToolButton("actionSave", QStringLiteral(":res/toolButtons/save.png"), tr("Save", "Tool tip hint"),
-                               QStringLiteral("Ctrl+S"));
-    actionSaveFavourite = addToolButton(
+    actionSave = addToolAction("actionSave", QStringLiteral(":res/toolButtons/save.png"), tr("Save", "Tool tip hint"),
+                               QKeySequence(QStringLiteral("Ctrl+S")));
+    actionSaveFavourite = addToolAction(
         "actionSaveFavourite", QStringLiteral(":res/toolButtons/save_favourite.png"),
         tr("Save As Favourite. Next time you create a new report it look like this report.", "Tool tip hint"),
-        QStringLiteral("Ctrl+Alt+S"));
+        QKeySequence(QStringLiteral("Ctrl+Alt+S")));
     toolBar()->addSeparator();
-    actionDownload = addToolButton("actionDownload", QStringLiteral(":res/toolButtons/download.png"),
-                                   tr("Download data from tester", "Tool tip hint"), QStringLiteral("Ctrl+Alt+D"));
-    actionImport = addToolButton("actionImport", QStringLiteral(":res/toolButtons/import.png"),
-                                 tr("Import data from file", "Tool tip hint"), QStringLiteral("Ctrl+Alt+I"));
+    actionDownload = addToolAction("actionDownload", QStringLiteral(":res/toolButtons/download.png"),
+                                   tr("Download data from tester", "Tool tip hint"),
+                                   QKeySequence(QStringLiteral("Ctrl+Alt+D")));
+    actionImport = addToolAction("actionImport", QStringLiteral(":res/toolButtons/import.png"),
+                                 tr("Import data from file", "Tool tip hint"),
+                                 QKeySequence(QStringLiteral("Ctrl+Alt+I")));
     toolBar()->addSeparator();
-    actionPrint = addToolButton("actionPrint", QStringLiteral(":res/toolButtons/printer.png"), tr("Print", "Tool tip hint"),
-                                QStringLiteral("Ctrl+P"));
-    actionExportToPdf = addToolButton("actionExportToPdf", QStringLiteral(":res/toolButtons/export_pdf.png"),
-                                      tr("Export to PDF", "Tool tip hint"), QStringLiteral("Ctrl+Shift+E"));
+    actionPrint = addToolAction("actionPrint", QStringLiteral(":res/toolButtons/printer.png"), tr("Print", "Tool tip hint"),
+                                QKeySequence(QStringLiteral("Ctrl+P")));
+    actionExportToPdf = addToolAction("actionExportToPdf", QStringLiteral(":res/toolButtons/export_pdf.png"),
+                                      tr("Export to PDF", "Tool tip hint"),
+                                      QKeySequence(QStringLiteral("Ctrl+Shift+E")));
     for (QAction* action : {actionUndo, actionRedo, actionSave})
         action->setEnabled(false);
 

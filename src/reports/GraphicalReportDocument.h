@@ -34,8 +34,6 @@ signals:
     void importRequested();
 
 private:
-    QAction* addToolButton(const char* objectName, const QString& icon, const QString& toolTip,
-                           const QString& shortcut);
     void buildToolBar();
     void connectStack();
     // Writes and, on success, marks everything saved.

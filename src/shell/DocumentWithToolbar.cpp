@@ -1,5 +1,8 @@
 #include "DocumentWithToolbar.h"
 
+#include "ResourceIcons.h"
+
+#include <QAction>
 #include <QScrollArea>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -18,6 +21,17 @@ DocumentWithToolbar::DocumentWithToolbar(const QString& filePath, QWidget* paren
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tools);
     layout->addWidget(scroll);
+}
+
+QAction* DocumentWithToolbar::addToolAction(const char* objectName, const QString& icon, const QString& toolTip,
+                                            const QKeySequence& shortcut)
+{
+    auto* action = new QAction(ResourceIcons::get(icon), toolTip, this);
+    action->setObjectName(QLatin1String(objectName));
+    action->setToolTip(toolTip);
+    action->setShortcut(shortcut);
+    tools->addAction(action);
+    return action;
 }
 
 QToolBar* DocumentWithToolbar::toolBar() const

@@ -2,6 +2,8 @@
 
 #include "AbstractDocument.h"
 
+class QAction;
+class QKeySequence;
 class QScrollArea;
 class QToolBar;
 
@@ -15,6 +17,11 @@ public:
 
     QToolBar* toolBar() const;
     QScrollArea* scrollArea() const;
+
+protected:
+    // Appends a tool button; the tool tip is also the action's text.
+    QAction* addToolAction(const char* objectName, const QString& icon, const QString& toolTip,
+                           const QKeySequence& shortcut);
 
 private:
     QToolBar* tools;

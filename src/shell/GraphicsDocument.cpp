@@ -1,6 +1,5 @@
 #include "GraphicsDocument.h"
 
-#include "ResourceIcons.h"
 #include "ZoomableGraphicsView.h"
 
 #include <QAction>
@@ -8,29 +7,15 @@
 #include <QScrollBar>
 #include <QToolBar>
 
-namespace {
-QAction* makeZoomAction(QObject* parent, const char* objectName, const QString& icon, const QString& toolTip,
-                        const QKeySequence& shortcut)
-{
-    auto* action = new QAction(ResourceIcons::get(icon), toolTip, parent);
-    action->setObjectName(QLatin1String(objectName));
-    action->setToolTip(toolTip);
-    action->setShortcut(shortcut);
-    return action;
-}
-} // namespace
-
 GraphicsDocument::GraphicsDocument(const QString& filePath, QWidget* parent)
     : DocumentWithToolbar(filePath, parent)
     , graphicsView(new ZoomableGraphicsView)
-    , actionZoomIn(makeZoomAction(this, "actionZoomIn", QStringLiteral(":res/toolButtons/zoomIn.png"),
-                                  tr("Zoom In", "Tool tip hint"), QKeySequence(QStringLiteral("Ctrl++"))))
-    , actionZoomOut(makeZoomAction(this, "actionZoomOut", QStringLiteral(":res/toolButtons/zoomOut.png"),
-                                   tr("Zoom Out", "Tool tip hint"), QKeySequence(QStringLiteral("Ctrl+-"))))
+    , actionZoomIn(addToolAction("actionZoomIn", QStringLiteral(":res/toolButtons/zoomIn.png"),
+                                 tr("Zoom In", "Tool tip hint"), QKeySequence(QStringLiteral("Ctrl++"))))
+    , actionZoomOut(addToolAction("actionZoomOut", QStringLiteral(":res/toolButtons/zoomOut.png"),
+                                  tr("Zoom Out", "Tool tip hint"), QKeySequence(QStringLiteral("Ctrl+-"))))
 {
     scrollArea()->setWidget(graphicsView);
-    toolBar()->addAction(actionZoomIn);
-    toolBar()->addAction(actionZoomOut);
     toolBar()->addSeparator();
     connect(actionZoomIn, &QAction::triggered, this, &GraphicsDocument::zoomIn);
     connect(actionZoomOut, &QAction::triggered, this, &GraphicsDocument::zoomOut);
