@@ -18,10 +18,6 @@ public:
     // Moves the files and folders behind the indexes to the trash after one confirmation.
     bool remove(const QModelIndexList& indexes);
 
-    // The icon of a path as the project tree shows it; documents use it for their windows.
-    static QIcon iconForPath(const QString& path);
-    static bool isHandoverPack(const QString& folder);
-
 private:
     void refreshFolderIcon(const QModelIndex& folder);
     bool canRename(const QModelIndex& index, const QString& newName) const;

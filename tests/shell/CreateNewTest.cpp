@@ -3,6 +3,7 @@
 #include "Folders.h"
 #include "Globals.h"
 #include "MainWindow.h"
+#include "PathIcon.h"
 #include "ProjectModel.h"
 #include "ProjectTreeView.h"
 #include "ReportContainer.h"
@@ -245,7 +246,7 @@ void CreateNewTest::handoverPackTwiceGivesTwoFoldersWithAChecklistEach()
              fixture->path(QStringLiteral("New Client Handover Pack (2)/Checklist.arvchk")));
     for (const QString& pack : {QStringLiteral("New Client Handover Pack"), QStringLiteral("New Client Handover Pack (2)")})
         QCOMPARE(QDir(fixture->path(pack)).entryList(QDir::Files), QStringList{QStringLiteral("Checklist.arvchk")});
-    QVERIFY(ProjectModel::isHandoverPack(fixture->path(QStringLiteral("New Client Handover Pack (2)"))));
+    QVERIFY(PathIcon::isHandoverPack(fixture->path(QStringLiteral("New Client Handover Pack (2)"))));
 }
 
 void CreateNewTest::newFolderIsNumberedAndRenamed()

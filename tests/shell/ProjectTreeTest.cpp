@@ -1,5 +1,6 @@
 #include "Folders.h"
 #include "MainWindow.h"
+#include "PathIcon.h"
 #include "ProjectModel.h"
 #include "ProjectTreeView.h"
 #include "ScriptedPrompts.h"
@@ -100,13 +101,13 @@ void ProjectTreeTest::handoverPackIconFollowsItsChecklist()
     writeFile(pack + QStringLiteral("/Checklist.arvchk"));
     QCOMPARE(iconImage(model->data(folder, Qt::DecorationRole).value<QIcon>()), packIcon);
     // A checklist further down does not make the outer folder a pack.
-    QVERIFY(!ProjectModel::isHandoverPack(root->path()));
+    QVERIFY(!PathIcon::isHandoverPack(root->path()));
 
     QFile::remove(pack + QStringLiteral("/Checklist.arvchk"));
     QCOMPARE(iconImage(model->data(folder, Qt::DecorationRole).value<QIcon>()), folderIcon);
 
     writeFile(root->filePath(QStringLiteral("Search Results")));
-    QCOMPARE(iconImage(ProjectModel::iconForPath(root->filePath(QStringLiteral("Search Results")))),
+    QCOMPARE(iconImage(PathIcon::forPath(root->filePath(QStringLiteral("Search Results")))),
              iconImage(QIcon(QStringLiteral(":res/fileTypes/search.png"))));
 }
 

@@ -1,6 +1,6 @@
 #include "AbstractDocument.h"
 
-#include "ProjectModel.h"
+#include "PathIcon.h"
 
 #include <QFileInfo>
 
@@ -10,7 +10,7 @@ AbstractDocument::AbstractDocument(const QString& filePath, QWidget* parent)
     , fileTitle(QFileInfo(filePath).fileName())
 {
     setWindowTitle(displayTitle());
-    setWindowIcon(ProjectModel::iconForPath(filePath));
+    setWindowIcon(PathIcon::forPath(filePath));
 }
 
 QString AbstractDocument::filePath() const
