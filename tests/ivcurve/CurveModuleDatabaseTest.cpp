@@ -4,6 +4,7 @@
 #include "TestMain.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,7 +58,8 @@ void CurveModuleDatabaseTest::insertReadUpdateAndDeleteAModule()
     QCOMPARE(read.Vmp, 33.4);
     QCOMPARE(read.beta, -0.115);
     QVERIFY(read.userModule && !read.favourite);
-    QCOMPARE(modules.allModules().last().id, row.id);
+    const QVector<CurveModuleRow> all = modules.allModules();
+    QVERIFY(std::any_of(all.begin(), all.end(), [&row](const CurveModuleRow& listed) { return listed.id == row.id; }));
 
     read.description = "Zeta 405";
     read.Rs = 0.31;
@@ -149,7 +151,7 @@ void CurveModuleDatabaseTest::fileThatIsNotSqliteShowsTheDriverText()
     QVERIFY(!CurveModuleDatabase().insert(row));
     QCOMPARE(prompts.shown().size(), 2);
     QVERIFY2(prompts.last().message.text.contains("not a database"), qPrintable(prompts.last().message.text));
-    QCOMPARE(prompts.last().message.informativeText, "Module database: " + fixture.path());
+    QVERIFY(prompts.last().message.text.endsWith("\n\nModule database: " + fixture.path()));
     QCOMPARE(file.size(), bytes.size() * 200);
 }
 
