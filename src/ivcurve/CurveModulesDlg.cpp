@@ -35,6 +35,7 @@ CurveModulesDlg::CurveModulesDlg(QWidget* parent)
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setWordWrap(false);
     connect(table, &QTableWidget::cellDoubleClicked, this, &CurveModulesDlg::dblclickModules);
     connect(table, &QTableWidget::itemSelectionChanged, this, &CurveModulesDlg::showSelectionState);
