@@ -13,7 +13,7 @@
     <message>
         <source>IV curve data not found in collection</source>
         <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die IV-Kennlinie wurde in der Sammlung nicht gefunden</translation>
     </message>
 </context>
 <context>

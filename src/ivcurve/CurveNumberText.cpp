@@ -37,12 +37,8 @@ QString CurveNumberText::userText(double value)
 
 bool CurveNumberText::parseUser(const QString& text, double& value)
 {
-    // With group separators allowed, "1.234" typed in a locale with a decimal comma would
-    // silently read as 1234.
-    QLocale locale;
-    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
     bool ok = false;
-    const double parsed = locale.toDouble(text.trimmed(), &ok);
+    const double parsed = QLocale().toDouble(text, &ok);
     if (!finiteNumber(ok, parsed))
         return false;
     value = parsed;

@@ -75,13 +75,13 @@ void CurveModulesEditDlgTest::numberInTheOtherLocaleKeepsTheDialogOpen()
     ScriptedPrompts prompts;
     CurveModulesEditDlg dialog;
     dialog.show();
-    fill(dialog, {"Zeta 400", "9,5", "1.234", "9", "33,4", "0,0048", "-0,115", "0,085", "0,28"});
+    fill(dialog, {"Zeta 400", "9,5", "40.1", "9", "33,4", "0,0048", "-0,115", "0,085", "0,28"});
     dialog.accept();
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QCOMPARE(prompts.messageTexts(), QStringList{"The value of Voc is not a number: \"1.234\""});
+    QCOMPARE(prompts.messageTexts(), QStringList{"The value of Voc is not a number: \"40.1\""});
     QCOMPARE(fixture.count(), 32);
-    QCOMPARE(dialog.field(CurveModulesEditDlg::Voc)->text(), QStringLiteral("1.234"));
+    QCOMPARE(dialog.field(CurveModulesEditDlg::Voc)->text(), QStringLiteral("40.1"));
 
     dialog.field(CurveModulesEditDlg::Voc)->setText("40,1");
     dialog.field(CurveModulesEditDlg::Rs)->clear();
