@@ -379,6 +379,244 @@ Please try re-installing %2 again</source>
     </message>
 </context>
 <context>
+    <name>IVCurve::CoefficientPercentInput</name>
+    <message>
+        <source>Isc is missing or zero</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voc is missing or zero</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter value in percent per centigrade</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a percentage from %2 to %3.</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModuleDatabase</name>
+    <message>
+        <source>File is missing:
+ %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Module database: %2</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModulesChooser</name>
+    <message>
+        <source>Choose Module</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show favourites only</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of modules in series:</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModulesDlg</name>
+    <message>
+        <source>PV Modules</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PV Module Database</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (Copy)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting a preloaded module.
+%1
+Do you wish to continue?</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModulesEditDlg</name>
+    <message>
+        <source>Edit Module</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favourite</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isc: (A)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current at short-circuit</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voc: (V)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage at open-circuit</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impp: (A)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current at maximum power point</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vmpp: (V)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage at maximum power point</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>α: (A/°C)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current-Temperature coefficient e.g. 0.003</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter value as a percentage of Isc</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>β: (V/°C)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage-Temperature coefficient e.g. -0.14</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter value as a percentage of Voc</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delta:</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anderson&apos;s delta coefficient:
+mono-Crystalline 0.085
+multi-Crystalline 0.110
+Thin-Film 0.063</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rs: (Ω)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series resistance e.g. 0.3</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%/°C ...</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a description of the module.</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of %1 is not a number: &quot;%2&quot;</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LanguageChange</name>
     <message>
         <source>Changing the language deletes any Report Favourites.

@@ -1,0 +1,121 @@
+#include "CurveModuleDatabase.h"
+#include "ModuleDatabaseFixture.h"
+#include "ScriptedPrompts.h"
+#include "TestMain.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace IVCurve;
+
+class CurveModuleDatabaseTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void insertReadUpdateAndDeleteAModule();
+    void quotesAndLongDescriptionsAreStoredAsTyped();
+    void brokenFileShowsTheDriverText_data();
+    void brokenFileShowsTheDriverText();
+    void nullsAndTextInNumericColumnsReadAsZero();
+};
+
+void CurveModuleDatabaseTest::insertReadUpdateAndDeleteAModule()
+{
+    ModuleDatabaseFixture fixture;
+    ScriptedPrompts prompts;
+    CurveModuleDatabase modules;
+    CurveModuleRow row;
+    row.description = "Zeta 400";
+    row.Vmp = 33.4;
+    row.beta = -0.115;
+    row.userModule = true;
+    QVERIFY(modules.insert(row));
+    CurveModuleRow read;
+    QVERIFY(modules.moduleById(row.id, read));
+    QCOMPARE(read.description, QStringLiteral("Zeta 400"));
+    QCOMPARE(read.Vmp, 33.4);
+    QVERIFY(read.userModule && !read.favourite);
+
+    read.Rs = 0.31;
+    read.favourite = true;
+    QVERIFY(modules.update(read));
+    QVERIFY(modules.moduleById(row.id, read));
+    QCOMPARE(read.Rs, 0.31);
+    QVERIFY(read.favourite && read.userModule);
+    QCOMPARE(modules.favourites().size(), 1);
+
+    QVERIFY(modules.remove(row.id));
+    QVERIFY(!modules.moduleById(row.id, read));
+    QVERIFY(!modules.moduleById(0, read));
+    QCOMPARE(fixture.count(), 32);
+    QCOMPARE(prompts.shown().size(), 0);
+}
+
+void CurveModuleDatabaseTest::quotesAndLongDescriptionsAreStoredAsTyped()
+{
+    ModuleDatabaseFixture fixture;
+    CurveModuleDatabase modules;
+    CurveModuleRow quoted;
+    quoted.description = "O'Brien \"Solar\" 300'); DROP TABLE Modules; --";
+    CurveModuleRow longName;
+    longName.description = QString(10000, QLatin1Char('M'));
+    QVERIFY(modules.insert(quoted) && modules.insert(longName));
+    CurveModuleRow read;
+    QVERIFY(modules.moduleById(quoted.id, read));
+    QCOMPARE(read.description, quoted.description);
+    QVERIFY(modules.moduleById(longName.id, read));
+    QCOMPARE(read.description.size(), 10000);
+    QCOMPARE(fixture.count(), 34);
+}
+
+void CurveModuleDatabaseTest::brokenFileShowsTheDriverText_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QByteArray>("replacement");
+    QTest::addColumn<QString>("driverText");
+    QTest::newRow("not SQLite") << QString() << QByteArray("Description;Isc\n").repeated(300) << "not a database";
+    QTest::newRow("no table") << "DROP TABLE Modules" << QByteArray() << "no such table";
+}
+
+void CurveModuleDatabaseTest::brokenFileShowsTheDriverText()
+{
+    QFETCH(QString, statement);
+    QFETCH(QByteArray, replacement);
+    QFETCH(QString, driverText);
+    ModuleDatabaseFixture fixture;
+    if (!statement.isEmpty())
+        QVERIFY(fixture.execute(statement));
+    QFile file(fixture.path());
+    if (!replacement.isEmpty()) {
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(replacement);
+        file.close();
+    }
+    const qint64 size = file.size();
+    ScriptedPrompts prompts;
+    CurveModuleRow row;
+    QVERIFY(CurveModuleDatabase().allModules().isEmpty());
+    QVERIFY(!CurveModuleDatabase().insert(row));
+    QCOMPARE(prompts.shown().size(), 2);
+    const QString text = prompts.last().message.text;
+    QVERIFY2(text.contains(driverText) && text.endsWith("Module database: " + fixture.path()), qPrintable(text));
+    QCOMPARE(file.size(), size);
+}
+
+void CurveModuleDatabaseTest::nullsAndTextInNumericColumnsReadAsZero()
+{
+    ModuleDatabaseFixture fixture;
+    QVERIFY(fixture.execute("INSERT INTO Modules (Description, Isc, Voc, UserModule, Favourite) "
+                            "VALUES (NULL, 'eight point two', NULL, NULL, 'yes')"));
+    ScriptedPrompts prompts;
+    const QVector<CurveModuleRow> rows = CurveModuleDatabase().allModules();
+    QCOMPARE(rows.size(), 33);
+    QVERIFY(rows.first().description.isEmpty());
+    QCOMPARE(rows.first().Isc, 0.0);
+    QVERIFY(!rows.first().userModule && !rows.first().favourite);
+    QCOMPARE(prompts.shown().size(), 0);
+}
+
+VELTRANO_TEST(CurveModuleDatabaseTest)
+#include "CurveModuleDatabaseTest.moc"

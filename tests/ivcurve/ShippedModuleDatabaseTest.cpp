@@ -1,0 +1,86 @@
+#include "CurveModuleDatabase.h"
+#include "ModuleDatabaseFixture.h"
+#include "ScriptedPrompts.h"
+#include "ShippedModuleDatabase.h"
+#include "TestMain.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace IVCurve;
+
+namespace {
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+} // namespace
+
+class ShippedModuleDatabaseTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buildShipsTheThirtyTwoModules();
+    void firstUseCopiesAWritableFileAndNeverOverwrites();
+    void onlyWithoutAnyShippedCopyIsTheFileMissing();
+};
+
+void ShippedModuleDatabaseTest::buildShipsTheThirtyTwoModules()
+{
+    ModuleDatabaseFixture modules;
+    const QVector<CurveModuleRow> rows = CurveModuleDatabase().allModules();
+    QCOMPARE(rows.size(), 32);
+    for (const CurveModuleRow& row : rows) {
+        QVERIFY2(!row.userModule && !row.favourite, qPrintable(row.description));
+        QVERIFY2(row.Isc > row.Imp && row.Voc > row.Vmp && row.beta < 0 && row.Rs > 0, qPrintable(row.description));
+        QVERIFY(row.delta == 0.085 || row.delta == 0.110 || row.delta == 0.063);
+    }
+}
+
+void ShippedModuleDatabaseTest::firstUseCopiesAWritableFileAndNeverOverwrites()
+{
+    QTemporaryDir folder;
+    const QString shipped = folder.filePath("shipped.db");
+    QVERIFY(writeFile(shipped, "shipped"));
+    QFile::setPermissions(shipped, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QString target = folder.filePath("data/Torvane/modules.db");
+    QVERIFY(ShippedModuleDatabase::installIfMissing(target, {folder.filePath("absent.db"), shipped}));
+    QCOMPARE(contentsOf(target), QByteArray("shipped"));
+    QVERIFY(QFile::permissions(target) & QFile::WriteOwner);
+
+    QVERIFY(writeFile(target, "the user's modules"));
+    QVERIFY(ShippedModuleDatabase::installIfMissing(target, {shipped}));
+    QCOMPARE(contentsOf(target), QByteArray("the user's modules"));
+}
+
+void ShippedModuleDatabaseTest::onlyWithoutAnyShippedCopyIsTheFileMissing()
+{
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    CurveModuleDatabase::relocate(folder.filePath("installed/modules.db"), {ModuleDatabaseFixture::shippedPath()});
+    QCOMPARE(CurveModuleDatabase().allModules().size(), 32);
+    QCOMPARE(prompts.shown().size(), 0);
+
+    const QString missing = folder.filePath("nowhere/modules.db");
+    CurveModuleDatabase::relocate(missing, {folder.filePath("no shipped copy.db")});
+    CurveModuleRow row;
+    row.description = "never stored";
+    QVERIFY(CurveModuleDatabase().allModules().isEmpty());
+    QVERIFY(!CurveModuleDatabase().insert(row));
+    QCOMPARE(prompts.messageTexts(), (QStringList{"File is missing:\n " + missing, "File is missing:\n " + missing}));
+    QCOMPARE(prompts.last().message.title, QStringLiteral("Arventa"));
+    QVERIFY(!QFile::exists(missing));
+    CurveModuleDatabase::relocate(QString(), {});
+}
+
+VELTRANO_TEST(ShippedModuleDatabaseTest)
+#include "ShippedModuleDatabaseTest.moc"
