@@ -5,7 +5,7 @@
 #include <QPainter>
 
 AcIsolatorDiagramComponent::AcIsolatorDiagramComponent(const QString& id)
-    : DiagramComponent(id, QSizeF(55, 55))
+    : DiagramComponent(id, QSizeF(55, 55), Type)
 {
 }
 

@@ -8,6 +8,8 @@ class AcIsolatorDiagramComponent : public DiagramComponent
     Q_OBJECT
 
 public:
+    enum { Type = DiagramComponent::Type + 1 };
+
     explicit AcIsolatorDiagramComponent(const QString& id = QString());
 
     QString displayName() const override;

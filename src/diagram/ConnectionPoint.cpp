@@ -128,9 +128,13 @@ QPointF ConnectionPoint::attachAt(const QPointF& proposed)
 {
     if (!scene())
         return proposed;
-    const QList<QGraphicsItem*> underneath = scene()->items(proposed, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder);
-    for (QGraphicsItem* item : underneath) {
-        if (item == &connection || !(item->type() & DiagramComponent::Type))
+    // Asked with a small square, as the scene's index can miss a point exactly on a box edge,
+    // which is where an attached end sits.
+    const QRectF around(proposed - QPointF(0.5, 0.5), QSizeF(1, 1));
+    const QList<QGraphicsItem*> nearby = scene()->items(around, Qt::IntersectsItemBoundingRect, Qt::AscendingOrder);
+    for (QGraphicsItem* item : nearby) {
+        if (item == &connection || !(item->type() & DiagramComponent::Type)
+            || !item->sceneBoundingRect().contains(proposed))
             continue;
         auto* candidate = dynamic_cast<DiagramComponent*>(item);
         QPointF anchored = proposed;

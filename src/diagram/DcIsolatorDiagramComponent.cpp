@@ -5,7 +5,7 @@
 #include <QPainter>
 
 DcIsolatorDiagramComponent::DcIsolatorDiagramComponent(const QString& id)
-    : DiagramComponent(id, QSizeF(40, 40))
+    : DiagramComponent(id, QSizeF(40, 40), Type)
 {
 }
 

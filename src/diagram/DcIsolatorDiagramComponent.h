@@ -8,6 +8,8 @@ class DcIsolatorDiagramComponent : public DiagramComponent
     Q_OBJECT
 
 public:
+    enum { Type = DiagramComponent::Type + 2 };
+
     explicit DcIsolatorDiagramComponent(const QString& id = QString());
 
     QString displayName() const override;

@@ -11,9 +11,10 @@
 #include <QMenu>
 #include <QPainter>
 
-DiagramComponent::DiagramComponent(const QString& id, const QSizeF& boxSize)
+DiagramComponent::DiagramComponent(const QString& id, const QSizeF& boxSize, int kindType)
     : DiagramGraphicsItem(id)
     , box(QPointF(0, 0), boxSize)
+    , kindType(kindType)
 {
     setFlags(ItemIsMovable | ItemSendsGeometryChanges);
 }
@@ -60,7 +61,7 @@ QRectF DiagramComponent::boundingRect() const
 
 int DiagramComponent::type() const
 {
-    return Type;
+    return kindType;
 }
 
 void DiagramComponent::writeXml(QDomElement& element) const

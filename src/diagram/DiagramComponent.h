@@ -18,7 +18,8 @@ class DiagramComponent : public DiagramGraphicsItem
 public:
     enum { Type = 0x20000 };
 
-    DiagramComponent(const QString& id, const QSizeF& boxSize);
+    // `kindType` is the item type number of the kind.
+    DiagramComponent(const QString& id, const QSizeF& boxSize, int kindType);
     ~DiagramComponent() override;
 
     // A new box at `position`; its kind decides where the caption goes. No caption for empty text.
@@ -75,4 +76,5 @@ private:
     QRectF box;
     QList<ConnectionPoint*> points;
     QPointF lastPosition;
+    int kindType;
 };

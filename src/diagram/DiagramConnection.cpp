@@ -260,11 +260,12 @@ void DiagramConnection::readXml(const QDomElement& element)
 {
     DiagramGraphicsItem::readXml(element);
     cable = cableTypeFromName(element.attribute(QStringLiteral("type")));
-    readEnd(element.firstChildElement(endAName), pointA);
-    readEnd(element.firstChildElement(endBName), pointB);
+    // The file says where the ends are; the attach rule is not asked again.
     pointA.setPlacing(false);
     pointB.setPlacing(false);
     pointB.setVisible(true);
+    readEnd(element.firstChildElement(endAName), pointA);
+    readEnd(element.firstChildElement(endBName), pointB);
     wireState = Complete;
     updateRoute();
 }

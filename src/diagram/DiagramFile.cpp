@@ -20,7 +20,7 @@ const QString rootName = QStringLiteral("installation_diagram");
 bool isMarkedReadOnly(const QString& path)
 {
     const QFileInfo info(path);
-    const QFile::Permissions writable = QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+    const QFile::Permissions writable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     return info.exists() && !(info.permissions() & writable);
 }
 } // namespace

@@ -12,7 +12,7 @@ constexpr qreal firstBreakerX = 13;
 } // namespace
 
 DistributionBoardDiagramComponent::DistributionBoardDiagramComponent(const QString& id)
-    : DiagramComponent(id, QSizeF(140, 80))
+    : DiagramComponent(id, QSizeF(140, 80), Type)
 {
 }
 

@@ -8,6 +8,8 @@ class DistributionBoardDiagramComponent : public DiagramComponent
     Q_OBJECT
 
 public:
+    enum { Type = DiagramComponent::Type + 3 };
+
     explicit DistributionBoardDiagramComponent(const QString& id = QString());
 
     QString displayName() const override;

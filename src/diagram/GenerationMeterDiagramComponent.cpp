@@ -11,7 +11,7 @@ const QRectF registerWindow(24, 9, digits * digitWidth, 20);
 } // namespace
 
 GenerationMeterDiagramComponent::GenerationMeterDiagramComponent(const QString& id)
-    : DiagramComponent(id, QSizeF(120, 60))
+    : DiagramComponent(id, QSizeF(120, 60), Type)
 {
 }
 

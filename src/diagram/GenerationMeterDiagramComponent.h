@@ -8,6 +8,8 @@ class GenerationMeterDiagramComponent : public DiagramComponent
     Q_OBJECT
 
 public:
+    enum { Type = DiagramComponent::Type + 4 };
+
     explicit GenerationMeterDiagramComponent(const QString& id = QString());
 
     QString displayName() const override;

@@ -4,7 +4,7 @@
 #include <QPainterPath>
 
 InverterDiagramComponent::InverterDiagramComponent(const QString& id)
-    : DiagramComponent(id, QSizeF(150, 100))
+    : DiagramComponent(id, QSizeF(150, 100), Type)
 {
 }
 

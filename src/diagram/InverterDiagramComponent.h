@@ -8,6 +8,8 @@ class InverterDiagramComponent : public DiagramComponent
     Q_OBJECT
 
 public:
+    enum { Type = DiagramComponent::Type + 5 };
+
     explicit InverterDiagramComponent(const QString& id = QString());
 
     QString displayName() const override;

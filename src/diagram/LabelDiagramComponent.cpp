@@ -3,7 +3,7 @@
 #include "DiagramLabel.h"
 
 LabelDiagramComponent::LabelDiagramComponent(const QString& id)
-    : DiagramComponent(id, QSizeF(0, 0))
+    : DiagramComponent(id, QSizeF(0, 0), Type)
 {
     setFlag(ItemHasNoContents);
 }

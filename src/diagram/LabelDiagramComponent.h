@@ -8,6 +8,8 @@ class LabelDiagramComponent : public DiagramComponent
     Q_OBJECT
 
 public:
+    enum { Type = DiagramComponent::Type + 6 };
+
     explicit LabelDiagramComponent(const QString& id = QString());
 
     QString displayName() const override;

@@ -13,7 +13,7 @@ const QRectF cellArea(3, 3, 24, 34);
 } // namespace
 
 PanelDiagramComponent::PanelDiagramComponent(const QString& id)
-    : DiagramComponent(id, QSizeF(30, 40))
+    : DiagramComponent(id, QSizeF(30, 40), Type)
 {
 }
 

@@ -8,6 +8,8 @@ class PanelDiagramComponent : public DiagramComponent
     Q_OBJECT
 
 public:
+    enum { Type = DiagramComponent::Type + 7 };
+
     explicit PanelDiagramComponent(const QString& id = QString());
 
     QString displayName() const override;
