@@ -69,8 +69,10 @@ void ConnectionPoint::attachTo(DiagramComponent* target, const QPointF& scenePos
     componentOffset = scenePosition - target->scenePos();
     side = newSide;
     attached = true;
-    setPos(scenePosition);
-    connection.endMoved();
+    if (scenePosition == pos())
+        connection.endMoved();
+    else
+        setPos(scenePosition);
 }
 
 void ConnectionPoint::detach()

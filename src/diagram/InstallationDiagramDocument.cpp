@@ -137,9 +137,11 @@ void InstallationDiagramDocument::setCableType(QAction* action)
     diagramScene->setCableType(action->data().toInt());
 }
 
+// Never narrower than before: a scroll area that shrank would re-centre and move the drawing
+// away from under the pointer of the user who just added a box.
 void InstallationDiagramDocument::sceneRectChanged(const QRectF& rect)
 {
-    view()->setSceneRect(rect.adjusted(-editingMargin, -editingMargin, editingMargin, editingMargin));
+    view()->setSceneRect(view()->sceneRect() | rect.adjusted(-editingMargin, -editingMargin, editingMargin, editingMargin));
 }
 
 void InstallationDiagramDocument::modeChanged(int newMode)

@@ -176,6 +176,7 @@ void DiagramEditorTest::emptyCaptionAddsNothing()
 void DiagramEditorTest::addedBoxMarksTheDocumentModified()
 {
     InstallationDiagramDocument doc(diagramFile(twoBoxes));
+    const QRectF shownBefore = doc.view()->sceneRect();
     UiScript script;
     script.chooseFromMenu(QStringLiteral("Add Invertor"));
     script.answerDialog(QStringLiteral("Inverter 2"));
@@ -191,6 +192,9 @@ void DiagramEditorTest::addedBoxMarksTheDocumentModified()
     QCOMPARE(inverter->pos(), QPointF(600, 300));
     QCOMPARE(inverter->caption()->labelText(), QStringLiteral("Inverter 2"));
     QVERIFY(doc.scene()->componentWithId(QStringLiteral("id4")));
+    // The view grows with the drawing but never jumps away from what was shown.
+    QVERIFY(doc.view()->sceneRect().contains(shownBefore));
+    QVERIFY(doc.view()->sceneRect().contains(inverter->sceneBoundingRect().adjusted(-200, -200, 200, 200)));
 }
 
 void DiagramEditorTest::twoClicksDrawOneWireAndStartTheNext()
