@@ -137,11 +137,15 @@ void InstallationDiagramDocument::setCableType(QAction* action)
     diagramScene->setCableType(action->data().toInt());
 }
 
-// Never narrower than before: a scroll area that shrank would re-centre and move the drawing
-// away from under the pointer of the user who just added a box.
+// The shown part of the scene stays where it is: a scroll area that shrank, or one smaller than the
+// window, would re-centre and move the drawing away from under the pointer of the user who just
+// added a box.
 void InstallationDiagramDocument::sceneRectChanged(const QRectF& rect)
 {
-    view()->setSceneRect(view()->sceneRect() | rect.adjusted(-editingMargin, -editingMargin, editingMargin, editingMargin));
+    const QRectF shown = view()->mapToScene(view()->viewport()->rect()).boundingRect();
+    const QRectF grown = rect.adjusted(-editingMargin, -editingMargin, editingMargin, editingMargin);
+    view()->setSceneRect(view()->sceneRect() | shown | grown);
+    view()->centerOn(shown.center());
 }
 
 void InstallationDiagramDocument::modeChanged(int newMode)
