@@ -38,6 +38,13 @@ int conductorMarks(int cableType)
     }
 }
 
+qreal markReach(int cableType)
+{
+    return qMax<qreal>(4, halfWidth(cableType));
+}
+
+constexpr qreal markLabelSpace = 16;
+
 QLineF longestSegment(const QPolygonF& route)
 {
     QLineF longest;
@@ -150,7 +157,8 @@ void DiagramConnection::updateRoute()
     };
     prepareGeometryChange();
     path = WireRoute::compute(end(pointA), end(pointB));
-    const qreal grow = clearance(cable);
+    // Room for the marks across the wire and the cable kind beside them.
+    const qreal grow = qMax(clearance(cable), markReach(cable) + markLabelSpace);
     bounds = path.boundingRect().adjusted(-grow, -grow, grow, grow) | mapRectFromScene(pointA.sceneBoundingRect())
            | mapRectFromScene(pointB.sceneBoundingRect());
 }
@@ -203,7 +211,7 @@ void DiagramConnection::paintCableMarks(QPainter* painter) const
     const QPointF middle = run.pointAt(0.5);
     const QPointF along = run.unitVector().p2() - run.unitVector().p1();
     const QPointF across(-along.y(), along.x());
-    const qreal reach = qMax<qreal>(4, halfWidth(cable));
+    const qreal reach = markReach(cable);
     for (int i = 0; i < marks; ++i) {
         const QPointF centre = middle + along * (4.0 * (2 * i - (marks - 1)));
         painter->drawLine(centre - across * reach - along * 3, centre + across * reach + along * 3);
@@ -211,11 +219,11 @@ void DiagramConnection::paintCableMarks(QPainter* painter) const
     if (cable != DcCable && cable != AcCable)
         return;
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(8);
+    font.setPixelSize(9);
     painter->setFont(font);
     const bool horizontal = qAbs(along.x()) > qAbs(along.y());
     const QPointF side = horizontal ? QPointF(0, -1) : QPointF(1, 0);
-    const QPointF labelCentre = middle + side * (reach + 7);
+    const QPointF labelCentre = middle + side * (reach + markLabelSpace / 2);
     const QRectF labelBox(labelCentre - QPointF(10, 5), QSizeF(20, 10));
     painter->drawText(labelBox, Qt::AlignCenter, typeName(cable));
 }

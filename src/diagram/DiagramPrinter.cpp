@@ -99,6 +99,10 @@ bool DiagramPrinter::paint(QPrinter* printer)
     const double pixelsPerMm = double(printer->width()) / printer->widthMM();
     const double border = borderMm * pixelsPerMm;
     const QRectF target = QRectF(0, 0, printer->width(), printer->height()).adjusted(border, border, -border, -border);
-    scene.render(&painter, target, scene.drawingRect(), Qt::KeepAspectRatio);
+    const QRectF source = scene.drawingRect();
+    // Centred on the sheet, not left in its upper corner.
+    QRectF fitted(QPointF(0, 0), source.size().scaled(target.size(), Qt::KeepAspectRatio));
+    fitted.moveCenter(target.center());
+    scene.render(&painter, fitted, source, Qt::KeepAspectRatio);
     return painter.end();
 }
