@@ -84,12 +84,14 @@ QString DiagramFileTest::load(DiagramGraphicsScene& scene, const QByteArray& xml
 void DiagramFileTest::isolatorWithCaptionRoundTrips()
 {
     const QString path = folder->filePath(QStringLiteral("isolator.arvid"));
+    QSizeF captionSize;
     {
         DiagramGraphicsScene scene;
         auto* isolator = new AcIsolatorDiagramComponent(scene.takeNextId());
         isolator->place(QPointF(200, 100), QStringLiteral("Main AC\nisolator"));
         scene.addDiagramItem(isolator);
         QCOMPARE(isolator->caption()->pos(), QPointF(105, 100));
+        captionSize = isolator->caption()->boundingRect().size();
         QVERIFY(scene.save(path));
     }
     const QByteArray written = SceneInput::readFile(path);
@@ -113,6 +115,8 @@ void DiagramFileTest::isolatorWithCaptionRoundTrips()
     QVERIFY(isolators.first()->caption());
     QCOMPARE(isolators.first()->caption()->labelText(), QStringLiteral("Main AC\nisolator"));
     QCOMPARE(isolators.first()->caption()->pos(), QPointF(105, 100));
+    // Read back at the size it was written with, the caption wraps exactly as before.
+    QCOMPARE(isolators.first()->caption()->boundingRect().size(), captionSize);
     QCOMPARE(isolators.first()->caption()->scene(), &reread);
 }
 
