@@ -195,7 +195,8 @@ QRectF DiagramGraphicsScene::drawingRect() const
         if (item->isVisible() && !isPending)
             drawn |= item->sceneBoundingRect();
     }
-    return drawn;
+    // The outlines of the boxes are drawn across their edges.
+    return drawn.adjusted(-2, -2, 2, 2);
 }
 
 void DiagramGraphicsScene::print()

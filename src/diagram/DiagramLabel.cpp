@@ -62,7 +62,8 @@ void DiagramLabel::paint(QPainter* painter, const QStyleOptionGraphicsItem* opti
 {
     painter->setPen(QPen(Qt::black, 1));
     painter->setBrush(Qt::white);
-    painter->drawRect(boundingRect());
+    // Inside the bounding box, so that neither the screen nor the page clips half the frame.
+    painter->drawRect(boundingRect().adjusted(0.5, 0.5, -0.5, -0.5));
     QGraphicsTextItem::paint(painter, option, widget);
 }
 
