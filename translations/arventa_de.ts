@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AcIsolatorDiagramComponent</name>
+    <message>
+        <source>AC Isolator</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>AC-Trennschalter</translation>
+    </message>
+</context>
+<context>
     <name>CsvResultsTestTypeDelegate</name>
     <message>
         <source>Unknown</source>
@@ -17,6 +25,135 @@
     </message>
 </context>
 <context>
+    <name>DcIsolatorDiagramComponent</name>
+    <message>
+        <source>DC Isolator</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>DC-Trennschalter</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramComponent</name>
+    <message>
+        <source>Delete %1</source>
+        <comment>Installation Diagram object removal</comment>
+        <translation>%1 löschen</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramConnection</name>
+    <message>
+        <source>Connection</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <comment>Installation Diagram object removal</comment>
+        <translation>%1 löschen</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramFile</name>
+    <message>
+        <source>Error opening %1 for reading</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Lesen</translation>
+    </message>
+    <message>
+        <source>XML validation error in %1 on line %2, column %3</source>
+        <comment>Error Message</comment>
+        <translation>XML-Validierungsfehler in %1 in Zeile %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Schreiben</translation>
+    </message>
+    <message>
+        <source>Error writing %1</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Schreiben von %1</translation>
+    </message>
+    <message>
+        <source>Is the file read-only or has it been deleted?</source>
+        <comment>Error message informative text</comment>
+        <translation>Ist die Datei schreibgeschützt oder wurde sie gelöscht?</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramGraphicsScene</name>
+    <message>
+        <source>Add Label</source>
+        <translation>Notiz hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Invertor</source>
+        <translation>Wechselrichter hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Generation Meter</source>
+        <translation>Erzeugungszähler hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Distribution Board</source>
+        <translation>Unterverteilung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add AC Isolator</source>
+        <translation>AC-Trennschalter hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add DC Isolator</source>
+        <translation>DC-Trennschalter hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add PV Panel</source>
+        <translation>PV-Modul hinzufügen</translation>
+    </message>
+    <message>
+        <source>Insert notes here</source>
+        <comment>Example note text</comment>
+        <translation>Notizen hier eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramLabel</name>
+    <message>
+        <source>Set Label Text</source>
+        <comment>Drop down menu option</comment>
+        <translation>Beschriftung ändern</translation>
+    </message>
+    <message>
+        <source>Delete Label</source>
+        <comment>Drop down menu option</comment>
+        <translation>Beschriftung löschen</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramPrinter</name>
+    <message>
+        <source>Export PDF</source>
+        <comment>Window Title</comment>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <comment>File filter</comment>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Schreiben</translation>
+    </message>
+    <message>
+        <source>Is the file read-only or has it been deleted?</source>
+        <comment>Error message informative text</comment>
+        <translation>Ist die Datei schreibgeschützt oder wurde sie gelöscht?</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About %1</source>
@@ -27,6 +164,18 @@
         <source>%1 for PV installers and inspectors, by %2.</source>
         <comment>About text</comment>
         <translation>%1 für PV-Errichter und Prüfer, von %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogComponentSettings</name>
+    <message>
+        <source>Component Settings</source>
+        <comment>Window Title</comment>
+        <translation>Komponenteneinstellungen</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Beschriftung</translation>
     </message>
 </context>
 <context>
@@ -156,6 +305,14 @@
     </message>
 </context>
 <context>
+    <name>DistributionBoardDiagramComponent</name>
+    <message>
+        <source>Distribution Board</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>Unterverteilung</translation>
+    </message>
+</context>
+<context>
     <name>DocumentCreator</name>
     <message>
         <source>You are creating an Array Test Report from a favourite that was created in an older version of %1. If you use this version then you will not be able to import data into it.</source>
@@ -279,6 +436,14 @@ Bitte installieren Sie %2 erneut</translation>
         <source>Check that you may create folders there, or choose another folder.</source>
         <comment>Error message informative text</comment>
         <translation>Prüfen Sie, ob Sie dort Ordner anlegen dürfen, oder wählen Sie einen anderen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationMeterDiagramComponent</name>
+    <message>
+        <source>Generation Meter</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>Erzeugungszähler</translation>
     </message>
 </context>
 <context>
@@ -628,6 +793,65 @@ Dünnschicht 0,063</translation>
     </message>
 </context>
 <context>
+    <name>InstallationDiagramDocument</name>
+    <message>
+        <source>Save</source>
+        <comment>Tool tip hint</comment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>Tool tip hint</comment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <comment>Tool tip hint</comment>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Wire</source>
+        <comment>Tool tip hint</comment>
+        <translation>Leitung</translation>
+    </message>
+    <message>
+        <source>Single wire</source>
+        <comment>Tool tip hint</comment>
+        <translation>Einzelader</translation>
+    </message>
+    <message>
+        <source>DC cable</source>
+        <comment>Tool tip hint</comment>
+        <translation>DC-Kabel</translation>
+    </message>
+    <message>
+        <source>AC cable</source>
+        <comment>Tool tip hint</comment>
+        <translation>AC-Kabel</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <comment>Warning Message</comment>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>InverterDiagramComponent</name>
+    <message>
+        <source>Inverter</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>Wechselrichter</translation>
+    </message>
+</context>
+<context>
+    <name>LabelDiagramComponent</name>
+    <message>
+        <source>Label</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>Notiz</translation>
+    </message>
+</context>
+<context>
     <name>LanguageChange</name>
     <message>
         <source>Changing the language deletes any Report Favourites.
@@ -869,6 +1093,14 @@ Dünnschicht 0,063</translation>
         <source>Move the focus to the previous window</source>
         <comment>Tool tip hint</comment>
         <translation>Zum vorherigen Fenster wechseln</translation>
+    </message>
+</context>
+<context>
+    <name>PanelDiagramComponent</name>
+    <message>
+        <source>PV Panel</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>PV-Modul</translation>
     </message>
 </context>
 <context>

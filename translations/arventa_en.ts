@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>AcIsolatorDiagramComponent</name>
+    <message>
+        <source>AC Isolator</source>
+        <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CsvResultsTestTypeDelegate</name>
     <message>
         <source>Unknown</source>
@@ -17,6 +25,135 @@
     </message>
 </context>
 <context>
+    <name>DcIsolatorDiagramComponent</name>
+    <message>
+        <source>DC Isolator</source>
+        <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramComponent</name>
+    <message>
+        <source>Delete %1</source>
+        <comment>Installation Diagram object removal</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramConnection</name>
+    <message>
+        <source>Connection</source>
+        <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <comment>Installation Diagram object removal</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramFile</name>
+    <message>
+        <source>Error opening %1 for reading</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XML validation error in %1 on line %2, column %3</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error writing %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is the file read-only or has it been deleted?</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramGraphicsScene</name>
+    <message>
+        <source>Add Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Invertor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Generation Meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Distribution Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add AC Isolator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add DC Isolator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add PV Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert notes here</source>
+        <comment>Example note text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramLabel</name>
+    <message>
+        <source>Set Label Text</source>
+        <comment>Drop down menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Label</source>
+        <comment>Drop down menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramPrinter</name>
+    <message>
+        <source>Export PDF</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <comment>File filter</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is the file read-only or has it been deleted?</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About %1</source>
@@ -26,6 +163,18 @@
     <message>
         <source>%1 for PV installers and inspectors, by %2.</source>
         <comment>About text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogComponentSettings</name>
+    <message>
+        <source>Component Settings</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -156,6 +305,14 @@
     </message>
 </context>
 <context>
+    <name>DistributionBoardDiagramComponent</name>
+    <message>
+        <source>Distribution Board</source>
+        <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DocumentCreator</name>
     <message>
         <source>You are creating an Array Test Report from a favourite that was created in an older version of %1. If you use this version then you will not be able to import data into it.</source>
@@ -276,6 +433,14 @@ Please try re-installing %2 again</source>
     <message>
         <source>Check that you may create folders there, or choose another folder.</source>
         <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GenerationMeterDiagramComponent</name>
+    <message>
+        <source>Generation Meter</source>
+        <comment>Installation Diagram object name</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -617,6 +782,65 @@ Thin-Film 0.063</source>
     </message>
 </context>
 <context>
+    <name>InstallationDiagramDocument</name>
+    <message>
+        <source>Save</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wire</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single wire</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC cable</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AC cable</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InverterDiagramComponent</name>
+    <message>
+        <source>Inverter</source>
+        <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LabelDiagramComponent</name>
+    <message>
+        <source>Label</source>
+        <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LanguageChange</name>
     <message>
         <source>Changing the language deletes any Report Favourites.
@@ -856,6 +1080,14 @@ Thin-Film 0.063</source>
     <message>
         <source>Move the focus to the previous window</source>
         <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PanelDiagramComponent</name>
+    <message>
+        <source>PV Panel</source>
+        <comment>Installation Diagram object name</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,6 +4,7 @@
 #include "AppIdentity.h"
 #include "Globals.h"
 #include "GraphicalReportDocument.h"
+#include "InstallationDiagramDocument.h"
 #include "Prompts.h"
 #include "WaitCursor.h"
 
@@ -15,8 +16,12 @@ namespace {
 // The documents built so far; the others register as they come.
 QHash<int, DocumentFactory::Maker> builtInMakers()
 {
-    return {{int(DocumentClass::GraphicalReport), [](const QString& path, QWidget* parent) -> AbstractDocument* {
+    return {{int(DocumentClass::GraphicalReport),
+             [](const QString& path, QWidget* parent) -> AbstractDocument* {
                  return new GraphicalReportDocument(path, parent);
+             }},
+            {int(DocumentClass::InstallationDiagram), [](const QString& path, QWidget* parent) -> AbstractDocument* {
+                 return new InstallationDiagramDocument(path, parent);
              }}};
 }
 
