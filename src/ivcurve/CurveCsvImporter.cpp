@@ -51,10 +51,11 @@ bool removeTrailingSeparators(QStringList& lines, QChar separator)
     return removed;
 }
 
-QStringList trimmedFields(const QString& line, QChar separator)
+// The fields stay views into the line: a result carries hundreds of points.
+QVector<QStringRef> trimmedFields(const QString& line, QChar separator)
 {
-    QStringList fields = line.split(separator);
-    for (QString& field : fields)
+    QVector<QStringRef> fields = line.splitRef(separator);
+    for (QStringRef& field : fields)
         field = field.trimmed();
     return fields;
 }
@@ -145,8 +146,9 @@ bool CurveCsvImporter::readFile(QStringList& lines)
 
 void CurveCsvImporter::readInstrumentLine(const QStringList& lines)
 {
-    const QStringList fields = trimmedFields(lines.value(0), separator);
-    testerSerialNumber = fields.value(1);
+    const QString line = lines.value(0);
+    const QVector<QStringRef> fields = trimmedFields(line, separator);
+    testerSerialNumber = fields.value(1).toString();
     fileFormat = fields.value(3).toUInt();
 }
 
@@ -154,9 +156,9 @@ void CurveCsvImporter::readHeader(const QStringList& lines)
 {
     if (lines.size() < 2)
         return;
-    const QStringList names = trimmedFields(lines.at(1), separator);
+    const QVector<QStringRef> names = trimmedFields(lines.at(1), separator);
     for (int i = 0; i < names.size(); ++i)
-        columns.insert(names.at(i), i);
+        columns.insert(names.at(i).toString(), i);
 }
 
 // From the last line back, each result going in at the top, so that the nodes end in file order.
@@ -174,7 +176,7 @@ bool CurveCsvImporter::importResults(const QStringList& lines, CurveTable& table
 bool CurveCsvImporter::importLine(const QString& line, int lineNumber, CurveTable& table)
 {
     const bool checksumFailed = !changedBySpreadsheet && checksumFails(line, lineNumber);
-    const QStringList fields = trimmedFields(line, separator);
+    const QVector<QStringRef> fields = trimmedFields(line, separator);
     CurveCsvRow row = CurveCsvRow::read(fields, columns);
     row.readings.testerSerNo = testerSerialNumber;
     row.readings.fileVersion = int(fileFormat);
@@ -214,14 +216,14 @@ bool CurveCsvImporter::checksumFails(const QString& line, int lineNumber)
 
 // Each field from the "IVCurve" column up to the status code is one point "V:I[:G[:tag]]" in the
 // user's locale; a point with any part that is not a number is left out.
-void CurveCsvImporter::readPoints(const QStringList& fields, CurveData& curve) const
+void CurveCsvImporter::readPoints(const QVector<QStringRef>& fields, CurveData& curve) const
 {
     const int first = columns.value(curveColumn, -1);
     if (first < 0)
         return;
     const QLocale locale;
     for (int i = first; i < fields.size() - 2; ++i) {
-        const QVector<QStringRef> parts = fields.at(i).splitRef(QLatin1Char(':'));
+        const QVector<QStringRef> parts = fields.at(i).split(QLatin1Char(':'));
         if (parts.size() < 2)
             continue;
         double values[3] = {0.0, 0.0, 0.0};

@@ -48,7 +48,7 @@ private:
     bool importResults(const QStringList& lines, CurveTable& table);
     bool importLine(const QString& line, int lineNumber, CurveTable& table);
     bool checksumFails(const QString& line, int lineNumber);
-    void readPoints(const QStringList& fields, CurveData& curve) const;
+    void readPoints(const QVector<QStringRef>& fields, CurveData& curve) const;
     uint statusOf(const CurveCsvRow& row, const CurveData& curve, bool checksumFailed) const;
     void addCurveNode(const CurveCsvRow& row, const CurveData& curve, uint status);
     bool fail();
