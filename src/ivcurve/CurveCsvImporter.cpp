@@ -7,6 +7,7 @@
 #include "CurveTable.h"
 #include "CurveTreeModel.h"
 #include "MeasurementStatus.h"
+#include "PlainDecimal.h"
 #include "TreeItem.h"
 
 #include "LocaleFormat.h"
@@ -18,6 +19,7 @@
 #include <QSqlError>
 
 #include <algorithm>
+#include <cmath>
 
 namespace IVCurve {
 
@@ -58,6 +60,16 @@ QVector<QStringRef> trimmedFields(const QString& line, QChar separator)
     for (QStringRef& field : fields)
         field = field.trimmed();
     return fields;
+}
+
+bool readNumber(const QStringRef& text, const QLocale& locale, double& value)
+{
+    if (PlainDecimal::parse(text, locale.decimalPoint(), value))
+        return true;
+    bool read = false;
+    value = locale.toDouble(text, &read);
+    // "inf" and "nan" read as numbers, but no curve can be drawn or converted with them.
+    return read && std::isfinite(value);
 }
 
 // Removes the middle point of every three whose current dips below both neighbours, judged on
@@ -227,15 +239,16 @@ void CurveCsvImporter::readPoints(const QVector<QStringRef>& fields, CurveData& 
         if (parts.size() < 2)
             continue;
         double values[3] = {0.0, 0.0, 0.0};
+        double ignored = 0.0;
         int tag = 0;
         bool readable = true;
         for (int part = 0; part < parts.size() && readable; ++part) {
             if (part == 3)
                 tag = locale.toInt(parts.at(part), &readable);
             else if (part < 3)
-                values[part] = locale.toDouble(parts.at(part), &readable);
+                readable = readNumber(parts.at(part), locale, values[part]);
             else
-                locale.toDouble(parts.at(part), &readable);
+                readable = readNumber(parts.at(part), locale, ignored);
         }
         if (readable)
             curve.addPoint(values[0], values[1], values[2], tag);
