@@ -15,23 +15,8 @@ class CurveTreeTest : public QObject
     Q_OBJECT
 
 private slots:
-    void movesNodesByDragAndDrop();
     void firstShowFitsTheColumnsToTheirContents();
 };
-
-void CurveTreeTest::movesNodesByDragAndDrop()
-{
-    CurveTree tree;
-    QCOMPARE(tree.selectionMode(), QAbstractItemView::ExtendedSelection);
-    QCOMPARE(tree.dragDropMode(), QAbstractItemView::InternalMove);
-    QVERIFY(tree.dragEnabled());
-    QVERIFY(tree.acceptDrops());
-    QVERIFY(tree.showDropIndicator());
-    QVERIFY(tree.alternatingRowColors());
-    QVERIFY(tree.expandsOnDoubleClick());
-    QVERIFY(tree.wordWrap());
-    QCOMPARE(tree.header()->minimumSectionSize(), 10);
-}
 
 void CurveTreeTest::firstShowFitsTheColumnsToTheirContents()
 {
