@@ -82,7 +82,8 @@ QString CurvePointsCodec::encode(const CurveData& curve)
         PlainDecimal::appendFixed3(text, points.at(i).y());
         text += FieldSeparator;
         PlainDecimal::appendFixed3(text, info.at(i).irradiance);
-        text += FieldSeparator + QString::number(info.at(i).tag);
+        text += FieldSeparator;
+        PlainDecimal::appendInteger(text, info.at(i).tag);
     }
     return text;
 }

@@ -51,10 +51,27 @@ void PlainDecimal::appendFixed3(QString& text, double value)
     const qint64 thousandths = qint64(whole) + (scaled - whole > 0.5 ? 1 : 0);
     if (value < 0)
         text += QLatin1Char('-');
-    text += QString::number(thousandths / 1000);
+    appendInteger(text, thousandths / 1000);
     const int decimals = int(thousandths % 1000);
     const char digits[] = {'.', char('0' + decimals / 100), char('0' + decimals / 10 % 10), char('0' + decimals % 10)};
     text += QLatin1String(digits, 4);
+}
+
+void PlainDecimal::appendInteger(QString& text, qint64 value)
+{
+    char digits[21];
+    char* const end = digits + sizeof digits;
+    char* first = end;
+    // Negated one digit at a time so that the smallest value needs no special case.
+    qint64 rest = value;
+    do {
+        const int digit = int(rest % 10);
+        *--first = char('0' + (digit < 0 ? -digit : digit));
+        rest /= 10;
+    } while (rest != 0);
+    if (value < 0)
+        text += QLatin1Char('-');
+    text += QLatin1String(first, int(end - first));
 }
 
 } // namespace IVCurve

@@ -17,6 +17,8 @@ public:
     static bool parse(const QStringRef& text, QChar decimalPoint, double& value);
     // Appends `value` as QString::number(value, 'f', 3) writes it.
     static void appendFixed3(QString& text, double value);
+    // Appends `value` as QString::number(value) writes it.
+    static void appendInteger(QString& text, qint64 value);
 };
 
 } // namespace IVCurve

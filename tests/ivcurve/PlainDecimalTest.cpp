@@ -27,6 +27,7 @@ private slots:
     void writesAsTheGeneralConversion_data();
     void writesAsTheGeneralConversion();
     void writesRandomValuesAsTheGeneralConversion();
+    void writesIntegersAsTheGeneralConversion();
     void readsPlainDecimalsOnly_data();
     void readsPlainDecimalsOnly();
     void readsRandomValuesAsTheLocale();
@@ -66,6 +67,16 @@ void PlainDecimalTest::writesRandomValuesAsTheGeneralConversion()
             if (fixed3(candidate) != QString::number(candidate, 'f', 3))
                 QFAIL(qPrintable(QString::number(candidate, 'g', 17)));
         }
+    }
+}
+
+void PlainDecimalTest::writesIntegersAsTheGeneralConversion()
+{
+    for (const qint64 value : {qint64(0), qint64(7), qint64(-7), qint64(1000), qint64(-4096),
+                               std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min()}) {
+        QString text = QStringLiteral("x");
+        PlainDecimal::appendInteger(text, value);
+        QCOMPARE(text, "x" + QString::number(value));
     }
 }
 
