@@ -234,25 +234,32 @@ void CurveCsvImporter::readPoints(const QVector<QStringRef>& fields, CurveData& 
     if (first < 0)
         return;
     const QLocale locale;
-    for (int i = first; i < fields.size() - 2; ++i) {
-        const QVector<QStringRef> parts = fields.at(i).split(QLatin1Char(':'));
-        if (parts.size() < 2)
-            continue;
-        double values[3] = {0.0, 0.0, 0.0};
-        double ignored = 0.0;
-        int tag = 0;
-        bool readable = true;
-        for (int part = 0; part < parts.size() && readable; ++part) {
-            if (part == 3)
-                tag = locale.toInt(parts.at(part), &readable);
-            else if (part < 3)
-                readable = readNumber(parts.at(part), locale, values[part]);
-            else
-                readable = readNumber(parts.at(part), locale, ignored);
-        }
-        if (readable)
-            curve.addPoint(values[0], values[1], values[2], tag);
+    for (int i = first; i < fields.size() - 2; ++i)
+        readPoint(fields.at(i), locale, curve);
+}
+
+void CurveCsvImporter::readPoint(const QStringRef& field, const QLocale& locale, CurveData& curve)
+{
+    double values[3] = {0.0, 0.0, 0.0};
+    double ignored = 0.0;
+    int tag = 0;
+    int part = 0;
+    for (int start = 0; start <= field.size(); ++part) {
+        int end = field.indexOf(QLatin1Char(':'), start);
+        if (end < 0)
+            end = field.size();
+        const QStringRef text = field.mid(start, end - start);
+        bool readable = false;
+        if (part == 3)
+            tag = locale.toInt(text, &readable);
+        else
+            readable = readNumber(text, locale, part < 3 ? values[part] : ignored);
+        if (!readable)
+            return;
+        start = end + 1;
     }
+    if (part >= 2)
+        curve.addPoint(values[0], values[1], values[2], tag);
 }
 
 uint CurveCsvImporter::statusOf(const CurveCsvRow& row, const CurveData& curve, bool checksumFailed) const

@@ -5,6 +5,7 @@
 #include "WaitCursor.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QMap>
 #include <QMessageBox>
 #include <QString>
@@ -49,6 +50,7 @@ private:
     bool importLine(const QString& line, int lineNumber, CurveTable& table);
     bool checksumFails(const QString& line, int lineNumber);
     void readPoints(const QVector<QStringRef>& fields, CurveData& curve) const;
+    static void readPoint(const QStringRef& field, const QLocale& locale, CurveData& curve);
     uint statusOf(const CurveCsvRow& row, const CurveData& curve, bool checksumFailed) const;
     void addCurveNode(const CurveCsvRow& row, const CurveData& curve, uint status);
     bool fail();
