@@ -25,6 +25,28 @@
     </message>
 </context>
 <context>
+    <name>CurveCsvImporter</name>
+    <message>
+        <source>Error opening %1 for reading.</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Lesen.</translation>
+    </message>
+    <message>
+        <source>String %1</source>
+        <translation>String %1</translation>
+    </message>
+    <message>
+        <source>Checksum failed on line number %1</source>
+        <comment>Error Message</comment>
+        <translation>Prüfsummenfehler in Zeile %1</translation>
+    </message>
+    <message>
+        <source>Continue showing errors during this import</source>
+        <comment>User prompt</comment>
+        <translation>Weitere Fehler dieses Imports anzeigen</translation>
+    </message>
+</context>
+<context>
     <name>DcIsolatorDiagramComponent</name>
     <message>
         <source>DC Isolator</source>
@@ -790,6 +812,63 @@ Dünnschicht 0,063</translation>
         <source>The value of %1 is not a number: &quot;%2&quot;</source>
         <comment>Warning Message</comment>
         <translation>Der Wert von %1 ist keine Zahl: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveTreeModel</name>
+    <message>
+        <source>Item Description</source>
+        <comment>Tree Control Header</comment>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Tester Index</source>
+        <comment>Tree Control Header</comment>
+        <translation>Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Date Tested</source>
+        <comment>Tree Control Header</comment>
+        <translation>Prüfdatum</translation>
+    </message>
+    <message>
+        <source>Irr</source>
+        <comment>Tree Control Header</comment>
+        <translation>Einstr.</translation>
+    </message>
+    <message>
+        <source>Tcell</source>
+        <comment>Tree Control Header</comment>
+        <translation>TZelle</translation>
+    </message>
+    <message>
+        <source>FF</source>
+        <comment>Tree Control Header</comment>
+        <translation>FF</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>Tree Control Header</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>&lt;New Row&gt;</source>
+        <translation>&lt;Neue Zeile&gt;</translation>
+    </message>
+    <message>
+        <source>Invalid checksum. Internal error in test instrument or the CSV data has been modified</source>
+        <comment>Tool tip hint</comment>
+        <translation>Ungültige Prüfsumme. Interner Fehler im Prüfgerät, oder die CSV-Daten wurden verändert</translation>
+    </message>
+    <message>
+        <source>Checksum ignored. Spreadsheet data modification was detected</source>
+        <comment>Tool tip hint</comment>
+        <translation>Prüfsumme nicht geprüft. Die Daten wurden mit einer Tabellenkalkulation verändert</translation>
+    </message>
+    <message>
+        <source>Irradiance warning. Greater than 10% variance during test</source>
+        <comment>Tool tip hint</comment>
+        <translation>Einstrahlungswarnung. Mehr als 10 % Schwankung während der Messung</translation>
     </message>
 </context>
 <context>

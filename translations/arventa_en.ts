@@ -25,6 +25,28 @@
     </message>
 </context>
 <context>
+    <name>CurveCsvImporter</name>
+    <message>
+        <source>Error opening %1 for reading.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>String %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checksum failed on line number %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue showing errors during this import</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DcIsolatorDiagramComponent</name>
     <message>
         <source>DC Isolator</source>
@@ -778,6 +800,63 @@ Thin-Film 0.063</source>
     <message>
         <source>The value of %1 is not a number: &quot;%2&quot;</source>
         <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveTreeModel</name>
+    <message>
+        <source>Item Description</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tester Index</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Tested</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Irr</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tcell</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FF</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;New Row&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid checksum. Internal error in test instrument or the CSV data has been modified</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checksum ignored. Spreadsheet data modification was detected</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Irradiance warning. Greater than 10% variance during test</source>
+        <comment>Tool tip hint</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
