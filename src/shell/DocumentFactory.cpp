@@ -5,6 +5,7 @@
 #include "Globals.h"
 #include "GraphicalReportDocument.h"
 #include "Prompts.h"
+#include "SearchResultsDocument.h"
 #include "WaitCursor.h"
 
 #include <QDir>
@@ -15,8 +16,12 @@ namespace {
 // The documents built so far; the others register as they come.
 QHash<int, DocumentFactory::Maker> builtInMakers()
 {
-    return {{int(DocumentClass::GraphicalReport), [](const QString& path, QWidget* parent) -> AbstractDocument* {
+    return {{int(DocumentClass::GraphicalReport),
+             [](const QString& path, QWidget* parent) -> AbstractDocument* {
                  return new GraphicalReportDocument(path, parent);
+             }},
+            {int(DocumentClass::SearchResults), [](const QString& path, QWidget* parent) -> AbstractDocument* {
+                 return new SearchResultsDocument(path, parent);
              }}};
 }
 
