@@ -150,9 +150,9 @@ int main(int argc, char* argv[])
     });
     int entries = 0;
     const qint64 walk = bestOf(5, [&] { entries = bareWalk(root); });
-    out << "Tree: " << entries << " entries, " << reports.size() << " reports\n";
+    out << "Tree: " << entries << " entries, " << reports.size() << " reports" << Qt::endl;
     out << "Name search (" << found << " found): " << nameSearch / 1e6 << " ms; bare walk: " << walk / 1e6
-        << " ms; ratio " << double(nameSearch) / double(walk) << " (goal: at most 3)\n";
+        << " ms; ratio " << double(nameSearch) / double(walk) << " (goal: at most 3)" << Qt::endl;
 
     searchForPhrase(panel);
     const qint64 phraseSearch = bestOf(5, [&] {
@@ -163,7 +163,7 @@ int main(int argc, char* argv[])
     const qint64 reading = bestOf(5, [&] { read = readAllReports(reports); });
     out << "Phrase search (" << found << " found): " << phraseSearch / 1e6 << " ms; reading " << read
         << " reports: " << reading / 1e6 << " ms; ratio " << double(phraseSearch) / double(reading)
-        << " (goal: at most 2)\n";
+        << " (goal: at most 2)" << Qt::endl;
 
     SearchResultsDocument results(QStringLiteral("Search Results"));
     results.setModel(panel.model());
@@ -174,7 +174,7 @@ int main(int argc, char* argv[])
     panel.phraseGroup()->setChecked(false);
     const qint64 shownSearch = bestOf(3, [&] { panel.search(); });
     out << "Listing everything into a shown results window (" << panel.model()->foundCount()
-        << " rows): " << shownSearch / 1e6 << " ms\n";
+        << " rows): " << shownSearch / 1e6 << " ms" << Qt::endl;
 
     searchForPhrase(panel);
     const Responsiveness phrase = measureResponsiveness(panel);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFrame>
 
 class FoundFilesModel;
@@ -15,8 +16,9 @@ class QSpinBox;
 class SearchCriteria;
 
 // The find-in-files panel: searches the projects root by name, a phrase inside reports, a date
-// and a size. The walk runs on the GUI thread and lets pending events through after every
-// entry, so the results window fills as it goes and Stop answers at once.
+// and a size. The walk runs on the GUI thread and lets pending events through as it goes, so the
+// results window fills while it runs and Stop answers at once; the stop flag is honoured at the
+// next entry.
 class FindInFiles : public QFrame
 {
     Q_OBJECT
@@ -87,4 +89,5 @@ private:
     bool running = false;
     // A search started in a shown window ends when that window is closed.
     bool endWithWindow = false;
+    QElapsedTimer sinceEvents;
 };

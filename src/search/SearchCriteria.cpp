@@ -27,8 +27,9 @@ void SearchCriteria::setSizeLimit(SizeComparison sizeComparison, qint64 kilobyte
 
 void SearchCriteria::setPhrase(const QString& text, Qt::CaseSensitivity sensitivity)
 {
-    phrase = text.isEmpty() ? QString() : widened(text);
-    phraseSensitivity = sensitivity;
+    phrase.reset();
+    if (!text.isEmpty())
+        phrase.emplace(widened(text), sensitivity);
 }
 
 QString SearchCriteria::widened(const QString& text)
@@ -49,8 +50,7 @@ bool SearchCriteria::matches(const QFileInfo& entry) const
         return false;
     if (bySize && !sizeMatches(entry))
         return false;
-    return phrase.isEmpty()
-        || SearchResultsDocument::reportContains(phrase, phraseSensitivity, entry.absoluteFilePath());
+    return !phrase || SearchResultsDocument::reportContains(*phrase, entry.absoluteFilePath());
 }
 
 bool SearchCriteria::dateMatches(const QFileInfo& entry) const

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "XmlSearchHandler.h"
+
 #include <QDate>
 #include <QRegularExpression>
 #include <QString>
+
+#include <optional>
 
 class QFileInfo;
 
@@ -40,6 +44,6 @@ private:
     bool bySize = false;
     SizeComparison comparison = GreaterThan;
     qint64 limitBytes = 0;
-    QString phrase;
-    Qt::CaseSensitivity phraseSensitivity = Qt::CaseInsensitive;
+    // Searching changes only what the handler found last; the criteria stay as they were set.
+    mutable std::optional<Ks::XmlSearchHandler> phrase;
 };

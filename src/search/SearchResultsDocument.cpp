@@ -94,12 +94,16 @@ void SearchResultsDocument::activated(const QModelIndex& index)
 bool SearchResultsDocument::reportContains(const QString& pattern, Qt::CaseSensitivity sensitivity,
                                            const QString& path)
 {
+    Ks::XmlSearchHandler handler(pattern, sensitivity);
+    return reportContains(handler, path);
+}
+
+bool SearchResultsDocument::reportContains(Ks::XmlSearchHandler& handler, const QString& path)
+{
     if (!isSearchableReport(path) || !sizeFitsAContainer(path))
         return false;
     BlobList blobs;
     if (ReportContainer::read(path, blobs) != ReportContainer::Status::Ok || blobs.isEmpty())
         return false;
-    Ks::XmlSearchHandler handler(pattern, sensitivity);
-    handler.parse(blobs.first().data);
-    return handler.found();
+    return handler.parse(blobs.first().data);
 }

@@ -6,6 +6,9 @@ class QAbstractItemModel;
 class QModelIndex;
 class QTableView;
 class QTimer;
+namespace Ks {
+class XmlSearchHandler;
+}
 
 // The window that shows what the find-in-files panel found; activating a row opens the file.
 // There is one per main window: it always has the same path, so every search reuses it.
@@ -24,6 +27,8 @@ public:
     // holds the wildcard pattern within one run of text. Other, unreadable or damaged files
     // never do.
     static bool reportContains(const QString& pattern, Qt::CaseSensitivity sensitivity, const QString& path);
+    // The same with a handler made once for the many reports of one search.
+    static bool reportContains(Ks::XmlSearchHandler& handler, const QString& path);
 
 signals:
     void openDocument(const QString& filePath);

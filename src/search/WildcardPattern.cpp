@@ -35,6 +35,28 @@ QString WildcardPattern::toRegularExpression(const QString& pattern)
     return expression + QLatin1String(")\\z");
 }
 
+QString WildcardPattern::longestFixedPart(const QString& pattern)
+{
+    QString longest;
+    QString current;
+    // The end of the pattern ends the last run like a wildcard would.
+    for (int i = 0; i <= pattern.size();) {
+        const QChar c = i < pattern.size() ? pattern.at(i) : QLatin1Char('*');
+        QString set;
+        const int setEnd = c == QLatin1Char('[') ? appendSet(pattern, i, set) : -1;
+        if (c != QLatin1Char('*') && c != QLatin1Char('?') && setEnd < 0) {
+            current += c;
+            ++i;
+            continue;
+        }
+        if (current.size() > longest.size())
+            longest = current;
+        current.clear();
+        i = setEnd > 0 ? setEnd : i + 1;
+    }
+    return longest;
+}
+
 int WildcardPattern::appendSet(const QString& pattern, int open, QString& expression)
 {
     int i = open + 1;

@@ -12,6 +12,8 @@ class WildcardPattern
 public:
     static QRegularExpression expression(const QString& pattern, Qt::CaseSensitivity sensitivity);
     static QString toRegularExpression(const QString& pattern);
+    // The longest run of ordinary characters, which every matching text contains.
+    static QString longestFixedPart(const QString& pattern);
 
 private:
     // Appends the set that opens at `open`; returns the position after it, or -1 when the

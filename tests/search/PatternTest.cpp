@@ -14,6 +14,8 @@ private slots:
     void wildcardsMatchTheWholeText_data();
     void wildcardsMatchTheWholeText();
     void caseFollowsTheChoice();
+    void longestFixedPartLiesBetweenWildcards_data();
+    void longestFixedPartLiesBetweenWildcards();
     void namesAreWidenedAtBothEnds_data();
     void namesAreWidenedAtBothEnds();
     void sizeEqualToTheLimitPassesBothComparisons();
@@ -60,6 +62,24 @@ void PatternTest::caseFollowsTheChoice()
     QVERIFY(WildcardPattern::expression(QStringLiteral("*MÜLLER*"), Qt::CaseInsensitive)
                 .match(QStringLiteral("Herr Müller"))
                 .hasMatch());
+}
+
+void PatternTest::longestFixedPartLiesBetweenWildcards_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("part");
+    QTest::newRow("plain") << "*inverter*" << "inverter";
+    QTest::newRow("longest wins") << "*ab?cdef*g*" << "cdef";
+    QTest::newRow("set is no fixed part") << "*ab [12] open*" << " open";
+    QTest::newRow("unclosed bracket is") << "*[draft*" << "[draft";
+    QTest::newRow("only wildcards") << "*?*" << "";
+}
+
+void PatternTest::longestFixedPartLiesBetweenWildcards()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, part);
+    QCOMPARE(WildcardPattern::longestFixedPart(pattern), part);
 }
 
 void PatternTest::namesAreWidenedAtBothEnds_data()

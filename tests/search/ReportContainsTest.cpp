@@ -24,6 +24,8 @@ private slots:
     void namesAndAttributesAreNotText();
     void phraseMustLieInOneRunOfText();
     void searchStopsAtTheFirstMatch();
+    void textIsReadAsTheReaderSeesIt_data();
+    void textIsReadAsTheReaderSeesIt();
     void damagedFilesNeverMatch_data();
     void damagedFilesNeverMatch();
     void hugeFileIsRejectedUnread();
@@ -91,6 +93,33 @@ void ReportContainsTest::searchStopsAtTheFirstMatch()
     Ks::XmlSearchHandler late(QStringLiteral("*found*"), Qt::CaseInsensitive);
     late.parse("<document><broken attr=><text>found</text></document>");
     QVERIFY(!late.found());
+}
+
+void ReportContainsTest::textIsReadAsTheReaderSeesIt_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("character reference") << QByteArray("<d><t>Herr M&#252;ller</t></d>") << "*Müller*" << true;
+    QTest::newRow("quoted") << QByteArray("<d><t>&quot;String&quot; &lt;2&gt;</t></d>") << "*\"String\" <2>*" << true;
+    QTest::newRow("other encoding")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><d><t>M\xfcller</t></d>") << "*Müller*" << true;
+    QTest::newRow("UTF-8 declared") << QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?><d><t>Müller</t></d>")
+                                    << "*müller*" << true;
+    QTest::newRow("fixed part only in a name") << QByteArray("<d><inverter/><t>none</t></d>") << "*inverter*" << false;
+    QTest::newRow("CDATA") << QByteArray("<d><t><![CDATA[a < b & c]]></t></d>") << "*< b & c*" << true;
+    QTest::newRow("not there at all") << QByteArray("<d><t>roof</t></d>") << "*cellar*" << false;
+}
+
+void ReportContainsTest::textIsReadAsTheReaderSeesIt()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(QString, pattern);
+    QFETCH(bool, found);
+    Ks::XmlSearchHandler handler(pattern, Qt::CaseInsensitive);
+    QCOMPARE(handler.parse(xml), found);
+    // The same handler serves the next document afresh.
+    QVERIFY(!handler.parse("<d><t>-</t></d>"));
 }
 
 void ReportContainsTest::damagedFilesNeverMatch_data()
