@@ -423,6 +423,104 @@ Bitte installieren Sie %2 erneut</translation>
     </message>
 </context>
 <context>
+    <name>FindInFiles</name>
+    <message>
+        <source>Find in Files</source>
+        <comment>Window Title</comment>
+        <translation>In Dateien suchen</translation>
+    </message>
+    <message>
+        <source>Search by any or all of the criteria below.</source>
+        <comment>User prompt</comment>
+        <translation>Suchen Sie nach einem oder mehreren der folgenden Kriterien.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <comment>Button</comment>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <comment>Button</comment>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>File search</source>
+        <comment>Group title</comment>
+        <translation>Dateisuche</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <comment>Check box</comment>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>All or part of the file name:</source>
+        <comment>Field label</comment>
+        <translation>Dateiname oder ein Teil davon:</translation>
+    </message>
+    <message>
+        <source>Word / Phrase Search</source>
+        <comment>Group title</comment>
+        <translation>Wort- / Ausdruckssuche</translation>
+    </message>
+    <message>
+        <source>A word or phrase in the reports:</source>
+        <comment>Field label</comment>
+        <translation>Ein Wort oder Ausdruck in den Berichten:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>Group title</comment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Created Date</source>
+        <comment>Date kind</comment>
+        <translation>Erstellungsdatum</translation>
+    </message>
+    <message>
+        <source>Modified Date</source>
+        <comment>Date kind</comment>
+        <translation>Änderungsdatum</translation>
+    </message>
+    <message>
+        <source>Accessed Date</source>
+        <comment>Date kind</comment>
+        <translation>Letzter Zugriff</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <comment>Field label</comment>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <comment>Field label</comment>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <comment>Group title</comment>
+        <translation>Dateigröße</translation>
+    </message>
+    <message>
+        <source>greater than</source>
+        <comment>Size comparison</comment>
+        <translation>größer als</translation>
+    </message>
+    <message>
+        <source>less than</source>
+        <comment>Size comparison</comment>
+        <translation>kleiner als</translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <comment>File size unit</comment>
+        <translation> KB</translation>
+    </message>
+</context>
+<context>
     <name>Folders</name>
     <message>
         <source>Could not find the projects root directory: %1</source>
@@ -458,6 +556,34 @@ Bitte installieren Sie %2 erneut</translation>
         <source>Check that you may create folders there, or choose another folder.</source>
         <comment>Error message informative text</comment>
         <translation>Prüfen Sie, ob Sie dort Ordner anlegen dürfen, oder wählen Sie einen anderen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>FoundFilesModel</name>
+    <message>
+        <source>Search is complete. There are no results to display.</source>
+        <comment>Search result</comment>
+        <translation>Die Suche ist abgeschlossen. Es gibt keine Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>Column header</comment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <comment>Column header</comment>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Last Modified</source>
+        <comment>Column header</comment>
+        <translation>Zuletzt geändert</translation>
+    </message>
+    <message>
+        <source>%L1 KB</source>
+        <comment>File size</comment>
+        <translation>%L1 KB</translation>
     </message>
 </context>
 <context>

@@ -421,6 +421,104 @@ Please try re-installing %2 again</source>
     </message>
 </context>
 <context>
+    <name>FindInFiles</name>
+    <message>
+        <source>Find in Files</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search by any or all of the criteria below.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <comment>Button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <comment>Button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File search</source>
+        <comment>Group title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <comment>Check box</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All or part of the file name:</source>
+        <comment>Field label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word / Phrase Search</source>
+        <comment>Group title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A word or phrase in the reports:</source>
+        <comment>Field label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>Group title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created Date</source>
+        <comment>Date kind</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified Date</source>
+        <comment>Date kind</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accessed Date</source>
+        <comment>Date kind</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from</source>
+        <comment>Field label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <comment>Field label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <comment>Group title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>greater than</source>
+        <comment>Size comparison</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less than</source>
+        <comment>Size comparison</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <comment>File size unit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Folders</name>
     <message>
         <source>Could not find the projects root directory: %1</source>
@@ -455,6 +553,34 @@ Please try re-installing %2 again</source>
     <message>
         <source>Check that you may create folders there, or choose another folder.</source>
         <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FoundFilesModel</name>
+    <message>
+        <source>Search is complete. There are no results to display.</source>
+        <comment>Search result</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>Column header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <comment>Column header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Modified</source>
+        <comment>Column header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%L1 KB</source>
+        <comment>File size</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -6,6 +6,7 @@
 #include "GraphicalReportDocument.h"
 #include "InstallationDiagramDocument.h"
 #include "Prompts.h"
+#include "SearchResultsDocument.h"
 #include "WaitCursor.h"
 
 #include <QDir>
@@ -22,6 +23,9 @@ QHash<int, DocumentFactory::Maker> builtInMakers()
              }},
             {int(DocumentClass::InstallationDiagram), [](const QString& path, QWidget* parent) -> AbstractDocument* {
                  return new InstallationDiagramDocument(path, parent);
+             }},
+            {int(DocumentClass::SearchResults), [](const QString& path, QWidget* parent) -> AbstractDocument* {
+                 return new SearchResultsDocument(path, parent);
              }}};
 }
 
