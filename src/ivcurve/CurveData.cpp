@@ -1,0 +1,262 @@
+#include "CurveData.h"
+
+#include "Anderson.h"
+#include "Blaesser.h"
+#include "CurveNumberText.h"
+#include "IEC60891.h"
+
+#include <cmath>
+
+namespace {
+constexpr int NominalSteps = 127;
+} // namespace
+
+CurveData::CurveData(const CurveData& other)
+    : curveId(other.curveId)
+    , pointList(other.pointList)
+    , infoList(other.infoList)
+    , largestVoltage(other.largestVoltage)
+    , largestCurrent(other.largestCurrent)
+    , firstPointIrradiance(other.firstPointIrradiance)
+    , smallestIrradiance(other.smallestIrradiance)
+    , largestIrradiance(other.largestIrradiance)
+    , mppPosition(other.mppPosition)
+    , measured(other.measured)
+    , settings(other.settings)
+    , assigned(other.assigned)
+{
+}
+
+CurveData& CurveData::operator=(const CurveData& other)
+{
+    if (this != &other) {
+        CurveData copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+CurveData::~CurveData() = default;
+
+void CurveData::addPoint(double voltage, double current, double irradiance, int tag)
+{
+    const int index = pointList.size();
+    pointList.append(QPointF(voltage, current));
+    infoList.append(CurvePoint{index, irradiance, tag});
+    if (irradiance > largestIrradiance)
+        largestIrradiance = irradiance;
+    if (irradiance != 0.0 && (smallestIrradiance == 0.0 || smallestIrradiance > irradiance))
+        smallestIrradiance = irradiance;
+    largestVoltage = std::max(largestVoltage, voltage);
+    largestCurrent = std::max(largestCurrent, current);
+    if (irradiance != 0.0 && firstPointIrradiance == 1000.0)
+        firstPointIrradiance = irradiance;
+    if (mppPosition < 0 || mppPosition >= index || voltage * current > pmpp())
+        mppPosition = index;
+    dropDerivedCurves();
+}
+
+const QVector<QPointF>& CurveData::points() const
+{
+    return pointList;
+}
+
+const QVector<CurvePoint>& CurveData::pointInfo() const
+{
+    return infoList;
+}
+
+bool CurveData::isEmpty() const
+{
+    return pointList.isEmpty();
+}
+
+double CurveData::maxV() const
+{
+    return largestVoltage;
+}
+
+double CurveData::maxI() const
+{
+    return largestCurrent;
+}
+
+double CurveData::firstIrradiance() const
+{
+    return firstPointIrradiance;
+}
+
+double CurveData::minIrradiance() const
+{
+    return smallestIrradiance;
+}
+
+double CurveData::maxIrradiance() const
+{
+    return largestIrradiance;
+}
+
+int CurveData::mppIndex() const
+{
+    return mppPosition;
+}
+
+QPointF CurveData::mpp() const
+{
+    if (mppPosition < 0 || mppPosition >= pointList.size())
+        return {};
+    return pointList.at(mppPosition);
+}
+
+double CurveData::pmpp() const
+{
+    const QPointF point = mpp();
+    return point.x() * point.y();
+}
+
+bool CurveData::hasIrradianceSpread() const
+{
+    return 0.9 * largestIrradiance > smallestIrradiance;
+}
+
+const CurveReadings& CurveData::readings() const
+{
+    return measured;
+}
+
+void CurveData::setReadings(const CurveReadings& readings)
+{
+    measured = readings;
+    settings.usePointIrradiance = readings.fileVersion > 0;
+    dropDerivedCurves();
+}
+
+const IVCurve::STCparameters& CurveData::parameters() const
+{
+    return settings;
+}
+
+void CurveData::setParameters(const IVCurve::STCparameters& parameters)
+{
+    settings = parameters;
+    // Whether the points carry their irradiance is a fact of the file, not a setting.
+    settings.usePointIrradiance = measured.fileVersion > 0;
+    dropDerivedCurves();
+}
+
+const AssignedModule& CurveData::module() const
+{
+    return assigned;
+}
+
+void CurveData::setModule(const AssignedModule& module)
+{
+    assigned = module;
+    dropDerivedCurves();
+}
+
+void CurveData::dropDerivedCurves()
+{
+    converted.reset();
+    nominal.reset();
+}
+
+double CurveData::measuredOrFallback(const QString& text, double fallback) const
+{
+    double value = 0.0;
+    return IVCurve::CurveNumberText::parseUser(text, value) ? value : fallback;
+}
+
+double CurveData::firstPointCurrent() const
+{
+    return pointList.isEmpty() ? largestCurrent : pointList.first().y();
+}
+
+std::unique_ptr<IVCurve::STCAlgorithm> CurveData::makeAlgorithm()
+{
+    using namespace IVCurve;
+    double value = 0.0;
+    if (!CurveNumberText::parseUser(measured.irradiance, value))
+        settings.irradiance = QStringLiteral("1000");
+    else
+        settings.irradiance = measured.irradiance;
+
+    const QString& temperature = settings.algorithm == int(Method::Blaesser) ? measured.ambientTemp : measured.cellTemp;
+    settings.cellTemperature = CurveNumberText::parseUser(temperature, value) ? temperature : QStringLiteral("25");
+
+    switch (settings.algorithm) {
+    case int(Method::Blaesser):
+        return std::make_unique<Blaesser>(settings, measuredOrFallback(measured.isc, largestCurrent),
+                                          measuredOrFallback(measured.voc, largestVoltage));
+    case int(Method::IEC60891):
+        return std::make_unique<IEC60891>(settings, assigned, firstPointCurrent(), firstPointIrradiance);
+    default:
+        return std::make_unique<Anderson>(settings, assigned, firstPointCurrent(), largestVoltage);
+    }
+}
+
+const CurveData& CurveData::stcCurve(bool extendToAxes)
+{
+    if (!converted)
+        converted = std::make_unique<CurveData>();
+    if (converted->isEmpty())
+        buildStcCurve(*converted, extendToAxes);
+    return *converted;
+}
+
+void CurveData::buildStcCurve(CurveData& target, bool extendToAxes)
+{
+    if (pointList.isEmpty())
+        return;
+    const std::unique_ptr<IVCurve::STCAlgorithm> converter = makeAlgorithm();
+    const CurvePoint& first = infoList.first();
+    const CurvePoint& last = infoList.last();
+    if (extendToAxes) {
+        const QPointF start = converter->convertPoint(first, pointList.first());
+        if (start.x() > 0.0)
+            target.addPoint(0.0, start.y(), first.irradiance);
+    }
+    for (const CurvePoint& info : infoList) {
+        const QPointF point = converter->convertPoint(info, pointList.at(info.index));
+        target.addPoint(point.x(), point.y(), info.irradiance);
+    }
+    if (extendToAxes) {
+        const QPointF end = converter->convertPoint(last, pointList.last());
+        if (end.y() > 0.0)
+            target.addPoint(end.x(), 0.0, last.irradiance);
+    }
+}
+
+const CurveData& CurveData::nominalCurve()
+{
+    if (!nominal)
+        nominal = std::make_unique<CurveData>();
+    if (nominal->isEmpty())
+        buildNominalCurve(*nominal);
+    return *nominal;
+}
+
+// The diode law through Isc, the maximum power point and Voc of one module, scaled to the string.
+void CurveData::buildNominalCurve(CurveData& target) const
+{
+    const AssignedModule& m = assigned;
+    if (!(m.Voc > 0.0))
+        return;
+    const double Ns = m.series;
+    const double Np = m.parallel;
+    const double step = m.Voc / double(NominalSteps);
+    bool mppForced = false;
+    double v = 0.0;
+    for (int i = 0; i < NominalSteps; ++i) {
+        if (!mppForced && v > m.Vmpp) {
+            target.mppPosition = i;
+            mppForced = true;
+        }
+        double current = 0.0;
+        if (m.shape != 0.0)
+            current = Np * (m.Isc - m.IscRef * std::exp(-m.Voc / m.shape) * std::expm1(v / m.shape));
+        target.addPoint(Ns * v, current, 0.0);
+        v += step;
+    }
+    target.addPoint(Ns * m.Voc, 0.0, 0.0);
+}

@@ -1,0 +1,58 @@
+#include "CurveNumberText.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace IVCurve {
+
+namespace {
+constexpr int SignificantDigits = 6;
+
+bool finiteNumber(bool parsed, double value)
+{
+    return parsed && std::isfinite(value);
+}
+} // namespace
+
+QString CurveNumberText::toStorage(const QString& userText)
+{
+    double value = 0.0;
+    if (!parseUser(userText, value))
+        return userText;
+    return QLocale::c().toString(value, 'g', SignificantDigits);
+}
+
+QString CurveNumberText::fromStorage(const QVariant& stored)
+{
+    const QString text = stored.toString();
+    double value = 0.0;
+    return parseC(text, value) ? userText(value) : text;
+}
+
+QString CurveNumberText::userText(double value)
+{
+    return QLocale().toString(value, 'g', SignificantDigits);
+}
+
+bool CurveNumberText::parseUser(const QString& text, double& value)
+{
+    bool ok = false;
+    const double parsed = QLocale().toDouble(text, &ok);
+    if (!finiteNumber(ok, parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool CurveNumberText::parseC(const QString& text, double& value)
+{
+    bool ok = false;
+    const double parsed = QLocale::c().toDouble(text, &ok);
+    if (!finiteNumber(ok, parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+} // namespace IVCurve

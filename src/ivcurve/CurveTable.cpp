@@ -1,0 +1,249 @@
+#include "CurveTable.h"
+
+#include "CurveData.h"
+#include "CurveDatabase.h"
+#include "CurveMessageBox.h"
+#include "CurveNumberText.h"
+#include "CurvePointsCodec.h"
+
+#include <QSqlError>
+#include <QVariant>
+
+#include <limits>
+
+namespace IVCurve {
+
+namespace {
+const char* const InsertStatement =
+    "INSERT INTO Curves (MemLocation,TestDate,TesterSerNo,Irradiance,AmbientTemp,CellTemp,Voc, Isc, Riso, Viso, "
+    "Iclamp, Rpe, FF, Vmp, Imp, CurvePoints, FileVersion) VALUES (:MemLoc,:Date,:SerNo,:Irr,:Amb,:Cell,:Voc, :Isc, "
+    ":Riso, :Viso, :Iclamp, :Rpe, :FF, :Vmp, :Imp, :CurvePoints, :FileVersion);";
+
+const char* const SelectStatement =
+    "SELECT\tCurveID, CurvePoints, MemLocation, TestDate, TesterSerNo, Irradiance, AmbientTemp, CellTemp, Voc, Isc, "
+    "Riso, Viso, Iclamp, Rpe, FF, Vmp, Imp, STCAlgorithm, STC_alpha, STC_beta, STC_delta, STC_a, STC_b, STC_K, "
+    "STC_Rs, ModuleID, ModuleSeries, ModuleParallel, FileVersion\t\tFROM Curves\t\tWHERE CurveID = ?";
+
+const char* const UpdateDetailsStatement =
+    "UPDATE Curves SET STCAlgorithm = :alg,STC_alpha = :alpha,STC_beta = :beta,STC_delta = :delta,STC_a = :a,"
+    "STC_b = :b,STC_K = :K,STC_Rs = :Rs,ModuleID = :ModuleID,ModuleSeries = :series,ModuleParallel = :parallel,"
+    "Irradiance = :G,AmbientTemp = :Ta,CellTemp = :Tpv WHERE CurveID = :CurveID;";
+
+const char* const UpdateModuleStatement =
+    "UPDATE Curves SET STC_alpha = :alpha,STC_beta = :beta,STC_delta = :delta,STC_Rs = :Rs,ModuleID = :ModuleID,"
+    "ModuleSeries = :series,ModuleParallel = :parallel WHERE CurveID = :CurveID;";
+
+// Columns of the SELECT, in order.
+enum Column {
+    ColCurveId, ColPoints, ColMemLocation, ColTestDate, ColSerNo, ColIrradiance, ColAmbient, ColCell, ColVoc,
+    ColIsc, ColRiso, ColViso, ColIclamp, ColRpe, ColFF, ColVmp, ColImp, ColAlgorithm, ColAlpha, ColBeta, ColDelta,
+    ColA, ColB, ColKappa, ColRs, ColModuleId, ColSeries, ColParallel, ColFileVersion
+};
+
+QString stored(const QString& userText)
+{
+    return CurveNumberText::toStorage(userText);
+}
+
+// A whole number of the file as unsigned; NULL, text, zero, negative or too large give `fallback`.
+unsigned storedCount(const QVariant& value, unsigned fallback)
+{
+    bool ok = false;
+    const qlonglong number = value.toLongLong(&ok);
+    if (!ok || number <= 0 || number > qlonglong(std::numeric_limits<unsigned>::max()))
+        return fallback;
+    return unsigned(number);
+}
+
+int storedInt(const QVariant& value, int fallback)
+{
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    return ok ? number : fallback;
+}
+
+// A coefficient of the file over its default: only a value that reads as a number replaces it.
+void readCoefficient(const QVariant& value, QString& coefficient)
+{
+    double number = 0.0;
+    if (!value.isNull() && CurveNumberText::parseC(value.toString(), number))
+        coefficient = CurveNumberText::userText(number);
+}
+
+CurveReadings readingsOf(const QSqlQuery& query)
+{
+    CurveReadings readings;
+    readings.memLocation = storedInt(query.value(ColMemLocation), 0);
+    readings.testDate = query.value(ColTestDate).toString();
+    readings.testerSerNo = query.value(ColSerNo).toString();
+    readings.irradiance = CurveNumberText::fromStorage(query.value(ColIrradiance));
+    readings.ambientTemp = CurveNumberText::fromStorage(query.value(ColAmbient));
+    readings.cellTemp = CurveNumberText::fromStorage(query.value(ColCell));
+    readings.voc = CurveNumberText::fromStorage(query.value(ColVoc));
+    readings.isc = CurveNumberText::fromStorage(query.value(ColIsc));
+    readings.riso = CurveNumberText::fromStorage(query.value(ColRiso));
+    readings.viso = CurveNumberText::fromStorage(query.value(ColViso));
+    readings.iclamp = CurveNumberText::fromStorage(query.value(ColIclamp));
+    readings.rpe = CurveNumberText::fromStorage(query.value(ColRpe));
+    readings.ff = CurveNumberText::fromStorage(query.value(ColFF));
+    readings.vmp = CurveNumberText::fromStorage(query.value(ColVmp));
+    readings.imp = CurveNumberText::fromStorage(query.value(ColImp));
+    readings.fileVersion = storedInt(query.value(ColFileVersion), 0);
+    return readings;
+}
+
+STCparameters parametersOf(const QSqlQuery& query)
+{
+    STCparameters parameters;
+    parameters.algorithm = storedInt(query.value(ColAlgorithm), int(Method::Anderson));
+    readCoefficient(query.value(ColAlpha), parameters.alpha);
+    readCoefficient(query.value(ColBeta), parameters.beta);
+    readCoefficient(query.value(ColDelta), parameters.delta);
+    readCoefficient(query.value(ColA), parameters.a);
+    readCoefficient(query.value(ColB), parameters.b);
+    readCoefficient(query.value(ColKappa), parameters.kappa);
+    readCoefficient(query.value(ColRs), parameters.Rs);
+    return parameters;
+}
+
+AssignedModule layoutOf(const QSqlQuery& query)
+{
+    AssignedModule module;
+    module.moduleId = storedCount(query.value(ColModuleId), 0);
+    module.series = storedCount(query.value(ColSeries), 1);
+    module.parallel = storedCount(query.value(ColParallel), 1);
+    return module;
+}
+
+void bindModule(QSqlQuery& query, const CurveData& curve)
+{
+    const STCparameters& parameters = curve.parameters();
+    const AssignedModule& module = curve.module();
+    query.bindValue(QStringLiteral(":alpha"), stored(parameters.alpha));
+    query.bindValue(QStringLiteral(":beta"), stored(parameters.beta));
+    query.bindValue(QStringLiteral(":delta"), stored(parameters.delta));
+    query.bindValue(QStringLiteral(":Rs"), stored(parameters.Rs));
+    query.bindValue(QStringLiteral(":ModuleID"), module.moduleId);
+    query.bindValue(QStringLiteral(":series"), module.series);
+    query.bindValue(QStringLiteral(":parallel"), module.parallel);
+    query.bindValue(QStringLiteral(":CurveID"), curve.curveId);
+}
+} // namespace
+
+CurveTable::CurveTable(CurveDatabase& database)
+    : database(database)
+    , selectQuery(database.database())
+{
+}
+
+void CurveTable::reportFailure(const QSqlQuery& query)
+{
+    CurveMessageBox::critical(database.messageParent(), query.lastError().text());
+}
+
+bool CurveTable::execute(QSqlQuery& query)
+{
+    if (query.exec())
+        return true;
+    reportFailure(query);
+    return false;
+}
+
+bool CurveTable::insert(CurveData& curve)
+{
+    QSqlQuery query(database.database());
+    if (!query.prepare(QString::fromLatin1(InsertStatement))) {
+        reportFailure(query);
+        return false;
+    }
+    const CurveReadings& readings = curve.readings();
+    query.bindValue(QStringLiteral(":MemLoc"), readings.memLocation);
+    query.bindValue(QStringLiteral(":Date"), readings.testDate);
+    query.bindValue(QStringLiteral(":SerNo"), readings.testerSerNo);
+    query.bindValue(QStringLiteral(":Irr"), stored(readings.irradiance));
+    query.bindValue(QStringLiteral(":Amb"), stored(readings.ambientTemp));
+    query.bindValue(QStringLiteral(":Cell"), stored(readings.cellTemp));
+    query.bindValue(QStringLiteral(":Voc"), stored(readings.voc));
+    query.bindValue(QStringLiteral(":Isc"), stored(readings.isc));
+    query.bindValue(QStringLiteral(":Riso"), stored(readings.riso));
+    query.bindValue(QStringLiteral(":Viso"), stored(readings.viso));
+    query.bindValue(QStringLiteral(":Iclamp"), stored(readings.iclamp));
+    query.bindValue(QStringLiteral(":Rpe"), stored(readings.rpe));
+    query.bindValue(QStringLiteral(":FF"), stored(readings.ff));
+    query.bindValue(QStringLiteral(":Vmp"), stored(readings.vmp));
+    query.bindValue(QStringLiteral(":Imp"), stored(readings.imp));
+    query.bindValue(QStringLiteral(":CurvePoints"), CurvePointsCodec::encode(curve));
+    query.bindValue(QStringLiteral(":FileVersion"), readings.fileVersion);
+    if (!execute(query))
+        return false;
+    curve.curveId = query.lastInsertId().toInt();
+    return true;
+}
+
+bool CurveTable::prepareSelect()
+{
+    if (selectPrepared)
+        return true;
+    selectPrepared = selectQuery.prepare(QString::fromLatin1(SelectStatement));
+    if (!selectPrepared) {
+        reportFailure(selectQuery);
+        // A file without the table gains it here, so that the next attempt can succeed.
+        database.runCurveSchema();
+    }
+    return selectPrepared;
+}
+
+CurveTable::LoadResult CurveTable::load(int curveId, CurveData& curve)
+{
+    if (!prepareSelect())
+        return LoadResult::Failed;
+    selectQuery.addBindValue(curveId);
+    if (!execute(selectQuery))
+        return LoadResult::Failed;
+    if (!selectQuery.next()) {
+        selectQuery.finish();
+        return LoadResult::NotFound;
+    }
+    CurveData loaded;
+    loaded.curveId = selectQuery.value(ColCurveId).toInt();
+    loaded.setReadings(readingsOf(selectQuery));
+    loaded.setParameters(parametersOf(selectQuery));
+    loaded.setModule(layoutOf(selectQuery));
+    CurvePointsCodec::decode(selectQuery.value(ColPoints).toString(), loaded);
+    selectQuery.finish();
+    curve = std::move(loaded);
+    return LoadResult::Loaded;
+}
+
+bool CurveTable::updateDetails(const CurveData& curve)
+{
+    QSqlQuery query(database.database());
+    if (!query.prepare(QString::fromLatin1(UpdateDetailsStatement))) {
+        reportFailure(query);
+        return false;
+    }
+    const STCparameters& parameters = curve.parameters();
+    const CurveReadings& readings = curve.readings();
+    query.bindValue(QStringLiteral(":alg"), parameters.algorithm);
+    query.bindValue(QStringLiteral(":a"), stored(parameters.a));
+    query.bindValue(QStringLiteral(":b"), stored(parameters.b));
+    query.bindValue(QStringLiteral(":K"), stored(parameters.kappa));
+    query.bindValue(QStringLiteral(":G"), stored(readings.irradiance));
+    query.bindValue(QStringLiteral(":Ta"), stored(readings.ambientTemp));
+    query.bindValue(QStringLiteral(":Tpv"), stored(readings.cellTemp));
+    bindModule(query, curve);
+    return execute(query);
+}
+
+bool CurveTable::updateModule(const CurveData& curve)
+{
+    QSqlQuery query(database.database());
+    if (!query.prepare(QString::fromLatin1(UpdateModuleStatement))) {
+        reportFailure(query);
+        return false;
+    }
+    bindModule(query, curve);
+    return execute(query);
+}
+
+} // namespace IVCurve

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QSqlQuery>
+
+class CurveData;
+class CurveDatabase;
+
+namespace IVCurve {
+
+// The statements on table Curves. Every failure shows the driver's error text and is returned.
+class CurveTable
+{
+public:
+    enum class LoadResult { Loaded, NotFound, Failed };
+
+    explicit CurveTable(CurveDatabase& database);
+
+    // Stores an imported curve (readings and points) and gives it the new CurveID.
+    bool insert(CurveData& curve);
+    // Reads the curve with `curveId` into `curve`: points, readings, settings over the defaults
+    // and the module layout (the module's data-sheet values are not part of the file).
+    LoadResult load(int curveId, CurveData& curve);
+    // The details dialog's settings and conditions.
+    bool updateDetails(const CurveData& curve);
+    // The assigned module and the coefficients that come with it.
+    bool updateModule(const CurveData& curve);
+
+private:
+    bool prepareSelect();
+    bool execute(QSqlQuery& query);
+    void reportFailure(const QSqlQuery& query);
+
+    CurveDatabase& database;
+    QSqlQuery selectQuery;
+    bool selectPrepared = false;
+};
+
+} // namespace IVCurve

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace IVCurve {
+
+enum class Method { Blaesser = 0, IEC60891 = 1, Anderson = 2 };
+
+// The conversion settings of one curve. Coefficients are text in the user's locale, as the
+// details dialog shows them; text that does not parse counts as 0.
+struct STCparameters
+{
+    STCparameters();
+
+    // Any value other than Blässer's or IEC 60891's converts by Anderson.
+    int algorithm = int(Method::Anderson);
+    QString a;
+    QString b;
+    QString alpha;
+    QString beta;
+    QString delta;
+    QString kappa;
+    QString Rs;
+    // The conditions the curve is converted from; set from the readings before each conversion.
+    QString cellTemperature;
+    QString irradiance;
+    bool usePointIrradiance = false;
+
+    // A coefficient text in the user's locale as a number; 0 when it does not parse.
+    static double number(const QString& text);
+};
+
+} // namespace IVCurve
