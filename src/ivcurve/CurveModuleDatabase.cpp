@@ -1,0 +1,218 @@
+#include "CurveModuleDatabase.h"
+
+#include "CurveMessage.h"
+#include "Folders.h"
+#include "ShippedModuleDatabase.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace IVCurve {
+
+namespace {
+struct Location
+{
+    QString file;
+    QStringList shippedCopies;
+};
+
+Location& relocated()
+{
+    static Location location;
+    return location;
+}
+
+QStringList shippedCopies()
+{
+    return relocated().file.isEmpty() ? ShippedModuleDatabase::copies() : relocated().shippedCopies;
+}
+
+CurveModuleRow rowAt(const QSqlQuery& query)
+{
+    CurveModuleRow row;
+    row.id = query.value(0).toUInt();
+    row.description = query.value(1).toString();
+    row.Isc = query.value(2).toDouble();
+    row.Voc = query.value(3).toDouble();
+    row.Imp = query.value(4).toDouble();
+    row.Vmp = query.value(5).toDouble();
+    row.alpha = query.value(6).toDouble();
+    row.beta = query.value(7).toDouble();
+    row.delta = query.value(8).toDouble();
+    row.Rs = query.value(9).toDouble();
+    row.userModule = query.value(10).toInt() != 0;
+    row.favourite = query.value(11).toInt() != 0;
+    return row;
+}
+
+void bindValues(QSqlQuery& query, const CurveModuleRow& row, const QString& descriptionName,
+                const QString& userName, const QString& favouriteName)
+{
+    query.bindValue(descriptionName, row.description);
+    query.bindValue(QStringLiteral(":Isc"), row.Isc);
+    query.bindValue(QStringLiteral(":Voc"), row.Voc);
+    query.bindValue(QStringLiteral(":Imp"), row.Imp);
+    query.bindValue(QStringLiteral(":Vmp"), row.Vmp);
+    query.bindValue(QStringLiteral(":alpha"), row.alpha);
+    query.bindValue(QStringLiteral(":beta"), row.beta);
+    query.bindValue(QStringLiteral(":delta"), row.delta);
+    query.bindValue(QStringLiteral(":Rs"), row.Rs);
+    query.bindValue(userName, row.userModule ? 1 : 0);
+    query.bindValue(favouriteName, row.favourite ? 1 : 0);
+}
+} // namespace
+
+CurveModuleDatabase::CurveModuleDatabase(QWidget* messageParent)
+    : parent(messageParent)
+{
+}
+
+QString CurveModuleDatabase::location()
+{
+    if (!relocated().file.isEmpty())
+        return relocated().file;
+    const QString folder = QFileInfo(Folders::instance().dataFolder()).canonicalFilePath();
+    return QDir::toNativeSeparators(folder) + QDir::separator() + QStringLiteral("modules.db");
+}
+
+void CurveModuleDatabase::relocate(const QString& file, const QStringList& shippedCopies)
+{
+    relocated() = {file, shippedCopies};
+}
+
+bool CurveModuleDatabase::isAvailable()
+{
+    QSqlDatabase database;
+    return open(database);
+}
+
+bool CurveModuleDatabase::open(QSqlDatabase& database)
+{
+    const QString path = location();
+    if (QSqlDatabase::contains(path)) {
+        database = QSqlDatabase::database(path);
+        return database.isOpen();
+    }
+    if (!ShippedModuleDatabase::installIfMissing(path, shippedCopies())) {
+        CurveMessage::warning(parent, tr("File is missing:\n %1", "Error Message").arg(path));
+        return false;
+    }
+    database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+    database.setDatabaseName(path);
+    if (database.open())
+        return true;
+    const QString driverText = database.lastError().text();
+    database = QSqlDatabase();
+    // A later attempt tries again, after the user has had a chance to mend the file.
+    QSqlDatabase::removeDatabase(path);
+    showError(driverText);
+    return false;
+}
+
+bool CurveModuleDatabase::prepare(QSqlQuery& query, const QString& statement)
+{
+    if (query.prepare(statement))
+        return true;
+    showError(query.lastError().text());
+    return false;
+}
+
+bool CurveModuleDatabase::execute(QSqlQuery& query)
+{
+    if (query.exec())
+        return true;
+    showError(query.lastError().text());
+    return false;
+}
+
+void CurveModuleDatabase::showError(const QString& driverText)
+{
+    CurveMessage::warning(parent, driverText, tr("Module database: %1", "Error message informative text").arg(location()));
+}
+
+QVector<CurveModuleRow> CurveModuleDatabase::query(const QString& filter)
+{
+    QSqlDatabase database;
+    if (!open(database))
+        return {};
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    const QString statement = QStringLiteral("SELECT _id, Description , Isc, Voc, Imp, Vmp, alpha, beta, delta, Rs, "
+                                             "UserModule, Favourite FROM Modules WHERE (")
+                              + filter + QStringLiteral(") ORDER BY Description ;");
+    if (!prepare(query, statement) || !execute(query))
+        return {};
+    QVector<CurveModuleRow> rows;
+    while (query.next())
+        rows.append(rowAt(query));
+    return rows;
+}
+
+QVector<CurveModuleRow> CurveModuleDatabase::allModules()
+{
+    return query(QStringLiteral("1=1"));
+}
+
+QVector<CurveModuleRow> CurveModuleDatabase::favourites()
+{
+    return query(QStringLiteral("Favourite=1"));
+}
+
+bool CurveModuleDatabase::moduleById(uint id, CurveModuleRow& row)
+{
+    const QVector<CurveModuleRow> rows = query(QStringLiteral("_id=") + QString::number(id));
+    if (rows.size() != 1)
+        return false;
+    row = rows.first();
+    return true;
+}
+
+bool CurveModuleDatabase::insert(CurveModuleRow& row)
+{
+    QSqlDatabase database;
+    if (!open(database))
+        return false;
+    QSqlQuery query(database);
+    if (!prepare(query, QStringLiteral("INSERT INTO Modules (Description , Isc, Voc, Imp, Vmp, alpha, beta, delta, Rs, "
+                                 "UserModule, Favourite) VALUES (:desc , :Isc, :Voc, :Imp, :Vmp, :alpha, :beta, "
+                                 ":delta, :Rs, :UserModule, :Favourite);")))
+        return false;
+    bindValues(query, row, QStringLiteral(":desc"), QStringLiteral(":UserModule"), QStringLiteral(":Favourite"));
+    if (!execute(query))
+        return false;
+    row.id = query.lastInsertId().toUInt();
+    return true;
+}
+
+bool CurveModuleDatabase::update(const CurveModuleRow& row)
+{
+    QSqlDatabase database;
+    if (!open(database))
+        return false;
+    QSqlQuery query(database);
+    if (!prepare(query, QStringLiteral("UPDATE Modules SET Description = :Desc,Isc = :Isc,Voc = :Voc,Imp = :Imp,"
+                                 "Vmp = :Vmp,alpha = :alpha,beta = :beta,delta = :delta,Rs = :Rs,"
+                                 "UserModule = :Usr,Favourite = :Fav WHERE _id = :id;")))
+        return false;
+    bindValues(query, row, QStringLiteral(":Desc"), QStringLiteral(":Usr"), QStringLiteral(":Fav"));
+    query.bindValue(QStringLiteral(":id"), row.id);
+    return execute(query);
+}
+
+bool CurveModuleDatabase::remove(uint id)
+{
+    QSqlDatabase database;
+    if (!open(database))
+        return false;
+    QSqlQuery query(database);
+    if (!prepare(query, QStringLiteral("DELETE FROM Modules WHERE _id = :id;")))
+        return false;
+    query.bindValue(QStringLiteral(":id"), id);
+    return execute(query);
+}
+
+} // namespace IVCurve

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "CurveModuleRow.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QVector>
+
+class QSqlDatabase;
+class QSqlQuery;
+class QWidget;
+
+namespace IVCurve {
+
+// The PV module database, one SQLite file shared by every curve window through one connection
+// that is made on first use. Each object is a light handle that shows its failures (a missing
+// file, the driver's error text) parented on the given widget; while the file is missing or
+// cannot be opened every operation does nothing and returns an empty result.
+class CurveModuleDatabase
+{
+    Q_DECLARE_TR_FUNCTIONS(IVCurve::CurveModuleDatabase)
+
+public:
+    explicit CurveModuleDatabase(QWidget* messageParent = nullptr);
+
+    // modules.db in the program's data folder, or where relocate() put it.
+    static QString location();
+    // For tests: another file and other shipped copies. An empty `file` restores the defaults.
+    static void relocate(const QString& file, const QStringList& shippedCopies);
+
+    bool isAvailable();
+    QVector<CurveModuleRow> query(const QString& filter);
+    QVector<CurveModuleRow> allModules();
+    QVector<CurveModuleRow> favourites();
+    // True only when exactly one module has that id.
+    bool moduleById(uint id, CurveModuleRow& row);
+    // Gives `row` the id of the new module.
+    bool insert(CurveModuleRow& row);
+    bool update(const CurveModuleRow& row);
+    bool remove(uint id);
+
+private:
+    bool open(QSqlDatabase& database);
+    bool prepare(QSqlQuery& query, const QString& statement);
+    bool execute(QSqlQuery& query);
+    void showError(const QString& driverText);
+
+    QWidget* parent;
+};
+
+} // namespace IVCurve
