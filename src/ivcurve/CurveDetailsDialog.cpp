@@ -440,9 +440,9 @@ void CurveDetailsDialog::accept()
         return;
     const CurveReadings& measured = edited.readings();
     if (item) {
-        treeModel.setItemValue(item, TreeItem::Irradiance, measured.irradiance);
-        treeModel.setItemValue(item, TreeItem::AmbientTemperature, measured.ambientTemp);
-        treeModel.setItemValue(item, TreeItem::CellTemperature, measured.cellTemp);
+        treeModel.setItemValues(item, {{TreeItem::Irradiance, measured.irradiance},
+                                       {TreeItem::AmbientTemperature, measured.ambientTemp},
+                                       {TreeItem::CellTemperature, measured.cellTemp}});
     }
     QDialog::accept();
 }

@@ -8,6 +8,10 @@
 #include "CurveGraphModel.h"
 #include "CurveGraphSquishHelper.h"
 #include "CurveMessageBox.h"
+#include "CurveModuleDatabase.h"
+#include "CurveModulesChooser.h"
+#include "CurveModulesDlg.h"
+#include "CurveNumberText.h"
 #include "CurvePointsExport.h"
 #include "CurveReport.h"
 #include "CurveTree.h"
@@ -50,10 +54,11 @@ CurveDocument::CurveDocument(const QString& filePath, QWidget* parent)
     : DocumentWithToolbar(filePath, parent)
     , database(std::make_unique<CurveDatabase>(filePath, this))
 {
-    curveTreeModel = new CurveTreeModel(filePath, this);
+    curveTreeModel = new CurveTreeModel(*database, this);
     if (database->isOpen())
         curveTreeModel->load();
     curveGraphModel = new CurveGraphModel(*database, curveTreeModel, this);
+    curveGraphModel->collection().setModuleLookup([this](AssignedModule& module) { lookUpModule(module); });
     curveTree = new CurveTree;
     curveTree->setModel(curveTreeModel);
     curveTree->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -496,10 +501,46 @@ bool CurveDocument::importFile(const QString& path)
 
 void CurveDocument::slotManageModules()
 {
+    CurveModulesDlg dialog(this);
+    dialog.exec();
 }
 
+// The chooser starts on the module and series count of the first chosen string.
 void CurveDocument::slotAssignModule()
 {
+    const QVector<TreeItem*> items = selectedCurveItems();
+    CurveData* first = items.isEmpty() ? nullptr : curveGraphModel->curveOf(items.first());
+    if (!first) {
+        CurveMessageBox::show(this, QMessageBox::Information,
+                              tr("Please select the strings to assign a module to in the tree first.", "User prompt"));
+        return;
+    }
+    CurveModulesChooser chooser(first->module().moduleId, first->module().series, this);
+    CurveModuleRow row;
+    if (chooser.exec() != QDialog::Accepted || !chooser.chosenModule(row))
+        return;
+    AssignedModule module;
+    module.moduleId = row.id;
+    module.series = chooser.series();
+    module.setDataSheet(row.Voc, row.Isc, row.Vmp, row.Imp);
+    STCparameters coefficients;
+    coefficients.alpha = CurveNumberText::userText(row.alpha);
+    coefficients.beta = CurveNumberText::userText(row.beta);
+    coefficients.delta = CurveNumberText::userText(row.delta);
+    coefficients.Rs = CurveNumberText::userText(row.Rs);
+    const WaitCursor waiting;
+    for (TreeItem* item : items) {
+        const uint id = CurveGraphModel::curveIdOf(item);
+        if (curveGraphModel->curveOf(item) && curveGraphModel->collection().assignModule(int(id), module, coefficients))
+            replotString(id);
+    }
+}
+
+void CurveDocument::lookUpModule(AssignedModule& module)
+{
+    CurveModuleRow row;
+    if (CurveModuleDatabase(this).moduleById(module.moduleId, row))
+        module.setDataSheet(row.Voc, row.Isc, row.Vmp, row.Imp);
 }
 
 } // namespace IVCurve

@@ -2,6 +2,8 @@
 
 #include "AbstractDocument.h"
 #include "AppIdentity.h"
+#include "CurveDocument.h"
+#include "DownloadLauncher.h"
 #include "Globals.h"
 #include "GraphicalReportDocument.h"
 #include "Prompts.h"
@@ -12,12 +14,25 @@
 #include <QUrl>
 
 namespace {
+// A curve document fetches measurements itself: the file the download program saves goes into
+// this document, not into a report.
+AbstractDocument* makeCurveDocument(const QString& path, QWidget* parent)
+{
+    auto* document = new IVCurve::CurveDocument(path, parent);
+    auto* launcher = new DownloadLauncher(document);
+    QObject::connect(document, &IVCurve::CurveDocument::downloadRequested, launcher, &DownloadLauncher::download);
+    QObject::connect(launcher, &DownloadLauncher::importRequested, document, &IVCurve::CurveDocument::importFile);
+    return document;
+}
+
 // The documents built so far; the others register as they come.
 QHash<int, DocumentFactory::Maker> builtInMakers()
 {
-    return {{int(DocumentClass::GraphicalReport), [](const QString& path, QWidget* parent) -> AbstractDocument* {
+    return {{int(DocumentClass::GraphicalReport),
+             [](const QString& path, QWidget* parent) -> AbstractDocument* {
                  return new GraphicalReportDocument(path, parent);
-             }}};
+             }},
+            {int(DocumentClass::CurveData), makeCurveDocument}};
 }
 
 QHash<int, DocumentFactory::Maker>& makers()
