@@ -9,6 +9,14 @@
     </message>
 </context>
 <context>
+    <name>CurveCollection</name>
+    <message>
+        <source>IV curve data not found in collection</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About %1</source>

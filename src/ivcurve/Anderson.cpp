@@ -12,6 +12,9 @@ Anderson::Anderson(const STCparameters& parameters, const AssignedModule& module
     , module(module)
     , isc(isc)
     , voc(voc)
+    , alpha(STCparameters::number(parameters.alpha))
+    , beta(STCparameters::number(parameters.beta))
+    , delta(STCparameters::number(parameters.delta))
     , currentG(G)
 {
     prepare();
@@ -21,9 +24,6 @@ void Anderson::prepare()
 {
     const double Ns = module.series;
     const double Np = module.parallel;
-    const double alpha = STCparameters::number(parameters.alpha);
-    const double beta = STCparameters::number(parameters.beta);
-    const double delta = STCparameters::number(parameters.delta);
     const bool hasModule = module.moduleId != 0;
 
     if (hasModule && module.Isc > 0.0)

@@ -24,6 +24,9 @@ private:
     const AssignedModule& module;
     const double isc;
     const double voc;
+    const double alpha;
+    const double beta;
+    const double delta;
     double currentG;
     double alphaRelative = 0.0;
     double betaRelative = 0.0;

@@ -26,23 +26,24 @@ QDate readDate(const QString& text)
 CurveCsvRow CurveCsvRow::read(const QStringList& fields, const QMap<QString, int>& columns)
 {
     CurveCsvRow row;
+    CurveReadings& readings = row.readings;
     bool indexRead = false;
     const uint memoryIndex = column(fields, columns, "Index").toUInt(&indexRead);
     if (indexRead)
-        row.memoryIndex = memoryIndex;
-    row.testDate = isoTestDate(column(fields, columns, "DD/MM/YYYY"), column(fields, columns, "HH:MM:SS"));
-    row.irradiance = column(fields, columns, "Irr (W/m2)");
-    row.ambientTemperature = column(fields, columns, "Ta (C)");
-    row.cellTemperature = column(fields, columns, "Tpv (C)");
-    row.voc = column(fields, columns, "Voc (VDC)");
-    row.isc = column(fields, columns, "Isc (ADC)");
-    row.riso = column(fields, columns, "Riso (MOhm)");
-    row.viso = column(fields, columns, "Viso (V)");
-    row.iclamp = column(fields, columns, "Iclamp (Amp)");
-    row.rpe = column(fields, columns, "Rpe (Ohm)");
-    row.fillFactor = column(fields, columns, "FF");
-    row.vmpp = column(fields, columns, "Vmpp (V)");
-    row.impp = column(fields, columns, "Impp(A)");
+        readings.memLocation = int(memoryIndex);
+    readings.testDate = isoTestDate(column(fields, columns, "DD/MM/YYYY"), column(fields, columns, "HH:MM:SS"));
+    readings.irradiance = column(fields, columns, "Irr (W/m2)");
+    readings.ambientTemp = column(fields, columns, "Ta (C)");
+    readings.cellTemp = column(fields, columns, "Tpv (C)");
+    readings.voc = column(fields, columns, "Voc (VDC)");
+    readings.isc = column(fields, columns, "Isc (ADC)");
+    readings.riso = column(fields, columns, "Riso (MOhm)");
+    readings.viso = column(fields, columns, "Viso (V)");
+    readings.iclamp = column(fields, columns, "Iclamp (Amp)");
+    readings.rpe = column(fields, columns, "Rpe (Ohm)");
+    readings.ff = column(fields, columns, "FF");
+    readings.vmp = column(fields, columns, "Vmpp (V)");
+    readings.imp = column(fields, columns, "Impp(A)");
     // Wherever the header puts them, the tester ends each line with status code and checksum.
     if (fields.size() > 2) {
         row.statusCode = fields.at(fields.size() - 2);

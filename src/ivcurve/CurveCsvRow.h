@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CurveReadings.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -10,24 +12,9 @@ namespace IVCurve {
 // A column that the header lacks, or that the line is too short to have, leaves its value empty.
 struct CurveCsvRow
 {
-    QString testerSerialNumber;
-    uint fileFormat = 0;
-    uint memoryIndex = 0;
-    // ISO text: year-month-day, then "T" and the time when the line has one.
-    QString testDate;
+    // The tester's serial number and the file's format number come from the instrument line.
+    CurveReadings readings;
     QString description;
-    QString irradiance;
-    QString ambientTemperature;
-    QString cellTemperature;
-    QString voc;
-    QString isc;
-    QString riso;
-    QString viso;
-    QString iclamp;
-    QString rpe;
-    QString fillFactor;
-    QString vmpp;
-    QString impp;
     QString statusCode;
     QString checksum;
 

@@ -56,6 +56,12 @@ void CurveData::addPoint(double voltage, double current, double irradiance, int 
     dropDerivedCurves();
 }
 
+void CurveData::reserve(int count)
+{
+    pointList.reserve(count);
+    infoList.reserve(count);
+}
+
 const QVector<QPointF>& CurveData::points() const
 {
     return pointList;
@@ -209,6 +215,7 @@ void CurveData::buildStcCurve(CurveData& target, bool extendToAxes)
     if (pointList.isEmpty())
         return;
     const std::unique_ptr<IVCurve::STCAlgorithm> converter = makeAlgorithm();
+    target.reserve(pointList.size() + 2);
     const CurvePoint& first = infoList.first();
     const CurvePoint& last = infoList.last();
     if (extendToAxes) {
@@ -245,6 +252,7 @@ void CurveData::buildNominalCurve(CurveData& target) const
     const double Ns = m.series;
     const double Np = m.parallel;
     const double step = m.Voc / double(NominalSteps);
+    target.reserve(NominalSteps + 1);
     bool mppForced = false;
     double v = 0.0;
     for (int i = 0; i < NominalSteps; ++i) {

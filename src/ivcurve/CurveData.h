@@ -33,6 +33,8 @@ public:
 
     // The only way points enter a curve; keeps the summary values up to date.
     void addPoint(double voltage, double current, double irradiance, int tag = 0);
+    // Room for `count` points, so that adding them does not grow the lists step by step.
+    void reserve(int count);
     const QVector<QPointF>& points() const;
     const QVector<CurvePoint>& pointInfo() const;
     bool isEmpty() const;

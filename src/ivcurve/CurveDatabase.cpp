@@ -4,6 +4,22 @@
 #include "CurveSchema.h"
 
 #include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+// Why the file cannot serve as a curve file; empty when it can. The driver opens any file and
+// fails only at the first statement, and a file that is no database must not look like an
+// empty curve document.
+QString openingProblem(QSqlDatabase& db)
+{
+    if (!db.open())
+        return db.lastError().text();
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master;")))
+        return QString();
+    return query.lastError().text();
+}
+} // namespace
 
 CurveDatabase::CurveDatabase(const QString& filePath, QWidget* messageParent)
     : path(filePath)
@@ -11,9 +27,11 @@ CurveDatabase::CurveDatabase(const QString& filePath, QWidget* messageParent)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
     db.setDatabaseName(path);
-    opened = db.open();
+    const QString problem = openingProblem(db);
+    opened = problem.isEmpty();
     if (!opened) {
-        IVCurve::CurveMessageBox::critical(parent, db.lastError().text());
+        db.close();
+        IVCurve::CurveMessageBox::critical(parent, problem);
         return;
     }
     runCurveSchema();

@@ -10,6 +10,10 @@ IEC60891::IEC60891(const STCparameters& parameters, const AssignedModule& module
     , module(module)
     , isc(isc)
     , G1(firstIrradiance == 0.0 ? G : firstIrradiance)
+    , alpha(STCparameters::number(parameters.alpha))
+    , beta(STCparameters::number(parameters.beta))
+    , Rs(STCparameters::number(parameters.Rs))
+    , kappa(STCparameters::number(parameters.kappa))
     , lastPointIrradiance(G)
 {
 }
@@ -30,10 +34,6 @@ QPointF IEC60891::convertPoint(const CurvePoint& point, const QPointF& measured)
     const double Ns = module.series;
     const double Np = module.parallel;
     const double deltaT = T_STC - T;
-    const double alpha = STCparameters::number(parameters.alpha);
-    const double beta = STCparameters::number(parameters.beta);
-    const double Rs = STCparameters::number(parameters.Rs);
-    const double kappa = STCparameters::number(parameters.kappa);
 
     const double I1 = measured.y();
     const double I2 = I1 + currentRise(point) + alpha * Np * deltaT;

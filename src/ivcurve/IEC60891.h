@@ -21,6 +21,10 @@ private:
     const AssignedModule& module;
     const double isc;
     const double G1;
+    const double alpha;
+    const double beta;
+    const double Rs;
+    const double kappa;
     double lastPointIrradiance;
 };
 

@@ -1,0 +1,350 @@
+#include "CurveCollection.h"
+#include "CurveData.h"
+#include "CurveDatabase.h"
+#include "CurveTable.h"
+#include "ScriptedPrompts.h"
+#include "TestMain.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Curve files from the shipped template: the layout update on opening, storing, loading and
+// updating curves, and what damaged files and values do.
+
+using namespace IVCurve;
+
+namespace {
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList curveColumns(const CurveDatabase& database)
+{
+    QStringList names;
+    const QSqlRecord record = database.database().record(QStringLiteral("Curves"));
+    for (int i = 0; i < record.count(); ++i)
+        names << record.fieldName(i);
+    return names;
+}
+
+QVariant single(const CurveDatabase& database, const QString& sql)
+{
+    QSqlQuery query(database.database());
+    if (!query.exec(sql) || !query.next())
+        return QVariant();
+    return query.value(0);
+}
+
+CurveData importedCurve()
+{
+    CurveData curve;
+    CurveReadings readings;
+    readings.memLocation = 42;
+    readings.testDate = QStringLiteral("2026-07-03T09:05:00");
+    readings.testerSerNo = QStringLiteral("23104877");
+    readings.irradiance = QStringLiteral("812,5");
+    readings.ambientTemp = QStringLiteral("24");
+    readings.cellTemp = QStringLiteral("41,25");
+    readings.voc = QStringLiteral("349,4");
+    readings.isc = QStringLiteral("6,5");
+    readings.ff = QStringLiteral("0,771234567");
+    readings.riso = QStringLiteral(">999");
+    readings.fileVersion = 2;
+    curve.setReadings(readings);
+    curve.addPoint(0.0, 6.5, 812.0);
+    curve.addPoint(300.25, 5.9, 0.0);
+    curve.addPoint(349.4, 0.0, 815.5);
+    return curve;
+}
+} // namespace
+
+class CurveDatabaseTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void templateGainsTheFileVersionColumnOnce();
+    void connectionIsNamedByThePathAndRemovedAfterwards();
+    void importedCurveRoundTripsThroughTheFile();
+    void detailsAndModuleUpdatesReachFileAndMemory();
+    void nullsAndTextInNumericColumnsReadAsDefaults();
+    void fileThatIsNoDatabaseIsRefused();
+    void missingTableIsReportedAndCreatedAgain();
+    void updateOfACurveNotHeldIsRefused();
+
+private:
+    QString freshCopyOfTemplate();
+
+    QTemporaryDir folder;
+    int copies = 0;
+};
+
+void CurveDatabaseTest::initTestCase()
+{
+    Q_INIT_RESOURCE(veltrano);
+}
+
+void CurveDatabaseTest::init()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+void CurveDatabaseTest::cleanup()
+{
+    QLocale::setDefault(QLocale::c());
+}
+
+QString CurveDatabaseTest::freshCopyOfTemplate()
+{
+    const QString path = folder.filePath(QStringLiteral("curves%1.arvcrv").arg(++copies));
+    if (!QFile::copy(QStringLiteral(":res/reports_en/default.arvcrv"), path))
+        return QString();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+void CurveDatabaseTest::templateGainsTheFileVersionColumnOnce()
+{
+    const QString path = freshCopyOfTemplate();
+    {
+        ScriptedPrompts prompts;
+        CurveDatabase database(path);
+        QVERIFY(database.isOpen());
+        QCOMPARE(curveColumns(database).size(), 29);
+        QCOMPARE(curveColumns(database).last(), QStringLiteral("Fileversion"));
+        QVERIFY(prompts.shown().isEmpty());
+    }
+    const QByteArray migrated = contentsOf(path);
+    {
+        CurveDatabase database(path);
+        QCOMPARE(curveColumns(database).size(), 29);
+        QCOMPARE(single(database, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'")).toInt(), 3);
+    }
+    QCOMPARE(contentsOf(path), migrated);
+}
+
+void CurveDatabaseTest::connectionIsNamedByThePathAndRemovedAfterwards()
+{
+    const QString first = freshCopyOfTemplate();
+    const QString second = freshCopyOfTemplate();
+    {
+        CurveDatabase one(first);
+        CurveDatabase other(second);
+        QVERIFY(QSqlDatabase::contains(first));
+        QCOMPARE(one.database().databaseName(), first);
+        QCOMPARE(other.database().connectionName(), second);
+    }
+    QVERIFY(!QSqlDatabase::contains(first));
+    QVERIFY(!QSqlDatabase::contains(second));
+}
+
+void CurveDatabaseTest::importedCurveRoundTripsThroughTheFile()
+{
+    const QString path = freshCopyOfTemplate();
+    CurveDatabase database(path);
+    CurveTable table(database);
+    CurveData curve = importedCurve();
+    QVERIFY(table.insert(curve));
+    QCOMPARE(curve.curveId, 1);
+
+    // In the file: C-locale numbers with 6 significant digits; unreadable text as it was.
+    QCOMPARE(single(database, QStringLiteral("SELECT typeof(Irradiance) || ' ' || Irradiance FROM Curves")).toString(),
+             QStringLiteral("real 812.5"));
+    QCOMPARE(single(database, QStringLiteral("SELECT FF FROM Curves")).toDouble(), 0.771235);
+    QCOMPARE(single(database, QStringLiteral("SELECT Riso FROM Curves")).toString(), QStringLiteral(">999"));
+    QCOMPARE(single(database, QStringLiteral("SELECT CurvePoints FROM Curves")).toString(),
+             QStringLiteral("0.000:6.500:812.000:0#300.250:5.900:0.000:0#349.400:0.000:815.500:0"));
+    QCOMPARE(single(database, QStringLiteral("SELECT Fileversion FROM Curves")).toInt(), 2);
+    QVERIFY(single(database, QStringLiteral("SELECT STCAlgorithm FROM Curves")).isNull());
+
+    CurveData loaded;
+    QCOMPARE(table.load(1, loaded), CurveTable::LoadResult::Loaded);
+    QCOMPARE(loaded.curveId, 1);
+    QCOMPARE(loaded.points(), curve.points());
+    QCOMPARE(loaded.pointInfo().at(2).irradiance, 815.5);
+    QCOMPARE(loaded.readings().irradiance, QStringLiteral("812,5"));
+    QCOMPARE(loaded.readings().cellTemp, QStringLiteral("41,25"));
+    QCOMPARE(loaded.readings().ff, QStringLiteral("0,771235"));
+    QCOMPARE(loaded.readings().riso, QStringLiteral(">999"));
+    QCOMPARE(loaded.readings().memLocation, 42);
+    QCOMPARE(loaded.readings().testDate, QStringLiteral("2026-07-03T09:05:00"));
+    QCOMPARE(loaded.parameters().algorithm, 2);
+    QCOMPARE(loaded.parameters().a, QStringLiteral("0,06"));
+    QVERIFY(loaded.parameters().usePointIrradiance);
+    QCOMPARE(loaded.module().series, 1u);
+    QCOMPARE(loaded.module().moduleId, 0u);
+    QCOMPARE(table.load(2, loaded), CurveTable::LoadResult::NotFound);
+}
+
+void CurveDatabaseTest::detailsAndModuleUpdatesReachFileAndMemory()
+{
+    const QString path = freshCopyOfTemplate();
+    CurveDatabase database(path);
+    CurveData curve = importedCurve();
+    QVERIFY(CurveTable(database).insert(curve));
+    {
+        CurveCollection collection(database);
+        CurveData* held = collection.curve(1);
+        QVERIFY(held);
+        QCOMPARE(collection.curve(1), held);
+        const double andersonIsc = held->stcCurve(false).maxI();
+
+        CurveData edited = *held;
+        STCparameters parameters = edited.parameters();
+        parameters.algorithm = int(Method::IEC60891);
+        parameters.kappa = QStringLiteral("0,002");
+        parameters.a = QStringLiteral("1.000,5");
+        edited.setParameters(parameters);
+        CurveReadings readings = edited.readings();
+        readings.irradiance = QStringLiteral("900");
+        edited.setReadings(readings);
+        QVERIFY(collection.updateDetails(edited));
+        QCOMPARE(held->parameters().algorithm, 1);
+        QVERIFY(held->stcCurve(false).maxI() != andersonIsc);
+
+        AssignedModule module;
+        module.moduleId = 12;
+        module.series = 16;
+        module.parallel = 3;
+        module.setDataSheet(37.9, 9.4, 31.2, 8.9);
+        STCparameters coefficients;
+        coefficients.alpha = QStringLiteral("0,0047");
+        coefficients.Rs = QStringLiteral("0,4");
+        QVERIFY(collection.assignModule(1, module, coefficients));
+        QCOMPARE(held->module().parallel, 1u);
+        QCOMPARE(held->parameters().alpha, QStringLiteral("0,0047"));
+        QCOMPARE(held->parameters().kappa, QStringLiteral("0,002"));
+        QCOMPARE(held->nominalCurve().points().size(), 128);
+    }
+    QCOMPARE(single(database, QStringLiteral("SELECT STC_a FROM Curves")).toDouble(), 1000.5);
+    QCOMPARE(single(database, QStringLiteral("SELECT ModuleParallel FROM Curves")).toInt(), 1);
+
+    CurveCollection reopened(database);
+    reopened.setModuleLookup([](AssignedModule& module) {
+        if (module.moduleId == 12)
+            module.setDataSheet(37.9, 9.4, 31.2, 8.9);
+    });
+    CurveData* reloaded = reopened.curve(1);
+    QVERIFY(reloaded);
+    QCOMPARE(reloaded->parameters().algorithm, 1);
+    QCOMPARE(reloaded->parameters().kappa, QStringLiteral("0,002"));
+    QCOMPARE(reloaded->parameters().a, QStringLiteral("1.000,5"));
+    QCOMPARE(reloaded->parameters().alpha, QStringLiteral("0,0047"));
+    QCOMPARE(reloaded->parameters().Rs, QStringLiteral("0,4"));
+    QCOMPARE(reloaded->readings().irradiance, QStringLiteral("900"));
+    QCOMPARE(reloaded->module().series, 16u);
+    QCOMPARE(reloaded->module().Voc, 37.9);
+    QCOMPARE(reloaded->nominalCurve().points().last(), QPointF(16 * 37.9, 0.0));
+}
+
+void CurveDatabaseTest::nullsAndTextInNumericColumnsReadAsDefaults()
+{
+    const QString path = freshCopyOfTemplate();
+    CurveDatabase database(path);
+    QSqlQuery insert(database.database());
+    QVERIFY(insert.exec(QStringLiteral(
+        "INSERT INTO Curves (CurveID, CurvePoints, MemLocation, Irradiance, STCAlgorithm, STC_a, STC_b, STC_Rs, "
+        "ModuleID, ModuleSeries, ModuleParallel, Fileversion) "
+        "VALUES (5, NULL, 'abc', 'dark', NULL, 'x', 0.01, 'nan', -3, 0, 'two', NULL)")));
+    QVERIFY(insert.exec(QStringLiteral(
+        "INSERT INTO Curves (CurveID, CurvePoints, STCAlgorithm, ModuleSeries, ModuleParallel) "
+        "VALUES (6, '5', 'Blaesser', -4, 99999999999)")));
+
+    ScriptedPrompts prompts;
+    CurveTable table(database);
+    CurveData curve;
+    QCOMPARE(table.load(5, curve), CurveTable::LoadResult::Loaded);
+    QVERIFY(curve.isEmpty());
+    QCOMPARE(curve.readings().memLocation, 0);
+    QCOMPARE(curve.readings().irradiance, QStringLiteral("dark"));
+    QCOMPARE(curve.readings().voc, QString());
+    QCOMPARE(curve.parameters().algorithm, 2);
+    QCOMPARE(curve.parameters().a, QStringLiteral("0,06"));
+    QCOMPARE(curve.parameters().b, QStringLiteral("0,01"));
+    QCOMPARE(curve.parameters().Rs, QStringLiteral("0,35"));
+    QVERIFY(!curve.parameters().usePointIrradiance);
+    QCOMPARE(curve.module().moduleId, 0u);
+    QCOMPARE(curve.module().series, 1u);
+    QCOMPARE(curve.module().parallel, 1u);
+    QVERIFY(curve.stcCurve(true).isEmpty());
+
+    QCOMPARE(table.load(6, curve), CurveTable::LoadResult::Loaded);
+    QCOMPARE(curve.points(), QVector<QPointF>{QPointF(5.0, 0.0)});
+    QCOMPARE(curve.pointInfo().first().irradiance, 1000.0);
+    QCOMPARE(curve.parameters().algorithm, 2);
+    QCOMPARE(curve.module().series, 1u);
+    QCOMPARE(curve.module().parallel, 1u);
+    QCOMPARE(curve.stcCurve(true).points().size(), 1);
+    QVERIFY(prompts.shown().isEmpty());
+}
+
+void CurveDatabaseTest::fileThatIsNoDatabaseIsRefused()
+{
+    const QString path = folder.filePath(QStringLiteral("photo.arvcrv"));
+    const QByteArray bytes = QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(4096, 'x');
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    ScriptedPrompts prompts;
+    {
+        CurveDatabase database(path);
+        QVERIFY(!database.isOpen());
+    }
+    QCOMPARE(prompts.shown().size(), 1);
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Critical);
+    QCOMPARE(prompts.last().message.title, QStringLiteral("Arventa"));
+    QVERIFY2(prompts.last().message.text.contains(QStringLiteral("not a database")),
+             qPrintable(prompts.last().message.text));
+    QCOMPARE(contentsOf(path), bytes);
+    QVERIFY(!QSqlDatabase::contains(path));
+}
+
+void CurveDatabaseTest::missingTableIsReportedAndCreatedAgain()
+{
+    const QString path = freshCopyOfTemplate();
+    CurveDatabase database(path);
+    QSqlQuery(database.database()).exec(QStringLiteral("DROP TABLE Curves"));
+    ScriptedPrompts prompts;
+    CurveTable table(database);
+    CurveData curve;
+    QCOMPARE(table.load(1, curve), CurveTable::LoadResult::Failed);
+    QCOMPARE(prompts.shown().size(), 1);
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Critical);
+    QCOMPARE(prompts.last().message.title, QStringLiteral("Arventa"));
+    QVERIFY(prompts.last().message.text.contains(QStringLiteral("no such table")));
+    QCOMPARE(curveColumns(database).size(), 29);
+    QCOMPARE(table.load(1, curve), CurveTable::LoadResult::NotFound);
+    QCOMPARE(prompts.shown().size(), 1);
+}
+
+void CurveDatabaseTest::updateOfACurveNotHeldIsRefused()
+{
+    const QString path = freshCopyOfTemplate();
+    CurveDatabase database(path);
+    CurveData curve = importedCurve();
+    QVERIFY(CurveTable(database).insert(curve));
+    const QByteArray before = contentsOf(path);
+
+    ScriptedPrompts prompts;
+    CurveCollection collection(database);
+    QVERIFY(!collection.curve(7));
+    QVERIFY(!collection.updateDetails(curve));
+    QVERIFY(!collection.assignModule(1, AssignedModule(), STCparameters()));
+    const QString notFound = QStringLiteral("IV curve data not found in collection");
+    QCOMPARE(prompts.messageTexts(), QStringList({notFound, notFound}));
+    QCOMPARE(prompts.last().message.title, QStringLiteral("Arventa"));
+    QCOMPARE(contentsOf(path), before);
+}
+
+VELTRANO_TEST(CurveDatabaseTest)
+#include "CurveDatabaseTest.moc"
