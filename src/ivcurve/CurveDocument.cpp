@@ -1,6 +1,7 @@
 #include "CurveDocument.h"
 
 #include "CommandGuard.h"
+#include "CurveCsvImporter.h"
 #include "CurveData.h"
 #include "CurveDatabase.h"
 #include "CurveDetailsDialog.h"
@@ -495,8 +496,16 @@ void CurveDocument::slotImport()
 
 bool CurveDocument::importFile(const QString& path)
 {
-    Q_UNUSED(path)
-    return false;
+    bool imported = false;
+    CommandGuard::run(this, [this, &path, &imported] {
+        CurveCsvImporter importer(path, *database, *curveTreeModel);
+        imported = importer.run();
+        if (!imported)
+            return;
+        writeTree();
+        curveTree->expand(curveTreeModel->indexFor(importer.fileNode()));
+    });
+    return imported;
 }
 
 void CurveDocument::slotManageModules()
