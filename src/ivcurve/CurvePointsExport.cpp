@@ -43,7 +43,9 @@ QString CurvePointsExport::text() const
 {
     const QString separator = ListSeparator::forLocale();
     const CurveReadings& readings = curve.readings();
-    const QLocale locale;
+    // Group separators would make a spreadsheet read 1.200 as one point two.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     QStringList lines;
     lines << name + kindWords() << QString();
     lines << QStringList{tr("Fill Factor"), tr("Cell Temp"), tr("Ambient Temp"), tr("Irradiance")}.join(separator);
