@@ -37,7 +37,10 @@ CurveTracker::CurveTracker(QWidget* canvas)
 
 QString CurveTracker::textAt(double voltage) const
 {
-    return textAt(voltage, visibleLines(), listSeparator);
+    // Without group separators: "1,876.9W, " would read as two numbers where "," separates them.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return textAt(voltage, visibleLines(), listSeparator, locale);
 }
 
 QString CurveTracker::textAt(double voltage, const QVector<const CurveLine*>& lines, const QString& listSeparator,
