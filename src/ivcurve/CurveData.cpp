@@ -9,6 +9,19 @@
 
 namespace {
 constexpr int NominalSteps = 127;
+
+double readingOr(const QString& text, double fallback)
+{
+    double value = 0.0;
+    return IVCurve::CurveNumberText::parseUser(text, value) ? value : fallback;
+}
+
+// A reading text as the converter's condition, or the STC value when it does not parse.
+QString conditionOr(const QString& text, const QString& fallback)
+{
+    double value = 0.0;
+    return IVCurve::CurveNumberText::parseUser(text, value) ? text : fallback;
+}
 } // namespace
 
 CurveData::CurveData(const CurveData& other)
@@ -167,12 +180,6 @@ void CurveData::dropDerivedCurves()
     nominal.reset();
 }
 
-double CurveData::measuredOrFallback(const QString& text, double fallback) const
-{
-    double value = 0.0;
-    return IVCurve::CurveNumberText::parseUser(text, value) ? value : fallback;
-}
-
 double CurveData::firstPointCurrent() const
 {
     return pointList.isEmpty() ? largestCurrent : pointList.first().y();
@@ -181,19 +188,15 @@ double CurveData::firstPointCurrent() const
 std::unique_ptr<IVCurve::STCAlgorithm> CurveData::makeAlgorithm()
 {
     using namespace IVCurve;
-    double value = 0.0;
-    if (!CurveNumberText::parseUser(measured.irradiance, value))
-        settings.irradiance = QStringLiteral("1000");
-    else
-        settings.irradiance = measured.irradiance;
-
+    settings.irradiance = conditionOr(measured.irradiance, QStringLiteral("1000"));
+    // Blässer's method works from the ambient temperature, the others from the cells'.
     const QString& temperature = settings.algorithm == int(Method::Blaesser) ? measured.ambientTemp : measured.cellTemp;
-    settings.cellTemperature = CurveNumberText::parseUser(temperature, value) ? temperature : QStringLiteral("25");
+    settings.cellTemperature = conditionOr(temperature, QStringLiteral("25"));
 
     switch (settings.algorithm) {
     case int(Method::Blaesser):
-        return std::make_unique<Blaesser>(settings, measuredOrFallback(measured.isc, largestCurrent),
-                                          measuredOrFallback(measured.voc, largestVoltage));
+        return std::make_unique<Blaesser>(settings, readingOr(measured.isc, largestCurrent),
+                                          readingOr(measured.voc, largestVoltage));
     case int(Method::IEC60891):
         return std::make_unique<IEC60891>(settings, assigned, firstPointCurrent(), firstPointIrradiance);
     default:

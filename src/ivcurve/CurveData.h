@@ -71,7 +71,6 @@ private:
     void dropDerivedCurves();
     void buildStcCurve(CurveData& target, bool extendToAxes);
     void buildNominalCurve(CurveData& target) const;
-    double measuredOrFallback(const QString& text, double fallback) const;
     double firstPointCurrent() const;
 
     QVector<QPointF> pointList;
