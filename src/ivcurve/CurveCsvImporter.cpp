@@ -7,6 +7,7 @@
 #include "CurveTable.h"
 #include "CurveTreeModel.h"
 #include "MeasurementStatus.h"
+#include "PlainDecimal.h"
 #include "TreeItem.h"
 
 #include "LocaleFormat.h"
@@ -18,6 +19,7 @@
 #include <QSqlError>
 
 #include <algorithm>
+#include <cmath>
 
 namespace IVCurve {
 
@@ -51,12 +53,23 @@ bool removeTrailingSeparators(QStringList& lines, QChar separator)
     return removed;
 }
 
-QStringList trimmedFields(const QString& line, QChar separator)
+// The fields stay views into the line: a result carries hundreds of points.
+QVector<QStringRef> trimmedFields(const QString& line, QChar separator)
 {
-    QStringList fields = line.split(separator);
-    for (QString& field : fields)
+    QVector<QStringRef> fields = line.splitRef(separator);
+    for (QStringRef& field : fields)
         field = field.trimmed();
     return fields;
+}
+
+bool readNumber(const QStringRef& text, const QLocale& locale, double& value)
+{
+    if (PlainDecimal::parse(text, locale.decimalPoint(), value))
+        return true;
+    bool read = false;
+    value = locale.toDouble(text, &read);
+    // "inf" and "nan" read as numbers, but no curve can be drawn or converted with them.
+    return read && std::isfinite(value);
 }
 
 // Removes the middle point of every three whose current dips below both neighbours, judged on
@@ -145,8 +158,9 @@ bool CurveCsvImporter::readFile(QStringList& lines)
 
 void CurveCsvImporter::readInstrumentLine(const QStringList& lines)
 {
-    const QStringList fields = trimmedFields(lines.value(0), separator);
-    testerSerialNumber = fields.value(1);
+    const QString line = lines.value(0);
+    const QVector<QStringRef> fields = trimmedFields(line, separator);
+    testerSerialNumber = fields.value(1).toString();
     fileFormat = fields.value(3).toUInt();
 }
 
@@ -154,9 +168,9 @@ void CurveCsvImporter::readHeader(const QStringList& lines)
 {
     if (lines.size() < 2)
         return;
-    const QStringList names = trimmedFields(lines.at(1), separator);
+    const QVector<QStringRef> names = trimmedFields(lines.at(1), separator);
     for (int i = 0; i < names.size(); ++i)
-        columns.insert(names.at(i), i);
+        columns.insert(names.at(i).toString(), i);
 }
 
 // From the last line back, each result going in at the top, so that the nodes end in file order.
@@ -174,7 +188,7 @@ bool CurveCsvImporter::importResults(const QStringList& lines, CurveTable& table
 bool CurveCsvImporter::importLine(const QString& line, int lineNumber, CurveTable& table)
 {
     const bool checksumFailed = !changedBySpreadsheet && checksumFails(line, lineNumber);
-    const QStringList fields = trimmedFields(line, separator);
+    const QVector<QStringRef> fields = trimmedFields(line, separator);
     CurveCsvRow row = CurveCsvRow::read(fields, columns);
     row.readings.testerSerNo = testerSerialNumber;
     row.readings.fileVersion = int(fileFormat);
@@ -214,30 +228,38 @@ bool CurveCsvImporter::checksumFails(const QString& line, int lineNumber)
 
 // Each field from the "IVCurve" column up to the status code is one point "V:I[:G[:tag]]" in the
 // user's locale; a point with any part that is not a number is left out.
-void CurveCsvImporter::readPoints(const QStringList& fields, CurveData& curve) const
+void CurveCsvImporter::readPoints(const QVector<QStringRef>& fields, CurveData& curve) const
 {
     const int first = columns.value(curveColumn, -1);
     if (first < 0)
         return;
     const QLocale locale;
-    for (int i = first; i < fields.size() - 2; ++i) {
-        const QVector<QStringRef> parts = fields.at(i).splitRef(QLatin1Char(':'));
-        if (parts.size() < 2)
-            continue;
-        double values[3] = {0.0, 0.0, 0.0};
-        int tag = 0;
-        bool readable = true;
-        for (int part = 0; part < parts.size() && readable; ++part) {
-            if (part == 3)
-                tag = locale.toInt(parts.at(part), &readable);
-            else if (part < 3)
-                values[part] = locale.toDouble(parts.at(part), &readable);
-            else
-                locale.toDouble(parts.at(part), &readable);
-        }
-        if (readable)
-            curve.addPoint(values[0], values[1], values[2], tag);
+    for (int i = first; i < fields.size() - 2; ++i)
+        readPoint(fields.at(i), locale, curve);
+}
+
+void CurveCsvImporter::readPoint(const QStringRef& field, const QLocale& locale, CurveData& curve)
+{
+    double values[3] = {0.0, 0.0, 0.0};
+    double ignored = 0.0;
+    int tag = 0;
+    int part = 0;
+    for (int start = 0; start <= field.size(); ++part) {
+        int end = field.indexOf(QLatin1Char(':'), start);
+        if (end < 0)
+            end = field.size();
+        const QStringRef text = field.mid(start, end - start);
+        bool readable = false;
+        if (part == 3)
+            tag = locale.toInt(text, &readable);
+        else
+            readable = readNumber(text, locale, part < 3 ? values[part] : ignored);
+        if (!readable)
+            return;
+        start = end + 1;
     }
+    if (part >= 2)
+        curve.addPoint(values[0], values[1], values[2], tag);
 }
 
 uint CurveCsvImporter::statusOf(const CurveCsvRow& row, const CurveData& curve, bool checksumFailed) const

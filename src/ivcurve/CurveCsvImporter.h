@@ -5,6 +5,7 @@
 #include "WaitCursor.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QMap>
 #include <QMessageBox>
 #include <QString>
@@ -48,7 +49,8 @@ private:
     bool importResults(const QStringList& lines, CurveTable& table);
     bool importLine(const QString& line, int lineNumber, CurveTable& table);
     bool checksumFails(const QString& line, int lineNumber);
-    void readPoints(const QStringList& fields, CurveData& curve) const;
+    void readPoints(const QVector<QStringRef>& fields, CurveData& curve) const;
+    static void readPoint(const QStringRef& field, const QLocale& locale, CurveData& curve);
     uint statusOf(const CurveCsvRow& row, const CurveData& curve, bool checksumFailed) const;
     void addCurveNode(const CurveCsvRow& row, const CurveData& curve, uint status);
     bool fail();

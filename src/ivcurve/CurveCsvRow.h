@@ -4,7 +4,8 @@
 
 #include <QMap>
 #include <QString>
-#include <QStringList>
+#include <QStringRef>
+#include <QVector>
 
 namespace IVCurve {
 
@@ -19,7 +20,7 @@ struct CurveCsvRow
     QString checksum;
 
     // `fields` are the trimmed fields of the line; `columns` maps each header text to its index.
-    static CurveCsvRow read(const QStringList& fields, const QMap<QString, int>& columns);
+    static CurveCsvRow read(const QVector<QStringRef>& fields, const QMap<QString, int>& columns);
     // The test date from the date and time fields; "T" and the time alone when only the time reads.
     static QString isoTestDate(const QString& date, const QString& time);
 };

@@ -1,12 +1,14 @@
 #include "CsvLineChecksum.h"
 #include "CurveCsvImporter.h"
 #include "CurveCsvRow.h"
+#include "CurveDatabase.h"
 #include "CurveTreeModel.h"
 #include "MeasurementStatus.h"
 #include "ScriptedPrompts.h"
 #include "TestCurveFile.h"
 #include "TestMain.h"
 
+#include <QColor>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -79,6 +81,7 @@ class CurveCsvImporterTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void checksumReadsHexInEitherCase_data();
@@ -100,10 +103,16 @@ private slots:
     void badFilesGiveWhatCouldBeRead();
     void unopenableFileChangesNothing();
     void failedInsertLeavesFileAndTreeAsTheyWere();
+    void shippedTemplateKeepsImportsAcrossReopening();
 
 private:
     QTemporaryDir folder;
 };
+
+void CurveCsvImporterTest::initTestCase()
+{
+    Q_INIT_RESOURCE(veltrano);
+}
 
 void CurveCsvImporterTest::init()
 {
@@ -416,6 +425,36 @@ void CurveCsvImporterTest::failedInsertLeavesFileAndTreeAsTheyWere()
     QVERIFY(prompts.last().message.text.contains("disk is full"));
     QCOMPARE(import.tree.rowCount(), 0);
     QCOMPARE(file.count("Curves"), 1);
+}
+
+void CurveCsvImporterTest::shippedTemplateKeepsImportsAcrossReopening()
+{
+    const QString path = folder.filePath("template.arvcrv");
+    QVERIFY(QFile::copy(":res/reports_en/default.arvcrv", path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    ScriptedPrompts prompts;
+    {
+        CurveDatabase database(path);
+        CurveTreeModel tree(database);
+        QVERIFY(tree.load());
+        QVERIFY(CurveCsvImporter(samplePath("results-point.csv"), database, tree).run());
+        QVERIFY(CurveCsvImporter(samplePath("results-badsum.csv"), database, tree).run());
+        QVERIFY(tree.save());
+    }
+    CurveDatabase database(path);
+    CurveTreeModel tree(database);
+    QVERIFY(tree.load());
+    QCOMPARE(tree.rowCount(), 2);
+    const QModelIndex badsum = tree.index(0, 0);
+    const QModelIndex point = tree.index(1, 0);
+    QCOMPARE(badsum.data().toString(), QStringLiteral("results-badsum.csv"));
+    QCOMPARE(point.data().toString(), QStringLiteral("results-point.csv"));
+    QCOMPARE(tree.rowCount(badsum), 9);
+    QCOMPARE(tree.index(8, 0, badsum).data().toString(), QStringLiteral("String 9"));
+    QCOMPARE(tree.index(2, 0, badsum).data(Qt::ForegroundRole), QVariant(QColor(Qt::red)));
+    QCOMPARE(tree.index(1, 2, point).data().toString(), QStringLiteral("04/07/2026 09:01:07"));
+    QCOMPARE(tree.lastNodeId(), 17);
+    QCOMPARE(prompts.messageTexts().size(), 3);
 }
 
 VELTRANO_TEST(CurveCsvImporterTest)

@@ -1,6 +1,7 @@
 #include "CurveTreeModel.h"
 #include "MeasurementStatus.h"
 #include "ScriptedPrompts.h"
+#include "TestDateText.h"
 #include "TestCurveFile.h"
 #include "TestMain.h"
 
@@ -92,6 +93,8 @@ private slots:
     void dropsReorderWithinOneParent();
     void dropsThatWouldBreakTheTreeAreRefused();
     void removingRowsTakesTheSubtree();
+    void testDatesShownInTheShortFormat_data();
+    void testDatesShownInTheShortFormat();
 };
 
 void CurveTreeModelTest::init()
@@ -404,6 +407,29 @@ void CurveTreeModelTest::removingRowsTakesTheSubtree()
     QVERIFY(!model.removeRows(2, 2, a));
     QVERIFY(model.removeRows(1, 2, a));
     QCOMPARE(outline(model), (QStringList{"A", "  a1", "B", "  b1"}));
+}
+
+void CurveTreeModelTest::testDatesShownInTheShortFormat_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("iso") << "2015-03-07T09:05:00" << "07/03/2015 09:05:00";
+    QTest::newRow("iso date alone") << "2015-03-07" << "07/03/2015 00:00:00";
+    QTest::newRow("older short format") << "07/03/2015 9:5:0" << "07/03/2015 09:05:00";
+    QTest::newRow("older time out of range") << "07/03/2015 25:00:00" << "";
+    QTest::newRow("older time of two parts") << "07/03/2015 09:05" << "";
+    QTest::newRow("three parts") << "07/03/2015 09:05:00 x" << "";
+    QTest::newRow("time alone") << "T09:05:00" << "";
+    QTest::newRow("empty") << "" << "";
+}
+
+void CurveTreeModelTest::testDatesShownInTheShortFormat()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QCOMPARE(IVCurve::TestDateText::forDisplay(stored), shown);
+    QCOMPARE(IVCurve::TestDateText::forDisplay(stored, QLocale(QLocale::German, QLocale::Germany)).isEmpty(),
+             shown.isEmpty());
 }
 
 VELTRANO_TEST(CurveTreeModelTest)
