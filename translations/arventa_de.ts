@@ -17,28 +17,6 @@
     </message>
 </context>
 <context>
-    <name>CurveCsvImporter</name>
-    <message>
-        <source>Error opening %1 for reading.</source>
-        <comment>Error Message</comment>
-        <translation>Fehler beim Öffnen von %1 zum Lesen.</translation>
-    </message>
-    <message>
-        <source>String %1</source>
-        <translation>String %1</translation>
-    </message>
-    <message>
-        <source>Checksum failed on line number %1</source>
-        <comment>Error Message</comment>
-        <translation>Prüfsummenfehler in Zeile %1</translation>
-    </message>
-    <message>
-        <source>Continue showing errors during this import</source>
-        <comment>User prompt</comment>
-        <translation>Weitere Fehler dieses Imports anzeigen</translation>
-    </message>
-</context>
-<context>
     <name>DialogAbout</name>
     <message>
         <source>About %1</source>
@@ -404,60 +382,249 @@ Bitte installieren Sie %2 erneut</translation>
     </message>
 </context>
 <context>
-    <name>IVCurve::CurveTreeModel</name>
+    <name>IVCurve::CoefficientPercentInput</name>
     <message>
-        <source>Item Description</source>
-        <comment>Tree Control Header</comment>
-        <translation>Beschreibung</translation>
+        <source>Isc is missing or zero</source>
+        <comment>Warning Message</comment>
+        <translation>Isc fehlt oder ist null</translation>
     </message>
     <message>
-        <source>Tester Index</source>
-        <comment>Tree Control Header</comment>
-        <translation>Speicherplatz</translation>
+        <source>Voc is missing or zero</source>
+        <comment>Warning Message</comment>
+        <translation>Voc fehlt oder ist null</translation>
     </message>
     <message>
-        <source>Date Tested</source>
-        <comment>Tree Control Header</comment>
-        <translation>Prüfdatum</translation>
+        <source>Enter value in percent per centigrade</source>
+        <comment>User prompt</comment>
+        <translation>Wert in Prozent pro Grad Celsius eingeben</translation>
     </message>
     <message>
-        <source>Irr</source>
-        <comment>Tree Control Header</comment>
-        <translation>Einstr.</translation>
+        <source>&quot;%1&quot; is not a percentage from %2 to %3.</source>
+        <comment>Warning Message</comment>
+        <translation>&quot;%1&quot; ist kein Prozentwert von %2 bis %3.</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModuleDatabase</name>
+    <message>
+        <source>File is missing:
+ %1</source>
+        <comment>Error Message</comment>
+        <translation>Datei fehlt:
+ %1</translation>
     </message>
     <message>
-        <source>Tcell</source>
-        <comment>Tree Control Header</comment>
-        <translation>TZelle</translation>
+        <source>%1
+
+Module database: %2</source>
+        <comment>Error Message</comment>
+        <translation>%1
+
+Moduldatenbank: %2</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModulesChooser</name>
+    <message>
+        <source>Choose Module</source>
+        <comment>Window Title</comment>
+        <translation>Modul wählen</translation>
     </message>
     <message>
-        <source>FF</source>
-        <comment>Tree Control Header</comment>
-        <translation>FF</translation>
-    </message>
-    <message>
-        <source> </source>
-        <comment>Tree Control Header</comment>
-        <translation> </translation>
-    </message>
-    <message>
-        <source>&lt;New Row&gt;</source>
-        <translation>&lt;Neue Zeile&gt;</translation>
-    </message>
-    <message>
-        <source>Invalid checksum. Internal error in test instrument or the CSV data has been modified</source>
+        <source>Show favourites only</source>
         <comment>Tool tip hint</comment>
-        <translation>Ungültige Prüfsumme. Interner Fehler im Prüfgerät, oder die CSV-Daten wurden verändert</translation>
+        <translation>Nur Favoriten anzeigen</translation>
     </message>
     <message>
-        <source>Checksum ignored. Spreadsheet data modification was detected</source>
-        <comment>Tool tip hint</comment>
-        <translation>Prüfsumme nicht geprüft. Die Daten wurden mit einer Tabellenkalkulation verändert</translation>
+        <source>Number of modules in series:</source>
+        <comment>User prompt</comment>
+        <translation>Anzahl der Module in Reihe:</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModulesDlg</name>
+    <message>
+        <source>PV Modules</source>
+        <comment>Window Title</comment>
+        <translation>PV-Module</translation>
     </message>
     <message>
-        <source>Irradiance warning. Greater than 10% variance during test</source>
+        <source>PV Module Database</source>
+        <comment>Window Title</comment>
+        <translation>PV-Moduldatenbank</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <comment>User prompt</comment>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>Menu option</comment>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>Menu option</comment>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>Menu option</comment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>Menu option</comment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>Menu option</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source> (Copy)</source>
+        <comment>User prompt</comment>
+        <translation> (Kopie)</translation>
+    </message>
+    <message>
+        <source>Deleting a preloaded module.
+%1
+Do you wish to continue?</source>
+        <comment>Warning Message</comment>
+        <translation>Ein mitgeliefertes Modul wird gelöscht.
+%1
+Möchten Sie fortfahren?</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModulesEditDlg</name>
+    <message>
+        <source>Edit Module</source>
+        <comment>Window Title</comment>
+        <translation>Modul bearbeiten</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <comment>User prompt</comment>
+        <translation>Bezeichnung:</translation>
+    </message>
+    <message>
+        <source>Favourite</source>
         <comment>Tool tip hint</comment>
-        <translation>Einstrahlungswarnung. Mehr als 10 % Schwankung während der Messung</translation>
+        <translation>Favorit</translation>
+    </message>
+    <message>
+        <source>Isc: (A)</source>
+        <comment>User prompt</comment>
+        <translation>Isc: (A)</translation>
+    </message>
+    <message>
+        <source>Current at short-circuit</source>
+        <comment>Tool tip hint</comment>
+        <translation>Kurzschlussstrom</translation>
+    </message>
+    <message>
+        <source>Voc: (V)</source>
+        <comment>User prompt</comment>
+        <translation>Voc: (V)</translation>
+    </message>
+    <message>
+        <source>Voltage at open-circuit</source>
+        <comment>Tool tip hint</comment>
+        <translation>Leerlaufspannung</translation>
+    </message>
+    <message>
+        <source>Impp: (A)</source>
+        <comment>User prompt</comment>
+        <translation>Impp: (A)</translation>
+    </message>
+    <message>
+        <source>Current at maximum power point</source>
+        <comment>Tool tip hint</comment>
+        <translation>Strom im Punkt maximaler Leistung</translation>
+    </message>
+    <message>
+        <source>Vmpp: (V)</source>
+        <comment>User prompt</comment>
+        <translation>Vmpp: (V)</translation>
+    </message>
+    <message>
+        <source>Voltage at maximum power point</source>
+        <comment>Tool tip hint</comment>
+        <translation>Spannung im Punkt maximaler Leistung</translation>
+    </message>
+    <message>
+        <source>α: (A/°C)</source>
+        <comment>User prompt</comment>
+        <translation>α: (A/°C)</translation>
+    </message>
+    <message>
+        <source>Current-Temperature coefficient e.g. 0.003</source>
+        <comment>Tool tip hint</comment>
+        <translation>Temperaturkoeffizient des Stroms, z. B. 0,003</translation>
+    </message>
+    <message>
+        <source>Enter value as a percentage of Isc</source>
+        <comment>Tool tip hint</comment>
+        <translation>Wert in Prozent von Isc eingeben</translation>
+    </message>
+    <message>
+        <source>β: (V/°C)</source>
+        <comment>User prompt</comment>
+        <translation>β: (V/°C)</translation>
+    </message>
+    <message>
+        <source>Voltage-Temperature coefficient e.g. -0.14</source>
+        <comment>Tool tip hint</comment>
+        <translation>Temperaturkoeffizient der Spannung, z. B. -0,14</translation>
+    </message>
+    <message>
+        <source>Enter value as a percentage of Voc</source>
+        <comment>Tool tip hint</comment>
+        <translation>Wert in Prozent von Voc eingeben</translation>
+    </message>
+    <message>
+        <source>delta:</source>
+        <comment>User prompt</comment>
+        <translation>Delta:</translation>
+    </message>
+    <message>
+        <source>Anderson&apos;s delta coefficient:
+mono-Crystalline 0.085
+multi-Crystalline 0.110
+Thin-Film 0.063</source>
+        <comment>Tool tip hint</comment>
+        <translation>Delta-Koeffizient nach Anderson:
+monokristallin 0,085
+polykristallin 0,110
+Dünnschicht 0,063</translation>
+    </message>
+    <message>
+        <source>Rs: (Ω)</source>
+        <comment>User prompt</comment>
+        <translation>Rs: (Ω)</translation>
+    </message>
+    <message>
+        <source>series resistance e.g. 0.3</source>
+        <comment>Tool tip hint</comment>
+        <translation>Serienwiderstand, z. B. 0,3</translation>
+    </message>
+    <message>
+        <source>%/°C ...</source>
+        <comment>Menu option</comment>
+        <translation>%/°C ...</translation>
+    </message>
+    <message>
+        <source>Please enter a description of the module.</source>
+        <comment>Warning Message</comment>
+        <translation>Bitte geben Sie eine Bezeichnung des Moduls ein.</translation>
+    </message>
+    <message>
+        <source>The value of %1 is not a number: &quot;%2&quot;</source>
+        <comment>Warning Message</comment>
+        <translation>Der Wert von %1 ist keine Zahl: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>

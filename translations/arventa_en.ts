@@ -17,28 +17,6 @@
     </message>
 </context>
 <context>
-    <name>CurveCsvImporter</name>
-    <message>
-        <source>Error opening %1 for reading.</source>
-        <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>String %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Checksum failed on line number %1</source>
-        <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Continue showing errors during this import</source>
-        <comment>User prompt</comment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>DialogAbout</name>
     <message>
         <source>About %1</source>
@@ -401,59 +379,240 @@ Please try re-installing %2 again</source>
     </message>
 </context>
 <context>
-    <name>IVCurve::CurveTreeModel</name>
+    <name>IVCurve::CoefficientPercentInput</name>
     <message>
-        <source>Item Description</source>
-        <comment>Tree Control Header</comment>
+        <source>Isc is missing or zero</source>
+        <comment>Warning Message</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tester Index</source>
-        <comment>Tree Control Header</comment>
+        <source>Voc is missing or zero</source>
+        <comment>Warning Message</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Date Tested</source>
-        <comment>Tree Control Header</comment>
+        <source>Enter value in percent per centigrade</source>
+        <comment>User prompt</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Irr</source>
-        <comment>Tree Control Header</comment>
+        <source>&quot;%1&quot; is not a percentage from %2 to %3.</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModuleDatabase</name>
+    <message>
+        <source>File is missing:
+ %1</source>
+        <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tcell</source>
-        <comment>Tree Control Header</comment>
+        <source>%1
+
+Module database: %2</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModulesChooser</name>
+    <message>
+        <source>Choose Module</source>
+        <comment>Window Title</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>FF</source>
-        <comment>Tree Control Header</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> </source>
-        <comment>Tree Control Header</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;New Row&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Invalid checksum. Internal error in test instrument or the CSV data has been modified</source>
+        <source>Show favourites only</source>
         <comment>Tool tip hint</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Checksum ignored. Spreadsheet data modification was detected</source>
+        <source>Number of modules in series:</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModulesDlg</name>
+    <message>
+        <source>PV Modules</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PV Module Database</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (Copy)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting a preloaded module.
+%1
+Do you wish to continue?</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveModulesEditDlg</name>
+    <message>
+        <source>Edit Module</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favourite</source>
         <comment>Tool tip hint</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Irradiance warning. Greater than 10% variance during test</source>
+        <source>Isc: (A)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current at short-circuit</source>
         <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voc: (V)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage at open-circuit</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impp: (A)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current at maximum power point</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vmpp: (V)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage at maximum power point</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>α: (A/°C)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current-Temperature coefficient e.g. 0.003</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter value as a percentage of Isc</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>β: (V/°C)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage-Temperature coefficient e.g. -0.14</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter value as a percentage of Voc</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>delta:</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anderson&apos;s delta coefficient:
+mono-Crystalline 0.085
+multi-Crystalline 0.110
+Thin-Film 0.063</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rs: (Ω)</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>series resistance e.g. 0.3</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%/°C ...</source>
+        <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a description of the module.</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value of %1 is not a number: &quot;%2&quot;</source>
+        <comment>Warning Message</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,7 +1,7 @@
 #include "CoefficientPercentInput.h"
 
-#include "CurveMessage.h"
-#include "LocaleNumber.h"
+#include "CurveMessageBox.h"
+#include "CurveNumberText.h"
 #include "Prompts.h"
 
 #include <QLocale>
@@ -30,13 +30,13 @@ bool CoefficientPercentInput::ask(QWidget* parent, Coefficient coefficient, cons
 {
     double reference = 0.0;
     // A zero reference would turn every percentage into zero and the shown one into infinity.
-    if (!LocaleNumber::read(referenceText, reference) || reference == 0.0) {
-        CurveMessage::warning(parent, coefficient == Alpha ? tr("Isc is missing or zero", "Warning Message")
+    if (!CurveNumberText::parseUser(referenceText, reference) || reference == 0.0) {
+        CurveMessageBox::warning(parent, coefficient == Alpha ? tr("Isc is missing or zero", "Warning Message")
                                                            : tr("Voc is missing or zero", "Warning Message"));
         return false;
     }
     double current = 0.0;
-    LocaleNumber::read(coefficientText, current);
+    CurveNumberText::parseUser(coefficientText, current);
     QString text = QLocale().toString(current / reference * 100.0, 'f', percentDecimals);
     if (!Prompts::instance().inputText(parent, QStringLiteral("Arventa"),
                                        tr("Enter value in percent per centigrade", "User prompt"), text))
@@ -44,7 +44,7 @@ bool CoefficientPercentInput::ask(QWidget* parent, Coefficient coefficient, cons
     double percentage = 0.0;
     if (!readPercentage(parent, coefficient, text, percentage))
         return false;
-    coefficientText = LocaleNumber::text(percentage / 100.0 * reference);
+    coefficientText = CurveNumberText::userText(percentage / 100.0 * reference);
     return true;
 }
 
@@ -54,12 +54,12 @@ bool CoefficientPercentInput::readPercentage(QWidget* parent, Coefficient coeffi
     const double lowest = lowestPercentage(coefficient);
     const double highest = highestPercentage(coefficient);
     double read = 0.0;
-    if (LocaleNumber::read(text, read) && read >= lowest && read <= highest) {
+    if (CurveNumberText::parseUser(text, read) && read >= lowest && read <= highest) {
         // The box offers four decimals; more typed digits are not kept.
         percentage = std::round(read * decimalScale) / decimalScale;
         return true;
     }
-    CurveMessage::warning(parent, tr("\"%1\" is not a percentage from %2 to %3.", "Warning Message")
+    CurveMessageBox::warning(parent, tr("\"%1\" is not a percentage from %2 to %3.", "Warning Message")
                                       .arg(text, QLocale().toString(lowest), QLocale().toString(highest)));
     return false;
 }

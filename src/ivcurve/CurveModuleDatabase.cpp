@@ -1,6 +1,6 @@
 #include "CurveModuleDatabase.h"
 
-#include "CurveMessage.h"
+#include "CurveMessageBox.h"
 #include "Folders.h"
 #include "ShippedModuleDatabase.h"
 
@@ -9,7 +9,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QVariant>
 
 namespace IVCurve {
@@ -99,7 +98,7 @@ bool CurveModuleDatabase::open(QSqlDatabase& database)
         return database.isOpen();
     }
     if (!ShippedModuleDatabase::installIfMissing(path, shippedCopies())) {
-        CurveMessage::warning(parent, tr("File is missing:\n %1", "Error Message").arg(path));
+        CurveMessageBox::warning(parent, tr("File is missing:\n %1", "Error Message").arg(path));
         return false;
     }
     database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
@@ -132,7 +131,7 @@ bool CurveModuleDatabase::execute(QSqlQuery& query)
 
 void CurveModuleDatabase::showError(const QString& driverText)
 {
-    CurveMessage::warning(parent, driverText, tr("Module database: %1", "Error message informative text").arg(location()));
+    CurveMessageBox::warning(parent, tr("%1\n\nModule database: %2", "Error Message").arg(driverText, location()));
 }
 
 QVector<CurveModuleRow> CurveModuleDatabase::query(const QString& filter)

@@ -1,6 +1,6 @@
 #include "CurveModulesDlg.h"
 
-#include "CurveMessage.h"
+#include "CurveMessageBox.h"
 #include "CurveModuleDatabase.h"
 #include "CurveModulesEditDlg.h"
 #include "ResourceIcons.h"
@@ -35,6 +35,7 @@ CurveModulesDlg::CurveModulesDlg(QWidget* parent)
     table->horizontalHeader()->setStretchLastSection(true);
     table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setWordWrap(false);
     connect(table, &QTableWidget::cellDoubleClicked, this, &CurveModulesDlg::dblclickModules);
     connect(table, &QTableWidget::itemSelectionChanged, this, &CurveModulesDlg::showSelectionState);
@@ -206,8 +207,7 @@ bool CurveModulesDlg::confirmDeletion(const CurveModuleRow& module)
         return true;
     const QString text =
         tr("Deleting a preloaded module.\n%1\nDo you wish to continue?", "Warning Message").arg(module.description);
-    return CurveMessage::show(this, QMessageBox::Information, text, QString(),
-                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+    return CurveMessageBox::show(this, QMessageBox::Information, text, QMessageBox::Ok | QMessageBox::Cancel)
         == QMessageBox::Ok;
 }
 

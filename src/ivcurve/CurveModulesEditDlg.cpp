@@ -1,10 +1,10 @@
 #include "CurveModulesEditDlg.h"
 
 #include "CoefficientPercentInput.h"
-#include "CurveMessage.h"
+#include "CurveMessageBox.h"
 #include "CurveModuleDatabase.h"
 #include "FavouriteStarButton.h"
-#include "LocaleNumber.h"
+#include "CurveNumberText.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -94,7 +94,7 @@ void CurveModulesEditDlg::showModule()
     const double values[] = {edited.Isc, edited.Voc, edited.Imp, edited.Vmp,
                              edited.alpha, edited.beta, edited.delta, edited.Rs};
     for (int which = Isc; which <= Rs; ++which)
-        fields[which]->setText(LocaleNumber::text(values[which - Isc]));
+        fields[which]->setText(CurveNumberText::userText(values[which - Isc]));
     star->setChecked(edited.favourite);
 }
 
@@ -149,7 +149,7 @@ bool CurveModulesEditDlg::readFields(CurveModuleRow& row)
 {
     row.description = fields[Description]->text().trimmed();
     if (row.description.isEmpty()) {
-        CurveMessage::warning(this, tr("Please enter a description of the module.", "Warning Message"));
+        CurveMessageBox::warning(this, tr("Please enter a description of the module.", "Warning Message"));
         fields[Description]->setFocus();
         return false;
     }
@@ -160,10 +160,10 @@ bool CurveModulesEditDlg::readFields(CurveModuleRow& row)
 
 bool CurveModulesEditDlg::readNumber(Field which, double& value)
 {
-    if (LocaleNumber::read(fields[which]->text(), value))
+    if (CurveNumberText::parseUser(fields[which]->text(), value))
         return true;
     static const char* const names[] = {"", "Isc", "Voc", "Impp", "Vmpp", "α", "β", "delta", "Rs"};
-    CurveMessage::warning(this, tr("The value of %1 is not a number: \"%2\"", "Warning Message")
+    CurveMessageBox::warning(this, tr("The value of %1 is not a number: \"%2\"", "Warning Message")
                                     .arg(QString::fromUtf8(names[which]), fields[which]->text()));
     fields[which]->setFocus();
     fields[which]->selectAll();

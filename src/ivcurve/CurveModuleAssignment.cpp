@@ -1,0 +1,52 @@
+#include "CurveModuleAssignment.h"
+
+#include "AssignedModule.h"
+#include "CurveModuleDatabase.h"
+#include "CurveNumberText.h"
+#include "STCparameters.h"
+
+namespace IVCurve {
+
+namespace {
+void takeDataSheet(AssignedModule& assigned, const CurveModuleRow& module)
+{
+    assigned.setDataSheet(module.Voc, module.Isc, module.Vmp, module.Imp);
+}
+} // namespace
+
+CurveCollection::ModuleLookup CurveModuleAssignment::databaseLookup(QWidget* messageParent)
+{
+    return [messageParent](AssignedModule& assigned) {
+        CurveModuleRow module;
+        if (CurveModuleDatabase(messageParent).moduleById(assigned.moduleId, module))
+            takeDataSheet(assigned, module);
+    };
+}
+
+AssignedModule CurveModuleAssignment::layout(const CurveModuleRow& module, unsigned series)
+{
+    AssignedModule assigned;
+    assigned.moduleId = module.id;
+    assigned.series = series;
+    assigned.parallel = 1;
+    takeDataSheet(assigned, module);
+    return assigned;
+}
+
+bool CurveModuleAssignment::assign(CurveCollection& curves, const QList<int>& curveIds, const CurveModuleRow& module,
+                                   unsigned series)
+{
+    STCparameters coefficients;
+    coefficients.alpha = CurveNumberText::userText(module.alpha);
+    coefficients.beta = CurveNumberText::userText(module.beta);
+    coefficients.delta = CurveNumberText::userText(module.delta);
+    coefficients.Rs = CurveNumberText::userText(module.Rs);
+    const AssignedModule assigned = layout(module, series);
+    for (int curveId : curveIds) {
+        if (!curves.curve(curveId) || !curves.assignModule(curveId, assigned, coefficients))
+            return false;
+    }
+    return true;
+}
+
+} // namespace IVCurve
