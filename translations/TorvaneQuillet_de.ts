@@ -190,5 +190,10 @@
  %1
 </translation>
     </message>
+    <message>
+        <source>No serial port was found. Please connect the tester and choose Refresh Ports in the Tools menu.</source>
+        <comment>Error Message</comment>
+        <translation>Es wurde kein serieller Anschluss gefunden. Bitte schließen Sie das Prüfgerät an und wählen Sie im Menü Extras den Punkt „Anschlüsse aktualisieren“.</translation>
+    </message>
 </context>
 </TS>

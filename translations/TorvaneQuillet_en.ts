@@ -187,5 +187,10 @@
         <extracomment>The %1 is replaced with the version number so please don&apos;t remove it!</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No serial port was found. Please connect the tester and choose Refresh Ports in the Tools menu.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

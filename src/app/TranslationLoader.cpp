@@ -3,6 +3,7 @@
 #include "DefaultFileNames.h"
 #include "Globals.h"
 #include "SettingsKeys.h"
+#include "ToolkitCatalogue.h"
 #include "TranslationCatalogues.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -34,13 +36,13 @@ QLocale chosenLocale()
     return QLocale(settings.value(SettingsKeys::locale).toString());
 }
 
-void replaceTranslator(std::unique_ptr<QTranslator>& translator, const QString& catalogue, const QString& folder)
+// Installed even when loading failed, as an empty translator changes nothing.
+void replaceTranslator(std::unique_ptr<QTranslator>& translator, const std::function<void(QTranslator&)>& load)
 {
     if (translator)
         QCoreApplication::removeTranslator(translator.get());
     translator = std::make_unique<QTranslator>();
-    // Installed even when loading failed, as an empty translator changes nothing.
-    translator->load(catalogue, folder);
+    load(*translator);
     QCoreApplication::installTranslator(translator.get());
 }
 
@@ -49,8 +51,12 @@ void installLanguage(const QString& languageCode, const QString& folder)
     Globals::setReportsFolder(QStringLiteral("reports_") + languageCode);
     Globals::setDefaultFileNames(languageCode == QLatin1String("de") ? DefaultFileNames::german()
                                                                      : DefaultFileNames::english());
-    replaceTranslator(applicationTranslator(), QStringLiteral("arventa_") + languageCode, folder);
-    replaceTranslator(toolkitTranslator(), QStringLiteral("qt_") + languageCode, folder);
+    replaceTranslator(applicationTranslator(), [&](QTranslator& translator) {
+        translator.load(QStringLiteral("arventa_") + languageCode, folder);
+    });
+    replaceTranslator(toolkitTranslator(), [&](QTranslator& translator) {
+        ToolkitCatalogue::load(translator, folder, languageCode);
+    });
 }
 } // namespace
 

@@ -7,7 +7,33 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QPrintDialog>
+#include <QRegularExpression>
 #include <QUrl>
+
+namespace {
+// "Text files (*.txt)" -> "txt"; a filter without one concrete suffix ("*.*") -> `fallback`.
+QString suffixOfFilter(const QString& filter, const QString& fallback)
+{
+    static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.(\\w+)[ ;)]"));
+    const QRegularExpressionMatch match = firstPattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : fallback;
+}
+
+QString chooseSaveFile(const FileRequest& request)
+{
+    QFileDialog dialog(request.parent, request.caption, request.directory, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (!request.selectedFilter.isEmpty())
+        dialog.selectNameFilter(request.selectedFilter);
+    dialog.setDefaultSuffix(suffixOfFilter(dialog.selectedNameFilter(), request.defaultSuffix));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString& filter) {
+        dialog.setDefaultSuffix(suffixOfFilter(filter, request.defaultSuffix));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+} // namespace
 
 MessageAnswer DialogPrompts::message(const MessageRequest& request)
 {
@@ -41,8 +67,7 @@ QStringList DialogPrompts::chooseFiles(const FileRequest& request)
         return QFileDialog::getOpenFileNames(request.parent, request.caption, request.directory,
                                              request.filter);
     case FileRequest::SaveFile: {
-        const QString file = QFileDialog::getSaveFileName(request.parent, request.caption,
-                                                          request.directory, request.filter);
+        const QString file = chooseSaveFile(request);
         return file.isEmpty() ? QStringList() : QStringList{file};
     }
     case FileRequest::ExistingDirectory: {

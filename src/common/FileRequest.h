@@ -12,5 +12,9 @@ struct FileRequest
     QString caption;
     QString directory;
     QString filter;
+    // Saving: the filter shown first, and the suffix a name typed without one is given. The
+    // suffix follows the filter the user picks, as long as that filter names one.
+    QString selectedFilter;
+    QString defaultSuffix;
     QWidget* parent = nullptr;
 };

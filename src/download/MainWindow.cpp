@@ -81,7 +81,6 @@ MainWindow::MainWindow(QWidget* parent)
     connect(cancelButton, &QPushButton::clicked, this, &MainWindow::cancelDownload);
     connect(saveButton, &QPushButton::clicked, this, &MainWindow::saveFile);
     connect(openButton, &QPushButton::clicked, this, &MainWindow::openFile);
-    statusBar()->showMessage(tr("Please select a port and connect your device", "User prompt"));
 }
 
 MainWindow::~MainWindow()
@@ -196,6 +195,19 @@ void MainWindow::refreshPorts()
     const int stored = portList->findText(QSettings().value(portNameKey).toString());
     if (stored >= 0)
         portList->setCurrentIndex(stored);
+    showIdlePrompt();
+}
+
+QString MainWindow::noPortText()
+{
+    return tr("No serial port was found. Please connect the tester and choose Refresh Ports in the Tools menu.",
+              "Error Message");
+}
+
+void MainWindow::showIdlePrompt()
+{
+    statusBar()->showMessage(portList->count() == 0 ? noPortText()
+                                                    : tr("Please select a port and connect your device", "User prompt"));
 }
 
 void MainWindow::setDownloading(bool downloading)
@@ -209,6 +221,11 @@ void MainWindow::setDownloading(bool downloading)
 
 void MainWindow::download()
 {
+    if (portList->count() == 0) {
+        showIdlePrompt();
+        Prompts::instance().show(this, QMessageBox::Warning, noPortText());
+        return;
+    }
     setDownloading(true);
     openButton->hide();
     saveButton->hide();
@@ -229,9 +246,9 @@ void MainWindow::download()
     connect(device, &QIODevice::readyRead, this, &MainWindow::readyRead);
     connect(device, &Ks::WinSerialDeviceAsync::readTimeOut, this, &MainWindow::readTimeOut);
     if (!device->open(QIODevice::ReadWrite, readTimeout)) {
+        // The serial layer's own text went to the error stream; the user is told what to do.
         Prompts::instance().show(this, QMessageBox::Warning,
-                                 tr("Failed to connect. Please check the device is connected and switched on", "Error Message"),
-                                 device->errorString());
+                                 tr("Failed to connect. Please check the device is connected and switched on", "Error Message"));
         cancelDownload();
         return;
     }
@@ -244,14 +261,19 @@ void MainWindow::cancelDownload()
 {
     if (!device)
         return;
-    // Bytes that arrived after the last announcement are kept, not dropped with the device.
-    readyRead();
+    device->disconnect(this);
+    device->close();
+    // The worker's last pass may have read bytes it never got to announce: they are kept.
+    const QByteArray unread = device->takeUnread();
+    if (!unread.isEmpty())
+        receive(unread);
     setDownloading(false);
     openButton->setVisible(!downloadBuffer.isEmpty());
     saveButton->setVisible(receivedAny);
     statusBar()->removeWidget(busyIndicator);
-    device->disconnect(this);
-    device->close();
+    // Without data the tester prompt no longer applies; with data the counts stay readable.
+    if (!receivedAny)
+        showIdlePrompt();
     // Later, not now: this may run inside one of the device's own signals.
     device->deleteLater();
     device = nullptr;
@@ -285,9 +307,13 @@ void MainWindow::readTimeOut()
     // Until the first byte the user may take as long as needed to start the tester.
     if (!receivedAny || !device)
         return;
+    // A click that lands on Download between the stop and the save dialog must not start a
+    // new download and wipe out the one about to be saved.
+    downloadButton->setEnabled(false);
     cancelDownload();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     saveFile();
+    downloadButton->setEnabled(true);
 }
 
 void MainWindow::saveFile()
@@ -298,9 +324,11 @@ void MainWindow::saveFile()
     request.kind = FileRequest::SaveFile;
     request.caption = tr("Save downloaded data to file", "Window Title");
     request.directory = settings.value(lastSavedKey).toString();
+    const QString csvFilter = tr("Comma Separated Value files (*.csv)", "File filter");
     request.filter = QStringLiteral("%1;;%2;;%3")
-                         .arg(tr("Comma Separated Value files (*.csv)", "File filter"),
-                              tr("Text files (*.txt)", "File filter"), tr("All files (*.*)", "File filter"));
+                         .arg(csvFilter, tr("Text files (*.txt)", "File filter"), tr("All files (*.*)", "File filter"));
+    request.selectedFilter = csvFilter;
+    request.defaultSuffix = QStringLiteral("csv");
     request.parent = this;
     lastFileName = Prompts::instance().chooseFile(request);
     if (lastFileName.isEmpty())

@@ -45,6 +45,9 @@ private:
     QAction* addAction(QMenu* menu, const QString& name, const QString& text, const QString& toolTip);
     void restoreSettings();
     void setDownloading(bool downloading);
+    static QString noPortText();
+    // "Select a port", or that there is none to select.
+    void showIdlePrompt();
     void receive(const QByteArray& chunk);
     bool writeFile(const QString& path, const QByteArray& bytes, QString& error);
 

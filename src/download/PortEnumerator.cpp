@@ -3,32 +3,56 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QVector>
+
+#include <algorithm>
+#include <limits>
 
 QList<SerialPortInfo> PortEnumerator::enumeratePorts(const QString& ttyClassFolder, const QString& deviceFolder)
 {
-    QList<SerialPortInfo> ports;
+    struct Found
+    {
+        quint64 number;
+        SerialPortInfo port;
+    };
+    QVector<Found> found;
     const QDir ttyClass(ttyClassFolder);
-    const QStringList names = ttyClass.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+    const QStringList names = ttyClass.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System, QDir::Unsorted);
     for (const QString& name : names) {
         const QString ttyFolder = ttyClass.filePath(name);
-        if (isSerialHardware(name, ttyFolder))
-            ports.append(describe(name, ttyFolder + QStringLiteral("/device"), deviceFolder));
+        if (isSerialPort(name, ttyFolder))
+            found.append({deviceNumber(ttyFolder), describe(name, ttyFolder + QStringLiteral("/device"), deviceFolder)});
     }
+    std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.number < b.number; });
+    QList<SerialPortInfo> ports;
+    for (const Found& entry : found)
+        ports.append(entry.port);
     return ports;
 }
 
-bool PortEnumerator::isSerialHardware(const QString& name, const QString& ttyFolder)
+bool PortEnumerator::isSerialPort(const QString& name, const QString& ttyFolder)
 {
+    // A bound Bluetooth port has no device behind it until a peer connects.
+    if (name.startsWith(QLatin1String("rfcomm")))
+        return true;
     const QString deviceLink = ttyFolder + QStringLiteral("/device");
     if (!QFileInfo(deviceLink).exists())
         return false;
-    if (name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM")))
-        return true;
     if (!name.startsWith(QLatin1String("ttyS")))
-        return false;
+        return true;
     // The kernel creates ttyS entries for ports that may not exist; type 0 means no UART answered.
     const QString type = readLine(ttyFolder + QStringLiteral("/type"));
     return QFileInfo(deviceLink + QStringLiteral("/driver")).exists() && type != QLatin1String("0");
+}
+
+quint64 PortEnumerator::deviceNumber(const QString& ttyFolder)
+{
+    const QStringList parts = readLine(ttyFolder + QStringLiteral("/dev")).split(QLatin1Char(':'));
+    bool majorOk = false;
+    bool minorOk = false;
+    const quint64 major = parts.value(0).toULongLong(&majorOk);
+    const quint64 minor = parts.value(1).toULongLong(&minorOk);
+    return majorOk && minorOk ? (major << 20) + minor : std::numeric_limits<quint64>::max();
 }
 
 SerialPortInfo PortEnumerator::describe(const QString& name, const QString& deviceLink, const QString& deviceFolder)

@@ -5,8 +5,10 @@
 #include <QList>
 #include <QString>
 
-// Lists the serial ports present on this machine from the kernel's tty class: real serial
-// hardware only (ttyS with a driver and a UART, ttyUSB, ttyACM), never virtual consoles.
+// Lists the serial ports present on this machine from the kernel's tty class: every terminal
+// with hardware behind it (ttyS with a driver and a UART, ttyUSB, ttyACM, ttyAMA, ...) and the
+// Bluetooth serial ports, never virtual consoles or pseudo-terminals. The order is the kernel's
+// own, by device number, so ttyS2 comes before ttyS10.
 class PortEnumerator
 {
 public:
@@ -14,7 +16,9 @@ public:
                                                 const QString& deviceFolder = QStringLiteral("/dev"));
 
 private:
-    static bool isSerialHardware(const QString& name, const QString& ttyFolder);
+    static bool isSerialPort(const QString& name, const QString& ttyFolder);
+    // major * 2^20 + minor from the "dev" file; entries without one go last.
+    static quint64 deviceNumber(const QString& ttyFolder);
     static SerialPortInfo describe(const QString& name, const QString& deviceLink, const QString& deviceFolder);
     static QString readLine(const QString& path);
 };

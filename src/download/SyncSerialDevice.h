@@ -18,6 +18,10 @@ public:
     bool isSequential() const override;
     // Applies the set fields of settings() onto the port's current configuration.
     virtual bool openPort(OpenMode mode, int readTimeout, int writeTimeout) = 0;
+    // Called from another thread while a read or write may be waiting: that wait ends at once
+    // (a read returns what is already there, or 0), and so does every later one until the
+    // port is opened again. Lets a stop take effect without sitting out a read time-out.
+    virtual void interruptWaits() = 0;
 
     void setSettings(const SerialSettings& settings);
     const SerialSettings& settings() const;

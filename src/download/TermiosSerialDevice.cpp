@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -31,6 +32,9 @@ bool TermiosSerialDevice::openPort(OpenMode mode, int readTimeout, int writeTime
     // Non-blocking, so that opening never waits for a carrier; every wait is done by poll.
     fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
+        return failOpen(errno);
+    wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    if (wakeFd < 0)
         return failOpen(errno);
     // Another program already holding the port exclusively makes it busy, as on Windows.
     ioctl(fd, TIOCEXCL);
@@ -72,6 +76,12 @@ void TermiosSerialDevice::close()
     QIODevice::close();
 }
 
+void TermiosSerialDevice::interruptWaits()
+{
+    if (wakeFd >= 0)
+        eventfd_write(wakeFd, 1);
+}
+
 void TermiosSerialDevice::releasePort()
 {
     if (fd >= 0) {
@@ -79,6 +89,10 @@ void TermiosSerialDevice::releasePort()
         ioctl(fd, TIOCNXCL);
         ::close(fd);
         fd = -1;
+    }
+    if (wakeFd >= 0) {
+        ::close(wakeFd);
+        wakeFd = -1;
     }
 }
 
@@ -122,14 +136,15 @@ qint64 TermiosSerialDevice::writeData(const char* data, qint64 size)
 
 int TermiosSerialDevice::waitFor(short events, int timeout)
 {
-    pollfd port { fd, events, 0 };
+    pollfd watched[] = { { fd, events, 0 }, { wakeFd, POLLIN, 0 } };
     int result;
     do {
-        result = ::poll(&port, 1, timeout);
+        result = ::poll(watched, 2, timeout);
     } while (result < 0 && errno == EINTR);
     if (result <= 0)
         return result;
-    return port.revents;
+    // What the port already holds is still taken; only the waiting stops.
+    return watched[0].revents;
 }
 
 bool TermiosSerialDevice::failOpen(int error)

@@ -15,6 +15,7 @@ public:
 
     bool openPort(OpenMode mode, int readTimeout, int writeTimeout) override;
     void close() override;
+    void interruptWaits() override;
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override;
@@ -25,12 +26,15 @@ private:
     void setModemLines();
     bool failOpen(int error);
     qint64 fail(const char* operation, int error);
-    // poll for `events` for at most `timeout` ms; the revents, 0 on time-out, -1 on error.
+    // poll for `events` for at most `timeout` ms; the revents, 0 on time-out or interruption,
+    // -1 on error.
     int waitFor(short events, int timeout);
     void releasePort();
 
     QString path;
     int fd = -1;
+    // An eventfd polled beside the port, so that another thread can cut a wait short.
+    int wakeFd = -1;
     int readTimeout = 0;
     int writeTimeout = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "DialogLanguage.h"
 #include "QuilletSettingsKeys.h"
+#include "ToolkitCatalogue.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -23,7 +24,7 @@ bool TranslationLoader::load(const QString& folder, QObject* owner)
         QCoreApplication::installTranslator(translator);
     }
     auto* toolkit = new QTranslator(owner);
-    if (toolkit->load(QStringLiteral("%1/qt_%2.qm").arg(folder, QLocale().name().left(2))))
+    if (ToolkitCatalogue::load(*toolkit, folder, QLocale().name().left(2)))
         QCoreApplication::installTranslator(toolkit);
     return loaded;
 }

@@ -31,6 +31,11 @@ void WinSerialDeviceAsync::setSettings(const SerialSettings& settings)
     device->setSettings(settings);
 }
 
+QByteArray WinSerialDeviceAsync::takeUnread()
+{
+    return worker->takeAll();
+}
+
 bool WinSerialDeviceAsync::isSequential() const
 {
     return true;

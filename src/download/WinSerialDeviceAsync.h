@@ -27,8 +27,12 @@ public:
     ~WinSerialDeviceAsync() override;
 
     void setSettings(const SerialSettings& settings);
+    // Everything received and not read yet, also after close(): the worker's last pass may
+    // have read bytes that were never announced.
+    QByteArray takeUnread();
 
     bool isSequential() const override;
+    // Returns promptly: the worker's wait on the line is interrupted, not sat out.
     void close() override;
     bool atEnd() const override;
     qint64 bytesAvailable() const override;

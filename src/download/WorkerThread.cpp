@@ -25,9 +25,13 @@ void WorkerThread::prepare(int readTimeout)
 
 void WorkerThread::requestStop()
 {
-    QMutexLocker locker(&dataMutex);
-    stopRequested = true;
-    stopCondition.wakeAll();
+    {
+        QMutexLocker locker(&dataMutex);
+        stopRequested = true;
+        stopCondition.wakeAll();
+    }
+    // A read waiting for the line would otherwise hold the stop up for a whole read time-out.
+    device->interruptWaits();
 }
 
 qint64 WorkerThread::take(char* data, qint64 maxSize)
@@ -43,6 +47,15 @@ qint64 WorkerThread::take(char* data, qint64 maxSize)
         readPos = 0;
     }
     return count;
+}
+
+QByteArray WorkerThread::takeAll()
+{
+    QMutexLocker locker(&dataMutex);
+    const QByteArray rest = readBuffer.mid(readPos);
+    readBuffer.clear();
+    readPos = 0;
+    return rest;
 }
 
 qint64 WorkerThread::available()

@@ -24,9 +24,11 @@ public:
 
     // Resets the buffer and the stop request; call before start().
     void prepare(int readTimeout);
+    // Also cuts short a read or write that is waiting for the line.
     void requestStop();
 
     qint64 take(char* data, qint64 maxSize);
+    QByteArray takeAll();
     qint64 available();
     bool hasLine();
     void queue(const char* data, qint64 size);

@@ -313,11 +313,26 @@ AbstractDocument* MainWindow::openDocument(const QString& filePath)
     }
     AbstractDocument* doc = DocumentFactory::createDocument(filePath, nullptr);
     if (doc && doc->isValid()) {
+        leaveWindowShortcutsToTheWindow(doc);
         MdiWindow::openDocument(doc);
         connect(doc, &AbstractDocument::titleChanged, this, &MainWindow::documentTitleChanged);
         connectReportRequests(doc);
     }
     return doc;
+}
+
+void MainWindow::leaveWindowShortcutsToTheWindow(AbstractDocument* doc)
+{
+    // Two actions on one key make the toolkit refuse both ("Ambiguous shortcut overload"). The
+    // window's own action (Ctrl+S saves the active document) does what the document's would.
+    for (QAction* own : actions()) {
+        if (own->shortcut().isEmpty())
+            continue;
+        for (QAction* docAction : doc->findChildren<QAction*>()) {
+            if (docAction->shortcut() == own->shortcut())
+                docAction->setShortcut(QKeySequence());
+        }
+    }
 }
 
 void MainWindow::connectReportRequests(AbstractDocument* doc)

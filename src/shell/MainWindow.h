@@ -84,6 +84,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void leaveWindowShortcutsToTheWindow(AbstractDocument* doc);
     void buildActions();
     void buildMenus();
     void buildLanguageMenu(QMenu* menu);

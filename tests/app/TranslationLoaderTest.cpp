@@ -2,13 +2,16 @@
 #include "Globals.h"
 #include "SettingsKeys.h"
 #include "TestMain.h"
+#include "ToolkitCatalogue.h"
 #include "TranslationLoader.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 // Catalogue files need only exist: the loader decides by their names.
@@ -32,6 +35,8 @@ private slots:
     void firstLoadWithoutLocaleStoresEnglish();
     void missingFolderChangesNothing();
     void chooserStoresWhatItShows();
+    void shippedToolkitCatalogueGivesGermanButtons();
+    void toolkitCatalogueFallsBackToItsBase();
 };
 
 void TranslationLoaderTest::init()
@@ -47,6 +52,8 @@ void TranslationLoaderTest::chosenLanguageSetsTemplatesAndNames()
     addCatalogues(folder, {QStringLiteral("arventa_de.qm"), QStringLiteral("arventa_en.qm"), QStringLiteral("qt_de.qm")});
 
     QSettings().setValue(SettingsKeys::locale, QStringLiteral("de_DE"));
+    // The empty stand-in is no catalogue: said so, and the installed one is used instead.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("qt_de.qm exists but does not load")));
     TranslationLoader::loadTranslations(folder.path());
     QCOMPARE(Globals::reportsFolder(), QStringLiteral("reports_de"));
     QCOMPARE(Globals::defaultFileNames().inspectionReport, QStringLiteral("Prüfbericht Besichtigung.arvir"));
@@ -115,6 +122,39 @@ void TranslationLoaderTest::chooserStoresWhatItShows()
         chooser.reject();
         QCOMPARE(QSettings().value(SettingsKeys::locale).toString(), QStringLiteral("en"));
     }
+}
+
+void TranslationLoaderTest::shippedToolkitCatalogueGivesGermanButtons()
+{
+    const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/Translations");
+    QSettings().setValue(SettingsKeys::locale, QStringLiteral("de_DE"));
+    TranslationLoader::loadTranslations(shipped);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("Datei&name:"));
+    QTranslator fromFolder;
+    QVERIFY(ToolkitCatalogue::load(fromFolder, shipped, QStringLiteral("de")));
+    QCOMPARE(fromFolder.filePath(), shipped + QStringLiteral("/qt_de.qm"));
+
+    QSettings().setValue(SettingsKeys::locale, QStringLiteral("en"));
+    TranslationLoader::loadTranslations(shipped);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+}
+
+void TranslationLoaderTest::toolkitCatalogueFallsBackToItsBase()
+{
+    const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/Translations");
+    QTemporaryDir folder;
+    // The combined catalogue without the ones it names: reported, then its base is used.
+    QVERIFY(QFile::copy(shipped + QStringLiteral("/qt_de.qm"), folder.filePath(QStringLiteral("qt_de.qm"))));
+    QVERIFY(QFile::copy(shipped + QStringLiteral("/qtbase_de.qm"), folder.filePath(QStringLiteral("qtbase_de.qm"))));
+    QTranslator translator;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("qt_de.qm exists but does not load")));
+    QVERIFY(ToolkitCatalogue::load(translator, folder.path(), QStringLiteral("de")));
+    QCOMPARE(translator.filePath(), folder.filePath(QStringLiteral("qtbase_de.qm")));
+    QCOMPARE(translator.translate("QPlatformTheme", "&No"), QStringLiteral("&Nein"));
+
+    QTranslator english;
+    QVERIFY(!ToolkitCatalogue::load(english, folder.path(), QStringLiteral("xx")));
 }
 
 VELTRANO_TEST(TranslationLoaderTest)

@@ -40,6 +40,7 @@ private slots:
     void dataIsAnnouncedBeforeTheFollowingTimeOut();
     void waitForReadyReadWaitsForTheNextChunk();
     void destroyingWhileRunningReleasesThePort();
+    void closeCutsTheWaitShortAndKeepsItsBytes();
 };
 
 void AsyncDeviceTest::readersTakeTheBufferByOffset()
@@ -183,6 +184,24 @@ void AsyncDeviceTest::destroyingWhileRunningReleasesThePort()
     delete device;
     // The worker notices the stop within one read time-out.
     QVERIFY(elapsed.elapsed() < 5000);
+}
+
+void AsyncDeviceTest::closeCutsTheWaitShortAndKeepsItsBytes()
+{
+    Rig rig;
+    rig.port->setChunkOnInterrupt("last pass");
+    QSignalSpy announced(rig.device.get(), &QIODevice::readyRead);
+    // A read time-out far longer than any stop may take.
+    QVERIFY(rig.device->open(QIODevice::ReadWrite, 60000));
+    QTRY_VERIFY_WITH_TIMEOUT(rig.port->readCalls() >= 1, 5000);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    rig.device->close();
+    QVERIFY2(elapsed.elapsed() < 10000, qPrintable(QString::number(elapsed.elapsed())));
+    QCOMPARE(rig.port->closeCalls(), 1);
+    // Read in the worker's last pass: still there for whoever stopped it, announced or not.
+    QCOMPARE(rig.device->takeUnread(), QByteArray("last pass"));
+    QCOMPARE(rig.device->takeUnread(), QByteArray());
 }
 
 VELTRANO_TEST(AsyncDeviceTest)

@@ -3,11 +3,17 @@
 #include "SimulatedTester.h"
 #include "Startup.h"
 #include "TestMain.h"
+#include "WinSerialDeviceAsync.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -15,6 +21,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -51,6 +58,33 @@ QByteArray fileBytes(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
+
+// Clicks a button the first time it is shown, the way a user's click arrives: queued behind
+// whatever the program is busy with, delivered when it next handles events.
+struct ClickWhenShown : QObject
+{
+    explicit ClickWhenShown(QPushButton* target)
+        : target(target)
+    {
+        target->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == target && event->type() == QEvent::Show && !clicked) {
+            clicked = true;
+            const QPointF centre = QRectF(target->rect()).center();
+            QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, centre, Qt::LeftButton,
+                                                                Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, centre, Qt::LeftButton,
+                                                                Qt::NoButton, Qt::NoModifier));
+        }
+        return false;
+    }
+
+    QPushButton* target;
+    bool clicked = false;
+};
 } // namespace
 
 class DownloadWindowTest : public QObject
@@ -72,6 +106,9 @@ private slots:
     void failedOpenReturnsToIdle();
     void failedSaveNamesTheFileAndKeepsTheLastPath();
     void closingStoresThePortShown();
+    void clickOnDownloadAsTheTransferEndsKeepsEveryByte();
+    void noPortSaysSoAndOpensNothing();
+    void nameTypedWithoutSuffixIsSavedAsConvertedCsv();
 
 private:
     // A window with the simulated tester's port chosen.
@@ -157,6 +194,8 @@ void DownloadWindowTest::downloadsAndSavesTheSevenBitBytes()
     QCOMPARE(dialog.files.kind, FileRequest::SaveFile);
     QCOMPARE(dialog.files.caption, QStringLiteral("Save downloaded data to file"));
     QCOMPARE(dialog.files.filter, QStringLiteral("Comma Separated Value files (*.csv);;Text files (*.txt);;All files (*.*)"));
+    QCOMPARE(dialog.files.selectedFilter, QStringLiteral("Comma Separated Value files (*.csv)"));
+    QCOMPARE(dialog.files.defaultSuffix, QStringLiteral("csv"));
     QCOMPARE(prompts->shown().size(), 1);
 }
 
@@ -255,7 +294,7 @@ void DownloadWindowTest::silentTesterKeepsTheWindowWaiting()
     window->cancelDownload();
     QVERIFY(!button(*window, "saveButton")->isVisible());
     QVERIFY(!button(*window, "openButton")->isVisible());
-    QCOMPARE(statusText(*window), QStringLiteral("Now initiate the download on the tester"));
+    QCOMPARE(statusText(*window), QStringLiteral("Please select a port and connect your device"));
 }
 
 void DownloadWindowTest::failedOpenReturnsToIdle()
@@ -266,7 +305,9 @@ void DownloadWindowTest::failedOpenReturnsToIdle()
     QCOMPARE(prompts->messageTexts(),
              QStringList { QStringLiteral("Failed to connect. Please check the device is connected and switched on") });
     QCOMPARE(prompts->last().message.icon, QMessageBox::Warning);
-    QVERIFY(prompts->last().message.informativeText.contains(QStringLiteral("/dev/ttyNoSuchTester")));
+    // The serial layer's English error text is for the error stream, not for the user.
+    QVERIFY(prompts->last().message.informativeText.isEmpty());
+    QCOMPARE(statusText(*window), QStringLiteral("Please select a port and connect your device"));
     QVERIFY(button(*window, "downloadButton")->isVisible());
     QVERIFY(!button(*window, "cancelButton")->isVisible());
     QVERIFY(!button(*window, "saveButton")->isVisible());
@@ -298,6 +339,70 @@ void DownloadWindowTest::closingStoresThePortShown()
     }
     QCOMPARE(QSettings().value(QStringLiteral("Device/PortName")).toString(), QStringLiteral("pty-test"));
     QVERIFY(QSettings().contains(QStringLiteral("MainWindow/Geometry")));
+}
+
+void DownloadWindowTest::clickOnDownloadAsTheTransferEndsKeepsEveryByte()
+{
+    SimulatedTester tester;
+    const QByteArray memory = sample().left(600);
+    tester.start(memory);
+    auto window = makeWindow(tester.portPath());
+    const QString target = folder.filePath(QStringLiteral("clicked.txt"));
+    prompts->answer(target);
+    window->download();
+    // The user clicks the moment the stop shows Download again, before the save dialog.
+    ClickWhenShown clicker(button(*window, "downloadButton"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(target), 30000);
+    tester.stop();
+    QVERIFY(clicker.clicked);
+    QCOMPARE(fileBytes(target), memory);
+    QCOMPARE(prompts->shown().size(), 1);
+    window->cancelDownload();
+}
+
+void DownloadWindowTest::noPortSaysSoAndOpensNothing()
+{
+    auto window = std::make_unique<MainWindow>();
+    window->findChild<QComboBox*>(QStringLiteral("portList"))->clear();
+    window->download();
+    const QString noPort =
+        QStringLiteral("No serial port was found. Please connect the tester and choose Refresh Ports in the Tools menu.");
+    QCOMPARE(prompts->messageTexts(), QStringList { noPort });
+    QVERIFY(!window->findChild<Ks::WinSerialDeviceAsync*>());
+    QVERIFY(button(*window, "downloadButton")->isVisibleTo(window.get()));
+    QVERIFY(!button(*window, "cancelButton")->isVisibleTo(window.get()));
+    QCOMPARE(statusText(*window), noPort);
+}
+
+void DownloadWindowTest::nameTypedWithoutSuffixIsSavedAsConvertedCsv()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    prompts.reset();
+    SimulatedTester tester;
+    tester.start(QByteArray("1.5,2.0\r\n"));
+    auto window = makeWindow(tester.portPath());
+    const QString typed = folder.filePath(QStringLiteral("typed"));
+    // The real save dialog, answered as a user would: a name without suffix, the csv filter kept.
+    QTimer answerer;
+    QString unexpected;
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            dialog->setDirectory(folder.path());
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("typed"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            unexpected = box->text();
+            box->reject();
+        }
+    });
+    answerer.start(50);
+    window->download();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(typed + QStringLiteral(".csv")) || !unexpected.isEmpty(), 30000);
+    QCOMPARE(unexpected, QString());
+    QCOMPARE(fileBytes(typed + QStringLiteral(".csv")), QByteArray("1,5;2,0\r\n"));
+    QCOMPARE(QSettings().value(QStringLiteral("Device/LastSavedFilePath")).toString(), typed + QStringLiteral(".csv"));
+    QVERIFY(!QFile::exists(typed));
 }
 
 VELTRANO_TEST(DownloadWindowTest)

@@ -1,7 +1,5 @@
 #include "ScriptedSerialDevice.h"
 
-#include <QThread>
-
 bool ScriptedSerialDevice::openPort(OpenMode mode, int readTimeout, int)
 {
     QMutexLocker locker(&mutex);
@@ -11,6 +9,7 @@ bool ScriptedSerialDevice::openPort(OpenMode mode, int readTimeout, int)
         return false;
     }
     this->readTimeout = readTimeout;
+    interrupting = false;
     return QIODevice::open(mode | Unbuffered);
 }
 
@@ -19,6 +18,22 @@ void ScriptedSerialDevice::close()
     QMutexLocker locker(&mutex);
     ++closes;
     QIODevice::close();
+}
+
+void ScriptedSerialDevice::interruptWaits()
+{
+    QMutexLocker locker(&mutex);
+    interrupting = true;
+    if (!interruptChunk.isEmpty())
+        chunks.enqueue(interruptChunk);
+    interruptChunk.clear();
+    interrupted.wakeAll();
+}
+
+void ScriptedSerialDevice::setChunkOnInterrupt(const QByteArray& chunk)
+{
+    QMutexLocker locker(&mutex);
+    interruptChunk = chunk;
 }
 
 void ScriptedSerialDevice::addChunk(const QByteArray& chunk)
@@ -79,21 +94,26 @@ qint64 ScriptedSerialDevice::readData(char* data, qint64 maxSize)
 {
     QMutexLocker locker(&mutex);
     ++reads;
-    if (!chunks.isEmpty()) {
-        QByteArray& chunk = chunks.head();
-        const int count = int(qMin<qint64>(maxSize, chunk.size()));
-        memcpy(data, chunk.constData(), size_t(count));
-        chunk.remove(0, count);
-        if (chunk.isEmpty())
-            chunks.dequeue();
-        return count;
-    }
+    if (!chunks.isEmpty())
+        return takeChunk(data, maxSize);
     if (failingReads)
         return -1;
-    const int wait = readTimeout;
-    locker.unlock();
-    QThread::msleep(ulong(wait));
-    return 0;
+    if (!interrupting)
+        interrupted.wait(&mutex, ulong(readTimeout));
+    return takeChunk(data, maxSize);
+}
+
+qint64 ScriptedSerialDevice::takeChunk(char* data, qint64 maxSize)
+{
+    if (chunks.isEmpty())
+        return 0;
+    QByteArray& chunk = chunks.head();
+    const int count = int(qMin<qint64>(maxSize, chunk.size()));
+    memcpy(data, chunk.constData(), size_t(count));
+    chunk.remove(0, count);
+    if (chunk.isEmpty())
+        chunks.dequeue();
+    return count;
 }
 
 qint64 ScriptedSerialDevice::writeData(const char* data, qint64 size)

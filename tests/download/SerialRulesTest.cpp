@@ -56,7 +56,7 @@ private slots:
     void unsetFieldsKeepThePortsFraming();
     void impossibleSettingsAreRefused();
     void modemLinesFollowTheControlModes();
-    void enumerationListsRealSerialHardwareOnly();
+    void enumerationListsSerialPortsInKernelOrder();
 };
 
 void SerialRulesTest::comPortPaths_data()
@@ -221,7 +221,7 @@ void SerialRulesTest::modemLinesFollowTheControlModes()
     QCOMPARE(TermiosLine::linesToDrop(SerialSettings()), 0);
 }
 
-void SerialRulesTest::enumerationListsRealSerialHardwareOnly()
+void SerialRulesTest::enumerationListsSerialPortsInKernelOrder()
 {
     QTemporaryDir sys;
     const QString devices = sys.filePath(QStringLiteral("devices"));
@@ -233,33 +233,44 @@ void SerialRulesTest::enumerationListsRealSerialHardwareOnly()
     writeFile(usbDevice + QStringLiteral("/product"), "FT232R USB UART\n");
     link(usbDevice + QStringLiteral("/1-1:1.0/ttyUSB0"), tty + QStringLiteral("/ttyUSB0/device"));
     link(devices + QStringLiteral("/bus/usb-serial"), usbDevice + QStringLiteral("/1-1:1.0/ttyUSB0/subsystem"));
+    writeFile(tty + QStringLiteral("/ttyUSB0/dev"), "188:0\n");
     // A modem of the ACM class.
     link(devices + QStringLiteral("/pci0/usb2/2-1/2-1:1.0"), tty + QStringLiteral("/ttyACM0/device"));
-    // On-board UARTs: one that answered, one the kernel created without hardware, one without driver.
-    link(devices + QStringLiteral("/platform/serial8250"), tty + QStringLiteral("/ttyS0/device"));
+    writeFile(tty + QStringLiteral("/ttyACM0/dev"), "166:0\n");
+    // On-board UARTs: two that answered, one the kernel created without hardware, one without driver.
     link(devices + QStringLiteral("/drivers/serial"), devices + QStringLiteral("/platform/serial8250/driver"));
-    writeFile(tty + QStringLiteral("/ttyS0/type"), "4\n");
+    for (const char* uart : { "ttyS10", "ttyS2" }) {
+        link(devices + QStringLiteral("/platform/serial8250"), tty + QLatin1Char('/') + QLatin1String(uart) + QStringLiteral("/device"));
+        writeFile(tty + QLatin1Char('/') + QLatin1String(uart) + QStringLiteral("/type"), "4\n");
+    }
+    writeFile(tty + QStringLiteral("/ttyS10/dev"), "4:74\n");
+    writeFile(tty + QStringLiteral("/ttyS2/dev"), "4:66\n");
     link(devices + QStringLiteral("/platform/serial8250"), tty + QStringLiteral("/ttyS1/device"));
     writeFile(tty + QStringLiteral("/ttyS1/type"), "0\n");
-    link(devices + QStringLiteral("/pnp/00:05"), tty + QStringLiteral("/ttyS2/device"));
+    link(devices + QStringLiteral("/pnp/00:05"), tty + QStringLiteral("/ttyS3/device"));
+    // Other driver families: a board UART, and a Bluetooth port bound before any peer connected.
+    link(devices + QStringLiteral("/platform/fe201000.serial"), tty + QStringLiteral("/ttyAMA0/device"));
+    writeFile(tty + QStringLiteral("/ttyAMA0/dev"), "204:64\n");
+    writeFile(tty + QStringLiteral("/rfcomm0/dev"), "216:0\n");
     // Virtual consoles have no device at all.
-    QDir().mkpath(tty + QStringLiteral("/tty0"));
+    writeFile(tty + QStringLiteral("/tty0/dev"), "4:0\n");
 
     const QList<SerialPortInfo> ports = PortEnumerator::enumeratePorts(tty, QStringLiteral("/dev"));
     QStringList names;
     for (const SerialPortInfo& port : ports)
         names << port.portName;
-    QCOMPARE(names, (QStringList { "ttyACM0", "ttyS0", "ttyUSB0" }));
+    // The kernel's order by device number, not the names' alphabetical order.
+    QCOMPARE(names, (QStringList { "ttyS2", "ttyS10", "ttyACM0", "ttyUSB0", "ttyAMA0", "rfcomm0" }));
 
-    const SerialPortInfo& usb = ports.at(2);
+    const SerialPortInfo& usb = ports.at(3);
     QCOMPARE(usb.shortPath, QStringLiteral("/dev/ttyUSB0"));
     QCOMPARE(usb.devicePath, QStringLiteral("/dev/ttyUSB0"));
     QCOMPARE(usb.vendorId, 0x0403);
     QCOMPARE(usb.productId, 0x6001);
     QCOMPARE(usb.friendlyName, QStringLiteral("FT232R USB UART (ttyUSB0)"));
     QCOMPARE(usb.enumeratorName, QStringLiteral("usb-serial"));
-    QCOMPARE(ports.at(1).vendorId, 0);
-    QCOMPARE(ports.at(1).friendlyName, QStringLiteral("ttyS0"));
+    QCOMPARE(ports.at(0).vendorId, 0);
+    QCOMPARE(ports.at(0).friendlyName, QStringLiteral("ttyS2"));
 }
 
 VELTRANO_TEST(SerialRulesTest)

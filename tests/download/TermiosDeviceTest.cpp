@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 SerialSettings downloadLine()
 {
@@ -30,6 +33,7 @@ private slots:
     void hangUpIsAFailedRead();
     void missingPortFailsWithItsPathAndCause();
     void longPathsAreAccepted();
+    void interruptedWaitsReturnAtOnceButKeepWaitingBytes();
 };
 
 void TermiosDeviceTest::bytesTravelBothWays()
@@ -94,6 +98,39 @@ void TermiosDeviceTest::longPathsAreAccepted()
     QVERIFY(QFile::link(line.slavePath(), longPath));
     Ks::TermiosSerialDevice port(longPath);
     QVERIFY(port.openPort(QIODevice::ReadWrite, 110, 110));
+}
+
+void TermiosDeviceTest::interruptedWaitsReturnAtOnceButKeepWaitingBytes()
+{
+    PseudoTerminal line;
+    Ks::TermiosSerialDevice port(line.slavePath());
+    QVERIFY(port.openPort(QIODevice::ReadWrite, 60000, 110));
+    std::thread stopper([&port] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        port.interruptWaits();
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    char buffer[16];
+    QCOMPARE(port.read(buffer, sizeof buffer), qint64(0));
+    stopper.join();
+    QVERIFY2(elapsed.elapsed() < 10000, qPrintable(QString::number(elapsed.elapsed())));
+
+    // Interrupted stays interrupted, yet what the line already holds is still read.
+    QVERIFY(line.send("tail"));
+    QTest::qWait(50);
+    QCOMPARE(port.read(buffer, sizeof buffer), qint64(4));
+    QCOMPARE(QByteArray(buffer, 4), QByteArray("tail"));
+    elapsed.restart();
+    QCOMPARE(port.read(buffer, sizeof buffer), qint64(0));
+    QVERIFY(elapsed.elapsed() < 10000);
+
+    // Opening again starts without the interruption.
+    port.close();
+    QVERIFY(port.openPort(QIODevice::ReadWrite, 150, 110));
+    elapsed.restart();
+    QCOMPARE(port.read(buffer, sizeof buffer), qint64(0));
+    QVERIFY(elapsed.elapsed() >= 140);
 }
 
 VELTRANO_TEST(TermiosDeviceTest)

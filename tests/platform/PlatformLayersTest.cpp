@@ -5,9 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 QString makeFile(const QString& folder, const QString& name)
@@ -32,6 +34,7 @@ private slots:
     void trashAsksOnceNamingTheItems();
     void declinedTrashKeepsEverything();
     void listSeparatorFollowsTheDecimalPoint();
+    void trashRecordsSpacesAndUmlautsRestorably();
 };
 
 void PlatformLayersTest::trashAsksOnceNamingTheItems()
@@ -51,6 +54,23 @@ void PlatformLayersTest::trashAsksOnceNamingTheItems()
     QVERIFY(QDir(folder.path()).isEmpty());
     QVERIFY(QFile::exists(trashFolder() + QStringLiteral("/Prüfbericht.arvir")));
     QVERIFY(QDir(trashFolder() + QStringLiteral("/Old Project")).exists());
+}
+
+void PlatformLayersTest::trashRecordsSpacesAndUmlautsRestorably()
+{
+    QTemporaryDir folder;
+    const QString report = makeFile(folder.path(), QStringLiteral("Prüf bericht #2%.arvir"));
+    ScriptedPrompts prompts;
+    prompts.answerMessage(QMessageBox::Yes);
+    QVERIFY(RecycleBin::moveToTrash({report}, nullptr));
+
+    // The desktop restores from the Path line, which the trash format keeps URL-escaped.
+    QFile info(trashFolder() + QStringLiteral("/../info/Prüf bericht #2%.arvir.trashinfo"));
+    QVERIFY(info.open(QIODevice::ReadOnly));
+    const QByteArray content = info.readAll();
+    const QByteArray escaped = QUrl::toPercentEncoding(QFileInfo(report).absoluteFilePath(), "/");
+    QVERIFY2(content.contains("\nPath=" + escaped + "\n"), content.constData());
+    QCOMPARE(QUrl::fromPercentEncoding(escaped), QFileInfo(report).absoluteFilePath());
 }
 
 void PlatformLayersTest::declinedTrashKeepsEverything()

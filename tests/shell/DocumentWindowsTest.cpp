@@ -8,6 +8,7 @@
 #include "ZoomableGraphicsView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGraphicsScene>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -57,6 +58,7 @@ private slots:
     void documentThatDidNotLoadIsNotShown();
     void kindWithoutItsWindowYetIsReported();
     void modifiedTitleAndSaveFollowTheActiveDocument();
+    void oneCtrlSSavesTheActiveDocument();
     void zoomStopsAtTheTableEnds();
     void ctrlWheelZoomsAroundTheMouse();
     void plainWheelDoesNotZoom();
@@ -218,6 +220,21 @@ void DocumentWindowsTest::modifiedTitleAndSaveFollowTheActiveDocument()
     QCOMPARE(static_cast<TestDocument*>(first)->saves, 1);
     QCOMPARE(first->windowTitle(), QStringLiteral("one.arvir"));
     QVERIFY(!save->isEnabled());
+}
+
+void DocumentWindowsTest::oneCtrlSSavesTheActiveDocument()
+{
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    auto* first = static_cast<TestDocument*>(window->openDocument(fixture->writeFile(QStringLiteral("one.arvir"))));
+    auto* second = static_cast<TestDocument*>(window->openDocument(fixture->writeFile(QStringLiteral("two.arvir"))));
+    window->setActiveDocument(first);
+    first->setModified(true);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(first->saves, 1);
+    QCOMPARE(second->saves, 0);
 }
 
 void DocumentWindowsTest::zoomStopsAtTheTableEnds()

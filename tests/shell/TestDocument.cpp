@@ -2,10 +2,18 @@
 
 #include "DocumentFactory.h"
 
+#include <QAction>
+
 TestDocument::TestDocument(const QString& filePath, QWidget* parent)
     : AbstractDocument(filePath, parent)
 {
     setValid(!filePath.contains(QLatin1String("broken")));
+    // As the report documents' tool bars do: a Save of its own on the window's key.
+    auto* ownSave = new QAction(QStringLiteral("Save"), this);
+    ownSave->setObjectName(QStringLiteral("actionSave"));
+    ownSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    addAction(ownSave);
+    connect(ownSave, &QAction::triggered, this, &TestDocument::save);
 }
 
 QStringList& TestDocument::closeQuestions()
