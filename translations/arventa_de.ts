@@ -10,6 +10,44 @@
     </message>
 </context>
 <context>
+    <name>CsvResultsModel</name>
+    <message>
+        <source>%1 is not a results file of a PV tester: its second line names no columns.</source>
+        <comment>Error Message</comment>
+        <translation>%1 ist keine Ergebnisdatei eines PV-Prüfgeräts: Ihre zweite Zeile nennt keine Spalten.</translation>
+    </message>
+    <message>
+        <source>Error opening %1 for reading.</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Lesen.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a tester&apos;s memory holds.</source>
+        <comment>Error Message</comment>
+        <translation>%1 ist größer als %2 MB, mehr als der Speicher eines Prüfgeräts fasst.</translation>
+    </message>
+    <message>
+        <source>Line %2 of %1 is longer than %3 KB; the file is damaged or is not a results file.</source>
+        <comment>Error Message</comment>
+        <translation>Zeile %2 von %1 ist länger als %3 KB; die Datei ist beschädigt oder keine Ergebnisdatei.</translation>
+    </message>
+    <message>
+        <source>%1 names more than %2 columns; the file is damaged or is not a results file.</source>
+        <comment>Error Message</comment>
+        <translation>%1 nennt mehr als %2 Spalten; die Datei ist beschädigt oder keine Ergebnisdatei.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 results. Please split it into smaller files.</source>
+        <comment>Error Message</comment>
+        <translation>%1 enthält mehr als %2 Ergebnisse. Bitte teilen Sie die Datei in kleinere Dateien auf.</translation>
+    </message>
+    <message>
+        <source>Line %2 of %1 holds a value longer than %3 characters; the file is damaged or is not a results file.</source>
+        <comment>Error Message</comment>
+        <translation>Zeile %2 von %1 enthält einen Wert mit mehr als %3 Zeichen; die Datei ist beschädigt oder keine Ergebnisdatei.</translation>
+    </message>
+</context>
+<context>
     <name>CsvResultsTestTypeDelegate</name>
     <message>
         <source>Unknown</source>
@@ -2026,6 +2064,26 @@ Dünnschicht 0,063</translation>
         <comment>Error Message</comment>
         <translation>„%1“ konnte nicht geschrieben werden. Prüfen Sie, ob auf dem Datenträger Platz ist und der Ordner beschreibbar ist.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file: folders, devices and pipes cannot be opened as reports.</source>
+        <comment>Error Message</comment>
+        <translation>„%1“ ist keine gewöhnliche Datei: Ordner, Geräte und Pipes können nicht als Bericht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than a report can be (%2 MB).</source>
+        <comment>Error Message</comment>
+        <translation>„%1“ ist größer, als ein Bericht sein kann (%2 MB).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds more than %2 pictures; it is damaged or is not a report file.</source>
+        <comment>Error Message</comment>
+        <translation>„%1“ enthält mehr als %2 Bilder; die Datei ist beschädigt oder keine Berichtsdatei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not saved: with its pictures it would be larger than a report can be (%2 MB) and could not be opened again. Remove some pictures or insert smaller ones.</source>
+        <comment>Error Message</comment>
+        <translation>„%1“ wurde nicht gespeichert: Mit seinen Bildern wäre der Bericht größer als erlaubt (%2 MB) und ließe sich nicht wieder öffnen. Entfernen Sie einige Bilder oder fügen Sie kleinere ein.</translation>
+    </message>
 </context>
 <context>
     <name>ReportFavourites</name>
@@ -2077,6 +2135,19 @@ Dünnschicht 0,063</translation>
         <comment>Error message informative text</comment>
         <translation>Ist die Datei schreibgeschützt oder wurde sie gelöscht?</translation>
     </message>
+    <message>
+        <source>Picture %1 has more than %2 million pixels.</source>
+        <translation>Bild %1 hat mehr als %2 Millionen Pixel.</translation>
+    </message>
+    <message>
+        <source>Its pictures have more than %1 million pixels together.</source>
+        <translation>Seine Bilder haben zusammen mehr als %1 Millionen Pixel.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is damaged or holds more than a report can.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht geöffnet werden: Die Datei ist beschädigt oder enthält mehr, als ein Bericht fassen kann.</translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
@@ -2084,6 +2155,21 @@ Dünnschicht 0,063</translation>
         <source>Add Image</source>
         <comment>Menu option</comment>
         <translation>Bild einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPaths</name>
+    <message>
+        <source>%1 lies neither in the program&apos;s resources nor in the document&apos;s folder.</source>
+        <translation>%1 liegt weder in den Ressourcen des Programms noch im Ordner des Dokuments.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB.</source>
+        <translation>%1 ist größer als %2 MB.</translation>
     </message>
 </context>
 <context>
@@ -2132,6 +2218,11 @@ Dünnschicht 0,063</translation>
         <comment>Error Message</comment>
         <translation>%1 ist kein Bild, das angezeigt werden kann.</translation>
     </message>
+    <message>
+        <source>%1 has more than %2 million pixels. Please insert a smaller copy of the picture.</source>
+        <comment>Error Message</comment>
+        <translation>%1 hat mehr als %2 Millionen Pixel. Bitte fügen Sie eine verkleinerte Kopie des Bildes ein.</translation>
+    </message>
 </context>
 <context>
     <name>ReportText</name>
@@ -2139,6 +2230,45 @@ Dünnschicht 0,063</translation>
         <source>Font Settings...</source>
         <comment>Menu option</comment>
         <translation>Schriftart...</translation>
+    </message>
+</context>
+<context>
+    <name>ReportXmlGuard</name>
+    <message>
+        <source>the report text is larger than %1 MB</source>
+        <translation>der Berichtstext ist größer als %1 MB</translation>
+    </message>
+    <message>
+        <source>it declares a document type, which reports never do</source>
+        <translation>die Datei deklariert einen Dokumenttyp, was Berichte nie tun</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>ihre Elemente sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>a text is longer than %1 characters</source>
+        <translation>ein Text ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 elements</source>
+        <translation>die Datei enthält mehr als %1 Elemente</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 pictures</source>
+        <translation>die Datei enthält mehr als %1 Bilder</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number from %3 to %4</source>
+        <translation>%1=&quot;%2&quot; ist keine Zahl von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>a table of %1 x %2 cells has more than %3 cells</source>
+        <translation>eine Tabelle mit %1 x %2 Zellen hat mehr als %3 Zellen</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,44 @@
     </message>
 </context>
 <context>
+    <name>CsvResultsModel</name>
+    <message>
+        <source>%1 is not a results file of a PV tester: its second line names no columns.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening %1 for reading.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, more than a tester&apos;s memory holds.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %2 of %1 is longer than %3 KB; the file is damaged or is not a results file.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 names more than %2 columns; the file is damaged or is not a results file.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 results. Please split it into smaller files.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %2 of %1 holds a value longer than %3 characters; the file is damaged or is not a results file.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CsvResultsTestTypeDelegate</name>
     <message>
         <source>Unknown</source>
@@ -2007,6 +2045,26 @@ Thin-Film 0.063</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file: folders, devices and pipes cannot be opened as reports.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is larger than a report can be (%2 MB).</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds more than %2 pictures; it is damaged or is not a report file.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not saved: with its pictures it would be larger than a report can be (%2 MB) and could not be opened again. Remove some pictures or insert smaller ones.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportFavourites</name>
@@ -2058,12 +2116,40 @@ Thin-Film 0.063</source>
         <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Picture %1 has more than %2 million pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its pictures have more than %1 million pixels together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is damaged or holds more than a report can.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
     <message>
         <source>Add Image</source>
         <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPaths</name>
+    <message>
+        <source>%1 lies neither in the program&apos;s resources nor in the document&apos;s folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2113,12 +2199,56 @@ Thin-Film 0.063</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 has more than %2 million pixels. Please insert a smaller copy of the picture.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportText</name>
     <message>
         <source>Font Settings...</source>
         <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportXmlGuard</name>
+    <message>
+        <source>the report text is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it declares a document type, which reports never do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 elements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number from %3 to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a table of %1 x %2 cells has more than %3 cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

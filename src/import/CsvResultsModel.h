@@ -3,6 +3,7 @@
 #include "CsvResultsRow.h"
 
 #include <QAbstractItemModel>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QVector>
 
@@ -17,18 +18,35 @@ class CsvResultsModel : public QAbstractItemModel
     Q_OBJECT
 
 public:
+    // How the last parse went. Files beyond the limits are refused whole and leave the table as
+    // it was; they are damaged, or no tester wrote them.
+    enum class ReadStatus { Ok, NotResults, CannotRead, TooLarge, LineTooLong, TooManyColumns, TooManyRows, FieldTooLong };
+
+    // A day of measurements downloaded at 9600 baud comes to a few megabytes.
+    static constexpr qint64 maximumFileBytes = 16 * 1024 * 1024;
+    // A line with a long IV curve holds a few thousand points.
+    static constexpr int maximumLineBytes = 1024 * 1024;
+    static constexpr int maximumColumns = 1000;
+    static constexpr int maximumRows = 100000;
+    // Values are numbers, dates and short notes; a longer one would freeze the report's layout.
+    static constexpr int maximumFieldLength = 1000;
+
     explicit CsvResultsModel(QObject* parent = nullptr);
 
     // Replaces the contents with what can be read from `device`, which must be open for reading.
-    // A file that is not a results file gives an empty or partial table; false only when the
-    // device cannot be read at all.
+    // A file that is not a results file gives an empty or partial table (status NotResults); false
+    // when the device cannot be read or the file is refused, and then nothing changes.
     bool parse(QIODevice& device);
+    ReadStatus status() const { return lastStatus; }
+    // A sentence naming the file and what is wrong with it; empty for Ok.
+    QString describeStatus(const QString& fileName) const;
 
     // The tester's serial number from the instrument line, trimmed; empty when there is none.
     QString title() const;
     // Column names in column order, without "IVCurve".
     QStringList header() const;
-    // "," or ";", fixed when the model is made: ";" where the locale writes a decimal comma.
+    // "," or ";" as the header line of the file separates its names; where it cannot tell, ";"
+    // in a locale that writes a decimal comma.
     QChar separator() const;
     // Position of "TestType" among the fields of each row, or -1.
     int testTypeColumn() const;
@@ -49,18 +67,25 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 private:
-    void clearContents();
-    void readLines(const QByteArray& bytes);
-    void readTitle(const QString& line);
-    void readHeader(const QString& line);
-    void readRow(const QString& line);
+    struct Contents
+    {
+        QChar separator;
+        QString instrumentSerial;
+        QStringList columnNames;
+        int testTypeFieldIndex = -1;
+        QVector<CsvResultsRow> rows;
+    };
+
+    ReadStatus readLines(const QByteArray& bytes, Contents& read);
+    ReadStatus readRow(const QString& line, Contents& read) const;
+    static void readTitle(const QString& line, Contents& read);
+    static ReadStatus readHeader(const QString& line, Contents& read);
     bool hasFailedStatus(int row) const;
     bool isCell(const QModelIndex& index) const;
     bool isTestTypeIndex(const QModelIndex& index) const;
 
-    const QChar fieldSeparator;
-    QString instrumentSerial;
-    QStringList columnNames;
-    int testTypeFieldIndex = -1;
-    QVector<CsvResultsRow> rows;
+    const QChar localeSeparator;
+    Contents contents;
+    ReadStatus lastStatus = ReadStatus::Ok;
+    int problemLine = 0;
 };

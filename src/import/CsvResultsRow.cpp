@@ -25,6 +25,11 @@ int CsvResultsRow::size() const
     return bounds.size() / 2;
 }
 
+int CsvResultsRow::fieldLength(int index) const
+{
+    return index < 0 || index >= size() ? 0 : end(index) - start(index);
+}
+
 QString CsvResultsRow::field(int index) const
 {
     if (index < 0 || index >= size())

@@ -14,6 +14,8 @@ public:
     CsvResultsRow(const QString& line, QChar separator);
 
     int size() const;
+    // Characters of the trimmed field; 0 when there is no such field.
+    int fieldLength(int index) const;
     // Empty when there is no such field.
     QString field(int index) const;
     QStringList fields() const;

@@ -4,13 +4,14 @@
 #include "CsvResultsTestTypeDelegate.h"
 #include "Prompts.h"
 #include "ResultsCsv.h"
+#include "WaitCursor.h"
 
-#include <QApplication>
 #include <QCommandLinkButton>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -45,6 +46,8 @@ DialogImportResults::DialogImportResults(QWidget* parent)
 
     connect(importButton, &QCommandLinkButton::clicked, this, &DialogImportResults::slotImportRows);
     connect(table, &QTableView::doubleClicked, this, &DialogImportResults::slotRowDoubleClicked);
+    connect(table->verticalScrollBar(), &QScrollBar::valueChanged, this, &DialogImportResults::updateInsulationEditors);
+    table->viewport()->installEventFilter(this);
 }
 
 CsvResultsModel* DialogImportResults::model() const
@@ -52,22 +55,32 @@ CsvResultsModel* DialogImportResults::model() const
     return resultsModel;
 }
 
+// A pipe or a device would never end; only regular files are read.
 bool DialogImportResults::load(const QString& fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Prompts::instance().show(isVisible() ? this : parentWidget(), QMessageBox::Warning,
+    QWidget* messageParent = isVisible() ? this : parentWidget();
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
+        Prompts::instance().show(messageParent, QMessageBox::Warning,
                                  tr("Error opening %1 for reading.", "Error Message").arg(fileName));
         return false;
     }
-    setWindowTitle(tr("Import Results - %1", "Window Title").arg(QFileInfo(fileName).fileName()));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool parsed = resultsModel->parse(file);
-    installTestTypeDelegate();
-    openInsulationEditors();
-    table->resizeColumnsToContents();
-    QApplication::restoreOverrideCursor();
-    return parsed;
+    bool parsed = false;
+    {
+        const WaitCursor waiting;
+        parsed = resultsModel->parse(file);
+        if (parsed) {
+            rowsWithEditor.clear();
+            setWindowTitle(tr("Import Results - %1", "Window Title").arg(QFileInfo(fileName).fileName()));
+            installTestTypeDelegate();
+            updateInsulationEditors();
+            table->resizeColumnsToContents();
+        }
+    }
+    if (resultsModel->status() == CsvResultsModel::ReadStatus::Ok)
+        return true;
+    Prompts::instance().show(messageParent, QMessageBox::Warning, resultsModel->describeStatus(fileName));
+    return false;
 }
 
 void DialogImportResults::installTestTypeDelegate()
@@ -80,14 +93,46 @@ void DialogImportResults::installTestTypeDelegate()
 }
 
 // Results the tester stored as positive-earth insulation often need their pole set by hand,
-// so their choice is shown open on every such row.
-void DialogImportResults::openInsulationEditors()
+// so their choice is shown open on every such row the user can see. Before the dialog is first
+// shown the view has no height yet: the rows that will fill it are covered by the margin.
+void DialogImportResults::updateInsulationEditors()
 {
-    for (int row = 0; row < resultsModel->rowCount(); ++row) {
+    constexpr int marginRows = 40;
+    const int rows = resultsModel->rowCount();
+    const int rowHeight = qMax(1, table->verticalHeader()->defaultSectionSize());
+    const int top = qMax(0, table->rowAt(0));
+    const int first = qMax(0, top - marginRows);
+    const int last = qMin(rows - 1, top + table->viewport()->height() / rowHeight + marginRows);
+    closeInsulationEditorsOutside(first, last);
+    if (delegateColumn < 0)
+        return;
+    for (int row = first; row <= last; ++row) {
         const QModelIndex index = resultsModel->index(row, delegateColumn);
-        if (index.isValid() && resultsModel->testTypeCode(index) == ResultsCsv::PositiveEarthInsulation)
-            table->openPersistentEditor(index);
+        if (rowsWithEditor.contains(row) || !index.isValid()
+            || resultsModel->testTypeCode(index) != ResultsCsv::PositiveEarthInsulation)
+            continue;
+        table->openPersistentEditor(index);
+        rowsWithEditor.insert(row);
     }
+}
+
+void DialogImportResults::closeInsulationEditorsOutside(int first, int last)
+{
+    for (auto row = rowsWithEditor.begin(); row != rowsWithEditor.end();) {
+        if (*row >= first && *row <= last) {
+            ++row;
+            continue;
+        }
+        table->closePersistentEditor(resultsModel->index(*row, delegateColumn));
+        row = rowsWithEditor.erase(row);
+    }
+}
+
+bool DialogImportResults::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == table->viewport() && event->type() == QEvent::Resize)
+        updateInsulationEditors();
+    return QDialog::eventFilter(watched, event);
 }
 
 void DialogImportResults::slotImportRows()

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QModelIndexList>
+#include <QSet>
 
 class CsvResultsModel;
 class CsvResultsTestTypeDelegate;
@@ -30,12 +31,16 @@ public slots:
     void slotRowDoubleClicked(const QModelIndex& index);
 
 private:
-    bool parseFile(const QString& fileName);
     void installTestTypeDelegate();
-    void openInsulationEditors();
+    // Pole choices are open on the insulation rows in and near view only: a file of a hundred
+    // thousand such rows would otherwise make as many combo boxes.
+    void updateInsulationEditors();
+    void closeInsulationEditorsOutside(int first, int last);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     CsvResultsModel* resultsModel;
     CsvResultsTestTypeDelegate* testTypeDelegate;
     QTableView* table;
     int delegateColumn = -1;
+    QSet<int> rowsWithEditor;
 };

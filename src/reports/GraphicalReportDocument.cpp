@@ -147,9 +147,10 @@ void GraphicalReportDocument::saveAsFavourite()
            "from the settings.)",
            "Warning message text"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
+    // A favourite made from a document that could not be saved would hold changes the document
+    // itself lost.
+    if (answer != QMessageBox::Yes || !writeToFile())
         return;
-    writeToFile();
     const QString suffix = QFileInfo(filePath()).suffix().toLower();
     ReportFile::save(*reportScene, QStringLiteral("%1/default.%2").arg(Folders::instance().dataFolder(), suffix));
 }

@@ -9,6 +9,7 @@
 #include <QGraphicsSceneContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QStyleOptionGraphicsItem>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QTextDocument>
@@ -98,6 +99,16 @@ QRectF GraphicsTextItem::boundingRect() const
     if (fixedHeight > 0.0 && scale() > 0.0)
         bounds.setHeight(qMax(bounds.height(), fixedHeight / scale()));
     return bounds;
+}
+
+// The toolkit frames a focused text item with a dashed line around its whole bounding rectangle,
+// which on the forms runs through the printed caption beside the field. The caret and the
+// selection already show where the user types; cells draw their own focus frame.
+void GraphicsTextItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget)
+{
+    QStyleOptionGraphicsItem withoutFrame(*option);
+    withoutFrame.state &= ~(QStyle::State_HasFocus | QStyle::State_Selected);
+    QGraphicsTextItem::paint(painter, &withoutFrame, widget);
 }
 
 QUndoStack* GraphicsTextItem::undoStack() const

@@ -36,6 +36,7 @@ public:
     QMenu* createContextMenu();
 
     QRectF boundingRect() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 signals:
     void requestMove(int dx, int dy);

@@ -12,15 +12,21 @@ class ReportContainer
     Q_DECLARE_TR_FUNCTIONS(ReportContainer)
 
 public:
-    enum class Status { Ok, CannotOpen, Damaged, Empty, CannotWrite };
+    enum class Status { Ok, CannotOpen, Damaged, Empty, CannotWrite, NotAFile, TooLarge, TooManyEntries, TooLargeToSave };
 
-    // A payload claimed to be larger than this is taken for a damaged file rather than allocated.
+    // A payload claimed to be larger than this is taken for a damaged file rather than allocated,
+    // and the writer refuses to write one: what is written must open again.
     static constexpr quint32 maximumPayloadSize = 256u * 1024u * 1024u;
+    // The report XML and one entry per picture; more is no report.
+    static constexpr int maximumEntryCount = 1000;
+    // Incompressible pictures make the file a little larger than its payload, never more.
+    static constexpr qint64 maximumFileSize = qint64(maximumPayloadSize) + 1024 * 1024;
 
     // Accepts file paths and resource paths (":res/..."). On failure `blobs` is left empty.
     static Status read(const QString& fileName, BlobList& blobs);
     static Status decode(const QByteArray& fileContents, BlobList& blobs);
-    // Writes through a save file, so a failed write leaves any earlier file untouched.
+    // Writes through a save file, so a failed write leaves any earlier file untouched. A list too
+    // large to be read back is refused before anything is written.
     static Status write(const QString& fileName, const BlobList& blobs);
     static QByteArray encode(const BlobList& blobs);
     // Appends a pair and returns its position, which callers record as the picture's index.
@@ -30,6 +36,8 @@ public:
     static QString describe(Status status, const QString& fileName);
 
 private:
+    static Status checkFile(const QString& fileName);
     static bool uncompressedSizeIsPlausible(const QByteArray& fileContents);
+    static Status inflatePayload(const QByteArray& fileContents, QByteArray& payload);
     static Status parsePayload(const QByteArray& payload, BlobList& blobs);
 };

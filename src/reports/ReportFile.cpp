@@ -3,7 +3,11 @@
 #include "Globals.h"
 #include "Prompts.h"
 #include "ReportContainer.h"
+#include "ReportLimits.h"
+#include "ReportPaths.h"
+#include "ReportResizableImage.h"
 #include "ReportScene.h"
+#include "ReportXmlGuard.h"
 
 #include <QApplication>
 #include <QDomDocument>
@@ -22,13 +26,23 @@ struct ParsedContainer
     int line = 0;
     int column = 0;
 
-    bool read(const QString& path)
+    QString refusal;
+
+    // The XML is looked over before it is parsed: the parser recurses per level of nesting.
+    bool read(const QString& path, const QString& documentFolder)
     {
         status = ReportContainer::read(path, blobs);
-        return status == ReportContainer::Status::Ok
-               && xml.setContent(blobs.first().data, &parserMessage, &line, &column);
+        if (status != ReportContainer::Status::Ok)
+            return false;
+        ReportXmlGuard guard(documentFolder);
+        if (!guard.check(blobs.first().data)) {
+            refusal = guard.cause();
+            return false;
+        }
+        return xml.setContent(blobs.first().data, &parserMessage, &line, &column);
     }
     bool opened() const { return status == ReportContainer::Status::Ok; }
+    bool refused() const { return !refusal.isEmpty(); }
 };
 
 QString lowerSuffix(const QString& fileName)
@@ -50,10 +64,13 @@ bool ReportFile::isSelfContained(const QString& fileName)
 bool ReportFile::load(ReportScene& scene, const QString& fileName)
 {
     ParsedContainer document;
-    if (!document.read(fileName)) {
+    const QString documentFolder = QFileInfo(fileName).absolutePath();
+    if (!document.read(fileName, documentFolder)) {
         if (!document.opened())
             warn(tr("Error opening %1 for reading", "Error Message").arg(fileName),
                  ReportContainer::describe(document.status, fileName));
+        else if (document.refused())
+            refuse(fileName, document.refusal);
         else
             warn(tr("XML validation error in %1 on line %2, column %3", "Error Message")
                      .arg(fileName)
@@ -62,12 +79,17 @@ bool ReportFile::load(ReportScene& scene, const QString& fileName)
                  document.parserMessage);
         return false;
     }
+    QString pictureProblem;
+    if (!picturesFit(document.xml, document.blobs, pictureProblem)) {
+        refuse(fileName, pictureProblem);
+        return false;
+    }
     const QDomElement root = document.xml.documentElement();
     if (!isSelfContained(fileName)) {
         QString templatePath = root.attribute(QStringLiteral("resPak"));
         if (templatePath.isEmpty())
             templatePath = defaultTemplatePath(fileName);
-        if (!buildLayout(scene, fileName, templatePath))
+        if (!buildLayout(scene, fileName, templatePath, documentFolder))
             return false;
     }
     scene.applyValues(root, document.blobs);
@@ -77,17 +99,22 @@ bool ReportFile::load(ReportScene& scene, const QString& fileName)
 
 // A document without its layout would show none of its values, and saving it would lose them:
 // such a document is refused rather than shown empty.
-bool ReportFile::buildLayout(ReportScene& scene, const QString& fileName, const QString& templatePath)
+bool ReportFile::buildLayout(ReportScene& scene, const QString& fileName, const QString& templatePath,
+                             const QString& documentFolder)
 {
     ParsedContainer layout;
-    if (!layout.read(templatePath)) {
-        const QString cause = layout.opened()
-                                  ? tr("XML validation error in %1 on line %2, column %3", "Error Message")
-                                            .arg(templatePath)
-                                            .arg(layout.line)
-                                            .arg(layout.column)
-                                        + QStringLiteral(": ") + layout.parserMessage
-                                  : ReportContainer::describe(layout.status, templatePath);
+    QString cause;
+    if (!ReportPaths::mayRead(templatePath, documentFolder, ReportContainer::maximumFileSize, cause)
+        || !layout.read(templatePath, documentFolder)) {
+        if (cause.isEmpty())
+            cause = layout.refused() ? layout.refusal
+                    : layout.opened()
+                        ? tr("XML validation error in %1 on line %2, column %3", "Error Message")
+                                  .arg(templatePath)
+                                  .arg(layout.line)
+                                  .arg(layout.column)
+                              + QStringLiteral(": ") + layout.parserMessage
+                        : ReportContainer::describe(layout.status, templatePath);
         warn(tr("%1 cannot be opened: its report template %2 could not be read.", "Error Message")
                  .arg(fileName, templatePath),
              cause);
@@ -114,6 +141,38 @@ bool ReportFile::save(ReportScene& scene, const QString& fileName)
     else if (status != ReportContainer::Status::Ok)
         warn(ReportContainer::describe(status, fileName), QString());
     return status == ReportContainer::Status::Ok;
+}
+
+// Decoded pictures take four bytes a pixel: their size is read from their headers first.
+bool ReportFile::picturesFit(const QDomDocument& xml, const BlobList& blobs, QString& cause)
+{
+    qint64 total = 0;
+    const QDomNodeList pictures = xml.elementsByTagName(QStringLiteral("image"));
+    for (int i = 0; i < pictures.size(); ++i) {
+        const int index = pictures.at(i).toElement().attribute(QStringLiteral("index")).toInt();
+        if (index <= 0 || index >= blobs.size())
+            continue;
+        const qint64 pixels = ReportResizableImage::pixelCount(blobs.at(index).name, blobs.at(index).data);
+        if (pixels > ReportLimits::maximumPicturePixels) {
+            cause = tr("Picture %1 has more than %2 million pixels.")
+                        .arg(index)
+                        .arg(ReportLimits::maximumPicturePixels / 1000000);
+            return false;
+        }
+        total += qMax<qint64>(pixels, 0);
+        if (total > ReportLimits::maximumPixelsPerReport) {
+            cause = tr("Its pictures have more than %1 million pixels together.")
+                        .arg(ReportLimits::maximumPixelsPerReport / 1000000);
+            return false;
+        }
+    }
+    return true;
+}
+
+void ReportFile::refuse(const QString& fileName, const QString& cause)
+{
+    warn(tr("%1 cannot be opened: it is damaged or holds more than a report can.", "Error Message").arg(fileName),
+         cause);
 }
 
 void ReportFile::showWriteError(const QString& fileName)

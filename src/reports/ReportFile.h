@@ -1,7 +1,10 @@
 #pragma once
 
+#include "NamedBlob.h"
+
 #include <QCoreApplication>
 
+class QDomDocument;
 class ReportScene;
 
 // Reading a report document into a scene and writing it back. A document holds only what the
@@ -26,7 +29,10 @@ public:
     static void showWriteError(const QString& fileName);
 
 private:
-    static bool buildLayout(ReportScene& scene, const QString& fileName, const QString& templatePath);
+    static bool buildLayout(ReportScene& scene, const QString& fileName, const QString& templatePath,
+                            const QString& documentFolder);
+    static bool picturesFit(const QDomDocument& xml, const BlobList& blobs, QString& cause);
+    static void refuse(const QString& fileName, const QString& cause);
     // Keeps the wait cursor the caller may have set from hiding the message.
     static void warn(const QString& text, const QString& informativeText);
 };

@@ -1,10 +1,13 @@
 #include "ReportResizableImage.h"
 
 #include "ReportContainer.h"
+#include "ReportLimits.h"
 #include "ReportScene.h"
 #include "ReportXml.h"
 
+#include <QBuffer>
 #include <QGraphicsPixmapItem>
+#include <QImageReader>
 #include <QGraphicsSceneContextMenuEvent>
 #include <QGraphicsSvgItem>
 #include <QMenu>
@@ -38,7 +41,7 @@ bool ReportResizableImage::setPicture(const QString& key, const QByteArray& data
         shown = svg;
     } else {
         QPixmap pixmap;
-        if (!pixmap.loadFromData(data))
+        if (isTooLarge(key, data) || !pixmap.loadFromData(data))
             return false;
         auto* pixmapItem = new QGraphicsPixmapItem(pixmap);
         pixmapItem->setTransformationMode(Qt::SmoothTransformation);
@@ -53,6 +56,24 @@ bool ReportResizableImage::setPicture(const QString& key, const QByteArray& data
     pictureData = data;
     updateSelectionFrame();
     return true;
+}
+
+qint64 ReportResizableImage::pixelCount(const QString& key, const QByteArray& data)
+{
+    if (key.compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
+        return 0;
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    const QSize size = QImageReader(&buffer).size();
+    return size.isValid() ? qint64(size.width()) * size.height() : -1;
+}
+
+// A picture whose header gives no size cannot be weighed before it is decoded.
+bool ReportResizableImage::isTooLarge(const QString& key, const QByteArray& data)
+{
+    const qint64 pixels = pixelCount(key, data);
+    return pixels < 0 || pixels > ReportLimits::maximumPicturePixels;
 }
 
 QSizeF ReportResizableImage::naturalSize() const
@@ -96,9 +117,11 @@ bool ReportResizableImage::fromXml(const QDomElement& element, bool, const BlobL
     return true;
 }
 
+// A hidden picture is one whose addition was undone or whose deletion was not: it is no longer
+// part of the report and must not come back when the file is opened again.
 bool ReportResizableImage::toXml(QDomElement& element, bool, BlobList& blobs)
 {
-    if (!picture)
+    if (!picture || !isVisible())
         return false;
     ReportResizableItem::toXml(element, false, blobs);
     element.setAttribute(QStringLiteral("index"), ReportContainer::append(blobs, blobName, pictureData));

@@ -24,7 +24,12 @@ public:
     void setSize(const QSizeF& size, int edges) override;
 
     // Builds the shown picture from a file suffix ("svg" or an image format) and the file's bytes.
+    // A picture too large to decode safely is refused like one that cannot be read.
     bool setPicture(const QString& key, const QByteArray& data);
+    // Pixels the decoded picture would have, from its header alone: 0 for a drawing, -1 when the
+    // header does not tell.
+    static qint64 pixelCount(const QString& key, const QByteArray& data);
+    static bool isTooLarge(const QString& key, const QByteArray& data);
     bool hasPicture() const { return picture != nullptr; }
     QString key() const { return blobName; }
     QByteArray data() const { return pictureData; }

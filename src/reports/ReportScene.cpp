@@ -2,7 +2,10 @@
 
 #include "AddDeleteCommand.h"
 #include "ReportCheckBox.h"
+#include "ReportContainer.h"
+#include "ReportLimits.h"
 #include "ReportPage.h"
+#include "ReportPaths.h"
 #include "ReportPrinter.h"
 #include "ReportResizableImage.h"
 #include "ReportSvg.h"
@@ -283,17 +286,28 @@ void ReportScene::addImage(ReportPage* page, const QPointF& position)
     const QString path = Prompts::instance().chooseFile(request);
     if (path.isEmpty())
         return;
+    QString cause;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!ReportPaths::mayRead(path, QFileInfo(path).absolutePath(), ReportContainer::maximumPayloadSize, cause)
+        || !file.open(QIODevice::ReadOnly)) {
         Prompts::instance().show(nullptr, QMessageBox::Warning,
-                                 tr("Error opening %1 for reading", "Error Message").arg(path), file.errorString());
+                                 tr("Error opening %1 for reading", "Error Message").arg(path),
+                                 cause.isEmpty() ? file.errorString() : cause);
         return;
     }
+    const QString suffix = QFileInfo(path).suffix();
+    const QByteArray bytes = file.readAll();
     auto* picture = new ReportResizableImage;
-    if (!picture->setPicture(QFileInfo(path).suffix(), file.readAll())) {
+    if (!picture->setPicture(suffix, bytes)) {
         delete picture;
-        Prompts::instance().show(nullptr, QMessageBox::Warning,
-                                 tr("%1 is not a picture that can be shown.", "Error Message").arg(path));
+        const QString problem =
+            ReportResizableImage::pixelCount(suffix, bytes) > ReportLimits::maximumPicturePixels
+                ? tr("%1 has more than %2 million pixels. Please insert a smaller copy of the picture.",
+                     "Error Message")
+                      .arg(path)
+                      .arg(ReportLimits::maximumPicturePixels / 1000000)
+                : tr("%1 is not a picture that can be shown.", "Error Message").arg(path);
+        Prompts::instance().show(nullptr, QMessageBox::Warning, problem);
         return;
     }
     picture->setResizable(true);
@@ -313,9 +327,15 @@ int ReportScene::removeDeletedPictures()
     return removed;
 }
 
+// The selection frame and its handles are screen furniture: paper and PDF show the report alone.
+// The user's selection comes back once the page is drawn.
 void ReportScene::renderPage(QPainter* painter, int pageIndex, const QRectF& target)
 {
     if (pageIndex < 0 || pageIndex >= pageList.size())
         return;
+    const QList<QGraphicsItem*> selected = selectedItems();
+    clearSelection();
     render(painter, target, pageList.at(pageIndex)->sceneBoundingRect(), Qt::KeepAspectRatio);
+    for (QGraphicsItem* item : selected)
+        item->setSelected(true);
 }

@@ -73,7 +73,7 @@ public:
     // Before a save: takes pictures that a delete command still hides out of the scene.
     int removeDeletedPictures();
 
-    // Draws one page (index into pages()) into `target`, keeping its aspect ratio.
+    // Draws one page (index into pages()) into `target`, keeping its aspect ratio, as it is printed.
     void renderPage(QPainter* painter, int pageIndex, const QRectF& target);
 
 public slots:

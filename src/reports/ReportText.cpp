@@ -50,8 +50,9 @@ QString ReportText::text() const
 
 void ReportText::setText(const QString& text)
 {
-    textEditor->setPlainText(text);
+    // First, so that nothing the editor reports while taking the text is taken for typing.
     lastCommandText = text;
+    textEditor->setPlainText(text);
 }
 
 bool ReportText::fromXml(const QDomElement& element, bool valuesOnly, const BlobList& blobs)
@@ -96,8 +97,9 @@ void ReportText::createUndoCommand()
     const QString current = text();
     if (current == lastCommandText)
         return;
+    const QString before = lastCommandText;
     lastCommandText = current;
-    emit newCommand(new ReportTextCommand(textEditor));
+    emit newCommand(new ReportTextCommand(this, before, current));
 }
 
 void ReportText::focusInEvent(QFocusEvent* event)

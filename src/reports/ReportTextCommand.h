@@ -3,18 +3,23 @@
 #include <QPointer>
 #include <QUndoCommand>
 
-class GraphicsTextItem;
+class ReportText;
 
-// One step of an editor's own text history, replayed through the report's undo stack so that
-// the document's stack and the editor's history stay in step.
+// One step of typing in a field or cell. It keeps the text before and after the step itself, so
+// undo and redo restore exactly those texts whatever the editor's own history holds: an import
+// or a later edit may have replaced that history since.
 class ReportTextCommand : public QUndoCommand
 {
 public:
-    explicit ReportTextCommand(GraphicsTextItem* editor);
+    ReportTextCommand(ReportText* item, const QString& before, const QString& after);
 
     void redo() override;
     void undo() override;
 
 private:
-    QPointer<GraphicsTextItem> editor;
+    void show(const QString& text);
+
+    QPointer<ReportText> item;
+    QString before;
+    QString after;
 };

@@ -29,10 +29,16 @@ MdiWindow::MdiWindow(QWidget* parent)
     connect(windowMapper, &QSignalMapper::mappedWidget, this, &MdiWindow::setActiveWidget);
 }
 
-// The area closes its sub-windows as it goes; the derived window must not hear of that any more.
+// The area closes its sub-windows as it goes, after this part of the window is gone: neither the
+// area, its sub-windows nor its tab bar may reach these slots any more.
 MdiWindow::~MdiWindow()
 {
     area->disconnect(this);
+    for (QMdiSubWindow* sub : area->subWindowList())
+        sub->disconnect(this);
+    if (tabBar)
+        tabBar->disconnect(this);
+    windowMapper->disconnect(this);
 }
 
 QMdiArea* MdiWindow::mdiArea() const

@@ -1,5 +1,6 @@
 #include "CsvResultsModel.h"
 #include "ResultsFiles.h"
+#include "ResultsSeparator.h"
 #include "TestMain.h"
 
 #include <QBuffer>
@@ -7,6 +8,8 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+
+Q_DECLARE_METATYPE(CsvResultsModel::ReadStatus)
 
 namespace {
 // Parses `bytes` with a model made under the current default locale.
@@ -58,6 +61,9 @@ private slots:
     void notAResultsFileGivesWhatCouldBeRead_data();
     void notAResultsFileGivesWhatCouldBeRead();
     void onlyTheTestTypeCanBeChanged();
+    void separatorComesFromTheHeaderLine();
+    void filesBeyondTheLimitsAreRefusedWhole_data();
+    void filesBeyondTheLimitsAreRefusedWhole();
     void parsingAgainReplacesEverything();
 };
 
@@ -188,14 +194,15 @@ void CsvResultsModelTest::notAResultsFileGivesWhatCouldBeRead_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("rows");
-    QByteArray garbage(50 * 1024 * 1024, Qt::Uninitialized);
+    QByteArray garbage(4 * 1024 * 1024, Qt::Uninitialized);
     QRandomGenerator random(7);
     for (char& byte : garbage)
         byte = char(1 + random.bounded(255));
     QTest::newRow("empty") << QByteArray() << 0;
     QTest::newRow("one line") << QByteArray("PVT-Logger,23104877,FW 1.07,2\r\n") << 0;
     QTest::newRow("photo") << QByteArray::fromHex("ffd8ffe000104a46494600010100") << 0;
-    QTest::newRow("50 MB without NUL") << garbage << -1;
+    QTest::newRow("one column") << QByteArray("PVT\r\nIndex\r\n1\r\n") << 0;
+    QTest::newRow("4 MB without NUL") << garbage << -1;
 }
 
 void CsvResultsModelTest::notAResultsFileGivesWhatCouldBeRead()
@@ -203,9 +210,19 @@ void CsvResultsModelTest::notAResultsFileGivesWhatCouldBeRead()
     QFETCH(QByteArray, bytes);
     QFETCH(int, rows);
     Parsed file(bytes);
+    // Random bytes may also break a limit: refused, never half read.
+    if (rows < 0 && !file.parsed) {
+        QVERIFY(file.model.status() != CsvResultsModel::ReadStatus::Ok);
+        QCOMPARE(file.model.rowCount(), 0);
+        return;
+    }
     QVERIFY(file.parsed);
-    if (rows >= 0)
+    if (rows >= 0) {
         QCOMPARE(file.model.rowCount(), rows);
+        QCOMPARE(file.model.status(), CsvResultsModel::ReadStatus::NotResults);
+        QCOMPARE(file.model.describeStatus(QStringLiteral("x.csv")),
+                 QStringLiteral("x.csv is not a results file of a PV tester: its second line names no columns."));
+    }
     for (int row = 0; row < file.model.rowCount(); ++row)
         QVERIFY(file.model.rowFields(row).size() >= file.model.columnCount());
 }
@@ -247,6 +264,68 @@ void CsvResultsModelTest::parsingAgainReplacesEverything()
     QCOMPARE(file.model.title(), QString());
     QCOMPARE(file.model.testTypeColumn(), -1);
     QCOMPARE(file.model.testTypeCode(file.model.index(0, 1)), 0u);
+}
+
+void CsvResultsModelTest::separatorComesFromTheHeaderLine()
+{
+    // A tester's file with "," opened in a German session, and a saved ";" file in an English one.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Parsed comma(ResultsFiles::sample(QStringLiteral("results-point.csv")));
+    QCOMPARE(comma.model.separator(), QLatin1Char(','));
+    QCOMPARE(comma.model.columnCount(), 18);
+    QCOMPARE(comma.model.title(), QStringLiteral("23104877"));
+    QCOMPARE(comma.model.data(comma.model.index(2, 10)).toString(), QStringLiteral("631.7"));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    Parsed semicolon(ResultsFiles::sample(QStringLiteral("results-comma.csv")));
+    QCOMPARE(semicolon.model.separator(), QLatin1Char(';'));
+    QCOMPARE(semicolon.model.field(0, 4), QStringLiteral("349,4"));
+    QCOMPARE(semicolon.model.columnCount(), 18);
+    // Where the header cannot tell, the locale decides.
+    QCOMPARE(ResultsSeparator::detect(QStringLiteral("Index"), QLatin1Char(';')), QLatin1Char(';'));
+    QCOMPARE(ResultsSeparator::detect(QStringLiteral("a;b,c;d"), QLatin1Char(',')), QLatin1Char(';'));
+}
+
+void CsvResultsModelTest::filesBeyondTheLimitsAreRefusedWhole_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<CsvResultsModel::ReadStatus>("status");
+    QTest::addColumn<QString>("message");
+    const QByteArray start = "PVT,1\nIndex,TestType,Voc (VDC)\n";
+    QTest::newRow("17 MB") << QByteArray(17 * 1024 * 1024, 'x') << CsvResultsModel::ReadStatus::TooLarge
+                           << QStringLiteral("big.csv is larger than 16 MB, more than a tester's memory holds.");
+    QTest::newRow("2 MB header line") << "PVT,1\n" + QByteArray(2 * 1024 * 1024, ',') + "\n1,2\n"
+                                      << CsvResultsModel::ReadStatus::LineTooLong
+                                      << QStringLiteral("Line 2 of big.csv is longer than 1024 KB; the file is damaged "
+                                                        "or is not a results file.");
+    QTest::newRow("1001 columns") << "PVT,1\n" + QByteArray("a,").repeated(1001) + "\n"
+                                  << CsvResultsModel::ReadStatus::TooManyColumns
+                                  << QStringLiteral("big.csv names more than 1000 columns; the file is damaged or is "
+                                                    "not a results file.");
+    QTest::newRow("100001 rows") << start + QByteArray("1,4,2\n").repeated(100001)
+                                 << CsvResultsModel::ReadStatus::TooManyRows
+                                 << QStringLiteral("big.csv holds more than 100000 results. Please split it into "
+                                                   "smaller files.");
+    QTest::newRow("long Voc") << start + "1,2," + QByteArray(2000, '9') + "\n"
+                              << CsvResultsModel::ReadStatus::FieldTooLong
+                              << QStringLiteral("Line 3 of big.csv holds a value longer than 1000 characters; the "
+                                                "file is damaged or is not a results file.");
+}
+
+void CsvResultsModelTest::filesBeyondTheLimitsAreRefusedWhole()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(CsvResultsModel::ReadStatus, status);
+    QFETCH(QString, message);
+    Parsed file(ResultsFiles::sample(QStringLiteral("results-point.csv")));
+    QSignalSpy reset(&file.model, &QAbstractItemModel::modelReset);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QVERIFY(!file.model.parse(buffer));
+    QCOMPARE(file.model.status(), status);
+    QCOMPARE(file.model.describeStatus(QStringLiteral("big.csv")), message);
+    QCOMPARE(reset.count(), 0);
+    QCOMPARE(file.model.rowCount(), 6);
+    QCOMPARE(file.model.title(), QStringLiteral("23104877"));
 }
 
 VELTRANO_TEST(CsvResultsModelTest)

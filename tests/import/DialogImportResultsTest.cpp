@@ -45,6 +45,8 @@ private slots:
     void doubleClickImportsOneRowUnlessItChoosesAPole();
     void unopenableFileKeepsTheTable();
     void fileWithoutTestTypeDropsTheDelegate();
+    void notAResultsFileIsSaidAndRefusedFileKeepsTheTable();
+    void poleChoicesOpenOnlyOnRowsInView();
 
 private:
     std::unique_ptr<DialogImportResults> dialog;
@@ -157,6 +159,48 @@ void DialogImportResultsTest::fileWithoutTestTypeDropsTheDelegate()
     QVERIFY(!table->itemDelegateForColumn(1));
     QVERIFY(!table->isPersistentEditorOpen(dialog->model()->index(0, 1)));
     QCOMPARE(dialog->model()->testTypeCode(dialog->model()->index(0, 1)), 0u);
+}
+
+void DialogImportResultsTest::notAResultsFileIsSaidAndRefusedFileKeepsTheTable()
+{
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    const QString notes = ResultsFiles::write(folder, QStringLiteral("notes.csv"), "Shopping list\nbread\n");
+    QVERIFY(!dialog->load(notes));
+    QCOMPARE(prompts.messageTexts(),
+             QStringList{notes + QStringLiteral(" is not a results file of a PV tester: its second line names no "
+                                                "columns.")});
+    QVERIFY(dialog->load(ResultsFiles::samplePath(QStringLiteral("results-point.csv"))));
+    const QString damaged = ResultsFiles::write(folder, QStringLiteral("damaged.csv"),
+                                                "PVT,1\nIndex,Voc (VDC)\n1," + QByteArray(5000, '7') + "\n");
+    QVERIFY(!dialog->load(damaged));
+    QVERIFY(prompts.messageTexts().last().startsWith(QStringLiteral("Line 3 of ") + damaged));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Import Results - results-point.csv"));
+    QCOMPARE(dialog->model()->rowCount(), 6);
+}
+
+void DialogImportResultsTest::poleChoicesOpenOnlyOnRowsInView()
+{
+    QTemporaryDir folder;
+    QByteArray bytes = "PVT,1\nIndex,TestType,Riso (MOhm)\n";
+    for (int row = 0; row < 100000; ++row)
+        bytes += QByteArray::number(row) + ",4,500\n";
+    QVERIFY(dialog->load(ResultsFiles::write(folder, QStringLiteral("insulation.csv"), bytes)));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QTableView* table = tableOf(*dialog);
+    const QModelIndex first = dialog->model()->index(0, 1);
+    const QModelIndex last = dialog->model()->index(99999, 1);
+    QVERIFY(table->isPersistentEditorOpen(first));
+    QVERIFY(!table->isPersistentEditorOpen(last));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(table->findChildren<QComboBox*>().size() < 200);
+
+    table->scrollToBottom();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(table->isPersistentEditorOpen(last));
+    QVERIFY(!table->isPersistentEditorOpen(first));
+    QVERIFY(table->findChildren<QComboBox*>().size() < 200);
 }
 
 VELTRANO_TEST(DialogImportResultsTest)

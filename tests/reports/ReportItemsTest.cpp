@@ -23,6 +23,7 @@
 #include <QGraphicsSceneContextMenuEvent>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QStyleOptionGraphicsItem>
 #include <QTest>
 #include <QUndoStack>
 
@@ -85,6 +86,8 @@ private slots:
     void fontSettingsChangeOnlyTheDisplay();
     void layoutRoundTrip();
     void rendersASamplePage();
+    void printedPagesShowNoSelectionFrame();
+    void editorsDrawNoDashedFocusFrame();
 };
 
 void ReportItemsTest::init()
@@ -589,6 +592,58 @@ void ReportItemsTest::rendersASamplePage()
     QCOMPARE(QColor(image.pixel(38, 350)).lightness() < 80, true);
     QCOMPARE(QColor(image.pixel(700, 440)), QColor(Qt::white));
     QCOMPARE(QColor(image.pixel(700, 50)), QColor("#3060c0"));
+}
+
+namespace {
+QImage renderedPage(ReportScene& scene)
+{
+    QImage image(400, 560, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    scene.renderPage(&painter, 0, image.rect());
+    return image;
+}
+} // namespace
+
+void ReportItemsTest::printedPagesShowNoSelectionFrame()
+{
+    SceneFixture fixture;
+    const QByteArray drawing = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20'>"
+                               "<rect width='40' height='20' fill='#3060c0'/></svg>";
+    const BlobList blobs = {{"xml", QByteArray()}, {"svg", drawing}};
+    QVERIFY(fixture.build("<document><page id='p'/></document>"));
+    QVERIFY(fixture.apply("<document><page id='p'>"
+                          "<image index='1' resizable='1' x='100' y='100' width='80' height='40'/>"
+                          "</page></document>",
+                          blobs));
+    QGraphicsItem* picture = nullptr;
+    for (QGraphicsItem* item : fixture.scene.items())
+        if (item->type() == ReportResizableImage::Type)
+            picture = item;
+    QVERIFY(picture);
+    const QImage unselected = renderedPage(fixture.scene);
+    picture->setSelected(true);
+    QCOMPARE(renderedPage(fixture.scene), unselected);
+    QVERIFY(picture->isSelected());
+}
+
+void ReportItemsTest::editorsDrawNoDashedFocusFrame()
+{
+    GraphicsTextItem editor;
+    editor.setPlainText(QStringLiteral("Field"));
+    auto paintedWith = [&](QStyle::State state) {
+        QImage image(120, 40, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QStyleOptionGraphicsItem option;
+        option.state = state;
+        option.exposedRect = editor.boundingRect();
+        editor.paint(&painter, &option, nullptr);
+        return image;
+    };
+    const QImage plain = paintedWith(QStyle::State_None);
+    QCOMPARE(paintedWith(QStyle::State_HasFocus), plain);
+    QCOMPARE(paintedWith(QStyle::State_Selected), plain);
 }
 
 VELTRANO_TEST(ReportItemsTest)

@@ -65,6 +65,24 @@ QList<ReportResizableImage*> pictures(const QGraphicsScene& scene)
             found << picture;
     return found;
 }
+// What an import does to a field: replaces its text without the editor's own history.
+class ReplaceText : public QUndoCommand
+{
+public:
+    ReplaceText(ReportText* field, const QString& text)
+        : field(field)
+        , before(field->text())
+        , after(text)
+    {
+    }
+    void redo() override { field->setText(after); }
+    void undo() override { field->setText(before); }
+
+private:
+    ReportText* field;
+    QString before;
+    QString after;
+};
 } // namespace
 
 class ReportUndoTest : public QObject
@@ -75,6 +93,8 @@ private slots:
     void init();
     void typingIsUndoneToTheCleanIndex();
     void undoKeysInsideAnEditorActOnTheStack();
+    void retypingAfterUndoIsRecordedAgain();
+    void typingBeforeAReplacedTextStaysUndoable();
     void contextMenuUndoRedo();
     void checkBoxCommands();
     void geometryToleranceIsRelative();
@@ -83,6 +103,7 @@ private slots:
     void addImageAsksForAFile();
     void cancelledOrBrokenPictureAddsNothing();
     void deletedPicturesLeaveOnSave();
+    void pictureWhoseAddWasUndoneIsNotWritten();
     void discardedAddCommandDestroysItsPicture();
 
 private:
@@ -133,6 +154,48 @@ void ReportUndoTest::undoKeysInsideAnEditorActOnTheStack()
     fixture.key(Qt::Key_Y, Qt::ControlModifier, QString(QChar(25)));
     QCOMPARE(fixture.stack.index(), steps);
     QCOMPARE(cell->text(), QStringLiteral("x"));
+}
+
+void ReportUndoTest::retypingAfterUndoIsRecordedAgain()
+{
+    SceneFixture fixture;
+    QVERIFY(fixture.build(layout));
+    auto* field = fixture.item<ReportText>("field");
+    fixture.activate();
+    field->setFocus();
+    fixture.type("a");
+    while (fixture.stack.canUndo())
+        fixture.stack.undo();
+    QCOMPARE(field->text(), QString());
+    QVERIFY(fixture.stack.isClean());
+    fixture.type("a");
+    QCOMPARE(field->text(), QStringLiteral("a"));
+    QVERIFY(!fixture.stack.isClean());
+    fixture.stack.undo();
+    QCOMPARE(field->text(), QString());
+    fixture.stack.redo();
+    QCOMPARE(field->text(), QStringLiteral("a"));
+}
+
+void ReportUndoTest::typingBeforeAReplacedTextStaysUndoable()
+{
+    SceneFixture fixture;
+    QVERIFY(fixture.build(layout));
+    auto* field = fixture.item<ReportText>("field");
+    fixture.activate();
+    field->setFocus();
+    fixture.type("ab");
+    const int typed = fixture.stack.count();
+    fixture.stack.push(new ReplaceText(field, QStringLiteral("imported")));
+    QCOMPARE(field->text(), QStringLiteral("imported"));
+    fixture.stack.undo();
+    QCOMPARE(field->text(), QStringLiteral("ab"));
+    for (int step = 0; step < typed; ++step)
+        fixture.stack.undo();
+    QCOMPARE(field->text(), QString());
+    while (fixture.stack.canRedo())
+        fixture.stack.redo();
+    QCOMPARE(field->text(), QStringLiteral("imported"));
 }
 
 void ReportUndoTest::contextMenuUndoRedo()
@@ -318,6 +381,22 @@ void ReportUndoTest::deletedPicturesLeaveOnSave()
     fixture.stack.undo();
     QCOMPARE(removed->scene(), &fixture.scene);
     QVERIFY(removed->isVisible());
+}
+
+void ReportUndoTest::pictureWhoseAddWasUndoneIsNotWritten()
+{
+    SceneFixture fixture;
+    QTemporaryDir folder;
+    ScriptedPrompts prompts;
+    QVERIFY(fixture.build(layout));
+    QVERIFY(addPicture(fixture, folder, prompts));
+    fixture.stack.undo();
+    fixture.scene.removeDeletedPictures();
+    BlobList blobs = {{"xml", QByteArray()}};
+    QCOMPARE(fixture.write(false, &blobs).elementsByTagName("image").size(), 0);
+    QCOMPARE(blobs.size(), 1);
+    fixture.stack.redo();
+    QCOMPARE(fixture.write(false, &blobs).elementsByTagName("image").size(), 1);
 }
 
 void ReportUndoTest::discardedAddCommandDestroysItsPicture()

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,6 +45,7 @@ private slots:
     void createListExtractRoundTrip();
     void hostileNamesStayInsideTheTargetFolder();
     void failuresNameTheFile();
+    void hostileContainersAreRefusedBeforeAnythingIsWritten();
 };
 
 void PakCommandTest::createListExtractRoundTrip()
@@ -88,6 +90,29 @@ void PakCommandTest::failuresNameTheFile()
     QCOMPARE(pak({QStringLiteral("create"), folder.filePath(QStringLiteral("x.pak")), QStringLiteral("xml=/nonexistent.xml")}).exitCode, 1);
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("x.pak"))));
     QCOMPARE(pak({QStringLiteral("bogus")}).exitCode, 2);
+}
+
+void PakCommandTest::hostileContainersAreRefusedBeforeAnythingIsWritten()
+{
+    QTemporaryDir folder;
+    // A few kilobytes declaring a million empty entries.
+    const QString flood = writeFile(folder, QStringLiteral("flood.arvir"), qCompress(QByteArray(8000000, '\0')));
+    const QString out = folder.filePath(QStringLiteral("out"));
+    const Run extracted = pak({QStringLiteral("extract"), flood, out});
+    QCOMPARE(extracted.exitCode, 1);
+    QVERIFY(extracted.err.contains(QStringLiteral("holds more than 999 pictures")));
+    QVERIFY(!QFileInfo::exists(out));
+
+    const QString deep = writeFile(folder, QStringLiteral("deep.xml"),
+                                   "<document>" + QByteArray("<page>").repeated(5000) + "</document>");
+    const QString target = folder.filePath(QStringLiteral("deep.arvir"));
+    const Run packed = pak({QStringLiteral("create"), target, "xml=" + deep});
+    QCOMPARE(packed.exitCode, 1);
+    QVERIFY(packed.err.contains(QStringLiteral("nested more than 32 levels deep")));
+    const Run device = pak({QStringLiteral("create"), target, QStringLiteral("xml=/dev/zero")});
+    QCOMPARE(device.exitCode, 1);
+    QVERIFY(device.err.contains(QStringLiteral("not a regular file")));
+    QVERIFY(!QFileInfo::exists(target));
 }
 
 VELTRANO_TEST(PakCommandTest)

@@ -1,9 +1,11 @@
 #include "PakCommand.h"
 
 #include "ReportContainer.h"
+#include "ReportXmlGuard.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QRegularExpression>
 
@@ -83,6 +85,22 @@ int PakCommand::extract(const QString& fileName, const QString& folder)
     return 0;
 }
 
+// A pipe or a device would block or never end.
+bool PakCommand::readableFile(QFile& source)
+{
+    const QFileInfo info(source.fileName());
+    if (!info.isFile() || info.size() > ReportContainer::maximumPayloadSize) {
+        err << "Could not read \"" << source.fileName() << "\": not a regular file of at most "
+            << ReportContainer::maximumPayloadSize / (1024 * 1024) << " MB\n";
+        return false;
+    }
+    if (!source.open(QIODevice::ReadOnly)) {
+        err << "Could not read \"" << source.fileName() << "\": " << source.errorString() << '\n';
+        return false;
+    }
+    return true;
+}
+
 int PakCommand::create(const QString& fileName, const QStringList& pairs)
 {
     BlobList blobs;
@@ -91,11 +109,15 @@ int PakCommand::create(const QString& fileName, const QStringList& pairs)
         if (equals < 0)
             return usage();
         QFile source(pair.mid(equals + 1));
-        if (!source.open(QIODevice::ReadOnly)) {
-            err << "Could not read \"" << source.fileName() << "\": " << source.errorString() << '\n';
+        if (!readableFile(source))
             return 1;
-        }
         ReportContainer::append(blobs, pair.left(equals), source.readAll());
+    }
+    // What the program would refuse to open is not packed either.
+    ReportXmlGuard guard(QFileInfo(fileName).absolutePath());
+    if (!blobs.isEmpty() && !guard.check(blobs.first().data)) {
+        err << "The report XML of \"" << fileName << "\" is refused: " << guard.cause() << '\n';
+        return 1;
     }
     const ReportContainer::Status status = ReportContainer::write(fileName, blobs);
     if (status != ReportContainer::Status::Ok) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QStringList>
 #include <QTextStream>
 
@@ -18,6 +19,7 @@ private:
     int extract(const QString& fileName, const QString& folder);
     int create(const QString& fileName, const QStringList& pairs);
     int usage();
+    bool readableFile(QFile& source);
 
     QTextStream& out;
     QTextStream& err;
