@@ -6,6 +6,31 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace {
+// Qt writes the original path as it stands, but the desktop reads the Path line URL-escaped:
+// without this, items with spaces, umlauts or "%" in their names cannot be restored.
+void escapeRecordedPath(const QString& trashedFile, const QString& originalPath)
+{
+    const QFileInfo trashed(trashedFile);
+    const QString infoPath = trashed.dir().filePath(QStringLiteral("../info/%1.trashinfo").arg(trashed.fileName()));
+    QFile info(infoPath);
+    if (!info.open(QIODevice::ReadOnly))
+        return;
+    QByteArray content = info.readAll();
+    info.close();
+    const QByteArray plain = "\nPath=" + originalPath.toUtf8() + "\n";
+    const QByteArray escaped = "\nPath=" + QUrl::toPercentEncoding(originalPath, "/") + "\n";
+    if (!content.contains(plain))
+        return;
+    content.replace(plain, escaped);
+    QSaveFile out(infoPath);
+    if (out.open(QIODevice::WriteOnly) && out.write(content) == content.size())
+        out.commit();
+}
+} // namespace
 
 bool RecycleBin::moveToTrash(const QStringList& paths, QWidget* parent)
 {
@@ -46,6 +71,10 @@ bool RecycleBin::trashOne(const QString& path)
 {
     // Without the data folder Qt 5.15 "succeeds" by putting the item into ./files.
     QDir().mkpath(KnownFolders::programData());
+    const QString original = QFileInfo(path).absoluteFilePath();
     QFile file(path);
-    return file.moveToTrash() && QFileInfo(file.fileName()).isAbsolute() && !QFileInfo::exists(path);
+    if (!file.moveToTrash() || !QFileInfo(file.fileName()).isAbsolute() || QFileInfo::exists(path))
+        return false;
+    escapeRecordedPath(file.fileName(), original);
+    return true;
 }
