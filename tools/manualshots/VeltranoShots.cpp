@@ -1,5 +1,6 @@
 #include "VeltranoShots.h"
 
+#include "AppIdentity.h"
 #include "DialogImportResults.h"
 #include "DialogSettings.h"
 #include "DialogWelcome.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPixmap>
 #include <QThread>
 
 namespace {
@@ -38,6 +40,7 @@ VeltranoShots::VeltranoShots(const QString& pictureFolder, const QString& projec
 
 bool VeltranoShots::shootAll()
 {
+    shooter.save(QPixmap(AppIdentity::splashPath()), QStringLiteral("title-picture"));
     const QString project = makeSampleProject();
     MainWindow window;
     showProject(window, project);

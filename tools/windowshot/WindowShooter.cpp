@@ -19,8 +19,13 @@ bool WindowShooter::shoot(QWidget& window, const QString& name, const QSize& siz
     // Layouts, lazily filled views and posted updates all need the event loop once or twice.
     for (int round = 0; round < 3; ++round)
         QApplication::processEvents();
+    return save(window.grab(), name);
+}
+
+bool WindowShooter::save(const QPixmap& picture, const QString& name)
+{
     const QString path = folder.filePath(name + QStringLiteral(".png"));
-    if (window.grab().save(path))
+    if (picture.save(path))
         return true;
     QTextStream(stderr) << "cannot save the picture " << path << "\n";
     saved = false;
