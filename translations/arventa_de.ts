@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AcIsolatorDiagramComponent</name>
+    <message>
+        <source>AC Isolator</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>AC-Trennschalter</translation>
+    </message>
+</context>
+<context>
     <name>CsvResultsTestTypeDelegate</name>
     <message>
         <source>Unknown</source>
@@ -17,6 +25,170 @@
     </message>
 </context>
 <context>
+    <name>CurveCsvImporter</name>
+    <message>
+        <source>Error opening %1 for reading.</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Lesen.</translation>
+    </message>
+    <message>
+        <source>String %1</source>
+        <translation>String %1</translation>
+    </message>
+    <message>
+        <source>Checksum failed on line number %1</source>
+        <comment>Error Message</comment>
+        <translation>Prüfsummenfehler in Zeile %1</translation>
+    </message>
+    <message>
+        <source>Continue showing errors during this import</source>
+        <comment>User prompt</comment>
+        <translation>Weitere Fehler dieses Imports anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>CurvePlotOutput</name>
+    <message>
+        <source>The file cannot be written.</source>
+        <comment>Error message informative text</comment>
+        <translation>Die Datei kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Images can be saved as BMP, JPEG or PNG files.</source>
+        <comment>Error message informative text</comment>
+        <translation>Bilder können als BMP-, JPEG- oder PNG-Dateien gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DcIsolatorDiagramComponent</name>
+    <message>
+        <source>DC Isolator</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>DC-Trennschalter</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramComponent</name>
+    <message>
+        <source>Delete %1</source>
+        <comment>Installation Diagram object removal</comment>
+        <translation>%1 löschen</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramConnection</name>
+    <message>
+        <source>Connection</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <comment>Installation Diagram object removal</comment>
+        <translation>%1 löschen</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramFile</name>
+    <message>
+        <source>Error opening %1 for reading</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Lesen</translation>
+    </message>
+    <message>
+        <source>XML validation error in %1 on line %2, column %3</source>
+        <comment>Error Message</comment>
+        <translation>XML-Validierungsfehler in %1 in Zeile %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Schreiben</translation>
+    </message>
+    <message>
+        <source>Error writing %1</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Schreiben von %1</translation>
+    </message>
+    <message>
+        <source>Is the file read-only or has it been deleted?</source>
+        <comment>Error message informative text</comment>
+        <translation>Ist die Datei schreibgeschützt oder wurde sie gelöscht?</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramGraphicsScene</name>
+    <message>
+        <source>Add Label</source>
+        <translation>Notiz hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Invertor</source>
+        <translation>Wechselrichter hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Generation Meter</source>
+        <translation>Erzeugungszähler hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Distribution Board</source>
+        <translation>Unterverteilung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add AC Isolator</source>
+        <translation>AC-Trennschalter hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add DC Isolator</source>
+        <translation>DC-Trennschalter hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add PV Panel</source>
+        <translation>PV-Modul hinzufügen</translation>
+    </message>
+    <message>
+        <source>Insert notes here</source>
+        <comment>Example note text</comment>
+        <translation>Notizen hier eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramLabel</name>
+    <message>
+        <source>Set Label Text</source>
+        <comment>Drop down menu option</comment>
+        <translation>Beschriftung ändern</translation>
+    </message>
+    <message>
+        <source>Delete Label</source>
+        <comment>Drop down menu option</comment>
+        <translation>Beschriftung löschen</translation>
+    </message>
+</context>
+<context>
+    <name>DiagramPrinter</name>
+    <message>
+        <source>Export PDF</source>
+        <comment>Window Title</comment>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <comment>File filter</comment>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Schreiben</translation>
+    </message>
+    <message>
+        <source>Is the file read-only or has it been deleted?</source>
+        <comment>Error message informative text</comment>
+        <translation>Ist die Datei schreibgeschützt oder wurde sie gelöscht?</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About %1</source>
@@ -27,6 +199,18 @@
         <source>%1 for PV installers and inspectors, by %2.</source>
         <comment>About text</comment>
         <translation>%1 für PV-Errichter und Prüfer, von %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogComponentSettings</name>
+    <message>
+        <source>Component Settings</source>
+        <comment>Window Title</comment>
+        <translation>Komponenteneinstellungen</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Beschriftung</translation>
     </message>
 </context>
 <context>
@@ -156,6 +340,14 @@
     </message>
 </context>
 <context>
+    <name>DistributionBoardDiagramComponent</name>
+    <message>
+        <source>Distribution Board</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>Unterverteilung</translation>
+    </message>
+</context>
+<context>
     <name>DocumentCreator</name>
     <message>
         <source>You are creating an Array Test Report from a favourite that was created in an older version of %1. If you use this version then you will not be able to import data into it.</source>
@@ -244,6 +436,104 @@ Bitte installieren Sie %2 erneut</translation>
     </message>
 </context>
 <context>
+    <name>FindInFiles</name>
+    <message>
+        <source>Find in Files</source>
+        <comment>Window Title</comment>
+        <translation>In Dateien suchen</translation>
+    </message>
+    <message>
+        <source>Search by any or all of the criteria below.</source>
+        <comment>User prompt</comment>
+        <translation>Suchen Sie nach einem oder mehreren der folgenden Kriterien.</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <comment>Button</comment>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <comment>Button</comment>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>File search</source>
+        <comment>Group title</comment>
+        <translation>Dateisuche</translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <comment>Check box</comment>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>All or part of the file name:</source>
+        <comment>Field label</comment>
+        <translation>Dateiname oder ein Teil davon:</translation>
+    </message>
+    <message>
+        <source>Word / Phrase Search</source>
+        <comment>Group title</comment>
+        <translation>Wort- / Ausdruckssuche</translation>
+    </message>
+    <message>
+        <source>A word or phrase in the reports:</source>
+        <comment>Field label</comment>
+        <translation>Ein Wort oder Ausdruck in den Berichten:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>Group title</comment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Created Date</source>
+        <comment>Date kind</comment>
+        <translation>Erstellungsdatum</translation>
+    </message>
+    <message>
+        <source>Modified Date</source>
+        <comment>Date kind</comment>
+        <translation>Änderungsdatum</translation>
+    </message>
+    <message>
+        <source>Accessed Date</source>
+        <comment>Date kind</comment>
+        <translation>Letzter Zugriff</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <comment>Field label</comment>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <comment>Field label</comment>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <comment>Group title</comment>
+        <translation>Dateigröße</translation>
+    </message>
+    <message>
+        <source>greater than</source>
+        <comment>Size comparison</comment>
+        <translation>größer als</translation>
+    </message>
+    <message>
+        <source>less than</source>
+        <comment>Size comparison</comment>
+        <translation>kleiner als</translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <comment>File size unit</comment>
+        <translation> KB</translation>
+    </message>
+</context>
+<context>
     <name>Folders</name>
     <message>
         <source>Could not find the projects root directory: %1</source>
@@ -279,6 +569,42 @@ Bitte installieren Sie %2 erneut</translation>
         <source>Check that you may create folders there, or choose another folder.</source>
         <comment>Error message informative text</comment>
         <translation>Prüfen Sie, ob Sie dort Ordner anlegen dürfen, oder wählen Sie einen anderen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>FoundFilesModel</name>
+    <message>
+        <source>Search is complete. There are no results to display.</source>
+        <comment>Search result</comment>
+        <translation>Die Suche ist abgeschlossen. Es gibt keine Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>Column header</comment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <comment>Column header</comment>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Last Modified</source>
+        <comment>Column header</comment>
+        <translation>Zuletzt geändert</translation>
+    </message>
+    <message>
+        <source>%L1 KB</source>
+        <comment>File size</comment>
+        <translation>%L1 KB</translation>
+    </message>
+</context>
+<context>
+    <name>GenerationMeterDiagramComponent</name>
+    <message>
+        <source>Generation Meter</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>Erzeugungszähler</translation>
     </message>
 </context>
 <context>
@@ -402,6 +728,532 @@ Bitte installieren Sie %2 erneut</translation>
         <source>&quot;%1&quot; is not a percentage from %2 to %3.</source>
         <comment>Warning Message</comment>
         <translation>&quot;%1&quot; ist kein Prozentwert von %2 bis %3.</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CommandGuard</name>
+    <message>
+        <source>Exception thrown: %1</source>
+        <comment>Error Message</comment>
+        <translation>Ausnahme aufgetreten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveDetailsDialog</name>
+    <message>
+        <source>Curve Details</source>
+        <comment>Window Title</comment>
+        <translation>Kennliniendetails</translation>
+    </message>
+    <message>
+        <source>Test Details</source>
+        <comment>Tab title</comment>
+        <translation>Prüfdetails</translation>
+    </message>
+    <message>
+        <source>Module Details</source>
+        <comment>Tab title</comment>
+        <translation>Moduldetails</translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <comment>Label</comment>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>Tester Serial No:</source>
+        <comment>Label</comment>
+        <translation>Seriennr. des Prüfgeräts:</translation>
+    </message>
+    <message>
+        <source>Tester Memory Location:</source>
+        <comment>Label</comment>
+        <translation>Speicherplatz im Prüfgerät:</translation>
+    </message>
+    <message>
+        <source>Test Date:</source>
+        <comment>Label</comment>
+        <translation>Prüfdatum:</translation>
+    </message>
+    <message>
+        <source>Irradiance: (W/m&lt;sup&gt;2&lt;/sup&gt;)</source>
+        <comment>Label</comment>
+        <translation>Einstrahlung: (W/m&lt;sup&gt;2&lt;/sup&gt;)</translation>
+    </message>
+    <message>
+        <source>Cell Temperature: (°C)</source>
+        <comment>Label</comment>
+        <translation>Zelltemperatur: (°C)</translation>
+    </message>
+    <message>
+        <source>Ambient Temperature: (°C)</source>
+        <comment>Label</comment>
+        <translation>Umgebungstemperatur: (°C)</translation>
+    </message>
+    <message>
+        <source>Fill Factor:</source>
+        <comment>Label</comment>
+        <translation>Füllfaktor:</translation>
+    </message>
+    <message>
+        <source>Open Circuit Voltage (V):</source>
+        <comment>Label</comment>
+        <translation>Leerlaufspannung (V):</translation>
+    </message>
+    <message>
+        <source>Short Circuit Current (A):</source>
+        <comment>Label</comment>
+        <translation>Kurzschlussstrom (A):</translation>
+    </message>
+    <message>
+        <source>Voltage at mpp (V):</source>
+        <comment>Label</comment>
+        <translation>Spannung im MPP (V):</translation>
+    </message>
+    <message>
+        <source>Current at mpp (A):</source>
+        <comment>Label</comment>
+        <translation>Strom im MPP (A):</translation>
+    </message>
+    <message>
+        <source>Clamp Current at mpp: (A)</source>
+        <comment>Label</comment>
+        <translation>Zangenstrom im MPP: (A)</translation>
+    </message>
+    <message>
+        <source>Protective Earth R:  (Ω)</source>
+        <comment>Label</comment>
+        <translation>Schutzleiterwiderstand:  (Ω)</translation>
+    </message>
+    <message>
+        <source>Isolation Voltage (V):</source>
+        <comment>Label</comment>
+        <translation>Isolationsprüfspannung (V):</translation>
+    </message>
+    <message>
+        <source>Isolation Resistance: (MΩ)</source>
+        <comment>Label</comment>
+        <translation>Isolationswiderstand: (MΩ)</translation>
+    </message>
+    <message>
+        <source>Choose Module</source>
+        <comment>Label</comment>
+        <translation>Modul wählen</translation>
+    </message>
+    <message>
+        <source>Show favourite modules only</source>
+        <comment>Tool tip hint</comment>
+        <translation>Nur Favoriten-Module anzeigen</translation>
+    </message>
+    <message>
+        <source>Vmpp:</source>
+        <comment>Label</comment>
+        <translation>Vmpp:</translation>
+    </message>
+    <message>
+        <source>Impp:</source>
+        <comment>Label</comment>
+        <translation>Impp:</translation>
+    </message>
+    <message>
+        <source>Voc:</source>
+        <comment>Label</comment>
+        <translation>Voc:</translation>
+    </message>
+    <message>
+        <source>Isc:</source>
+        <comment>Label</comment>
+        <translation>Isc:</translation>
+    </message>
+    <message>
+        <source>No. in Series:</source>
+        <comment>Label</comment>
+        <translation>Anzahl in Reihe:</translation>
+    </message>
+    <message>
+        <source>No. in Parallel:</source>
+        <comment>Label</comment>
+        <translation>Anzahl parallel:</translation>
+    </message>
+    <message>
+        <source>%/°C ...</source>
+        <comment>Button</comment>
+        <translation>%/°C ...</translation>
+    </message>
+    <message>
+        <source>Enter value as a percentage of Isc</source>
+        <comment>Tool tip hint</comment>
+        <translation>Wert in Prozent von Isc eingeben</translation>
+    </message>
+    <message>
+        <source>Enter value as a percentage of Voc</source>
+        <comment>Tool tip hint</comment>
+        <translation>Wert in Prozent von Voc eingeben</translation>
+    </message>
+    <message>
+        <source>STC Calculation</source>
+        <comment>Label</comment>
+        <translation>STC-Umrechnung</translation>
+    </message>
+    <message>
+        <source>Anderson</source>
+        <comment>Label</comment>
+        <translation>Anderson</translation>
+    </message>
+    <message>
+        <source>IEC60891 procedure 1</source>
+        <comment>Label</comment>
+        <translation>IEC 60891 Verfahren 1</translation>
+    </message>
+    <message>
+        <source>Blässer</source>
+        <comment>Label</comment>
+        <translation>Blässer</translation>
+    </message>
+    <message>
+        <source>Rs: (Ω)</source>
+        <comment>Label</comment>
+        <translation>Rs: (Ω)</translation>
+    </message>
+    <message>
+        <source>α: (A/°C)</source>
+        <comment>Label</comment>
+        <translation>α: (A/°C)</translation>
+    </message>
+    <message>
+        <source>β: (V/°C)</source>
+        <comment>Label</comment>
+        <translation>β: (V/°C)</translation>
+    </message>
+    <message>
+        <source>δ:</source>
+        <comment>Label</comment>
+        <translation>δ:</translation>
+    </message>
+    <message>
+        <source>a:</source>
+        <comment>Label</comment>
+        <translation>a:</translation>
+    </message>
+    <message>
+        <source>b: (1/°C)</source>
+        <comment>Label</comment>
+        <translation>b: (1/°C)</translation>
+    </message>
+    <message>
+        <source>κ: (Ω/°C)</source>
+        <comment>Label</comment>
+        <translation>κ: (Ω/°C)</translation>
+    </message>
+    <message>
+        <source>Anderson&apos;s delta coefficient:
+mono-Crystalline 0.085
+multi-Crystalline 0.110
+Thin-Film 0.063</source>
+        <comment>Tool tip hint</comment>
+        <translation>Delta-Koeffizient nach Anderson:
+monokristallin 0,085
+polykristallin 0,110
+Dünnschicht 0,063</translation>
+    </message>
+    <message>
+        <source>&lt;No module&gt;</source>
+        <comment>Combo box entry</comment>
+        <translation>&lt;Kein Modul&gt;</translation>
+    </message>
+    <message>
+        <source>Changes to the PV string data are automatically saved when OK is pressed.
+</source>
+        <comment>User prompt</comment>
+        <translation>Änderungen an den Daten des PV-Strings werden mit OK automatisch gespeichert.
+</translation>
+    </message>
+    <message>
+        <source>Do not show this message again</source>
+        <comment>User prompt</comment>
+        <translation>Diese Meldung nicht mehr anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveDocument</name>
+    <message>
+        <source>Save</source>
+        <comment>Tool tip hint</comment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>Tool tip hint</comment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <comment>Tool tip hint</comment>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Export to Image</source>
+        <comment>Tool tip hint</comment>
+        <translation>Als Bild exportieren</translation>
+    </message>
+    <message>
+        <source>Insert Row</source>
+        <comment>Tool tip hint</comment>
+        <translation>Zeile einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <comment>Tool tip hint</comment>
+        <translation>Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <comment>Tool tip hint</comment>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <source>IV</source>
+        <comment>Tool tip hint</comment>
+        <translation>IV</translation>
+    </message>
+    <message>
+        <source>Show IV Curves</source>
+        <comment>Tool tip hint</comment>
+        <translation>IV-Kennlinien anzeigen</translation>
+    </message>
+    <message>
+        <source>PWR</source>
+        <comment>Tool tip hint</comment>
+        <translation>LEIST</translation>
+    </message>
+    <message>
+        <source>Show VP Power Curves</source>
+        <comment>Tool tip hint</comment>
+        <translation>Leistungskurven (P über V) anzeigen</translation>
+    </message>
+    <message>
+        <source>MEAS</source>
+        <comment>Tool tip hint</comment>
+        <translation>MESS</translation>
+    </message>
+    <message>
+        <source>Show Measured Curve Data</source>
+        <comment>Tool tip hint</comment>
+        <translation>Gemessene Kennlinien anzeigen</translation>
+    </message>
+    <message>
+        <source>STC</source>
+        <comment>Tool tip hint</comment>
+        <translation>STC</translation>
+    </message>
+    <message>
+        <source>Show STC-corrected Curves</source>
+        <comment>Tool tip hint</comment>
+        <translation>Auf STC umgerechnete Kennlinien anzeigen</translation>
+    </message>
+    <message>
+        <source>NOM</source>
+        <comment>Tool tip hint</comment>
+        <translation>NENN</translation>
+    </message>
+    <message>
+        <source>Show Nominal Curve</source>
+        <comment>Tool tip hint</comment>
+        <translation>Nennkennlinie anzeigen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <comment>Tool tip hint</comment>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Download data from tester</source>
+        <comment>Tool tip hint</comment>
+        <translation>Daten vom Prüfgerät herunterladen</translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <comment>Tool tip hint</comment>
+        <translation>Details anzeigen</translation>
+    </message>
+    <message>
+        <source>View Details from tester</source>
+        <comment>Tool tip hint</comment>
+        <translation>Details der Messung anzeigen</translation>
+    </message>
+    <message>
+        <source>Manage Module Database</source>
+        <comment>Tool tip hint</comment>
+        <translation>Moduldatenbank verwalten</translation>
+    </message>
+    <message>
+        <source>Set PV Module Type</source>
+        <comment>Tool tip hint</comment>
+        <translation>PV-Modultyp festlegen</translation>
+    </message>
+    <message>
+        <source>Curve Report</source>
+        <comment>Tool tip hint</comment>
+        <translation>Kennlinienbericht</translation>
+    </message>
+    <message>
+        <source>Export MEAS IV Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation>Gemessene IV-Punkte exportieren</translation>
+    </message>
+    <message>
+        <source>Export Measured IV Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation>Gemessene IV-Kennlinienpunkte im CSV-Format exportieren</translation>
+    </message>
+    <message>
+        <source>Export STC IV Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation>STC-IV-Punkte exportieren</translation>
+    </message>
+    <message>
+        <source>Export STC IV Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation>STC-IV-Kennlinienpunkte im CSV-Format exportieren</translation>
+    </message>
+    <message>
+        <source>Export MEAS PWR Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation>Gemessene Leistungspunkte exportieren</translation>
+    </message>
+    <message>
+        <source>Export Measured Power Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation>Gemessene Leistungskurvenpunkte im CSV-Format exportieren</translation>
+    </message>
+    <message>
+        <source>Export STC PWR Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation>STC-Leistungspunkte exportieren</translation>
+    </message>
+    <message>
+        <source>Export STC Power Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation>STC-Leistungskurvenpunkte im CSV-Format exportieren</translation>
+    </message>
+    <message>
+        <source>Set Colour</source>
+        <comment>Tool tip hint</comment>
+        <translation>Farbe festlegen</translation>
+    </message>
+    <message>
+        <source>Change the colour of lines on the graph associated with this string</source>
+        <comment>Tool tip hint</comment>
+        <translation>Farbe der Linien dieses Strings im Diagramm ändern</translation>
+    </message>
+    <message>
+        <source>Export Points</source>
+        <comment>Tool tip hint</comment>
+        <translation>Punkte exportieren</translation>
+    </message>
+    <message>
+        <source>Export the points of the selected string in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation>Die Punkte des gewählten Strings im CSV-Format exportieren</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <comment>Warning Message</comment>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Please select a string with curve data first.</source>
+        <comment>User prompt</comment>
+        <translation>Bitte wählen Sie zuerst einen String mit Kennliniendaten.</translation>
+    </message>
+    <message>
+        <source>Set Colour</source>
+        <comment>Window Title</comment>
+        <translation>Farbe festlegen</translation>
+    </message>
+    <message>
+        <source>Please select the strings to report on in the tree first.</source>
+        <comment>User prompt</comment>
+        <translation>Bitte wählen Sie zuerst im Baum die Strings für den Bericht.</translation>
+    </message>
+    <message>
+        <source>Import CSV File</source>
+        <comment>Window Title</comment>
+        <translation>CSV-Datei importieren</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <comment>File filter</comment>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Please select the strings to assign a module to in the tree first.</source>
+        <comment>User prompt</comment>
+        <translation>Bitte wählen Sie zuerst im Baum die Strings, denen ein Modul zugeordnet werden soll.</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveGraph</name>
+    <message>
+        <source>IV Curve</source>
+        <comment>Graph title</comment>
+        <translation>IV-Kennlinie</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <comment>Graph axis title</comment>
+        <translation>Spannung (V)</translation>
+    </message>
+    <message>
+        <source>Current (A)</source>
+        <comment>Graph axis title</comment>
+        <translation>Strom (A)</translation>
+    </message>
+    <message>
+        <source>Power (W)</source>
+        <comment>Graph axis title</comment>
+        <translation>Leistung (W)</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <comment>File Save Dialog</comment>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <comment>File Save Dialog</comment>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <comment>File Save Dialog</comment>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.jpeg *.png)</source>
+        <comment>File Save Dialog</comment>
+        <translation>Bilder (*.bmp *.jpeg *.png)</translation>
+    </message>
+    <message>
+        <source>There was an problem trying to save the image %1</source>
+        <comment>Error Message</comment>
+        <translation>Beim Speichern des Bildes %1 ist ein Problem aufgetreten</translation>
+    </message>
+    <message>
+        <source>Exception details: %1</source>
+        <comment>Error message informative text</comment>
+        <translation>Details: %1</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveGraphModel</name>
+    <message numerus="yes">
+        <source>%n strings</source>
+        <comment>Graph legend title</comment>
+        <translation>
+            <numerusform>%n String</numerusform>
+            <numerusform>%n Strings</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -625,6 +1477,211 @@ Dünnschicht 0,063</translation>
         <source>The value of %1 is not a number: &quot;%2&quot;</source>
         <comment>Warning Message</comment>
         <translation>Der Wert von %1 ist keine Zahl: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurvePointsExport</name>
+    <message>
+        <source>STC</source>
+        <translation>STC</translation>
+    </message>
+    <message>
+        <source>MEAS</source>
+        <translation>MESS</translation>
+    </message>
+    <message>
+        <source>PWR</source>
+        <translation>LEIST</translation>
+    </message>
+    <message>
+        <source>Fill Factor</source>
+        <translation>Füllfaktor</translation>
+    </message>
+    <message>
+        <source>Cell Temp</source>
+        <translation>Zelltemp.</translation>
+    </message>
+    <message>
+        <source>Ambient Temp</source>
+        <translation>Umgebungstemp.</translation>
+    </message>
+    <message>
+        <source>Irradiance</source>
+        <translation>Einstrahlung</translation>
+    </message>
+    <message>
+        <source>Save CSV file</source>
+        <comment>File Save Dialog</comment>
+        <translation>CSV-Datei speichern</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <comment>File Save Dialog</comment>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source> Could not open file:
+ %1</source>
+        <comment>Error Message</comment>
+        <translation> Datei konnte nicht geöffnet werden:
+ %1</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveReport</name>
+    <message>
+        <source>Save PDF file</source>
+        <comment>File Save Dialog</comment>
+        <translation>PDF-Datei speichern</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <comment>File Save Dialog</comment>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <comment>Error Message</comment>
+        <translation>Der Bericht konnte nicht nach %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Please check that the folder exists and that you may write to it.</source>
+        <comment>Error message informative text</comment>
+        <translation>Bitte prüfen Sie, ob der Ordner existiert und Sie darin schreiben dürfen.</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveTreeModel</name>
+    <message>
+        <source>Item Description</source>
+        <comment>Tree Control Header</comment>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Tester Index</source>
+        <comment>Tree Control Header</comment>
+        <translation>Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Date Tested</source>
+        <comment>Tree Control Header</comment>
+        <translation>Prüfdatum</translation>
+    </message>
+    <message>
+        <source>Irr</source>
+        <comment>Tree Control Header</comment>
+        <translation>Einstr.</translation>
+    </message>
+    <message>
+        <source>Tcell</source>
+        <comment>Tree Control Header</comment>
+        <translation>TZelle</translation>
+    </message>
+    <message>
+        <source>FF</source>
+        <comment>Tree Control Header</comment>
+        <translation>FF</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>Tree Control Header</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>&lt;New Row&gt;</source>
+        <translation>&lt;Neue Zeile&gt;</translation>
+    </message>
+    <message>
+        <source>Invalid checksum. Internal error in test instrument or the CSV data has been modified</source>
+        <comment>Tool tip hint</comment>
+        <translation>Ungültige Prüfsumme. Interner Fehler im Prüfgerät, oder die CSV-Daten wurden verändert</translation>
+    </message>
+    <message>
+        <source>Checksum ignored. Spreadsheet data modification was detected</source>
+        <comment>Tool tip hint</comment>
+        <translation>Prüfsumme nicht geprüft. Die Daten wurden mit einer Tabellenkalkulation verändert</translation>
+    </message>
+    <message>
+        <source>Irradiance warning. Greater than 10% variance during test</source>
+        <comment>Tool tip hint</comment>
+        <translation>Einstrahlungswarnung. Mehr als 10 % Schwankung während der Messung</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveTypeLegend</name>
+    <message>
+        <source>STC</source>
+        <comment>Legend label</comment>
+        <translation>STC</translation>
+    </message>
+    <message>
+        <source>MEAS</source>
+        <comment>Legend label</comment>
+        <translation>MESS</translation>
+    </message>
+    <message>
+        <source>NOM</source>
+        <comment>Legend label</comment>
+        <translation>NENN</translation>
+    </message>
+</context>
+<context>
+    <name>InstallationDiagramDocument</name>
+    <message>
+        <source>Save</source>
+        <comment>Tool tip hint</comment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>Tool tip hint</comment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <comment>Tool tip hint</comment>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Wire</source>
+        <comment>Tool tip hint</comment>
+        <translation>Leitung</translation>
+    </message>
+    <message>
+        <source>Single wire</source>
+        <comment>Tool tip hint</comment>
+        <translation>Einzelader</translation>
+    </message>
+    <message>
+        <source>DC cable</source>
+        <comment>Tool tip hint</comment>
+        <translation>DC-Kabel</translation>
+    </message>
+    <message>
+        <source>AC cable</source>
+        <comment>Tool tip hint</comment>
+        <translation>AC-Kabel</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <comment>Warning Message</comment>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>InverterDiagramComponent</name>
+    <message>
+        <source>Inverter</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>Wechselrichter</translation>
+    </message>
+</context>
+<context>
+    <name>LabelDiagramComponent</name>
+    <message>
+        <source>Label</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>
@@ -869,6 +1926,14 @@ Dünnschicht 0,063</translation>
         <source>Move the focus to the previous window</source>
         <comment>Tool tip hint</comment>
         <translation>Zum vorherigen Fenster wechseln</translation>
+    </message>
+</context>
+<context>
+    <name>PanelDiagramComponent</name>
+    <message>
+        <source>PV Panel</source>
+        <comment>Installation Diagram object name</comment>
+        <translation>PV-Modul</translation>
     </message>
 </context>
 <context>

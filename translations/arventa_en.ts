@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>AcIsolatorDiagramComponent</name>
+    <message>
+        <source>AC Isolator</source>
+        <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CsvResultsTestTypeDelegate</name>
     <message>
         <source>Unknown</source>
@@ -17,6 +25,170 @@
     </message>
 </context>
 <context>
+    <name>CurveCsvImporter</name>
+    <message>
+        <source>Error opening %1 for reading.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>String %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checksum failed on line number %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue showing errors during this import</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CurvePlotOutput</name>
+    <message>
+        <source>The file cannot be written.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images can be saved as BMP, JPEG or PNG files.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DcIsolatorDiagramComponent</name>
+    <message>
+        <source>DC Isolator</source>
+        <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramComponent</name>
+    <message>
+        <source>Delete %1</source>
+        <comment>Installation Diagram object removal</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramConnection</name>
+    <message>
+        <source>Connection</source>
+        <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <comment>Installation Diagram object removal</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramFile</name>
+    <message>
+        <source>Error opening %1 for reading</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XML validation error in %1 on line %2, column %3</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error writing %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is the file read-only or has it been deleted?</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramGraphicsScene</name>
+    <message>
+        <source>Add Label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Invertor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Generation Meter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Distribution Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add AC Isolator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add DC Isolator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add PV Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert notes here</source>
+        <comment>Example note text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramLabel</name>
+    <message>
+        <source>Set Label Text</source>
+        <comment>Drop down menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Label</source>
+        <comment>Drop down menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiagramPrinter</name>
+    <message>
+        <source>Export PDF</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <comment>File filter</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is the file read-only or has it been deleted?</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About %1</source>
@@ -26,6 +198,18 @@
     <message>
         <source>%1 for PV installers and inspectors, by %2.</source>
         <comment>About text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogComponentSettings</name>
+    <message>
+        <source>Component Settings</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Label</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -156,6 +340,14 @@
     </message>
 </context>
 <context>
+    <name>DistributionBoardDiagramComponent</name>
+    <message>
+        <source>Distribution Board</source>
+        <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DocumentCreator</name>
     <message>
         <source>You are creating an Array Test Report from a favourite that was created in an older version of %1. If you use this version then you will not be able to import data into it.</source>
@@ -242,6 +434,104 @@ Please try re-installing %2 again</source>
     </message>
 </context>
 <context>
+    <name>FindInFiles</name>
+    <message>
+        <source>Find in Files</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search by any or all of the criteria below.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <comment>Button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <comment>Button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File search</source>
+        <comment>Group title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Case sensitive</source>
+        <comment>Check box</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All or part of the file name:</source>
+        <comment>Field label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word / Phrase Search</source>
+        <comment>Group title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A word or phrase in the reports:</source>
+        <comment>Field label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>Group title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created Date</source>
+        <comment>Date kind</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modified Date</source>
+        <comment>Date kind</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accessed Date</source>
+        <comment>Date kind</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from</source>
+        <comment>Field label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <comment>Field label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Size</source>
+        <comment>Group title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>greater than</source>
+        <comment>Size comparison</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less than</source>
+        <comment>Size comparison</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> KB</source>
+        <comment>File size unit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Folders</name>
     <message>
         <source>Could not find the projects root directory: %1</source>
@@ -276,6 +566,42 @@ Please try re-installing %2 again</source>
     <message>
         <source>Check that you may create folders there, or choose another folder.</source>
         <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FoundFilesModel</name>
+    <message>
+        <source>Search is complete. There are no results to display.</source>
+        <comment>Search result</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>Column header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <comment>Column header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Modified</source>
+        <comment>Column header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%L1 KB</source>
+        <comment>File size</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GenerationMeterDiagramComponent</name>
+    <message>
+        <source>Generation Meter</source>
+        <comment>Installation Diagram object name</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -399,6 +725,528 @@ Please try re-installing %2 again</source>
         <source>&quot;%1&quot; is not a percentage from %2 to %3.</source>
         <comment>Warning Message</comment>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CommandGuard</name>
+    <message>
+        <source>Exception thrown: %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveDetailsDialog</name>
+    <message>
+        <source>Curve Details</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Details</source>
+        <comment>Tab title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module Details</source>
+        <comment>Tab title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tester Serial No:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tester Memory Location:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Date:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Irradiance: (W/m&lt;sup&gt;2&lt;/sup&gt;)</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cell Temperature: (°C)</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ambient Temperature: (°C)</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Factor:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Circuit Voltage (V):</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short Circuit Current (A):</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage at mpp (V):</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current at mpp (A):</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clamp Current at mpp: (A)</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protective Earth R:  (Ω)</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isolation Voltage (V):</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isolation Resistance: (MΩ)</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Module</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show favourite modules only</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vmpp:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impp:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voc:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isc:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. in Series:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. in Parallel:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%/°C ...</source>
+        <comment>Button</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter value as a percentage of Isc</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter value as a percentage of Voc</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STC Calculation</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anderson</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IEC60891 procedure 1</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blässer</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rs: (Ω)</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>α: (A/°C)</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>β: (V/°C)</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>δ:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a:</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>b: (1/°C)</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>κ: (Ω/°C)</source>
+        <comment>Label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anderson&apos;s delta coefficient:
+mono-Crystalline 0.085
+multi-Crystalline 0.110
+Thin-Film 0.063</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;No module&gt;</source>
+        <comment>Combo box entry</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes to the PV string data are automatically saved when OK is pressed.
+</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not show this message again</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveDocument</name>
+    <message>
+        <source>Save</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to Image</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Row</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Row</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IV</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show IV Curves</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PWR</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show VP Power Curves</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MEAS</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Measured Curve Data</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STC</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show STC-corrected Curves</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NOM</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Nominal Curve</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download data from tester</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Details</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View Details from tester</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manage Module Database</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set PV Module Type</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curve Report</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export MEAS IV Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Measured IV Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export STC IV Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export STC IV Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export MEAS PWR Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Measured Power Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export STC PWR Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export STC Power Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Colour</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the colour of lines on the graph associated with this string</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Points</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the points of the selected string in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a string with curve data first.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Colour</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select the strings to report on in the tree first.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import CSV File</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <comment>File filter</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select the strings to assign a module to in the tree first.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveGraph</name>
+    <message>
+        <source>IV Curve</source>
+        <comment>Graph title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <comment>Graph axis title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current (A)</source>
+        <comment>Graph axis title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power (W)</source>
+        <comment>Graph axis title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <comment>File Save Dialog</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <comment>File Save Dialog</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <comment>File Save Dialog</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images (*.bmp *.jpeg *.png)</source>
+        <comment>File Save Dialog</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There was an problem trying to save the image %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exception details: %1</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveGraphModel</name>
+    <message numerus="yes">
+        <source>%n strings</source>
+        <comment>Graph legend title</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -613,6 +1461,210 @@ Thin-Film 0.063</source>
     <message>
         <source>The value of %1 is not a number: &quot;%2&quot;</source>
         <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurvePointsExport</name>
+    <message>
+        <source>STC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MEAS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PWR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Factor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cell Temp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ambient Temp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Irradiance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save CSV file</source>
+        <comment>File Save Dialog</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <comment>File Save Dialog</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Could not open file:
+ %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveReport</name>
+    <message>
+        <source>Save PDF file</source>
+        <comment>File Save Dialog</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <comment>File Save Dialog</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please check that the folder exists and that you may write to it.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveTreeModel</name>
+    <message>
+        <source>Item Description</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tester Index</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Tested</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Irr</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tcell</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FF</source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>Tree Control Header</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;New Row&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid checksum. Internal error in test instrument or the CSV data has been modified</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checksum ignored. Spreadsheet data modification was detected</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Irradiance warning. Greater than 10% variance during test</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveTypeLegend</name>
+    <message>
+        <source>STC</source>
+        <comment>Legend label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MEAS</source>
+        <comment>Legend label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NOM</source>
+        <comment>Legend label</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InstallationDiagramDocument</name>
+    <message>
+        <source>Save</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wire</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single wire</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DC cable</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AC cable</source>
+        <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <comment>Warning Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InverterDiagramComponent</name>
+    <message>
+        <source>Inverter</source>
+        <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LabelDiagramComponent</name>
+    <message>
+        <source>Label</source>
+        <comment>Installation Diagram object name</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -856,6 +1908,14 @@ Thin-Film 0.063</source>
     <message>
         <source>Move the focus to the previous window</source>
         <comment>Tool tip hint</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PanelDiagramComponent</name>
+    <message>
+        <source>PV Panel</source>
+        <comment>Installation Diagram object name</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -20,6 +20,7 @@ MessageAnswer DialogPrompts::message(const MessageRequest& request)
     QCheckBox* checkBox = nullptr;
     if (!request.checkBoxText.isEmpty()) {
         checkBox = new QCheckBox(request.checkBoxText, &box);
+        checkBox->setChecked(request.checkBoxChecked);
         box.setCheckBox(checkBox);
     }
     MessageAnswer answer;

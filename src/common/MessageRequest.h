@@ -17,6 +17,8 @@ struct MessageRequest
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     // Empty: no check box. Otherwise the text of a check box such as "Do not show this message again".
     QString checkBoxText;
+    // The check box's state when the box opens.
+    bool checkBoxChecked = false;
     QIcon windowIcon;
     QWidget* parent = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "CurvePointsCodec.h"
 
 #include "CurveData.h"
+#include "PlainDecimal.h"
 
 #include <QVector>
 
@@ -13,48 +14,9 @@ constexpr QChar PointSeparator = QLatin1Char('#');
 constexpr QChar FieldSeparator = QLatin1Char(':');
 constexpr double MissingIrradiance = 1000.0;
 
-QString fixed3(double value)
-{
-    return QString::number(value, 'f', 3);
-}
-
-// The fields as this program writes them, a sign, digits and up to a few decimals, read without
-// the general conversion: a mantissa of at most 15 digits and a power of ten are both exact, so
-// their quotient is the correctly rounded value, the same as the general conversion gives.
-bool parsePlainDecimal(const QStringRef& text, double& value)
-{
-    static constexpr double powersOfTen[] = {1.0, 10.0, 100.0, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
-    constexpr int MaxDigits = 15;
-    const QChar* c = text.constData();
-    const QChar* const end = c + text.size();
-    const bool negative = c != end && *c == QLatin1Char('-');
-    if (negative)
-        ++c;
-    qint64 mantissa = 0;
-    int digits = 0;
-    int decimals = -1;
-    for (; c != end; ++c) {
-        if (*c == QLatin1Char('.') && decimals < 0) {
-            decimals = 0;
-            continue;
-        }
-        const int digit = c->unicode() - '0';
-        if (digit < 0 || digit > 9 || ++digits > MaxDigits)
-            return false;
-        mantissa = mantissa * 10 + digit;
-        if (decimals >= 0)
-            ++decimals;
-    }
-    if (digits == 0 || decimals > 8)
-        return false;
-    const double magnitude = double(mantissa) / powersOfTen[decimals < 0 ? 0 : decimals];
-    value = negative ? -magnitude : magnitude;
-    return true;
-}
-
 bool parseField(const QStringRef& text, double& value)
 {
-    if (parsePlainDecimal(text, value))
+    if (PlainDecimal::parse(text, QLatin1Char('.'), value))
         return true;
     bool ok = false;
     const double parsed = text.toDouble(&ok);
@@ -115,8 +77,13 @@ QString CurvePointsCodec::encode(const CurveData& curve)
     for (int i = 0; i < points.size(); ++i) {
         if (i > 0)
             text += PointSeparator;
-        text += fixed3(points.at(i).x()) + FieldSeparator + fixed3(points.at(i).y()) + FieldSeparator
-            + fixed3(info.at(i).irradiance) + FieldSeparator + QString::number(info.at(i).tag);
+        PlainDecimal::appendFixed3(text, points.at(i).x());
+        text += FieldSeparator;
+        PlainDecimal::appendFixed3(text, points.at(i).y());
+        text += FieldSeparator;
+        PlainDecimal::appendFixed3(text, info.at(i).irradiance);
+        text += FieldSeparator;
+        PlainDecimal::appendInteger(text, info.at(i).tag);
     }
     return text;
 }

@@ -2,9 +2,13 @@
 
 #include "AbstractDocument.h"
 #include "AppIdentity.h"
+#include "CurveDocument.h"
+#include "DownloadLauncher.h"
 #include "Globals.h"
 #include "GraphicalReportDocument.h"
+#include "InstallationDiagramDocument.h"
 #include "Prompts.h"
+#include "SearchResultsDocument.h"
 #include "WaitCursor.h"
 
 #include <QDir>
@@ -12,12 +16,30 @@
 #include <QUrl>
 
 namespace {
-// The documents built so far; the others register as they come.
+// A curve document fetches measurements itself: the file the download program saves goes into
+// this document, not into a report.
+AbstractDocument* makeCurveDocument(const QString& path, QWidget* parent)
+{
+    auto* document = new IVCurve::CurveDocument(path, parent);
+    auto* launcher = new DownloadLauncher(document);
+    QObject::connect(document, &IVCurve::CurveDocument::downloadRequested, launcher, &DownloadLauncher::download);
+    QObject::connect(launcher, &DownloadLauncher::importRequested, document, &IVCurve::CurveDocument::importFile);
+    return document;
+}
+
+// Documents that need nothing but their path.
+template <typename Document>
+AbstractDocument* makePlain(const QString& path, QWidget* parent)
+{
+    return new Document(path, parent);
+}
+
 QHash<int, DocumentFactory::Maker> builtInMakers()
 {
-    return {{int(DocumentClass::GraphicalReport), [](const QString& path, QWidget* parent) -> AbstractDocument* {
-                 return new GraphicalReportDocument(path, parent);
-             }}};
+    return {{int(DocumentClass::GraphicalReport), makePlain<GraphicalReportDocument>},
+            {int(DocumentClass::InstallationDiagram), makePlain<InstallationDiagramDocument>},
+            {int(DocumentClass::SearchResults), makePlain<SearchResultsDocument>},
+            {int(DocumentClass::CurveData), makeCurveDocument}};
 }
 
 QHash<int, DocumentFactory::Maker>& makers()

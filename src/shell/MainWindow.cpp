@@ -9,7 +9,9 @@
 #include "DialogImportResults.h"
 #include "DocumentFactory.h"
 #include "DownloadLauncher.h"
+#include "FindInFiles.h"
 #include "Folders.h"
+#include "FoundFilesModel.h"
 #include "Globals.h"
 #include "GraphicalReportDocument.h"
 #include "LanguageChange.h"
@@ -21,6 +23,7 @@
 #include "ResourceIcons.h"
 #include "ResultsImportMessages.h"
 #include "ResultsImporter.h"
+#include "SearchResultsDocument.h"
 #include "SettingsKeys.h"
 #include "TranslationCatalogues.h"
 #include "UniquePath.h"
@@ -218,8 +221,9 @@ void MainWindow::buildDocks()
 
     dockSearch = new QDockWidget(tr("Document Search", "Window Title"), this);
     dockSearch->setObjectName(QStringLiteral("dockSearch"));
-    // The find-in-files panel takes this place.
-    dockSearch->setWidget(new QWidget(dockSearch));
+    searchPanel = new FindInFiles(dockSearch);
+    dockSearch->setWidget(searchPanel);
+    connect(searchPanel, &FindInFiles::searchStarted, this, &MainWindow::showResultsDocument);
 
     for (QDockWidget* dock : {dockBrowser, dockSearch})
         dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
@@ -277,6 +281,11 @@ QDockWidget* MainWindow::browserDock() const
 QDockWidget* MainWindow::searchDock() const
 {
     return dockSearch;
+}
+
+FindInFiles* MainWindow::findInFiles() const
+{
+    return searchPanel;
 }
 
 QMenu* MainWindow::languageMenu() const
@@ -365,7 +374,8 @@ void MainWindow::directoryChanged(const QString&)
 {
     const QList<AbstractDocument*> open = documents();
     for (const QPointer<AbstractDocument>& doc : QVector<QPointer<AbstractDocument>>(open.cbegin(), open.cend())) {
-        if (doc && !QFileInfo::exists(doc->filePath()))
+        // The results window shows a search, not a file, and has none on disk.
+        if (doc && !qobject_cast<SearchResultsDocument*>(doc) && !QFileInfo::exists(doc->filePath()))
             closeDocument(doc);
     }
 }
@@ -572,6 +582,21 @@ void MainWindow::importRow(const QModelIndexList& indexes)
 void MainWindow::download()
 {
     downloadLauncher->download();
+}
+
+// Every search starts here; the connections are made once, whichever search opened the window.
+void MainWindow::showResultsDocument()
+{
+    auto* results = qobject_cast<SearchResultsDocument*>(
+        openDocument(QStringLiteral("%1/Search Results").arg(Folders::instance().dataFolder())));
+    if (!results)
+        return;
+    setActiveDocument(results);
+    connect(results, &SearchResultsDocument::openDocument, this, &MainWindow::openAndDiscardInvalid,
+            Qt::UniqueConnection);
+    connect(searchPanel, &FindInFiles::searchFinished, results, &SearchResultsDocument::resizeColumns,
+            Qt::UniqueConnection);
+    results->setModel(searchPanel->model());
 }
 
 void MainWindow::showSettingsDialog()

@@ -6,6 +6,7 @@
 
 class DialogImportResults;
 class DownloadLauncher;
+class FindInFiles;
 class QActionGroup;
 class QDockWidget;
 class QFileSystemWatcher;
@@ -32,6 +33,7 @@ public:
     QFileSystemWatcher* directoryWatcher() const;
     QDockWidget* browserDock() const;
     QDockWidget* searchDock() const;
+    FindInFiles* findInFiles() const;
     QMenu* languageMenu() const;
     // The tree's context menu for a position in its viewport; the caller owns it.
     QMenu* treeContextMenu(const QPoint& pos);
@@ -70,6 +72,8 @@ protected slots:
     void showAbout();
     void documentChanged(AbstractDocument* from, AbstractDocument* to);
     void showPDFManual();
+    // Opens or raises the one results window and shows the search panel's findings in it.
+    void showResultsDocument();
     void switchLanguage(QAction* action);
     // Shows a results file in the import dialog; the dialog reports a file it cannot read.
     void showResultsForImport(const QString& fileName);
@@ -103,6 +107,7 @@ private:
 
     QDockWidget* dockBrowser = nullptr;
     QDockWidget* dockSearch = nullptr;
+    FindInFiles* searchPanel = nullptr;
     ProjectTreeView* tree = nullptr;
     ProjectModel* model = nullptr;
     QFileSystemWatcher* watcher = nullptr;

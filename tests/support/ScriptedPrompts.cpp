@@ -87,6 +87,8 @@ MessageAnswer ScriptedPrompts::message(const MessageRequest& request)
 
     const QVariant value = nextAnswer();
     MessageAnswer result;
+    // Unless the script says otherwise, the user leaves the check box as it was shown.
+    result.checkBoxChecked = request.checkBoxChecked;
     if (value.canConvert<CheckedButton>() && value.userType() == qMetaTypeId<CheckedButton>()) {
         const CheckedButton answer = value.value<CheckedButton>();
         result.button = answer.button;

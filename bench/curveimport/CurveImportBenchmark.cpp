@@ -1,0 +1,111 @@
+// Compares importing a tester memory of 1,000 results with 250 curve points each into a new
+// curve file against inserting the same rows with bare prepared statements in one transaction.
+// Goal: within 3x.
+#include "CsvLineChecksum.h"
+#include "CurveCsvImporter.h"
+#include "CurveDatabase.h"
+#include "CurveTreeModel.h"
+
+#include "BestOf.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+constexpr int Results = 1000;
+constexpr int PointsPerResult = 250;
+
+QString pointsField(int point)
+{
+    return QString::number(point * 2.1, 'f', 2) + ':' + QString::number(8.2 - point * 0.0328, 'f', 3) + ':'
+        + QString::number(990 + point % 9) + ":0";
+}
+
+QString resultLine(int index)
+{
+    QString line = QString::number(index + 1) + ",16,03/07/2026,09:00:00,524.6,8.20,993,24.1,26.0,,,,,0.77,420.1,7.71";
+    for (int point = 0; point < PointsPerResult; ++point)
+        line += ',' + pointsField(point);
+    line += QStringLiteral(",0,");
+    return line + QString::number(IVCurve::CsvLineChecksum::sum(line, line.size(), ',', '.'), 16) + "\r\n";
+}
+
+bool writeResultsFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("PVT-Logger,23104877,FW 1.07,2\r\n"
+               "Index,TestType,DD/MM/YYYY,HH:MM:SS,Voc (VDC),Isc (ADC),Irr (W/m2),Ta (C),Tpv (C),Viso (V),"
+               "Riso (MOhm),Rpe (Ohm),Iclamp (Amp),FF,Vmpp (V),Impp(A),IVCurve,StatusCode,Checksum\r\n");
+    for (int i = 0; i < Results; ++i)
+        file.write(resultLine(i).toLatin1());
+    return file.error() == QFile::NoError;
+}
+
+int importFile(const QString& curveFile, const QString& resultsFile)
+{
+    QFile::remove(curveFile);
+    CurveDatabase database(curveFile);
+    IVCurve::CurveTreeModel tree(database);
+    IVCurve::CurveCsvImporter importer(resultsFile, database, tree);
+    importer.run();
+    return importer.curveIds().size();
+}
+
+// The same rows, already as the text that the import stores, with one statement prepared once.
+int insertBare(const QString& curveFile)
+{
+    QFile::remove(curveFile);
+    CurveDatabase database(curveFile);
+    QSqlDatabase connection = database.database();
+    QString points;
+    for (int point = 0; point < PointsPerResult; ++point)
+        points += (point ? "#" : "") + pointsField(point);
+    connection.transaction();
+    QSqlQuery insert(connection);
+    insert.prepare("INSERT INTO Curves (MemLocation, TestDate, TesterSerNo, Irradiance, AmbientTemp, CellTemp, Voc, "
+                   "Isc, FF, Vmp, Imp, CurvePoints, FileVersion) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    int rows = 0;
+    for (int i = 0; i < Results; ++i) {
+        const QVariantList values{i + 1, "2026-07-03T09:00:00", "23104877", "993", "24.1", "26", "524.6",
+                                  "8.2", "0.77", "420.1", "7.71", points, 2};
+        for (const QVariant& value : values)
+            insert.addBindValue(value);
+        rows += insert.exec() ? 1 : 0;
+    }
+    connection.commit();
+    return rows;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QLocale::setDefault(QLocale::c());
+    QTemporaryDir folder;
+    const QString resultsFile = folder.filePath(QStringLiteral("results.csv"));
+    const QString curveFile = folder.filePath(QStringLiteral("curves.arvcrv"));
+    if (!writeResultsFile(resultsFile)) {
+        out << "Cannot write " << resultsFile << "\n";
+        return 1;
+    }
+    int imported = 0;
+    const qint64 import = bestOf(3, [&] { imported = importFile(curveFile, resultsFile); });
+    int inserted = 0;
+    const qint64 bare = bestOf(3, [&] { inserted = insertBare(curveFile); });
+
+    out << "Results: " << imported << " imported, " << inserted << " inserted bare, " << PointsPerResult
+        << " points each\n";
+    out << "Import into a new curve file: " << import / 1000000.0 << " ms\n";
+    out << "Bare inserts in one transaction: " << bare / 1000000.0 << " ms\n";
+    out << "Ratio: " << double(import) / double(bare) << " (goal: at most 3)\n";
+    return imported == Results && inserted == Results ? 0 : 1;
+}

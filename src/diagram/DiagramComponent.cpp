@@ -1,0 +1,251 @@
+#include "DiagramComponent.h"
+
+#include "ConnectionPoint.h"
+#include "DiagramLabel.h"
+#include "DiagramXml.h"
+
+#include <QAction>
+#include <QDomElement>
+#include <QGraphicsScene>
+#include <QGraphicsSceneContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+
+DiagramComponent::DiagramComponent(const QString& id, const QSizeF& boxSize, int kindType)
+    : DiagramGraphicsItem(id)
+    , box(QPointF(0, 0), boxSize)
+    , kindType(kindType)
+{
+    setFlags(ItemIsMovable | ItemSendsGeometryChanges);
+}
+
+DiagramComponent::~DiagramComponent()
+{
+    detachConnectionPoints();
+    delete label;
+}
+
+void DiagramComponent::place(const QPointF& position, const QString& captionText)
+{
+    setPos(position);
+    if (hasCaption() && !captionText.isEmpty())
+        createCaption(captionText, position + captionOffset(), captionSize());
+}
+
+DiagramLabel* DiagramComponent::caption() const
+{
+    return label;
+}
+
+void DiagramComponent::deleteCaption()
+{
+    if (!label)
+        return;
+    DiagramLabel* removed = label;
+    label = nullptr;
+    if (removed->scene())
+        removed->scene()->removeItem(removed);
+    removed->deleteLater();
+    emit modified();
+}
+
+const QList<ConnectionPoint*>& DiagramComponent::connectionPoints() const
+{
+    return points;
+}
+
+QRectF DiagramComponent::boundingRect() const
+{
+    return box;
+}
+
+int DiagramComponent::type() const
+{
+    return kindType;
+}
+
+void DiagramComponent::writeXml(QDomElement& element) const
+{
+    element.setAttribute(QStringLiteral("x"), DiagramXml::realText(pos().x()));
+    element.setAttribute(QStringLiteral("y"), DiagramXml::realText(pos().y()));
+    if (!label)
+        return;
+    QDomElement caption = element.ownerDocument().createElement(QStringLiteral("label"));
+    const QRectF bounds = label->boundingRect();
+    caption.setAttribute(QStringLiteral("x"), DiagramXml::realText(label->pos().x()));
+    caption.setAttribute(QStringLiteral("y"), DiagramXml::realText(label->pos().y()));
+    caption.setAttribute(QStringLiteral("width"), DiagramXml::realText(bounds.width()));
+    caption.setAttribute(QStringLiteral("height"), DiagramXml::realText(bounds.height()));
+    caption.setAttribute(QStringLiteral("text"), label->labelText());
+    element.appendChild(caption);
+}
+
+void DiagramComponent::readXml(const QDomElement& element)
+{
+    DiagramGraphicsItem::readXml(element);
+    setPos(DiagramXml::readReal(element, QStringLiteral("x"), 0), DiagramXml::readReal(element, QStringLiteral("y"), 0));
+    const QDomElement caption = element.firstChildElement(QStringLiteral("label"));
+    if (caption.isNull())
+        return;
+    const QPointF position(DiagramXml::readReal(caption, QStringLiteral("x"), 0),
+                           DiagramXml::readReal(caption, QStringLiteral("y"), 0));
+    // A caption is never narrower than a letter, whatever the file says.
+    const QSizeF size(qMax(1.0, DiagramXml::readReal(caption, QStringLiteral("width"), 50)),
+                      qMax(0.0, DiagramXml::readReal(caption, QStringLiteral("height"), 10)));
+    createCaption(caption.attribute(QStringLiteral("text")), position, size);
+}
+
+int DiagramComponent::anchorConnection(int, QPointF& point, int)
+{
+    return anchorToNearestSide(sceneBoundingRect(), point);
+}
+
+int DiagramComponent::anchorToNearestSide(const QRectF& box, QPointF& point)
+{
+    if (box.width() <= 0 || box.height() <= 0)
+        return 0;
+    const QPointF middle = box.center();
+    const qreal dx = point.x() - middle.x();
+    const qreal dy = point.y() - middle.y();
+    const qreal aspect = box.height() / box.width();
+    int side = 0;
+    if (qAbs(dx) < 0.1) {
+        side = dy > 0 ? ConnectionPoint::Bottom : ConnectionPoint::Top;
+    } else {
+        const qreal slope = dy / dx;
+        const int alongSlope = dx > 0 ? ConnectionPoint::Bottom : ConnectionPoint::Top;
+        const int againstSlope = dx > 0 ? ConnectionPoint::Top : ConnectionPoint::Bottom;
+        side = slope > aspect ? alongSlope
+             : -slope > aspect ? againstSlope
+             : dx > 0 ? ConnectionPoint::Right : ConnectionPoint::Left;
+    }
+    switch (side) {
+    case ConnectionPoint::Top: point.setY(box.top()); break;
+    case ConnectionPoint::Bottom: point.setY(box.bottom()); break;
+    case ConnectionPoint::Right: point.setX(box.right()); break;
+    default: point.setX(box.left()); break;
+    }
+    return side;
+}
+
+void DiagramComponent::addConnectionPoint(ConnectionPoint* point)
+{
+    if (!points.contains(point))
+        points.append(point);
+}
+
+void DiagramComponent::removeConnectionPoint(ConnectionPoint* point)
+{
+    points.removeAll(point);
+}
+
+void DiagramComponent::handleMenuAction(QAction*)
+{
+}
+
+void DiagramComponent::deleteComponent()
+{
+    detachConnectionPoints();
+    emit modified();
+    if (QGraphicsScene* owner = scene()) {
+        if (label && label->scene() == owner)
+            owner->removeItem(label);
+        owner->removeItem(this);
+    }
+    deleteLater();
+}
+
+QPointF DiagramComponent::captionOffset() const
+{
+    return QPointF(0, 0);
+}
+
+QSizeF DiagramComponent::captionSize() const
+{
+    return QSizeF(-1, -1);
+}
+
+bool DiagramComponent::hasCaption() const
+{
+    return true;
+}
+
+void DiagramComponent::captionResized()
+{
+}
+
+void DiagramComponent::setBoxSize(const QSizeF& size)
+{
+    prepareGeometryChange();
+    box = QRectF(QPointF(0, 0), size);
+}
+
+void DiagramComponent::paintBox(QPainter* painter, const QColor& fill) const
+{
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(Qt::black, 2));
+    painter->setBrush(fill);
+    painter->drawRect(box);
+}
+
+QVariant DiagramComponent::itemChange(GraphicsItemChange change, const QVariant& value)
+{
+    if (change == ItemSceneHasChanged && scene() && label && label->scene() != scene())
+        scene()->addItem(label);
+    else if (change == ItemPositionHasChanged)
+        followPosition();
+    return DiagramGraphicsItem::itemChange(change, value);
+}
+
+// Wire ends keep their place on the box; the caption keeps its distance.
+void DiagramComponent::followPosition()
+{
+    const QPointF moved = pos() - lastPosition;
+    lastPosition = pos();
+    for (ConnectionPoint* point : qAsConst(points))
+        point->followComponent(pos());
+    if (label)
+        label->moveBy(moved.x(), moved.y());
+    emit modified();
+}
+
+void DiagramComponent::contextMenuEvent(QGraphicsSceneContextMenuEvent* event)
+{
+    QMenu menu;
+    menu.addAction(deleteAction());
+    menu.addSeparator();
+    menu.addActions(extraMenuActions);
+    QAction* chosen = menu.exec(event->screenPos());
+    event->accept();
+    if (chosen == deleteMenuAction)
+        deleteComponent();
+    else if (chosen)
+        handleMenuAction(chosen);
+}
+
+QAction* DiagramComponent::deleteAction()
+{
+    if (!deleteMenuAction)
+        deleteMenuAction = new QAction(tr("Delete %1", "Installation Diagram object removal").arg(displayName()), this);
+    return deleteMenuAction;
+}
+
+void DiagramComponent::createCaption(const QString& text, const QPointF& position, const QSizeF& size)
+{
+    delete label;
+    label = new DiagramLabel(this, text, size);
+    label->setPos(position);
+    connect(label, &DiagramLabel::modified, this, &DiagramGraphicsItem::setModified);
+    if (scene())
+        scene()->addItem(label);
+    captionResized();
+}
+
+void DiagramComponent::detachConnectionPoints()
+{
+    // Detaching edits the list.
+    const QList<ConnectionPoint*> attached = points;
+    for (ConnectionPoint* point : attached)
+        point->detach();
+    points.clear();
+}

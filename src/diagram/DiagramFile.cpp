@@ -1,0 +1,135 @@
+#include "DiagramFile.h"
+
+#include "DiagramConnection.h"
+#include "DiagramGraphicsScene.h"
+#include "DiagramItemFactory.h"
+#include "Globals.h"
+#include "Prompts.h"
+#include "WaitCursor.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+const QString rootName = QStringLiteral("installation_diagram");
+
+// A file the user marked read-only stays as it is, even for a user the system would let write.
+bool isMarkedReadOnly(const QString& path)
+{
+    const QFileInfo info(path);
+    const QFile::Permissions writable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return info.exists() && !(info.permissions() & writable);
+}
+} // namespace
+
+bool DiagramFile::load(DiagramGraphicsScene& scene, const QString& path)
+{
+    Failure failure;
+    {
+        const WaitCursor waiting;
+        failure = read(scene, path);
+    }
+    return report(failure);
+}
+
+bool DiagramFile::save(DiagramGraphicsScene& scene, const QString& path)
+{
+    Failure failure;
+    {
+        const WaitCursor waiting;
+        failure = write(scene, path);
+    }
+    return report(failure);
+}
+
+DiagramFile::Failure DiagramFile::read(DiagramGraphicsScene& scene, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {tr("Error opening %1 for reading", "Error Message").arg(QDir::toNativeSeparators(path)),
+                openFailureAdvice()};
+    QDomDocument document;
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!document.setContent(&file, &message, &line, &column))
+        return {tr("XML validation error in %1 on line %2, column %3", "Error Message")
+                    .arg(QDir::toNativeSeparators(path))
+                    .arg(line)
+                    .arg(column),
+                message};
+    addItems(scene, document);
+    return {};
+}
+
+void DiagramFile::addItems(DiagramGraphicsScene& scene, const QDomDocument& document)
+{
+    QList<DiagramGraphicsItem*> needNewIds;
+    const QDomElement root = document.documentElement();
+    for (QDomElement element = root.firstChildElement(); !element.isNull(); element = element.nextSiblingElement()) {
+        DiagramGraphicsItem* item = DiagramItemFactory::createForReading(element.tagName());
+        if (!item)
+            continue;
+        scene.addItem(item);
+        item->readXml(element);
+        if (!scene.registerItem(item))
+            needNewIds.append(item);
+    }
+    // Only once every id of the file is known can new ones be handed out without a clash.
+    for (DiagramGraphicsItem* item : qAsConst(needNewIds)) {
+        item->setId(scene.takeNextId());
+        scene.registerItem(item);
+    }
+}
+
+DiagramFile::Failure DiagramFile::write(DiagramGraphicsScene& scene, const QString& path)
+{
+    const Failure openFailure {tr("Error opening %1 for writing", "Error Message").arg(QDir::toNativeSeparators(path)),
+                               openFailureAdvice()};
+    if (isMarkedReadOnly(path))
+        return openFailure;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return openFailure;
+    file.write(toXml(scene));
+    if (!file.commit())
+        return {tr("Error writing %1", "Error Message").arg(QDir::toNativeSeparators(path)), file.errorString()};
+    return {};
+}
+
+QByteArray DiagramFile::toXml(DiagramGraphicsScene& scene)
+{
+    QDomDocument document;
+    QDomElement root = document.createElement(rootName);
+    document.appendChild(root);
+    // Wires lie below the boxes, so every wire is written after the boxes it names.
+    const QList<QGraphicsItem*> items = scene.items(Qt::DescendingOrder);
+    for (QGraphicsItem* graphicsItem : items) {
+        auto* item = dynamic_cast<DiagramGraphicsItem*>(graphicsItem);
+        // The wire being drawn is not part of the diagram yet.
+        if (!item || item->type() <= DiagramGraphicsItem::Type || item == scene.pendingConnection()
+            || item->elementName().isEmpty())
+            continue;
+        QDomElement element = document.createElement(item->elementName());
+        element.setAttribute(QStringLiteral("id"), item->id());
+        item->writeXml(element);
+        root.appendChild(element);
+    }
+    return document.toByteArray(2);
+}
+
+bool DiagramFile::report(const Failure& failure)
+{
+    if (!failure.failed())
+        return true;
+    Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Warning, failure.text, failure.informativeText);
+    return false;
+}
+
+QString DiagramFile::openFailureAdvice()
+{
+    return tr("Is the file read-only or has it been deleted?", "Error message informative text");
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QCoreApplication>
+
+class DiagramGraphicsScene;
+class QDomDocument;
+
+// Reading a diagram file into a scene and writing the scene back. Failures have been shown to
+// the user when these return false.
+class DiagramFile
+{
+    Q_DECLARE_TR_FUNCTIONS(DiagramFile)
+
+public:
+    static bool load(DiagramGraphicsScene& scene, const QString& path);
+    // Through a save file, so a failed write leaves the old file whole.
+    static bool save(DiagramGraphicsScene& scene, const QString& path);
+
+private:
+    struct Failure
+    {
+        QString text;
+        QString informativeText;
+        bool failed() const { return !text.isEmpty(); }
+    };
+
+    static Failure read(DiagramGraphicsScene& scene, const QString& path);
+    static void addItems(DiagramGraphicsScene& scene, const QDomDocument& document);
+    static Failure write(DiagramGraphicsScene& scene, const QString& path);
+    static QByteArray toXml(DiagramGraphicsScene& scene);
+    static bool report(const Failure& failure);
+    static QString openFailureAdvice();
+};

@@ -1,0 +1,108 @@
+#include "DiagramPrinter.h"
+
+#include "DiagramConnection.h"
+#include "DiagramGraphicsScene.h"
+#include "Globals.h"
+#include "Prompts.h"
+#include "SettingsKeys.h"
+#include "WaitCursor.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QSettings>
+
+namespace {
+// The wire following the pointer is not part of the drawing; it is hidden while printing.
+class PendingWireHidden
+{
+public:
+    explicit PendingWireHidden(DiagramConnection* wire)
+    {
+        if (!wire)
+            return;
+        for (QGraphicsItem* item : {static_cast<QGraphicsItem*>(wire), static_cast<QGraphicsItem*>(&wire->endA()),
+                                    static_cast<QGraphicsItem*>(&wire->endB())}) {
+            if (item->isVisible())
+                hidden.append(item);
+            item->setVisible(false);
+        }
+    }
+    ~PendingWireHidden()
+    {
+        for (QGraphicsItem* item : qAsConst(hidden))
+            item->setVisible(true);
+    }
+    PendingWireHidden(const PendingWireHidden&) = delete;
+    PendingWireHidden& operator=(const PendingWireHidden&) = delete;
+
+private:
+    QList<QGraphicsItem*> hidden;
+};
+} // namespace
+
+DiagramPrinter::DiagramPrinter(DiagramGraphicsScene& scene)
+    : scene(scene)
+{
+}
+
+void DiagramPrinter::prepare(QPrinter& printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+void DiagramPrinter::print()
+{
+    scene.setFocusItem(nullptr);
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer);
+    if (Prompts::instance().setUpPrinter(Globals::mainWindowInstance(), printer))
+        paint(&printer);
+}
+
+void DiagramPrinter::exportToPdf()
+{
+    scene.endWireMode();
+    scene.setFocusItem(nullptr);
+    QSettings settings;
+    FileRequest request;
+    request.kind = FileRequest::SaveFile;
+    request.parent = Globals::mainWindowInstance();
+    request.caption = tr("Export PDF", "Window Title");
+    request.filter = tr("PDF Files (*.pdf)", "File filter");
+    request.directory = settings.value(SettingsKeys::lastPdfExportDir).toString();
+    const QString fileName = Prompts::instance().chooseFile(request);
+    if (fileName.isEmpty())
+        return;
+    settings.setValue(SettingsKeys::lastPdfExportDir, QFileInfo(fileName).absolutePath());
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    if (!paint(&printer))
+        Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Warning,
+                                 tr("Error opening %1 for writing", "Error Message").arg(QDir::toNativeSeparators(fileName)),
+                                 tr("Is the file read-only or has it been deleted?", "Error message informative text"));
+}
+
+bool DiagramPrinter::paint(QPrinter* printer)
+{
+    const WaitCursor waiting;
+    const PendingWireHidden hidden(scene.pendingConnection());
+    QPainter painter;
+    if (!painter.begin(printer))
+        return false;
+    const double pixelsPerMm = double(printer->width()) / printer->widthMM();
+    const double border = borderMm * pixelsPerMm;
+    const QRectF target = QRectF(0, 0, printer->width(), printer->height()).adjusted(border, border, -border, -border);
+    const QRectF source = scene.drawingRect();
+    // Centred on the sheet, not left in its upper corner.
+    QRectF fitted(QPointF(0, 0), source.size().scaled(target.size(), Qt::KeepAspectRatio));
+    fitted.moveCenter(target.center());
+    scene.render(&painter, fitted, source, Qt::KeepAspectRatio);
+    return painter.end();
+}

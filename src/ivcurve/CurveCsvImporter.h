@@ -1,0 +1,74 @@
+#pragma once
+
+#include "CurveCsvRow.h"
+
+#include "WaitCursor.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QMap>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <optional>
+
+class CurveData;
+class CurveDatabase;
+
+namespace IVCurve {
+
+class CurveTable;
+class CurveTreeModel;
+class TreeItem;
+
+// One import of a tester's results file into a curve document: one curve row per result line,
+// filed under a new top-level node named after the file. The whole file goes in as one
+// transaction, so an import that fails midway leaves the curve file and the tree as they were.
+// The caller saves the document afterwards, which writes the new nodes.
+class CurveCsvImporter
+{
+    Q_DECLARE_TR_FUNCTIONS(CurveCsvImporter)
+
+public:
+    CurveCsvImporter(const QString& filePath, CurveDatabase& database, CurveTreeModel& tree);
+    ~CurveCsvImporter();
+
+    // False when the file cannot be read or a curve cannot be stored; the user has been told.
+    bool run();
+    // The node of the file, or nullptr when the import failed.
+    TreeItem* fileNode() const;
+    // The CurveIDs of the imported curves in file order.
+    QVector<int> curveIds() const;
+
+private:
+    bool readFile(QStringList& lines);
+    void readInstrumentLine(const QStringList& lines);
+    void readHeader(const QStringList& lines);
+    bool importResults(const QStringList& lines, CurveTable& table);
+    bool importLine(const QString& line, int lineNumber, CurveTable& table);
+    bool checksumFails(const QString& line, int lineNumber);
+    void readPoints(const QVector<QStringRef>& fields, CurveData& curve) const;
+    static void readPoint(const QStringRef& field, const QLocale& locale, CurveData& curve);
+    uint statusOf(const CurveCsvRow& row, const CurveData& curve, bool checksumFailed) const;
+    void addCurveNode(const CurveCsvRow& row, const CurveData& curve, uint status);
+    bool fail();
+    void showWarning(const QString& text, const QString& informativeText);
+
+    const QString filePath;
+    CurveDatabase& database;
+    CurveTreeModel& tree;
+    const QChar separator;
+    const QChar decimalPoint;
+    QMap<QString, int> columns;
+    QString testerSerialNumber;
+    uint fileFormat = 0;
+    bool changedBySpreadsheet = false;
+    bool showChecksumErrors = true;
+    TreeItem* fileItem = nullptr;
+    QVector<int> importedCurves;
+    std::optional<WaitCursor> waitCursor;
+};
+
+} // namespace IVCurve

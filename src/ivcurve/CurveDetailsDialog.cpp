@@ -1,0 +1,450 @@
+#include "CurveDetailsDialog.h"
+
+#include "CoefficientPercentInput.h"
+#include "CurveCollection.h"
+#include "CurveData.h"
+#include "CurveMessageBox.h"
+#include "CurveModuleDatabase.h"
+#include "CurveTreeModel.h"
+#include "FavouriteStarButton.h"
+#include "Prompts.h"
+#include "SettingsKeys.h"
+#include "TestDateText.h"
+#include "TreeItem.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace IVCurve {
+
+namespace {
+const int largestStringCount = 9999;
+const int fieldMinimumWidth = 140;
+enum ModuleValue { ModuleVmpp, ModuleImpp, ModuleVoc, ModuleIsc };
+} // namespace
+
+CurveDetailsDialog::CurveDetailsDialog(CurveData& curve, CurveCollection& collection, CurveTreeModel& treeModel,
+                                       TreeItem* item, QWidget* parent)
+    : QDialog(parent)
+    , curve(curve)
+    , collection(collection)
+    , treeModel(treeModel)
+    , item(item)
+    , module(curve.module())
+    , coefficients(CoefficientCount)
+    , coefficientRows(CoefficientCount)
+{
+    setWindowTitle(tr("Curve Details", "Window Title"));
+    tabWidget = new QTabWidget(this);
+    tabWidget->addTab(makeTestTab(), tr("Test Details", "Tab title"));
+    tabWidget->addTab(makeModuleTab(), tr("Module Details", "Tab title"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CurveDetailsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CurveDetailsDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabWidget);
+    layout->addWidget(buttons);
+    showCoefficientsOf(curve.parameters().algorithm);
+}
+
+QLineEdit* CurveDetailsDialog::addReading(QGridLayout* grid, int row, int column, const QString& label,
+                                          const char* name, const QString& value, bool editable)
+{
+    auto* caption = new QLabel(label);
+    caption->setTextFormat(Qt::RichText);
+    auto* field = new QLineEdit(value);
+    field->setObjectName(QLatin1String(name));
+    field->setReadOnly(!editable);
+    field->setMinimumWidth(fieldMinimumWidth);
+    caption->setBuddy(field);
+    grid->addWidget(caption, row, column);
+    grid->addWidget(field, row, column + 1);
+    readings.insert(QLatin1String(name), field);
+    return field;
+}
+
+QWidget* CurveDetailsDialog::makeTestTab()
+{
+    const CurveReadings& measured = curve.readings();
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setHorizontalSpacing(12);
+    grid->setColumnMinimumWidth(2, 24);
+    const QString title = item ? item->value(TreeItem::Description).toString() : QString();
+    addReading(grid, 0, 0, tr("Title:", "Label"), "title", title, false);
+    addReading(grid, 1, 0, tr("Tester Serial No:", "Label"), "testerSerNo", measured.testerSerNo, false);
+    addReading(grid, 2, 0, tr("Tester Memory Location:", "Label"), "memLocation",
+               QString::number(measured.memLocation), false);
+    addReading(grid, 3, 0, tr("Test Date:", "Label"), "testDate", TestDateText::forDisplay(measured.testDate), false);
+    addReading(grid, 4, 0, tr("Irradiance: (W/m<sup>2</sup>)", "Label"), "irradiance", measured.irradiance, true);
+    addReading(grid, 5, 0, tr("Cell Temperature: (°C)", "Label"), "cellTemp", measured.cellTemp, true);
+    addReading(grid, 6, 0, tr("Ambient Temperature: (°C)", "Label"), "ambientTemp", measured.ambientTemp, true);
+    addReading(grid, 7, 0, tr("Fill Factor:", "Label"), "ff", measured.ff, false);
+    addReading(grid, 0, 3, tr("Open Circuit Voltage (V):", "Label"), "voc", measured.voc, false);
+    addReading(grid, 1, 3, tr("Short Circuit Current (A):", "Label"), "isc", measured.isc, false);
+    addReading(grid, 2, 3, tr("Voltage at mpp (V):", "Label"), "vmp", measured.vmp, false);
+    addReading(grid, 3, 3, tr("Current at mpp (A):", "Label"), "imp", measured.imp, false);
+    addReading(grid, 4, 3, tr("Clamp Current at mpp: (A)", "Label"), "iclamp", measured.iclamp, false);
+    addReading(grid, 5, 3, tr("Protective Earth R:  (Ω)", "Label"), "rpe", measured.rpe, false);
+    addReading(grid, 6, 3, tr("Isolation Voltage (V):", "Label"), "viso", measured.viso, false);
+    addReading(grid, 7, 3, tr("Isolation Resistance: (MΩ)", "Label"), "riso", measured.riso, false);
+    grid->setRowStretch(8, 1);
+    return page;
+}
+
+QWidget* CurveDetailsDialog::makeModuleTab()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(makeModuleGroup());
+    layout->addWidget(makeStcGroup());
+    layout->addStretch();
+    return page;
+}
+
+QWidget* CurveDetailsDialog::makeModuleGroup()
+{
+    auto* group = new QGroupBox(tr("Choose Module", "Label"));
+    auto* grid = new QGridLayout(group);
+    combo = new QComboBox;
+    combo->setObjectName(QStringLiteral("modulesCombo"));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(32);
+    star = new FavouriteStarButton;
+    star->setToolTip(tr("Show favourite modules only", "Tool tip hint"));
+    grid->addWidget(combo, 0, 0, 1, 4);
+    grid->addWidget(star, 0, 4);
+    const QStringList captions{tr("Vmpp:", "Label"), tr("Impp:", "Label"), tr("Voc:", "Label"), tr("Isc:", "Label")};
+    for (int value = 0; value < 4; ++value) {
+        moduleValues[value] = new QLabel;
+        moduleValues[value]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        grid->addWidget(new QLabel(captions.at(value)), 1 + value / 2, (value % 2) * 2);
+        grid->addWidget(moduleValues[value], 1 + value / 2, (value % 2) * 2 + 1);
+    }
+    series = new QSpinBox;
+    series->setRange(1, largestStringCount);
+    series->setValue(int(module.series));
+    parallel = new QSpinBox;
+    parallel->setRange(1, largestStringCount);
+    parallel->setValue(int(module.parallel));
+    grid->addWidget(new QLabel(tr("No. in Series:", "Label")), 3, 0);
+    grid->addWidget(series, 3, 1);
+    grid->addWidget(new QLabel(tr("No. in Parallel:", "Label")), 3, 2);
+    grid->addWidget(parallel, 3, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    const bool favouritesOnly = QSettings().value(SettingsKeys::showModuleFavouritesOnly, false).toBool();
+    star->setChecked(favouritesOnly);
+    fillModules(favouritesOnly);
+    connect(star, &QToolButton::toggled, this, &CurveDetailsDialog::slotFavouritesToggled);
+    connect(combo, qOverload<int>(&QComboBox::activated), this, &CurveDetailsDialog::slotModuleSelected);
+    showModuleValues();
+    return group;
+}
+
+void CurveDetailsDialog::addCoefficientRow(QGridLayout* grid, int row, Coefficient coefficient, const QString& label,
+                                           const QString& value)
+{
+    auto* caption = new QLabel(label);
+    auto* field = new QLineEdit(value);
+    field->setObjectName(QStringLiteral("coefficient%1").arg(int(coefficient)));
+    caption->setBuddy(field);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+    coefficients[coefficient] = field;
+    coefficientRows[coefficient] = {caption, field};
+    if (coefficient != Alpha && coefficient != Beta)
+        return;
+    auto* percent = new QPushButton(tr("%/°C ...", "Button"));
+    percent->setToolTip(coefficient == Alpha ? tr("Enter value as a percentage of Isc", "Tool tip hint")
+                                             : tr("Enter value as a percentage of Voc", "Tool tip hint"));
+    connect(percent, &QPushButton::clicked, this,
+            coefficient == Alpha ? &CurveDetailsDialog::slotAlphaPercentClicked
+                                 : &CurveDetailsDialog::slotBetaPercentClicked);
+    grid->addWidget(percent, row, 2);
+    coefficientRows[coefficient].append(percent);
+}
+
+QWidget* CurveDetailsDialog::makeStcGroup()
+{
+    auto* group = new QGroupBox(tr("STC Calculation", "Label"));
+    auto* layout = new QVBoxLayout(group);
+    auto* methods = new QHBoxLayout;
+    andersonButton = new QRadioButton(tr("Anderson", "Label"));
+    iecButton = new QRadioButton(tr("IEC60891 procedure 1", "Label"));
+    blaesserButton = new QRadioButton(tr("Blässer", "Label"));
+    auto* methodGroup = new QButtonGroup(group);
+    for (QRadioButton* button : {andersonButton, iecButton, blaesserButton}) {
+        methodGroup->addButton(button);
+        methods->addWidget(button);
+    }
+    methods->addStretch();
+    layout->addLayout(methods);
+
+    const STCparameters& settings = curve.parameters();
+    auto* grid = new QGridLayout;
+    addCoefficientRow(grid, 0, Rs, tr("Rs: (Ω)", "Label"), settings.Rs);
+    addCoefficientRow(grid, 1, Alpha, tr("α: (A/°C)", "Label"), settings.alpha);
+    addCoefficientRow(grid, 2, Beta, tr("β: (V/°C)", "Label"), settings.beta);
+    addCoefficientRow(grid, 3, Delta, tr("δ:", "Label"), settings.delta);
+    addCoefficientRow(grid, 4, A, tr("a:", "Label"), settings.a);
+    addCoefficientRow(grid, 5, B, tr("b: (1/°C)", "Label"), settings.b);
+    addCoefficientRow(grid, 6, Kappa, tr("κ: (Ω/°C)", "Label"), settings.kappa);
+    coefficients[Delta]->setToolTip(
+        tr("Anderson's delta coefficient:\nmono-Crystalline 0.085\nmulti-Crystalline 0.110\nThin-Film 0.063",
+           "Tool tip hint"));
+    grid->setColumnStretch(1, 1);
+    layout->addLayout(grid);
+
+    methodButton(settings.algorithm)->setChecked(true);
+    connect(andersonButton, &QRadioButton::toggled, this, &CurveDetailsDialog::slotAndersonToggled);
+    connect(iecButton, &QRadioButton::toggled, this, &CurveDetailsDialog::slotIECToggled);
+    connect(blaesserButton, &QRadioButton::toggled, this, &CurveDetailsDialog::slotBlaesserToggled);
+    return group;
+}
+
+QTabWidget* CurveDetailsDialog::tabs() const
+{
+    return tabWidget;
+}
+
+QLineEdit* CurveDetailsDialog::coefficientField(Coefficient coefficient) const
+{
+    return coefficients.at(coefficient);
+}
+
+QLineEdit* CurveDetailsDialog::readingField(const QString& objectName) const
+{
+    return readings.value(objectName);
+}
+
+QRadioButton* CurveDetailsDialog::methodButton(int algorithm) const
+{
+    switch (Method(algorithm)) {
+    case Method::Blaesser:
+        return blaesserButton;
+    case Method::IEC60891:
+        return iecButton;
+    default:
+        return andersonButton;
+    }
+}
+
+QComboBox* CurveDetailsDialog::modulesCombo() const
+{
+    return combo;
+}
+
+QSpinBox* CurveDetailsDialog::seriesBox() const
+{
+    return series;
+}
+
+QSpinBox* CurveDetailsDialog::parallelBox() const
+{
+    return parallel;
+}
+
+bool CurveDetailsDialog::isCoefficientShown(Coefficient coefficient) const
+{
+    return !coefficients.at(coefficient)->isHidden();
+}
+
+// Each method reads only some of the coefficients; the others would only invite edits that
+// change nothing.
+void CurveDetailsDialog::showCoefficientsOf(int algorithm)
+{
+    QVector<Coefficient> used;
+    switch (Method(algorithm)) {
+    case Method::Blaesser:
+        used = {Rs, Alpha, A, B};
+        break;
+    case Method::IEC60891:
+        used = {Rs, Alpha, Beta, Kappa};
+        break;
+    default:
+        used = {Alpha, Beta, Delta};
+        break;
+    }
+    for (int coefficient = 0; coefficient < CoefficientCount; ++coefficient) {
+        for (QWidget* widget : qAsConst(coefficientRows[coefficient]))
+            widget->setVisible(used.contains(Coefficient(coefficient)));
+    }
+}
+
+void CurveDetailsDialog::slotAndersonToggled(bool on)
+{
+    if (on)
+        showCoefficientsOf(int(Method::Anderson));
+}
+
+void CurveDetailsDialog::slotIECToggled(bool on)
+{
+    if (on)
+        showCoefficientsOf(int(Method::IEC60891));
+}
+
+void CurveDetailsDialog::slotBlaesserToggled(bool on)
+{
+    if (on)
+        showCoefficientsOf(int(Method::Blaesser));
+}
+
+void CurveDetailsDialog::slotAlphaPercentClicked()
+{
+    QString text = coefficients[Alpha]->text();
+    if (CoefficientPercentInput::ask(this, CoefficientPercentInput::Alpha, moduleValues[ModuleIsc]->text(), text))
+        coefficients[Alpha]->setText(text);
+}
+
+void CurveDetailsDialog::slotBetaPercentClicked()
+{
+    QString text = coefficients[Beta]->text();
+    if (CoefficientPercentInput::ask(this, CoefficientPercentInput::Beta, moduleValues[ModuleVoc]->text(), text))
+        coefficients[Beta]->setText(text);
+}
+
+void CurveDetailsDialog::slotFavouritesToggled(bool favouritesOnly)
+{
+    QSettings().setValue(SettingsKeys::showModuleFavouritesOnly, favouritesOnly);
+    fillModules(favouritesOnly);
+}
+
+void CurveDetailsDialog::fillModules(bool favouritesOnly)
+{
+    CurveModuleDatabase modules(this);
+    listedModules = favouritesOnly ? modules.favourites() : modules.allModules();
+    combo->clear();
+    combo->addItem(tr("<No module>", "Combo box entry"), 0u);
+    for (const CurveModuleRow& row : qAsConst(listedModules))
+        combo->addItem(row.description, row.id);
+    const int current = combo->findData(module.moduleId);
+    combo->setCurrentIndex(qMax(0, current));
+}
+
+// A module brings its own coefficients, as assigning it from the tool bar does.
+void CurveDetailsDialog::slotModuleSelected(int index)
+{
+    const uint id = combo->itemData(index).toUInt();
+    if (id == 0) {
+        module = AssignedModule();
+    } else {
+        for (const CurveModuleRow& row : qAsConst(listedModules)) {
+            if (row.id != id)
+                continue;
+            module.moduleId = id;
+            module.setDataSheet(row.Voc, row.Isc, row.Vmp, row.Imp);
+            const QLocale locale;
+            coefficients[Alpha]->setText(locale.toString(row.alpha, 'g', 6));
+            coefficients[Beta]->setText(locale.toString(row.beta, 'g', 6));
+            coefficients[Delta]->setText(locale.toString(row.delta, 'g', 6));
+            coefficients[Rs]->setText(locale.toString(row.Rs, 'g', 6));
+        }
+    }
+    showModuleValues();
+}
+
+void CurveDetailsDialog::showModuleValues()
+{
+    const QLocale locale;
+    const bool known = module.moduleId != 0;
+    const double values[4] = {module.Vmpp, module.Impp, module.Voc, module.Isc};
+    for (int value = 0; value < 4; ++value)
+        moduleValues[value]->setText(known ? locale.toString(values[value], 'g', 6) : QString());
+}
+
+bool CurveDetailsDialog::confirmAutomaticSave()
+{
+    QSettings settings;
+    if (settings.value(SettingsKeys::hideAutomaticSaveWarning, false).toBool())
+        return true;
+    MessageRequest request;
+    request.icon = QMessageBox::Information;
+    request.title = CurveMessageBox::title();
+    request.text = tr("Changes to the PV string data are automatically saved when OK is pressed.\n", "User prompt");
+    request.checkBoxText = tr("Do not show this message again", "User prompt");
+    request.buttons = QMessageBox::Ok | QMessageBox::Cancel;
+    // No parent: the box opens in the middle of the screen.
+    const MessageAnswer answer = Prompts::instance().message(request);
+    if (answer.button != QMessageBox::Ok)
+        return false;
+    if (answer.checkBoxChecked)
+        settings.setValue(SettingsKeys::hideAutomaticSaveWarning, true);
+    return true;
+}
+
+QString CurveDetailsDialog::normalised(const QString& text)
+{
+    bool ok = false;
+    const QLocale locale;
+    const double value = locale.toDouble(text.trimmed(), &ok);
+    return ok ? locale.toString(value, 'g', 6) : text;
+}
+
+QString CurveDetailsDialog::editedReading(const char* name, const QString& stored) const
+{
+    const QLineEdit* field = readings.value(QLatin1String(name));
+    bool readable = false;
+    QLocale().toDouble(field->text().trimmed(), &readable);
+    return field->isModified() && readable ? normalised(field->text()) : stored;
+}
+
+void CurveDetailsDialog::takeEdits(CurveData& edited) const
+{
+    STCparameters settings = edited.parameters();
+    settings.algorithm = blaesserButton->isChecked() ? int(Method::Blaesser)
+                         : iecButton->isChecked()    ? int(Method::IEC60891)
+                                                     : int(Method::Anderson);
+    settings.Rs = normalised(coefficients[Rs]->text());
+    settings.alpha = normalised(coefficients[Alpha]->text());
+    settings.beta = normalised(coefficients[Beta]->text());
+    settings.delta = normalised(coefficients[Delta]->text());
+    settings.a = normalised(coefficients[A]->text());
+    settings.b = normalised(coefficients[B]->text());
+    settings.kappa = normalised(coefficients[Kappa]->text());
+    edited.setParameters(settings);
+
+    CurveReadings measured = edited.readings();
+    measured.irradiance = editedReading("irradiance", measured.irradiance);
+    measured.cellTemp = editedReading("cellTemp", measured.cellTemp);
+    measured.ambientTemp = editedReading("ambientTemp", measured.ambientTemp);
+    edited.setReadings(measured);
+
+    AssignedModule layout = module;
+    layout.series = uint(series->value());
+    layout.parallel = uint(parallel->value());
+    edited.setModule(layout);
+}
+
+void CurveDetailsDialog::accept()
+{
+    if (!confirmAutomaticSave())
+        return;
+    CurveData edited(curve);
+    takeEdits(edited);
+    if (!collection.updateDetails(edited))
+        return;
+    const CurveReadings& measured = edited.readings();
+    if (item) {
+        treeModel.setItemValues(item, {{TreeItem::Irradiance, measured.irradiance},
+                                       {TreeItem::AmbientTemperature, measured.ambientTemp},
+                                       {TreeItem::CellTemperature, measured.cellTemp}});
+    }
+    QDialog::accept();
+}
+
+} // namespace IVCurve

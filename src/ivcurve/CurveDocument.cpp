@@ -1,0 +1,555 @@
+#include "CurveDocument.h"
+
+#include "CommandGuard.h"
+#include "CurveCsvImporter.h"
+#include "CurveData.h"
+#include "CurveDatabase.h"
+#include "CurveDetailsDialog.h"
+#include "CurveGraph.h"
+#include "CurveGraphModel.h"
+#include "CurveGraphSquishHelper.h"
+#include "CurveMessageBox.h"
+#include "CurveModuleDatabase.h"
+#include "CurveModulesChooser.h"
+#include "CurveModulesDlg.h"
+#include "CurveNumberText.h"
+#include "CurvePointsExport.h"
+#include "CurveReport.h"
+#include "CurveTree.h"
+#include "CurveTreeModel.h"
+#include "Prompts.h"
+#include "ResourceIcons.h"
+#include "SettingsKeys.h"
+#include "TreeItem.h"
+#include "WaitCursor.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenu>
+#include <QScrollArea>
+#include <QSettings>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace IVCurve {
+
+namespace {
+const int treeStretch = 2;
+const int graphStretch = 3;
+
+// Rows from the top of the tree down to the node: compared in order they give the tree's order.
+QVector<int> pathOf(const QModelIndex& index)
+{
+    QVector<int> rows;
+    for (QModelIndex at = index; at.isValid(); at = at.parent())
+        rows.prepend(at.row());
+    return rows;
+}
+} // namespace
+
+CurveDocument::CurveDocument(const QString& filePath, QWidget* parent)
+    : DocumentWithToolbar(filePath, parent)
+    , database(std::make_unique<CurveDatabase>(filePath, this))
+{
+    curveTreeModel = new CurveTreeModel(*database, this);
+    if (database->isOpen())
+        curveTreeModel->load();
+    curveGraphModel = new CurveGraphModel(*database, curveTreeModel, this);
+    curveGraphModel->collection().setModuleLookup([this](AssignedModule& module) { lookUpModule(module); });
+    curveTree = new CurveTree;
+    curveTree->setModel(curveTreeModel);
+    curveTree->setContextMenuPolicy(Qt::CustomContextMenu);
+    curveGraph = new CurveGraph(*curveGraphModel);
+    new CurveGraphSquishHelper(curveGraph);
+    buildActions();
+    buildToolBar();
+    buildContextMenu();
+    buildLayout();
+    connectModels();
+    setValid(database->isOpen());
+}
+
+// The views and models let go of their statements before the connection is removed.
+CurveDocument::~CurveDocument()
+{
+    delete splitter;
+    delete curveGraphModel;
+    delete curveTreeModel;
+    database.reset();
+}
+
+CurveTree* CurveDocument::tree() const
+{
+    return curveTree;
+}
+
+CurveTreeModel* CurveDocument::treeModel() const
+{
+    return curveTreeModel;
+}
+
+CurveGraph* CurveDocument::graph() const
+{
+    return curveGraph;
+}
+
+CurveGraphModel* CurveDocument::graphModel() const
+{
+    return curveGraphModel;
+}
+
+QAction* CurveDocument::makeAction(const char* objectName, const QString& icon, const QString& text,
+                                   const QString& toolTip)
+{
+    auto* action = new QAction(ResourceIcons::get(icon), text, this);
+    action->setObjectName(QLatin1String(objectName));
+    action->setToolTip(toolTip);
+    return action;
+}
+
+void CurveDocument::buildActions()
+{
+    const QString icons = QStringLiteral(":res/toolButtons/");
+    actionSave = makeAction("actionSave", icons + QStringLiteral("save.png"), tr("Save", "Tool tip hint"),
+                            tr("Save", "Tool tip hint"));
+    actionSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    actionSave->setEnabled(false);
+    actionPrint = makeAction("actionPrint", icons + QStringLiteral("printer.png"), tr("Print", "Tool tip hint"),
+                             tr("Print", "Tool tip hint"));
+    actionPrint->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    actionExportToPdf = makeAction("actionExportToPdf", icons + QStringLiteral("export_pdf.png"),
+                                   tr("Export to PDF", "Tool tip hint"), tr("Export to PDF", "Tool tip hint"));
+    actionExportToImage = makeAction("actionExportToImage", icons + QStringLiteral("export_img.png"),
+                                     tr("Export to Image", "Tool tip hint"), tr("Export to Image", "Tool tip hint"));
+    actionInsertTreeRow = makeAction("actionInsertTreeRow", icons + QStringLiteral("plus_sign.png"),
+                                     tr("Insert Row", "Tool tip hint"), QString());
+    actionDeleteTreeRow = makeAction("actionDeleteTreeRow", icons + QStringLiteral("delete_row.png"),
+                                     tr("Delete Row", "Tool tip hint"), tr("Delete Row", "Tool tip hint"));
+    actionImportCSV = makeAction("actionImportCSV", icons + QStringLiteral("import.png"),
+                                 tr("Import CSV", "Tool tip hint"), tr("Import CSV", "Tool tip hint"));
+    actionShowIV = makeAction("actionShowIV", QString(), tr("IV", "Tool tip hint"), tr("Show IV Curves", "Tool tip hint"));
+    actionShowPWR = makeAction("actionShowPWR", QString(), tr("PWR", "Tool tip hint"),
+                               tr("Show VP Power Curves", "Tool tip hint"));
+    actionShowMEAS = makeAction("actionShowMEAS", QString(), tr("MEAS", "Tool tip hint"),
+                                tr("Show Measured Curve Data", "Tool tip hint"));
+    actionShowSTC = makeAction("actionShowSTC", QString(), tr("STC", "Tool tip hint"),
+                               tr("Show STC-corrected Curves", "Tool tip hint"));
+    actionShowNOM = makeAction("actionShowNOM", QString(), tr("NOM", "Tool tip hint"),
+                               tr("Show Nominal Curve", "Tool tip hint"));
+    for (QAction* toggle : {actionShowIV, actionShowPWR, actionShowMEAS, actionShowSTC, actionShowNOM})
+        toggle->setCheckable(true);
+    actionShowIV->setChecked(true);
+    actionShowSTC->setChecked(true);
+    actionDownload = makeAction("actionDownload", icons + QStringLiteral("zorn_download.png"),
+                                tr("Download", "Tool tip hint"), tr("Download data from tester", "Tool tip hint"));
+    actionViewDetails = makeAction("actionViewDetails", icons + QStringLiteral("zorn_download.png"),
+                                   tr("View Details", "Tool tip hint"), tr("View Details from tester", "Tool tip hint"));
+    actionManageModules = makeAction("actionManageModules", icons + QStringLiteral("module32.png"),
+                                     tr("Manage Module Database", "Tool tip hint"),
+                                     tr("Manage Module Database", "Tool tip hint"));
+    actionAssignModule = makeAction("actionAssignModule", QString(), tr("Set PV Module Type", "Tool tip hint"),
+                                    tr("Manage Module Database", "Tool tip hint"));
+    actionCurveReport = makeAction("actionCurveReport", QString(), tr("Curve Report", "Tool tip hint"),
+                                   tr("Curve Report", "Tool tip hint"));
+    actionExportPoints = makeAction("actionExportPoints", QString(), tr("Export MEAS IV Curve Points", "Tool tip hint"),
+                                    tr("Export Measured IV Curve Points in CSV format", "Tool tip hint"));
+    actionExportPointsSTC = makeAction("actionExportPointsSTC", QString(),
+                                       tr("Export STC IV Curve Points", "Tool tip hint"),
+                                       tr("Export STC IV Curve Points in CSV format", "Tool tip hint"));
+    actionExportPWRPoints = makeAction("actionExportPWRPoints", QString(),
+                                       tr("Export MEAS PWR Curve Points", "Tool tip hint"),
+                                       tr("Export Measured Power Curve Points in CSV format", "Tool tip hint"));
+    actionExportPWRPointsSTC = makeAction("actionExportPWRPointsSTC", QString(),
+                                          tr("Export STC PWR Curve Points", "Tool tip hint"),
+                                          tr("Export STC Power Curve Points in CSV format", "Tool tip hint"));
+    actionSetColour = makeAction(
+        "actionSetColour", QString(), tr("Set Colour", "Tool tip hint"),
+        tr("Change the colour of lines on the graph associated with this string", "Tool tip hint"));
+
+    const QVector<QPair<QAction*, void (CurveDocument::*)()>> commands{
+        {actionSave, &CurveDocument::save},
+        {actionInsertTreeRow, &CurveDocument::slotInsertRow},
+        {actionDeleteTreeRow, &CurveDocument::slotDeleteRow},
+        {actionImportCSV, &CurveDocument::slotImport},
+        {actionDownload, &CurveDocument::slotDownload},
+        {actionViewDetails, qOverload<>(&CurveDocument::slotViewDetails)},
+        {actionManageModules, &CurveDocument::slotManageModules},
+        {actionAssignModule, &CurveDocument::slotAssignModule},
+        {actionCurveReport, &CurveDocument::slotCurveReport},
+        {actionExportPoints, &CurveDocument::slotExportPoints},
+        {actionExportPointsSTC, &CurveDocument::slotExportPointsSTC},
+        {actionExportPWRPoints, &CurveDocument::slotExportPWRPoints},
+        {actionExportPWRPointsSTC, &CurveDocument::slotExportPWRPointsSTC},
+        {actionSetColour, &CurveDocument::slotSetColour}};
+    for (const auto& command : commands) {
+        const auto slot = command.second;
+        connect(command.first, &QAction::triggered, this, [this, slot] { runGuarded(slot); });
+    }
+    const QVector<QPair<QAction*, void (CurveGraph::*)()>> plotCommands{
+        {actionPrint, &CurveGraph::print},
+        {actionExportToPdf, &CurveGraph::exportpdf},
+        {actionExportToImage, &CurveGraph::exportimg}};
+    for (const auto& command : plotCommands) {
+        const auto slot = command.second;
+        connect(command.first, &QAction::triggered, this,
+                [this, slot] { CommandGuard::run(this, [this, slot] { (curveGraph->*slot)(); }); });
+    }
+    const QVector<QPair<QAction*, void (CurveGraph::*)(bool)>> toggles{
+        {actionShowIV, &CurveGraph::displayIVToggled},
+        {actionShowPWR, &CurveGraph::displayPWRToggled},
+        {actionShowMEAS, &CurveGraph::displayMEASToggled},
+        {actionShowSTC, &CurveGraph::displaySTCToggled},
+        {actionShowNOM, &CurveGraph::displayNOMToggled}};
+    for (const auto& toggle : toggles) {
+        const auto slot = toggle.second;
+        connect(toggle.first, &QAction::toggled, this,
+                [this, slot](bool on) { CommandGuard::run(this, [this, slot, on] { (curveGraph->*slot)(on); }); });
+    }
+}
+
+void CurveDocument::runGuarded(void (CurveDocument::*command)())
+{
+    CommandGuard::run(this, [this, command] { (this->*command)(); });
+}
+
+void CurveDocument::buildToolBar()
+{
+    QToolBar* tools = toolBar();
+    tools->setToolButtonStyle(Qt::ToolButtonFollowStyle);
+    tools->addActions({actionSave, actionPrint, actionExportToPdf, actionExportToImage});
+    tools->addSeparator();
+    tools->addActions({actionInsertTreeRow, actionDeleteTreeRow, actionImportCSV, actionDownload});
+    tools->addSeparator();
+    tools->addActions({actionShowIV, actionShowPWR});
+    tools->addSeparator();
+    tools->addActions({actionShowMEAS, actionShowSTC, actionShowNOM});
+    tools->addSeparator();
+    tools->addActions({actionViewDetails, actionManageModules, actionAssignModule, actionSetColour});
+    tools->addSeparator();
+    tools->addAction(actionCurveReport);
+    auto* exportMenu = new QMenu(this);
+    exportMenu->addActions({actionExportPoints, actionExportPointsSTC, actionExportPWRPoints, actionExportPWRPointsSTC});
+    auto* exportButton = new QToolButton(tools);
+    exportButton->setObjectName(QStringLiteral("exportPointsButton"));
+    exportButton->setText(tr("Export Points", "Tool tip hint"));
+    exportButton->setToolTip(tr("Export the points of the selected string in CSV format", "Tool tip hint"));
+    exportButton->setMenu(exportMenu);
+    exportButton->setPopupMode(QToolButton::InstantPopup);
+    tools->addWidget(exportButton);
+}
+
+void CurveDocument::buildContextMenu()
+{
+    contextMenu = new QMenu(this);
+    contextMenu->addActions({actionInsertTreeRow, actionDeleteTreeRow});
+    contextMenu->addSeparator();
+    contextMenu->addActions({actionViewDetails, actionSetColour, actionAssignModule});
+    contextMenu->addSeparator();
+    contextMenu->addActions({actionCurveReport, actionExportPoints, actionExportPointsSTC, actionExportPWRPoints,
+                             actionExportPWRPointsSTC});
+    contextMenu->addSeparator();
+    contextMenu->addActions({actionImportCSV, actionDownload});
+}
+
+void CurveDocument::buildLayout()
+{
+    splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(curveTree);
+    splitter->addWidget(curveGraph);
+    splitter->setStretchFactor(0, treeStretch);
+    splitter->setStretchFactor(1, graphStretch);
+    splitter->setChildrenCollapsible(false);
+    scrollArea()->setWidget(splitter);
+}
+
+void CurveDocument::connectModels()
+{
+    connect(curveTreeModel, &CurveTreeModel::modified, this, &CurveDocument::modified);
+    connect(curveGraphModel, &CurveGraphModel::modified, this, &CurveDocument::modified);
+    connect(curveTree->selectionModel(), &QItemSelectionModel::selectionChanged, curveGraphModel,
+            &CurveGraphModel::slotTreeSelectionChanged);
+    connect(curveTreeModel, &QAbstractItemModel::rowsAboutToBeRemoved, curveGraphModel,
+            &CurveGraphModel::slotRowRemoved);
+    connect(curveGraphModel, &CurveGraphModel::signalStringSelected, curveGraph, &CurveGraph::slotInsertCurves);
+    connect(curveGraphModel, &CurveGraphModel::signalStringDeselected, curveGraph, &CurveGraph::slotRemoveCurves);
+    connect(curveGraphModel, &CurveGraphModel::signalUpdateLegend, curveGraph, &CurveGraph::updateLegend);
+    connect(curveTree, &QWidget::customContextMenuRequested, this, &CurveDocument::onCustomContextMenu);
+    connect(curveTree, &QAbstractItemView::doubleClicked, this, &CurveDocument::slotDoubleClickTree);
+}
+
+void CurveDocument::modified(bool dirty)
+{
+    actionSave->setEnabled(dirty);
+    setModified(dirty);
+}
+
+void CurveDocument::onCustomContextMenu(const QPoint& point)
+{
+    contextMenu->popup(curveTree->viewport()->mapToGlobal(point));
+}
+
+bool CurveDocument::writeTree()
+{
+    const WaitCursor waiting;
+    if (!curveTreeModel->save())
+        return false;
+    actionSave->setEnabled(false);
+    setModified(false);
+    return true;
+}
+
+void CurveDocument::save()
+{
+    writeTree();
+}
+
+// A save that failed keeps the window open: closing it would lose the tree the user built.
+bool CurveDocument::okToClose()
+{
+    if (!isModified())
+        return true;
+    const auto answer = CurveMessageBox::show(this, QMessageBox::Information,
+                                              tr("Save changes to %1?", "Warning Message").arg(title()),
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Yes)
+        return writeTree();
+    return true;
+}
+
+QVector<TreeItem*> CurveDocument::selectedCurveItems() const
+{
+    QModelIndexList rows = curveTree->selectionModel()->selectedRows(0);
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return pathOf(a) < pathOf(b); });
+    QVector<TreeItem*> items;
+    for (const QModelIndex& row : qAsConst(rows)) {
+        TreeItem* item = curveTreeModel->itemFor(row);
+        if (CurveGraphModel::curveIdOf(item) != 0)
+            items.append(item);
+    }
+    return items;
+}
+
+TreeItem* CurveDocument::currentCurveItem() const
+{
+    const QModelIndex current = curveTree->currentIndex();
+    TreeItem* item = current.isValid() ? curveTreeModel->itemFor(current.siblingAtColumn(0)) : nullptr;
+    if (CurveGraphModel::curveIdOf(item) != 0)
+        return item;
+    const QVector<TreeItem*> selected = selectedCurveItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void CurveDocument::slotInsertRow()
+{
+    const QModelIndex current = curveTree->currentIndex();
+    TreeItem* item = curveTreeModel->insertNewRow(current.isValid() ? current.siblingAtColumn(0) : QModelIndex());
+    const QModelIndex inserted = curveTreeModel->indexFor(item);
+    curveTree->setCurrentIndex(inserted);
+    curveTree->edit(inserted);
+}
+
+// Rows are removed from the last to the first, so that the positions still to come stay right;
+// a row inside one already removed has gone with it.
+void CurveDocument::slotDeleteRow()
+{
+    QModelIndexList rows = curveTree->selectionModel()->selectedRows(0);
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return pathOf(a) > pathOf(b); });
+    QList<QPersistentModelIndex> persistent;
+    for (const QModelIndex& row : qAsConst(rows))
+        persistent.append(QPersistentModelIndex(row));
+    for (const QPersistentModelIndex& row : qAsConst(persistent)) {
+        if (row.isValid())
+            curveTreeModel->removeRows(row.row(), 1, row.parent());
+    }
+}
+
+void CurveDocument::slotViewDetails()
+{
+    TreeItem* item = currentCurveItem();
+    slotViewDetails(item ? curveTreeModel->indexFor(item) : QModelIndex());
+}
+
+void CurveDocument::slotViewDetails(const QModelIndex& index)
+{
+    TreeItem* item = index.isValid() ? curveTreeModel->itemFor(index.siblingAtColumn(0)) : nullptr;
+    CurveData* curve = curveGraphModel->curveOf(item);
+    if (!curve) {
+        CurveMessageBox::show(this, QMessageBox::Information,
+                              tr("Please select a string with curve data first.", "User prompt"));
+        return;
+    }
+    CurveDetailsDialog dialog(*curve, curveGraphModel->collection(), *curveTreeModel, item, this);
+    if (dialog.exec() == QDialog::Accepted)
+        replotString(CurveGraphModel::curveIdOf(item));
+}
+
+void CurveDocument::slotDoubleClickTree(const QModelIndex& index)
+{
+    if (CurveGraphModel::curveIdOf(curveTreeModel->itemFor(index.siblingAtColumn(0))) != 0)
+        CommandGuard::run(this, [this, index] { slotViewDetails(index); });
+}
+
+void CurveDocument::replotString(uint stringId)
+{
+    if (!curveGraph->shownStrings().contains(stringId))
+        return;
+    curveGraph->slotRemoveCurves(stringId);
+    curveGraph->slotInsertCurves(stringId);
+}
+
+void CurveDocument::slotSetColour()
+{
+    TreeItem* item = currentCurveItem();
+    if (!item) {
+        CurveMessageBox::show(this, QMessageBox::Information,
+                              tr("Please select a string with curve data first.", "User prompt"));
+        return;
+    }
+    QColor colour = item->colour();
+    if (!Prompts::instance().chooseColor(this, tr("Set Colour", "Window Title"), colour) || !colour.isValid())
+        return;
+    curveGraphModel->setStringColour(item, colour);
+    curveGraph->setStringColour(CurveGraphModel::curveIdOf(item), colour);
+}
+
+void CurveDocument::slotCurveReport()
+{
+    QVector<CurveReport::Entry> entries;
+    for (TreeItem* item : selectedCurveItems()) {
+        if (CurveData* curve = curveGraphModel->curveOf(item))
+            entries.append({item->value(TreeItem::Description).toString(), curve});
+    }
+    if (entries.isEmpty()) {
+        CurveMessageBox::show(this, QMessageBox::Information,
+                              tr("Please select the strings to report on in the tree first.", "User prompt"));
+        return;
+    }
+    CurveReport::exportPdf(this, entries, QFileInfo(filePath()).completeBaseName() + QStringLiteral(".pdf"));
+}
+
+void CurveDocument::exportPoints(int kind)
+{
+    TreeItem* item = nullptr;
+    CurveData* curve = nullptr;
+    for (TreeItem* selected : selectedCurveItems()) {
+        curve = curveGraphModel->curveOf(selected);
+        item = selected;
+        if (curve)
+            break;
+    }
+    if (!curve) {
+        CurveMessageBox::show(this, QMessageBox::Information,
+                              tr("Please select a string with curve data first.", "User prompt"));
+        return;
+    }
+    CurvePointsExport(CurveLineKind(kind), item->value(TreeItem::Description).toString(), *curve).run(this);
+}
+
+void CurveDocument::slotExportPoints()
+{
+    exportPoints(int(CurveLineKind::MeasuredIV));
+}
+
+void CurveDocument::slotExportPointsSTC()
+{
+    exportPoints(int(CurveLineKind::StcIV));
+}
+
+void CurveDocument::slotExportPWRPoints()
+{
+    exportPoints(int(CurveLineKind::MeasuredPower));
+}
+
+void CurveDocument::slotExportPWRPointsSTC()
+{
+    exportPoints(int(CurveLineKind::StcPower));
+}
+
+void CurveDocument::slotDownload()
+{
+    emit downloadRequested();
+}
+
+void CurveDocument::slotImport()
+{
+    QSettings settings;
+    FileRequest request;
+    request.kind = FileRequest::OpenFile;
+    request.parent = this;
+    request.caption = tr("Import CSV File", "Window Title");
+    request.filter = tr("CSV Files (*.csv)", "File filter");
+    request.directory = settings.value(SettingsKeys::lastImportDir, settings.value(SettingsKeys::rootDir)).toString();
+    const QString path = Prompts::instance().chooseFile(request);
+    if (path.isEmpty())
+        return;
+    if (importFile(path))
+        settings.setValue(SettingsKeys::lastImportDir, QFileInfo(path).absolutePath());
+}
+
+bool CurveDocument::importFile(const QString& path)
+{
+    bool imported = false;
+    CommandGuard::run(this, [this, &path, &imported] {
+        CurveCsvImporter importer(path, *database, *curveTreeModel);
+        imported = importer.run();
+        if (!imported)
+            return;
+        writeTree();
+        curveTree->expand(curveTreeModel->indexFor(importer.fileNode()));
+    });
+    return imported;
+}
+
+void CurveDocument::slotManageModules()
+{
+    CurveModulesDlg dialog(this);
+    dialog.exec();
+}
+
+// The chooser starts on the module and series count of the first chosen string.
+void CurveDocument::slotAssignModule()
+{
+    const QVector<TreeItem*> items = selectedCurveItems();
+    CurveData* first = items.isEmpty() ? nullptr : curveGraphModel->curveOf(items.first());
+    if (!first) {
+        CurveMessageBox::show(this, QMessageBox::Information,
+                              tr("Please select the strings to assign a module to in the tree first.", "User prompt"));
+        return;
+    }
+    CurveModulesChooser chooser(first->module().moduleId, first->module().series, this);
+    CurveModuleRow row;
+    if (chooser.exec() != QDialog::Accepted || !chooser.chosenModule(row))
+        return;
+    AssignedModule module;
+    module.moduleId = row.id;
+    module.series = chooser.series();
+    module.setDataSheet(row.Voc, row.Isc, row.Vmp, row.Imp);
+    STCparameters coefficients;
+    coefficients.alpha = CurveNumberText::userText(row.alpha);
+    coefficients.beta = CurveNumberText::userText(row.beta);
+    coefficients.delta = CurveNumberText::userText(row.delta);
+    coefficients.Rs = CurveNumberText::userText(row.Rs);
+    const WaitCursor waiting;
+    for (TreeItem* item : items) {
+        const uint id = CurveGraphModel::curveIdOf(item);
+        if (curveGraphModel->curveOf(item) && curveGraphModel->collection().assignModule(int(id), module, coefficients))
+            replotString(id);
+    }
+}
+
+void CurveDocument::lookUpModule(AssignedModule& module)
+{
+    CurveModuleRow row;
+    if (CurveModuleDatabase(this).moduleById(module.moduleId, row))
+        module.setDataSheet(row.Voc, row.Isc, row.Vmp, row.Imp);
+}
+
+} // namespace IVCurve

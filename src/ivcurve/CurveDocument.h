@@ -1,0 +1,117 @@
+#pragma once
+
+#include "DocumentWithToolbar.h"
+
+#include <QModelIndex>
+
+#include <memory>
+
+class CurveData;
+struct AssignedModule;
+class CurveDatabase;
+class QMenu;
+class QSplitter;
+
+namespace IVCurve {
+
+class CurveGraph;
+class CurveGraphModel;
+class CurveTree;
+class CurveTreeModel;
+class TreeItem;
+
+// The window of one curve file: the curve tree on the left, the plot of the selected strings
+// on the right, and the commands on both.
+class CurveDocument : public DocumentWithToolbar
+{
+    Q_OBJECT
+
+public:
+    // Valid when the file could be opened.
+    explicit CurveDocument(const QString& filePath, QWidget* parent = nullptr);
+    ~CurveDocument() override;
+
+    CurveTree* tree() const;
+    CurveTreeModel* treeModel() const;
+    CurveGraph* graph() const;
+    CurveGraphModel* graphModel() const;
+    // The selected nodes that show a curve, in the order the tree shows them.
+    QVector<TreeItem*> selectedCurveItems() const;
+
+public slots:
+    bool okToClose() override;
+    void save() override;
+    void modified(bool dirty);
+    void onCustomContextMenu(const QPoint& point);
+    void slotInsertRow();
+    void slotDeleteRow();
+    void slotViewDetails();
+    void slotViewDetails(const QModelIndex& index);
+    void slotSetColour();
+    void slotManageModules();
+    void slotAssignModule();
+    void slotCurveReport();
+    void slotExportPoints();
+    void slotExportPointsSTC();
+    void slotExportPWRPoints();
+    void slotExportPWRPointsSTC();
+    void slotDoubleClickTree(const QModelIndex& index);
+    void slotDownload();
+    void slotImport();
+    // Imports a results file into this document and saves it.
+    bool importFile(const QString& path);
+
+signals:
+    // The download program is to be started; its file comes back through importFile.
+    void downloadRequested();
+
+private:
+    QAction* makeAction(const char* objectName, const QString& icon, const QString& text, const QString& toolTip);
+    void buildActions();
+    void buildToolBar();
+    void buildContextMenu();
+    void buildLayout();
+    void connectModels();
+    void runGuarded(void (CurveDocument::*command)());
+    bool writeTree();
+    void exportPoints(int kind);
+    TreeItem* currentCurveItem() const;
+    // The plot shows the curve again after its settings or module changed.
+    void replotString(uint stringId);
+    // Gives a curve's module its data-sheet values; it stays without them when the module
+    // database is missing or no longer has the module.
+    void lookUpModule(AssignedModule& module);
+
+    std::unique_ptr<CurveDatabase> database;
+    CurveTreeModel* curveTreeModel = nullptr;
+    CurveGraphModel* curveGraphModel = nullptr;
+    CurveTree* curveTree = nullptr;
+    CurveGraph* curveGraph = nullptr;
+    QSplitter* splitter = nullptr;
+    QMenu* contextMenu = nullptr;
+
+    QAction* actionSave = nullptr;
+    QAction* actionPrint = nullptr;
+    QAction* actionExportToPdf = nullptr;
+    QAction* actionExportToImage = nullptr;
+    QAction* actionInsertTreeRow = nullptr;
+    QAction* actionDeleteTreeRow = nullptr;
+    QAction* actionImportCSV = nullptr;
+    QAction* actionShowIV = nullptr;
+    QAction* actionShowPWR = nullptr;
+    QAction* actionShowMEAS = nullptr;
+    QAction* actionShowSTC = nullptr;
+    QAction* actionShowNOM = nullptr;
+    QAction* actionDownload = nullptr;
+    QAction* actionViewDetails = nullptr;
+    QAction* actionManageModules = nullptr;
+    QAction* actionAssignModule = nullptr;
+    QAction* actionCurveReport = nullptr;
+    QAction* actionExportPoints = nullptr;
+    QAction* actionExportPointsSTC = nullptr;
+    QAction* actionExportPWRPoints = nullptr;
+    QAction* actionExportPWRPointsSTC = nullptr;
+    QAction* actionSetColour = nullptr;
+};
+
+} // namespace IVCurve

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "CurveLineKind.h"
+
+#include <qwt_plot.h>
+
+#include <QHash>
+#include <QVector>
+
+class QwtPlotGrid;
+
+namespace IVCurve {
+
+class CurveLine;
+class CurveSource;
+class CurvePanner;
+class CurveTracker;
+class CurveTypeLegend;
+class CurveZoomer;
+struct CurveStringLines;
+
+// The plot of a curve document: for every selected string the lines of the kinds that are
+// switched on. A line shows when its family (IV or PWR) and its kind (MEAS, STC or NOM) are
+// both on.
+class CurveGraph : public QwtPlot
+{
+    Q_OBJECT
+
+public:
+    explicit CurveGraph(CurveSource& source, QWidget* parent = nullptr);
+    ~CurveGraph() override;
+
+    bool isShown(CurveLineKind kind) const;
+    // Lines attached to the plot, of one kind or in all.
+    int lineCount(CurveLineKind kind) const;
+    int visibleLineCount() const;
+    QVector<uint> shownStrings() const;
+    void setStringColour(uint stringId, const QColor& colour);
+
+    CurveTracker* tracker() const;
+    CurveTypeLegend* typeLegend() const;
+    CurveZoomer* zoomer() const;
+
+public slots:
+    void print();
+    void exportpdf();
+    void exportimg();
+    void slotInsertCurves(uint StringID);
+    void slotRemoveCurves(uint StringID);
+    void displayIVToggled(bool on);
+    void displayMEASToggled(bool on);
+    void displayPWRToggled(bool on);
+    void displaySTCToggled(bool on);
+    void displayNOMToggled(bool on);
+    void updateLegend(QString newTitle);
+
+private:
+    enum Switch { IV, PWR, MEAS, STC, NOM, SwitchCount };
+
+    void buildLayout();
+    void toggle(Switch which, bool on);
+    // Adds the lines of the kinds now on that the string does not have yet.
+    void addMissingLines(uint stringId);
+    void removeHiddenLines();
+    void showLine(uint stringId, CurveLineKind kind, const CurveStringLines& lines);
+    static const QVector<QPointF>& pointsOf(CurveLineKind kind, const CurveStringLines& lines);
+    void exportTo(const QString& caption, const QString& filter, const QString& folderKey, const QString& suffix);
+    QString exportName() const;
+
+    CurveSource& source;
+    QVector<uint> strings;
+    QHash<uint, QVector<CurveLine*>> lines;
+    bool switches[SwitchCount] = {true, false, false, true, false};
+    QwtPlotGrid* grid;
+    CurveTypeLegend* legendWidget;
+    CurveZoomer* curveZoomer;
+    CurvePanner* panner;
+    CurveTracker* curveTracker;
+};
+
+} // namespace IVCurve

@@ -1,0 +1,115 @@
+#include "CurveGraphModel.h"
+
+#include "CurveData.h"
+#include "CurvePalette.h"
+#include "CurveStringLines.h"
+#include "CurveTreeModel.h"
+#include "TreeItem.h"
+
+namespace IVCurve {
+
+CurveGraphModel::CurveGraphModel(CurveDatabase& database, CurveTreeModel* treeModel, QObject* parent)
+    : QObject(parent)
+    , curves(database)
+    , tree(treeModel)
+{
+}
+
+CurveCollection& CurveGraphModel::collection()
+{
+    return curves;
+}
+
+uint CurveGraphModel::curveIdOf(const TreeItem* item)
+{
+    const QVariant id = item ? item->value(TreeItem::CurveId) : QVariant();
+    return id.isNull() ? 0u : id.toUInt();
+}
+
+CurveData* CurveGraphModel::curveOf(const TreeItem* item)
+{
+    const uint id = curveIdOf(item);
+    return id == 0 ? nullptr : curves.curve(int(id));
+}
+
+bool CurveGraphModel::stringLines(uint stringId, CurveStringLines& lines)
+{
+    TreeItem* item = selectedItems.value(stringId);
+    CurveData* curve = curveOf(item);
+    if (!curve)
+        return false;
+    lines.title = item->value(TreeItem::Description).toString();
+    lines.colour = colourOf(item);
+    lines.measured = curve->points();
+    lines.stc = curve->stcCurve(true).points();
+    lines.nominal = curve->nominalCurve().points();
+    return true;
+}
+
+QColor CurveGraphModel::colourOf(TreeItem* item)
+{
+    if (!item->colour().isValid())
+        tree->setItemColour(item, CurvePalette::instance().takeColour());
+    return item->colour();
+}
+
+void CurveGraphModel::setStringColour(TreeItem* item, const QColor& colour)
+{
+    tree->setItemColour(item, colour);
+    emit modified(true);
+}
+
+QVector<TreeItem*> CurveGraphModel::curveItems(const QModelIndexList& indexes) const
+{
+    QVector<TreeItem*> items;
+    for (const QModelIndex& index : indexes) {
+        TreeItem* item = index.column() == 0 ? tree->itemFor(index) : nullptr;
+        if (item && curveIdOf(item) != 0 && !items.contains(item))
+            items.append(item);
+    }
+    return items;
+}
+
+void CurveGraphModel::slotTreeSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    for (TreeItem* item : curveItems(deselected.indexes())) {
+        selectedItems.remove(curveIdOf(item));
+        emit signalStringDeselected(curveIdOf(item));
+    }
+    for (TreeItem* item : curveItems(selected.indexes())) {
+        selectedItems.insert(curveIdOf(item), item);
+        emit signalStringSelected(curveIdOf(item));
+    }
+    announceTitle();
+}
+
+void CurveGraphModel::slotRowRemoved(const QModelIndex& parent, int first, int last)
+{
+    const TreeItem* parentItem = tree->itemFor(parent);
+    for (int row = first; row <= last && row < parentItem->childCount(); ++row)
+        forget(parentItem->child(row));
+    announceTitle();
+}
+
+void CurveGraphModel::forget(const TreeItem* item)
+{
+    for (int row = 0; row < item->childCount(); ++row)
+        forget(item->child(row));
+    const uint id = curveIdOf(item);
+    if (id != 0 && selectedItems.value(id) == item) {
+        selectedItems.remove(id);
+        emit signalStringDeselected(id);
+    }
+}
+
+void CurveGraphModel::announceTitle()
+{
+    if (selectedItems.size() == 1)
+        emit signalUpdateLegend(selectedItems.begin().value()->value(TreeItem::Description).toString());
+    else if (selectedItems.isEmpty())
+        emit signalUpdateLegend(QString());
+    else
+        emit signalUpdateLegend(tr("%n strings", "Graph legend title", selectedItems.size()));
+}
+
+} // namespace IVCurve

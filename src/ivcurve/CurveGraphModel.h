@@ -1,0 +1,60 @@
+#pragma once
+
+#include "CurveCollection.h"
+#include "CurveSource.h"
+
+#include <QHash>
+#include <QItemSelection>
+#include <QObject>
+
+class CurveData;
+class CurveDatabase;
+
+namespace IVCurve {
+
+class CurveTreeModel;
+class TreeItem;
+
+// The curves of one document as the plot sees them: it loads a string's curve when its node
+// is first selected, gives the node a colour of its own, and tells the plot which strings
+// came into and went out of the selection.
+class CurveGraphModel : public QObject, public CurveSource
+{
+    Q_OBJECT
+
+public:
+    CurveGraphModel(CurveDatabase& database, CurveTreeModel* treeModel, QObject* parent = nullptr);
+
+    CurveCollection& collection();
+    // Nullptr for a folder node and for a node whose curve row is gone.
+    CurveData* curveOf(const TreeItem* item);
+    static uint curveIdOf(const TreeItem* item);
+
+    bool stringLines(uint stringId, CurveStringLines& lines) override;
+    // The user's own colour for a node: unlike the palette's it is a change to keep.
+    void setStringColour(TreeItem* item, const QColor& colour);
+
+signals:
+    void signalStringSelected(uint StringID);
+    void signalStringDeselected(uint StringID);
+    void signalUpdateLegend(QString newTitle);
+    void modified(bool dirty);
+
+public slots:
+    void slotTreeSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    // Connected to the tree's rowsAboutToBeRemoved: the lines of removed nodes go with them.
+    void slotRowRemoved(const QModelIndex& parent, int first, int last);
+
+private:
+    QVector<TreeItem*> curveItems(const QModelIndexList& indexes) const;
+    void forget(const TreeItem* item);
+    QColor colourOf(TreeItem* item);
+    void announceTitle();
+
+    CurveCollection curves;
+    CurveTreeModel* tree;
+    // The selected nodes that show a curve, by curve id.
+    QHash<uint, TreeItem*> selectedItems;
+};
+
+} // namespace IVCurve

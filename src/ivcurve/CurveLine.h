@@ -1,0 +1,48 @@
+#pragma once
+
+#include "CurveLineKind.h"
+
+#include <qwt_plot_curve.h>
+#include <qwt_plot_marker.h>
+
+#include <QColor>
+#include <QPointF>
+#include <QVector>
+
+class QwtPlot;
+
+namespace IVCurve {
+
+// One line of one string in the plot, with a marker on its maximum power point. Power lines are
+// made from the same (V, I) points as the current lines and plot V·I against the right axis.
+class CurveLine : public QwtPlotCurve
+{
+public:
+    CurveLine(uint stringId, CurveLineKind kind, const QString& title, const QColor& colour,
+              const QVector<QPointF>& ivPoints);
+    ~CurveLine() override;
+
+    uint stringId() const;
+    CurveLineKind kind() const;
+    QColor colour() const;
+    void setColour(const QColor& colour);
+
+    // Attaches or detaches the line together with its marker.
+    void showOn(QwtPlot* plot);
+    void hide();
+
+    // The voltage, and current or power, where the line crosses `voltage`; false where no
+    // segment of the line spans it. Lines run from low to high voltage, so the segment is
+    // found by bisection.
+    bool valueAt(double voltage, double& value) const;
+
+private:
+    static QVector<QPointF> powerPoints(const QVector<QPointF>& ivPoints);
+    void placeMarker();
+
+    uint id;
+    CurveLineKind lineKind;
+    QwtPlotMarker mppMarker;
+};
+
+} // namespace IVCurve

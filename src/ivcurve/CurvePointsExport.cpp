@@ -1,0 +1,88 @@
+#include "CurvePointsExport.h"
+
+#include "CurveData.h"
+#include "CurveMessageBox.h"
+#include "ExportFileChooser.h"
+#include "ListSeparator.h"
+#include "SettingsKeys.h"
+#include "WaitCursor.h"
+
+#include <QLocale>
+#include <QSaveFile>
+
+namespace IVCurve {
+
+CurvePointsExport::CurvePointsExport(CurveLineKind kind, const QString& name, CurveData& curve)
+    : kind(kind)
+    , name(name)
+    , curve(curve)
+{
+}
+
+QString CurvePointsExport::kindWords() const
+{
+    const QString family = ivKindOf(kind) == CurveLineKind::StcIV ? tr("STC") : tr("MEAS");
+    const QString words = family + QLatin1Char(' ');
+    return isPowerLine(kind) ? tr("PWR") + QLatin1Char(' ') + words : words;
+}
+
+QVector<QPointF> CurvePointsExport::exportedPoints() const
+{
+    const QVector<QPointF>& points =
+        ivKindOf(kind) == CurveLineKind::StcIV ? curve.stcCurve(true).points() : curve.points();
+    if (!isPowerLine(kind))
+        return points;
+    QVector<QPointF> power;
+    power.reserve(points.size());
+    for (const QPointF& point : points)
+        power.append(QPointF(point.x(), point.x() * point.y()));
+    return power;
+}
+
+QString CurvePointsExport::text() const
+{
+    const QString separator = ListSeparator::forLocale();
+    const CurveReadings& readings = curve.readings();
+    // Group separators would make a spreadsheet read 1.200 as one point two.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    QStringList lines;
+    lines << name + kindWords() << QString();
+    lines << QStringList{tr("Fill Factor"), tr("Cell Temp"), tr("Ambient Temp"), tr("Irradiance")}.join(separator);
+    lines << QStringList{readings.ff, readings.cellTemp, readings.ambientTemp, readings.irradiance}.join(separator);
+    lines << QString();
+    lines << QStringLiteral("V") + separator + (isPowerLine(kind) ? QStringLiteral("P") : QStringLiteral("I"));
+    for (const QPointF& point : exportedPoints())
+        lines << locale.toString(point.x(), 'g', 6) + separator + locale.toString(point.y(), 'g', 6);
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+// Written as a whole or not at all: an export that fails halfway leaves an older file intact.
+bool CurvePointsExport::writeTo(const QString& path) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    file.write(text().toUtf8());
+    return file.commit();
+}
+
+bool CurvePointsExport::run(QWidget* parent)
+{
+    const ExportFileChooser chooser(SettingsKeys::lastExportDir, QStringLiteral("csv"));
+    const QString path = chooser.choose(parent, tr("Save CSV file", "File Save Dialog"),
+                                        tr("CSV file (*.csv)", "File Save Dialog"),
+                                        (name + QLatin1Char(' ') + kindWords()).simplified() + QStringLiteral(".csv"));
+    if (path.isEmpty())
+        return false;
+    bool written = false;
+    {
+        const WaitCursor waiting;
+        written = writeTo(path);
+    }
+    if (!written)
+        CurveMessageBox::critical(parent, tr(" Could not open file:\n %1", "Error Message").arg(path));
+    return written;
+}
+
+} // namespace IVCurve

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CurveLineKind.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+class CurveData;
+class QWidget;
+
+namespace IVCurve {
+
+// Writes the points of one curve as CSV text a spreadsheet reads in the user's locale: the
+// measured or converted curve, as current or as power against voltage.
+class CurvePointsExport
+{
+    Q_DECLARE_TR_FUNCTIONS(IVCurve::CurvePointsExport)
+
+public:
+    // `kind` is one of the measured or STC kinds.
+    CurvePointsExport(CurveLineKind kind, const QString& name, CurveData& curve);
+
+    // Asks for the file and writes it; false when nothing was written.
+    bool run(QWidget* parent);
+    // The whole text of the file.
+    QString text() const;
+    bool writeTo(const QString& path) const;
+
+    // "MEAS " or "STC ", after "PWR " for the power kinds.
+    QString kindWords() const;
+
+private:
+    QVector<QPointF> exportedPoints() const;
+
+    CurveLineKind kind;
+    QString name;
+    CurveData& curve;
+};
+
+} // namespace IVCurve

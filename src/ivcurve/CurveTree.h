@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QTreeView>
+
+namespace IVCurve {
+
+// The view of the curve tree: several nodes at a time are selected, dragged and dropped to
+// refile them.
+class CurveTree : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    explicit CurveTree(QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+
+private:
+    bool sectionsFitted = false;
+};
+
+} // namespace IVCurve

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "TreeItem.h"
+
+#include <QAbstractItemModel>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QStringList>
+
+#include <memory>
+
+class CurveDatabase;
+class QSqlQuery;
+
+namespace IVCurve {
+
+// The curve tree of one curve file: folders and curve nodes from table TreeNodes, joined with
+// the curve values that the tree shows. The tree lives in memory and is written back as a whole.
+class CurveTreeModel : public QAbstractItemModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { DescriptionColumn, MemoryIndexColumn, TestDateColumn, IrradianceColumn,
+                  CellTemperatureColumn, FillFactorColumn, ColourColumn, SpareColumn };
+
+    static constexpr const char* MimeType = "application/vnd.custom.ctmtype";
+
+    // `database` must outlive the model.
+    explicit CurveTreeModel(CurveDatabase& database, QObject* parent = nullptr);
+    ~CurveTreeModel() override;
+
+    // Replaces the tree with the one stored in the file. False when the file cannot be read; the
+    // tree is then empty.
+    bool load();
+    // Writes the whole tree and removes the curves that no node refers to, all or nothing. A
+    // failure is shown to the user and leaves the file and the dirty state as they were.
+    bool save();
+
+    // A new node at row 0 of `parent` (the root for an invalid index) with a fresh node id.
+    TreeItem* insertNewRow(const QModelIndex& parent = QModelIndex());
+    // The root for an invalid index.
+    TreeItem* itemFor(const QModelIndex& index) const;
+    // Invalid for the root.
+    QModelIndex indexFor(const TreeItem* item, int column = DescriptionColumn) const;
+    // Changes some of the node's values (keyed by TreeItem::Value) and tells the views.
+    void setItemValues(TreeItem* item, const QHash<int, QVariant>& values);
+    void setItemColour(TreeItem* item, const QColor& colour);
+    int lastNodeId() const;
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    bool hasChildren(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDropActions() const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    bool insertRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
+    bool removeRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
+
+signals:
+    void modified(bool dirty);
+
+public slots:
+    void slotSave();
+
+private:
+    QSqlDatabase connection() const;
+    std::unique_ptr<TreeItem> makeRoot() const;
+    std::unique_ptr<TreeItem> makeNode(const TreeItem* parent);
+    bool loadChildren(TreeItem* parent, QSqlQuery& query);
+    bool writeChildren(const TreeItem* parent, QSqlQuery& insert) const;
+    bool failSave(const QString& errorText);
+    QVariant displayValue(const TreeItem* item, int column) const;
+    QVariant toolTip(const TreeItem* item) const;
+    QVariant foreground(const TreeItem* item, int column) const;
+    QList<TreeItem*> draggedItems(const QMimeData* data, int column, const QModelIndex& parent) const;
+    void moveItem(TreeItem* item, TreeItem* newParent, int& row);
+
+    CurveDatabase& database;
+    std::unique_ptr<TreeItem> root;
+    int largestNodeId = 0;
+};
+
+} // namespace IVCurve

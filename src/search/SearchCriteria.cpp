@@ -1,0 +1,81 @@
+#include "SearchCriteria.h"
+
+#include "SearchResultsDocument.h"
+#include "WildcardPattern.h"
+
+#include <QFileInfo>
+
+void SearchCriteria::setName(const QString& text, Qt::CaseSensitivity sensitivity)
+{
+    name = WildcardPattern::expression(widened(text), sensitivity);
+}
+
+void SearchCriteria::setDateRange(DateKind kind, const QDate& fromDate, const QDate& toDate)
+{
+    byDate = true;
+    dateKind = kind;
+    from = fromDate;
+    to = toDate;
+}
+
+void SearchCriteria::setSizeLimit(SizeComparison sizeComparison, qint64 kilobytes)
+{
+    bySize = true;
+    comparison = sizeComparison;
+    limitBytes = kilobytes * 1024;
+}
+
+void SearchCriteria::setPhrase(const QString& text, Qt::CaseSensitivity sensitivity)
+{
+    phrase.reset();
+    if (!text.isEmpty())
+        phrase.emplace(widened(text), sensitivity);
+}
+
+QString SearchCriteria::widened(const QString& text)
+{
+    QString pattern = text;
+    if (!pattern.endsWith(QLatin1Char('*')))
+        pattern += QLatin1Char('*');
+    if (!pattern.startsWith(QLatin1Char('*')))
+        pattern.prepend(QLatin1Char('*'));
+    return pattern;
+}
+
+bool SearchCriteria::matches(const QFileInfo& entry) const
+{
+    if (!name.match(entry.fileName()).hasMatch())
+        return false;
+    if (byDate && !dateMatches(entry))
+        return false;
+    if (bySize && !sizeMatches(entry))
+        return false;
+    return !phrase || SearchResultsDocument::reportContains(*phrase, entry.absoluteFilePath());
+}
+
+bool SearchCriteria::dateMatches(const QFileInfo& entry) const
+{
+    const QDate date = dateOf(entry, dateKind).date();
+    return date.isValid() && date >= from && date <= to;
+}
+
+bool SearchCriteria::sizeMatches(const QFileInfo& entry) const
+{
+    return comparison == GreaterThan ? entry.size() >= limitBytes : entry.size() <= limitBytes;
+}
+
+QDateTime SearchCriteria::dateOf(const QFileInfo& entry, DateKind kind)
+{
+    switch (kind) {
+    case CreatedDate: {
+        // Not every file system records a birth time; the last status change is the nearest.
+        const QDateTime born = entry.birthTime();
+        return born.isValid() ? born : entry.metadataChangeTime();
+    }
+    case ModifiedDate:
+        return entry.lastModified();
+    case AccessedDate:
+        return entry.lastRead();
+    }
+    return QDateTime();
+}

@@ -1,0 +1,109 @@
+#include "SearchResultsDocument.h"
+
+#include "FileKind.h"
+#include "ReportContainer.h"
+#include "RightAlignedDelegate.h"
+#include "XmlSearchHandler.h"
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int rowHeight = 18;
+constexpr int resizeIntervalMs = 250;
+
+bool isSearchableReport(const QString& path)
+{
+    const FileKind kind = fileKind(path);
+    return kind == FileKind::InspectionReport || kind == FileKind::ArrayTestReport
+        || kind == FileKind::VerificationCertificate;
+}
+
+// The compressed container is never larger than its payload plus zlib's few bytes of framing
+// per block; a larger file is not read into memory only to be rejected.
+bool sizeFitsAContainer(const QString& path)
+{
+    const qint64 largest = qint64(ReportContainer::maximumPayloadSize) + ReportContainer::maximumPayloadSize / 1000 + 1024;
+    return QFileInfo(path).size() <= largest;
+}
+} // namespace
+
+SearchResultsDocument::SearchResultsDocument(const QString& filePath, QWidget* parent)
+    : AbstractDocument(filePath, parent)
+    , table(new QTableView(this))
+    , pendingResize(new QTimer(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table);
+    table->setShowGrid(false);
+    table->setItemDelegateForColumn(1, new RightAlignedDelegate(table));
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(rowHeight);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setWordWrap(false);
+    connect(table, &QAbstractItemView::activated, this, &SearchResultsDocument::activated);
+
+    pendingResize->setSingleShot(true);
+    pendingResize->setInterval(resizeIntervalMs);
+    connect(pendingResize, &QTimer::timeout, this, &SearchResultsDocument::resizeColumns);
+}
+
+QTableView* SearchResultsDocument::view() const
+{
+    return table;
+}
+
+void SearchResultsDocument::setModel(QAbstractItemModel* model)
+{
+    if (table->model() == model)
+        return;
+    if (table->model())
+        disconnect(table->model(), nullptr, this, nullptr);
+    table->setModel(model);
+    if (model)
+        connect(model, &QAbstractItemModel::rowsInserted, this, &SearchResultsDocument::rowsInserted);
+    resizeColumns();
+}
+
+void SearchResultsDocument::rowsInserted(const QModelIndex&, int, int)
+{
+    if (!pendingResize->isActive())
+        pendingResize->start();
+}
+
+void SearchResultsDocument::resizeColumns()
+{
+    pendingResize->stop();
+    table->resizeColumnsToContents();
+}
+
+void SearchResultsDocument::activated(const QModelIndex& index)
+{
+    // The "no results" row leads nowhere.
+    const QString path = index.data(Qt::UserRole).toString();
+    if (!path.isEmpty())
+        emit openDocument(path);
+}
+
+bool SearchResultsDocument::reportContains(const QString& pattern, Qt::CaseSensitivity sensitivity,
+                                           const QString& path)
+{
+    Ks::XmlSearchHandler handler(pattern, sensitivity);
+    return reportContains(handler, path);
+}
+
+bool SearchResultsDocument::reportContains(Ks::XmlSearchHandler& handler, const QString& path)
+{
+    if (!isSearchableReport(path) || !sizeFitsAContainer(path))
+        return false;
+    BlobList blobs;
+    if (ReportContainer::read(path, blobs) != ReportContainer::Status::Ok || blobs.isEmpty())
+        return false;
+    return handler.parse(blobs.first().data);
+}

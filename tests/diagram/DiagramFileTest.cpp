@@ -1,0 +1,308 @@
+#include "AcIsolatorDiagramComponent.h"
+#include "DiagramConnection.h"
+#include "DiagramGraphicsScene.h"
+#include "DiagramLabel.h"
+#include "InverterDiagramComponent.h"
+#include "LabelDiagramComponent.h"
+#include "PanelDiagramComponent.h"
+#include "SceneInput.h"
+#include "ScriptedPrompts.h"
+#include "TestMain.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+template <typename Kind>
+QList<Kind*> itemsOf(const QGraphicsScene& scene)
+{
+    QList<Kind*> found;
+    const QList<QGraphicsItem*> all = scene.items(Qt::AscendingOrder);
+    for (QGraphicsItem* item : all) {
+        if (auto* wanted = dynamic_cast<Kind*>(item))
+            found << wanted;
+    }
+    return found;
+}
+
+QDomElement rootOf(const QByteArray& xml)
+{
+    QDomDocument document;
+    document.setContent(xml);
+    return document.documentElement();
+}
+
+QStringList childNames(const QDomElement& root)
+{
+    QStringList names;
+    for (QDomElement child = root.firstChildElement(); !child.isNull(); child = child.nextSiblingElement())
+        names << child.tagName();
+    return names;
+}
+} // namespace
+
+class DiagramFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void isolatorWithCaptionRoundTrips();
+    void halfAttachedWireKeepsItsFreeEnd();
+    void wiresAreWrittenAfterTheBoxes();
+    void otherRootNameStillLoads();
+    void nextIdFollowsTheLargestRead();
+    void connectionBeforeItsBoxLoadsUnattached();
+    void badIdsAreReplacedWithoutClashes();
+    void unusableCoordinatesAreTamed();
+    void noteTextKeepsMarkupCharactersAndLineFeeds();
+    void unreadableFilesAreReported();
+    void readOnlyFileIsNotOverwritten();
+    void wireBeingDrawnIsNotSaved();
+
+private:
+    QString load(DiagramGraphicsScene& scene, const QByteArray& xml);
+    std::unique_ptr<QTemporaryDir> folder;
+};
+
+void DiagramFileTest::init()
+{
+    folder = std::make_unique<QTemporaryDir>();
+}
+
+QString DiagramFileTest::load(DiagramGraphicsScene& scene, const QByteArray& xml)
+{
+    const QString path = SceneInput::writeFile(folder->path(), QStringLiteral("plan.arvid"), xml);
+    if (!scene.load(path))
+        return QString();
+    return path;
+}
+
+void DiagramFileTest::isolatorWithCaptionRoundTrips()
+{
+    const QString path = folder->filePath(QStringLiteral("isolator.arvid"));
+    QSizeF captionSize;
+    {
+        DiagramGraphicsScene scene;
+        auto* isolator = new AcIsolatorDiagramComponent(scene.takeNextId());
+        isolator->place(QPointF(200, 100), QStringLiteral("Main AC\nisolator"));
+        scene.addDiagramItem(isolator);
+        QCOMPARE(isolator->caption()->pos(), QPointF(105, 100));
+        captionSize = isolator->caption()->boundingRect().size();
+        QVERIFY(scene.save(path));
+    }
+    const QByteArray written = SceneInput::readFile(path);
+    QVERIFY(!written.startsWith("<?xml"));
+    const QDomElement root = rootOf(written);
+    QCOMPARE(root.tagName(), QStringLiteral("installation_diagram"));
+    QCOMPARE(childNames(root), QStringList {QStringLiteral("ac_isolator")});
+    const QDomElement box = root.firstChildElement();
+    QCOMPARE(box.attribute(QStringLiteral("x")), QStringLiteral("200"));
+    QCOMPARE(box.attribute(QStringLiteral("y")), QStringLiteral("100"));
+    QCOMPARE(box.attribute(QStringLiteral("id")), QStringLiteral("id1"));
+    QCOMPARE(box.firstChildElement(QStringLiteral("label")).attribute(QStringLiteral("text")),
+             QStringLiteral("Main AC\nisolator"));
+
+    DiagramGraphicsScene reread;
+    QVERIFY(reread.load(path));
+    const auto isolators = itemsOf<AcIsolatorDiagramComponent>(reread);
+    QCOMPARE(isolators.size(), 1);
+    QCOMPARE(isolators.first()->pos(), QPointF(200, 100));
+    QCOMPARE(isolators.first()->id(), QStringLiteral("id1"));
+    QVERIFY(isolators.first()->caption());
+    QCOMPARE(isolators.first()->caption()->labelText(), QStringLiteral("Main AC\nisolator"));
+    QCOMPARE(isolators.first()->caption()->pos(), QPointF(105, 100));
+    // Read back at the size it was written with, the caption wraps exactly as before.
+    QCOMPARE(isolators.first()->caption()->boundingRect().size(), captionSize);
+    QCOMPARE(isolators.first()->caption()->scene(), &reread);
+}
+
+void DiagramFileTest::halfAttachedWireKeepsItsFreeEnd()
+{
+    DiagramGraphicsScene scene;
+    QVERIFY(!load(scene, "<installation_diagram>"
+                         "<inverter id='id1' x='100' y='100'/>"
+                         "<connection id='id2' type='DC'>"
+                         "<connectionB connectedItemId='id1' connectedPosX='0' connectedPosY='50' direction='8'/>"
+                         "</connection></installation_diagram>")
+                    .isEmpty());
+    const auto wires = itemsOf<DiagramConnection>(scene);
+    QCOMPARE(wires.size(), 1);
+    DiagramConnection* wire = wires.first();
+    QCOMPARE(wire->cableType(), int(DiagramConnection::DcCable));
+    QCOMPARE(wire->type(), 0x40002);
+    QCOMPARE(wire->state(), int(DiagramConnection::Complete));
+    QVERIFY(!wire->endA().isAttached());
+    QVERIFY(wire->endB().isAttached());
+    QCOMPARE(wire->endB().scenePos(), QPointF(100, 150));
+    QCOMPARE(wire->endB().direction(), int(ConnectionPoint::Left));
+    QVERIFY(wire->endA().isVisible() && wire->endB().isVisible());
+
+    const QString resaved = folder->filePath(QStringLiteral("again.arvid"));
+    QVERIFY(scene.save(resaved));
+    const QDomElement connection = rootOf(SceneInput::readFile(resaved)).firstChildElement(QStringLiteral("connection"));
+    QCOMPARE(childNames(connection), QStringList {QStringLiteral("connectionB")});
+    QCOMPARE(connection.attribute(QStringLiteral("type")), QStringLiteral("DC"));
+    const QDomElement end = connection.firstChildElement();
+    QCOMPARE(end.attribute(QStringLiteral("connectedItemId")), QStringLiteral("id1"));
+    QCOMPARE(end.attribute(QStringLiteral("connectedPosY")), QStringLiteral("50"));
+    QCOMPARE(end.attribute(QStringLiteral("direction")), QStringLiteral("8"));
+}
+
+void DiagramFileTest::wiresAreWrittenAfterTheBoxes()
+{
+    DiagramGraphicsScene scene;
+    QVERIFY(!load(scene, "<installation_diagram>"
+                         "<connection id='id1' type='strange'/>"
+                         "<panel id='id2'/><dc_isolator id='id3' x='80'/><label id='id4'><label text='Note'/></label>"
+                         "</installation_diagram>")
+                    .isEmpty());
+    // A type the program does not know is read as none and written without the attribute.
+    QCOMPARE(itemsOf<DiagramConnection>(scene).first()->type(), 0x40000);
+    const QString path = folder->filePath(QStringLiteral("order.arvid"));
+    QVERIFY(scene.save(path));
+    const QDomElement root = rootOf(SceneInput::readFile(path));
+    const QStringList names = childNames(root);
+    QCOMPARE(names.size(), 4);
+    QCOMPARE(names.last(), QStringLiteral("connection"));
+    QVERIFY(!root.lastChildElement().hasAttribute(QStringLiteral("type")));
+}
+
+void DiagramFileTest::otherRootNameStillLoads()
+{
+    DiagramGraphicsScene scene;
+    QVERIFY(!load(scene, "<something_else><panel id='id1' x='5' y='6'/><unknown id='id7'/></something_else>").isEmpty());
+    QCOMPARE(itemsOf<DiagramGraphicsItem>(scene).size(), 1);
+    QCOMPARE(itemsOf<PanelDiagramComponent>(scene).first()->pos(), QPointF(5, 6));
+    // Unknown elements are skipped, and so is their id.
+    QCOMPARE(scene.nextItemId(), qint64(2));
+}
+
+void DiagramFileTest::nextIdFollowsTheLargestRead()
+{
+    DiagramGraphicsScene scene;
+    QVERIFY(!load(scene, "<installation_diagram><panel id='id12'/><inverter id='id3'/></installation_diagram>").isEmpty());
+    QCOMPARE(scene.takeNextId(), QStringLiteral("id13"));
+}
+
+void DiagramFileTest::connectionBeforeItsBoxLoadsUnattached()
+{
+    DiagramGraphicsScene scene;
+    QVERIFY(!load(scene, "<installation_diagram>"
+                         "<connection id='id2'><connectionA connectedItemId='id1' connectedPosX='0' connectedPosY='0'"
+                         " direction='1'/></connection>"
+                         "<panel id='id1' x='50' y='50'/></installation_diagram>")
+                    .isEmpty());
+    DiagramConnection* wire = itemsOf<DiagramConnection>(scene).first();
+    QVERIFY(!wire->endA().isAttached());
+    QVERIFY(itemsOf<PanelDiagramComponent>(scene).first()->connectionPoints().isEmpty());
+}
+
+void DiagramFileTest::badIdsAreReplacedWithoutClashes()
+{
+    DiagramGraphicsScene scene;
+    QVERIFY(!load(scene, "<installation_diagram>"
+                         "<panel id='id5' x='1'/><panel id='id5' x='2'/><panel x='3'/><panel id='idx' x='4'/>"
+                         "<panel id='id99999999999999999999' x='5'/><panel id='id99999999999' x='6'/>"
+                         "<connection id='id7'><connectionA connectedItemId='id5' connectedPosX='0' connectedPosY='20'"
+                         " direction='8'/><connectionB connectedItemId='nowhere' direction='4'/></connection>"
+                         "</installation_diagram>")
+                    .isEmpty());
+    QStringList ids;
+    for (DiagramGraphicsItem* item : itemsOf<DiagramGraphicsItem>(scene))
+        ids << item->id();
+    QCOMPARE(ids.size(), 7);
+    QCOMPARE(QSet<QString>(ids.begin(), ids.end()).size(), 7);
+    QVERIFY(ids.contains(QStringLiteral("id99999999999")));
+    QVERIFY(ids.contains(QStringLiteral("id100000000000")));
+    // The wire names the first box of that id; the one naming no box stays free.
+    DiagramConnection* wire = itemsOf<DiagramConnection>(scene).first();
+    QCOMPARE(wire->endA().connectedComponent()->pos().x(), 1.0);
+    QVERIFY(!wire->endB().isAttached());
+}
+
+void DiagramFileTest::unusableCoordinatesAreTamed()
+{
+    DiagramGraphicsScene scene;
+    QVERIFY(!load(scene, "<installation_diagram><panel id='id1' x='nan' y='inf'/><panel id='id2' x='1e300' y='-1e300'/>"
+                         "<inverter id='id3' x='12.5' y='abc'><label x='nan' width='-5' height='1e9' text='T'/></inverter>"
+                         "</installation_diagram>")
+                    .isEmpty());
+    const auto panels = itemsOf<PanelDiagramComponent>(scene);
+    QCOMPARE(panels.at(0)->pos(), QPointF(0, 0));
+    QCOMPARE(panels.at(1)->pos(), QPointF(1e6, -1e6));
+    auto* inverter = itemsOf<InverterDiagramComponent>(scene).first();
+    QCOMPARE(inverter->pos(), QPointF(12.5, 0));
+    QVERIFY(qIsFinite(inverter->caption()->boundingRect().width()));
+    QVERIFY(inverter->caption()->boundingRect().width() >= 1);
+}
+
+void DiagramFileTest::noteTextKeepsMarkupCharactersAndLineFeeds()
+{
+    const QString text = QStringLiteral("String 1: I < 10 A & U > 600 V\n<b>not bold</b>\n  indented");
+    const QString path = folder->filePath(QStringLiteral("note.arvid"));
+    {
+        DiagramGraphicsScene scene;
+        auto* note = new LabelDiagramComponent(scene.takeNextId());
+        note->place(QPointF(10, 10), text);
+        scene.addDiagramItem(note);
+        QCOMPARE(note->caption()->toPlainText().left(30), text.left(30));
+        QCOMPARE(note->boundingRect().size(), note->caption()->boundingRect().size());
+        QVERIFY(scene.save(path));
+    }
+    DiagramGraphicsScene reread;
+    QVERIFY(reread.load(path));
+    auto* note = itemsOf<LabelDiagramComponent>(reread).first();
+    QCOMPARE(note->caption()->labelText(), text);
+    QVERIFY(!note->boundingRect().isEmpty());
+}
+
+void DiagramFileTest::unreadableFilesAreReported()
+{
+    ScriptedPrompts prompts;
+    DiagramGraphicsScene scene;
+    const QString missing = folder->filePath(QStringLiteral("missing.arvid"));
+    QVERIFY(!scene.load(missing));
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
+    QVERIFY(prompts.last().message.text.contains(missing));
+    QCOMPARE(prompts.last().message.informativeText, QStringLiteral("Is the file read-only or has it been deleted?"));
+
+    const QString broken = SceneInput::writeFile(folder->path(), QStringLiteral("broken.arvid"),
+                                                 "<installation_diagram>\n<panel id='id1'>\n</installation_diagram>");
+    QVERIFY(!scene.load(broken));
+    const QRegularExpression parseError(QStringLiteral("^XML validation error in (.+) on line 3, column \\d+$"));
+    QCOMPARE(parseError.match(prompts.last().message.text).captured(1), broken);
+    QVERIFY(!prompts.last().message.informativeText.isEmpty());
+    QVERIFY(scene.items().isEmpty());
+}
+
+void DiagramFileTest::readOnlyFileIsNotOverwritten()
+{
+    ScriptedPrompts prompts;
+    const QByteArray original = "<installation_diagram/>\n";
+    const QString path = SceneInput::writeFile(folder->path(), QStringLiteral("locked.arvid"), original);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    DiagramGraphicsScene scene;
+    auto* panel = new PanelDiagramComponent(scene.takeNextId());
+    scene.addDiagramItem(panel);
+    QVERIFY(!scene.save(path));
+    QCOMPARE(prompts.last().message.text, QStringLiteral("Error opening %1 for writing").arg(path));
+    QCOMPARE(prompts.last().message.informativeText, QStringLiteral("Is the file read-only or has it been deleted?"));
+    QCOMPARE(SceneInput::readFile(path), original);
+}
+
+void DiagramFileTest::wireBeingDrawnIsNotSaved()
+{
+    DiagramGraphicsScene scene;
+    scene.setWireMode(DiagramGraphicsScene::Drawing);
+    QVERIFY(scene.pendingConnection());
+    const QString path = folder->filePath(QStringLiteral("drawing.arvid"));
+    QVERIFY(scene.save(path));
+    QVERIFY(childNames(rootOf(SceneInput::readFile(path))).isEmpty());
+}
+
+VELTRANO_TEST(DiagramFileTest)
+#include "DiagramFileTest.moc"

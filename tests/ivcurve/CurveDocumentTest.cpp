@@ -1,0 +1,298 @@
+#include "CurveData.h"
+#include "CurveDetailsDialog.h"
+#include "CurveDocument.h"
+#include "CurveGraph.h"
+#include "CurveGraphModel.h"
+#include "CurveKeyValues.h"
+#include "CurvePointsExport.h"
+#include "CurveReport.h"
+#include "CurveTree.h"
+#include "CurveTreeModel.h"
+#include "ExportFileChooser.h"
+#include "Globals.h"
+#include "ScriptedPrompts.h"
+#include "SettingsKeys.h"
+#include "TestMain.h"
+#include "TreeItem.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace IVCurve;
+
+namespace {
+CurveData straightCurve()
+{
+    CurveData curve;
+    curve.addPoint(10.0, 8.0, 0.0);
+    curve.addPoint(200.0, 7.5, 0.0);
+    curve.addPoint(300.0, 4.0, 0.0);
+    curve.addPoint(390.0, 0.5, 0.0);
+    return curve;
+}
+} // namespace
+
+class CurveDocumentTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void extendedStcCurveMeetsBothAxes();
+    void reportRowsOfAStringWithoutModule();
+    void pointsExportFollowsADecimalCommaLocale();
+    void exportNamesWithoutExtensionGetOne();
+    void importedCurvesShowWhenSelected();
+    void togglesGovernTheSelectedCurves();
+    void detailsOkAsksOnceUnlessTheNoticeIsOff();
+    void closingAModifiedDocumentAsks();
+    void plotExportIntoAMissingFolderSaysSo();
+
+private:
+    std::unique_ptr<CurveDocument> openImported();
+    QString copyTemplate();
+
+    std::unique_ptr<QTemporaryDir> folder;
+};
+
+void CurveDocumentTest::initTestCase()
+{
+    Q_INIT_RESOURCE(veltrano);
+    Globals::setReportsFolder(QStringLiteral("reports_en"));
+}
+
+void CurveDocumentTest::init()
+{
+    folder = std::make_unique<QTemporaryDir>();
+    QSettings().setValue(SettingsKeys::hideAutomaticSaveWarning, false);
+}
+
+QString CurveDocumentTest::copyTemplate()
+{
+    const QString path = folder->filePath(QStringLiteral("Curve Data.arvcrv"));
+    QFile::copy(QStringLiteral(":res/reports_en/default.arvcrv"), path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+std::unique_ptr<CurveDocument> CurveDocumentTest::openImported()
+{
+    auto document = std::make_unique<CurveDocument>(copyTemplate());
+    ScriptedPrompts prompts;
+    document->importFile(QStringLiteral(TEST_DATA_DIR "/results-point.csv"));
+    return document;
+}
+
+void CurveDocumentTest::extendedStcCurveMeetsBothAxes()
+{
+    CurveData curve = straightCurve();
+    const CurveData& converted = curve.stcCurve(true);
+    QCOMPARE(converted.points().first().x(), 0.0);
+    QCOMPARE(converted.points().last().y(), 0.0);
+    const CurveKeyValues values = CurveKeyValues::ofCurve(converted);
+    QCOMPARE(values.isc, converted.points().first().y());
+    QCOMPARE(values.voc, converted.points().last().x());
+    const CurveKeyValues measured = CurveKeyValues::ofCurve(curve);
+    QCOMPARE(measured.pmpp, 1500.0);
+    QCOMPARE(measured.vmpp, 200.0);
+    QCOMPARE(measured.isc, 8.0);
+    QCOMPARE(measured.voc, 390.0);
+}
+
+void CurveDocumentTest::reportRowsOfAStringWithoutModule()
+{
+    QLocale::setDefault(QLocale::c());
+    CurveData curve = straightCurve();
+    CurveReadings readings;
+    readings.testDate = QStringLiteral("2015-03-07T09:05:00");
+    readings.irradiance = QStringLiteral("812.6");
+    readings.cellTemp = QStringLiteral("41.25");
+    readings.ff = QStringLiteral("not read");
+    curve.setReadings(readings);
+    const CurveReport::Entry entry{QStringLiteral("String <7>"), &curve};
+
+    const QString measurement = CurveReport::measurementRow(entry);
+    QVERIFY(measurement.startsWith(QStringLiteral("<tr>\n  <td style=")));
+    QVERIFY(measurement.contains(QStringLiteral("String &lt;7&gt;")));
+    QVERIFY(measurement.contains(QStringLiteral("\n813\n< / td>")));
+    QVERIFY(measurement.contains(QStringLiteral("\n41.3\n< / td>")));
+    QVERIFY(measurement.contains(QStringLiteral("\n\n< / td>")));
+
+    const QString keyValues = CurveReport::keyValueRow(entry);
+    QCOMPARE(keyValues.count(QStringLiteral("<td ")), 17);
+    QVERIFY(keyValues.contains(QStringLiteral("\t<td style=")));
+    QVERIFY(keyValues.contains(QStringLiteral("\n1500\n")));
+    QCOMPARE(keyValues.count(QStringLiteral("\n0.00\n")), 2);
+    QCOMPARE(keyValues.count(QStringLiteral("\n0.0\n")), 2);
+    QVERIFY(keyValues.contains(QStringLiteral("<!--#DIFF_PWR#-->")));
+
+    const QString page = CurveReport::html(CurveReport::templateText(), {entry, entry});
+    QVERIFY(page.contains(QStringLiteral("PV Array - IV Curve Report")));
+    QVERIFY(!page.contains(CurveReport::table1Marker));
+    QVERIFY(!page.contains(CurveReport::table2Marker));
+    QCOMPARE(page.count(QStringLiteral("<!--#DIFF_PWR#-->")), 2);
+    QVERIFY(CurveReport::printToPdf(page, folder->filePath(QStringLiteral("report.pdf"))));
+    QVERIFY(QFileInfo(folder->filePath(QStringLiteral("report.pdf"))).size() > 1000);
+}
+
+void CurveDocumentTest::pointsExportFollowsADecimalCommaLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::German));
+    CurveData curve = straightCurve();
+    CurveReadings readings;
+    readings.ff = QStringLiteral("0,77");
+    readings.cellTemp = QStringLiteral("41,2");
+    readings.ambientTemp = QStringLiteral("22");
+    readings.irradiance = QStringLiteral("800");
+    curve.setReadings(readings);
+    const QStringList lines =
+        CurvePointsExport(CurveLineKind::MeasuredPower, QStringLiteral("String 1"), curve).text().split('\n');
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(lines.at(0), QStringLiteral("String 1PWR MEAS "));
+    QCOMPARE(lines.at(1), QString());
+    QCOMPARE(lines.at(2), QStringLiteral("Fill Factor;Cell Temp;Ambient Temp;Irradiance"));
+    QCOMPARE(lines.at(3), QStringLiteral("0,77;41,2;22;800"));
+    QCOMPARE(lines.at(5), QStringLiteral("V;P"));
+    QCOMPARE(lines.at(6), QStringLiteral("10;80"));
+    QCOMPARE(lines.at(8), QStringLiteral("300;1200"));
+    QCOMPARE(lines.at(9), QStringLiteral("390;195"));
+}
+
+void CurveDocumentTest::exportNamesWithoutExtensionGetOne()
+{
+    QCOMPARE(ExportFileChooser::withSuffix(QStringLiteral("/tmp/a/plot"), QStringLiteral("png")),
+             QStringLiteral("/tmp/a/plot.png"));
+    QCOMPARE(ExportFileChooser::withSuffix(QStringLiteral("/tmp/a.b/plot.jpeg"), QStringLiteral("png")),
+             QStringLiteral("/tmp/a.b/plot.jpeg"));
+    ScriptedPrompts prompts;
+    QSettings().setValue(SettingsKeys::rootDir, folder->path());
+    prompts.answer(folder->filePath(QStringLiteral("sub/points")));
+    const QString chosen = ExportFileChooser(SettingsKeys::lastExportDir, QStringLiteral("csv"))
+                               .choose(nullptr, QStringLiteral("Save CSV file"), QString(), QStringLiteral("x.csv"));
+    QCOMPARE(chosen, folder->filePath(QStringLiteral("sub/points.csv")));
+    QCOMPARE(prompts.last().files.directory, folder->filePath(QStringLiteral("x.csv")));
+    QCOMPARE(QSettings().value(SettingsKeys::lastExportDir).toString(), folder->filePath(QStringLiteral("sub")));
+}
+
+void CurveDocumentTest::importedCurvesShowWhenSelected()
+{
+    const std::unique_ptr<CurveDocument> document = openImported();
+    QVERIFY(document->isValid());
+    QVERIFY(!document->isModified());
+    const QModelIndex fileNode = document->treeModel()->index(0, 0);
+    QVERIFY(document->treeModel()->rowCount(fileNode) > 2);
+    document->tree()->selectionModel()->select(
+        QItemSelection(document->treeModel()->index(0, 0, fileNode), document->treeModel()->index(1, 0, fileNode)),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QCOMPARE(document->selectedCurveItems().size(), 2);
+    QCOMPARE(document->graph()->lineCount(CurveLineKind::StcIV), 2);
+    for (TreeItem* item : document->selectedCurveItems())
+        QVERIFY(item->colour().isValid());
+    document->tree()->selectionModel()->clearSelection();
+    QCOMPARE(document->graph()->visibleLineCount(), 0);
+}
+
+void CurveDocumentTest::togglesGovernTheSelectedCurves()
+{
+    const std::unique_ptr<CurveDocument> document = openImported();
+    const QModelIndex fileNode = document->treeModel()->index(0, 0);
+    document->tree()->selectionModel()->select(
+        QItemSelection(document->treeModel()->index(0, 0, fileNode), document->treeModel()->index(1, 0, fileNode)),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    auto* meas = document->findChild<QAction*>(QStringLiteral("actionShowMEAS"));
+    auto* iv = document->findChild<QAction*>(QStringLiteral("actionShowIV"));
+    QVERIFY(iv->isChecked());
+    meas->trigger();
+    QCOMPARE(document->graph()->lineCount(CurveLineKind::MeasuredIV), 2);
+    iv->trigger();
+    QCOMPARE(document->graph()->visibleLineCount(), 0);
+    // Deleting a shown string takes its lines.
+    iv->trigger();
+    QCOMPARE(document->graph()->visibleLineCount(), 4);
+    document->tree()->selectionModel()->select(document->treeModel()->index(0, 0, fileNode),
+                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    document->findChild<QAction*>(QStringLiteral("actionDeleteTreeRow"))->trigger();
+    QVERIFY(document->isModified());
+    QCOMPARE(document->graph()->shownStrings().size(), 0);
+}
+
+void CurveDocumentTest::detailsOkAsksOnceUnlessTheNoticeIsOff()
+{
+    const std::unique_ptr<CurveDocument> document = openImported();
+    TreeItem* item = document->treeModel()->itemFor(document->treeModel()->index(0, 0, document->treeModel()->index(0, 0)));
+    CurveData* curve = document->graphModel()->curveOf(item);
+    QVERIFY(curve);
+    ScriptedPrompts prompts;
+    {
+        CurveDetailsDialog dialog(*curve, document->graphModel()->collection(), *document->treeModel(), item);
+        QCOMPARE(dialog.isCoefficientShown(CurveDetailsDialog::Delta), true);
+        QCOMPARE(dialog.isCoefficientShown(CurveDetailsDialog::Kappa), false);
+        prompts.answerMessage(QMessageBox::Cancel);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(prompts.last().message.text,
+                 QStringLiteral("Changes to the PV string data are automatically saved when OK is pressed.\n"));
+        QCOMPARE(prompts.last().message.checkBoxText, QStringLiteral("Do not show this message again"));
+
+        dialog.methodButton(0)->setChecked(true);
+        QVERIFY(dialog.isCoefficientShown(CurveDetailsDialog::A));
+        QVERIFY(!dialog.isCoefficientShown(CurveDetailsDialog::Delta));
+        dialog.coefficientField(CurveDetailsDialog::A)->setText(QStringLiteral("0.0712345678"));
+        QLineEdit* irradiance = dialog.readingField(QStringLiteral("irradiance"));
+        irradiance->setText(QStringLiteral("905"));
+        irradiance->setModified(true);
+        prompts.answerMessage(QMessageBox::Ok, true);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+    QVERIFY(QSettings().value(SettingsKeys::hideAutomaticSaveWarning).toBool());
+    QCOMPARE(curve->parameters().algorithm, 0);
+    QCOMPARE(curve->parameters().a, QStringLiteral("0.0712346"));
+    QCOMPARE(item->value(TreeItem::Irradiance).toString(), QStringLiteral("905"));
+
+    const int shown = prompts.shown().size();
+    CurveDetailsDialog again(*curve, document->graphModel()->collection(), *document->treeModel(), item);
+    again.accept();
+    QCOMPARE(again.result(), int(QDialog::Accepted));
+    QCOMPARE(prompts.shown().size(), shown);
+}
+
+void CurveDocumentTest::closingAModifiedDocumentAsks()
+{
+    const std::unique_ptr<CurveDocument> document = openImported();
+    QVERIFY(document->okToClose());
+    document->findChild<QAction*>(QStringLiteral("actionInsertTreeRow"))->trigger();
+    QVERIFY(document->isModified());
+    ScriptedPrompts prompts;
+    prompts.answerMessage(QMessageBox::Cancel);
+    QVERIFY(!document->okToClose());
+    QCOMPARE(prompts.last().message.text, QStringLiteral("Save changes to Curve Data.arvcrv?"));
+    QCOMPARE(prompts.last().message.title, QStringLiteral("Arventa"));
+    prompts.answerMessage(QMessageBox::Yes);
+    QVERIFY(document->okToClose());
+    QVERIFY(!document->isModified());
+}
+
+void CurveDocumentTest::plotExportIntoAMissingFolderSaysSo()
+{
+    const std::unique_ptr<CurveDocument> document = openImported();
+    ScriptedPrompts prompts;
+    prompts.answer(folder->filePath(QStringLiteral("missing/plot.png")));
+    document->graph()->exportimg();
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Critical);
+    QCOMPARE(prompts.last().message.text, QStringLiteral("There was an problem trying to save the image plot.png"));
+    prompts.answer(folder->filePath(QStringLiteral("plot")));
+    document->graph()->exportpdf();
+    QVERIFY(QFileInfo(folder->filePath(QStringLiteral("plot.pdf"))).size() > 1000);
+}
+
+VELTRANO_TEST(CurveDocumentTest)
+#include "CurveDocumentTest.moc"

@@ -1,0 +1,179 @@
+#include "CurveGraph.h"
+#include "CurveGraphSquishHelper.h"
+#include "CurveLine.h"
+#include "CurvePalette.h"
+#include "CurveSource.h"
+#include "CurveTracker.h"
+#include "CurveTypeLegend.h"
+#include "TestMain.h"
+
+#include <QTest>
+
+using namespace IVCurve;
+
+namespace {
+// Strings 1..n with a straight measured line, a converted one and, for odd ids, a nominal one.
+class PreparedSource : public CurveSource
+{
+public:
+    bool stringLines(uint stringId, CurveStringLines& lines) override
+    {
+        if (stringId == 0)
+            return false;
+        lines.title = QStringLiteral("String %1").arg(stringId);
+        lines.colour = Qt::red;
+        lines.measured = {{0, 8}, {100, 7}, {200, 0}};
+        lines.stc = {{0, 9}, {110, 8}, {220, 0}};
+        if (stringId % 2 == 1)
+            lines.nominal = {{0, 10}, {240, 0}};
+        return true;
+    }
+};
+
+QVector<const CurveLine*> constLines(const QVector<CurveLine*>& lines)
+{
+    return QVector<const CurveLine*>(lines.begin(), lines.end());
+}
+} // namespace
+
+class CurvePlotTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void paletteDarkensEachRoundAndStartsOver();
+    void togglesCombineFamilyAndKind();
+    void removedStringsTakeTheirLines();
+    void lineValuesInterpolateInsideTheirSpan();
+    void trackerTextFollowsTheLineFormats();
+    void legendShowsTheKindsInOrder();
+};
+
+void CurvePlotTest::paletteDarkensEachRoundAndStartsOver()
+{
+    CurvePalette palette;
+    QCOMPARE(palette.takeColour(), QColor(QStringLiteral("tomato")));
+    for (int i = 1; i < CurvePalette::colourCount; ++i)
+        palette.takeColour();
+    QCOMPARE(palette.takeColour(), QColor(QStringLiteral("tomato")).darker(120));
+    // Rounds at 140 ... 300, then the plain colours again.
+    for (int i = 1; i < CurvePalette::colourCount * 9; ++i)
+        palette.takeColour();
+    QCOMPARE(palette.takeColour(), QColor(QStringLiteral("tomato")).darker(300));
+    for (int i = 1; i < CurvePalette::colourCount; ++i)
+        palette.takeColour();
+    QCOMPARE(palette.takeColour(), QColor(QStringLiteral("tomato")));
+}
+
+void CurvePlotTest::togglesCombineFamilyAndKind()
+{
+    PreparedSource source;
+    CurveGraph graph(source);
+    CurveGraphSquishHelper helper(&graph);
+    QCOMPARE(helper.objectName(), QStringLiteral("SquishGraphHelper"));
+    graph.slotInsertCurves(1);
+    graph.slotInsertCurves(2);
+    // IV and STC are on at first.
+    QCOMPARE(helper.property("STCLineCount").toInt(), 2);
+    QCOMPARE(helper.property("VisibleLineCount").toInt(), 2);
+
+    graph.displayMEASToggled(true);
+    QCOMPARE(helper.property("MEASLineCount").toInt(), 2);
+    QCOMPARE(helper.property("MEASPWRLineCount").toInt(), 0);
+
+    graph.displayNOMToggled(true);
+    // Only string 1 has a module, so only it has a nominal line.
+    QCOMPARE(helper.property("NOMLineCount").toInt(), 1);
+
+    graph.displayPWRToggled(true);
+    QCOMPARE(helper.property("MEASPWRLineCount").toInt(), 2);
+    QCOMPARE(helper.property("STCPWRLineCount").toInt(), 2);
+    QCOMPARE(helper.property("NOMPWRLineCount").toInt(), 1);
+    QCOMPARE(helper.property("VisibleLineCount").toInt(), 10);
+
+    graph.displayIVToggled(false);
+    QCOMPARE(helper.property("MEASLineCount").toInt(), 0);
+    QCOMPARE(helper.property("STCLineCount").toInt(), 0);
+    QCOMPARE(helper.property("NOMLineCount").toInt(), 0);
+    QCOMPARE(helper.property("VisibleLineCount").toInt(), 5);
+    QVERIFY(!graph.axisEnabled(QwtPlot::yLeft));
+
+    graph.displaySTCToggled(false);
+    QCOMPARE(helper.property("STCPWRLineCount").toInt(), 0);
+    graph.displayIVToggled(true);
+    QVERIFY(graph.axisEnabled(QwtPlot::yLeft));
+    QCOMPARE(helper.property("STCLineCount").toInt(), 0);
+    QCOMPARE(helper.property("MEASLineCount").toInt(), 2);
+    // Showing a string twice adds no second set of lines.
+    graph.slotInsertCurves(1);
+    QCOMPARE(helper.property("MEASLineCount").toInt(), 2);
+}
+
+void CurvePlotTest::removedStringsTakeTheirLines()
+{
+    PreparedSource source;
+    CurveGraph graph(source);
+    graph.slotInsertCurves(1);
+    graph.slotInsertCurves(0);
+    QCOMPARE(graph.shownStrings(), (QVector<uint>{1, 0}));
+    QCOMPARE(graph.visibleLineCount(), 1);
+    graph.slotRemoveCurves(1);
+    QCOMPARE(graph.visibleLineCount(), 0);
+    QCOMPARE(graph.itemList(QwtPlotItem::Rtti_PlotCurve).size(), 0);
+    QCOMPARE(graph.itemList(QwtPlotItem::Rtti_PlotMarker).size(), 0);
+}
+
+void CurvePlotTest::lineValuesInterpolateInsideTheirSpan()
+{
+    const CurveLine line(1, CurveLineKind::MeasuredIV, QStringLiteral("S"), Qt::red,
+                         {{0, 8}, {100, 7}, {100, 6}, {200, 2}, {300, 0}});
+    double value = 0.0;
+    QVERIFY(line.valueAt(0.0, value));
+    QCOMPARE(value, 8.0);
+    QVERIFY(line.valueAt(50.0, value));
+    QCOMPARE(value, 7.5);
+    QVERIFY(line.valueAt(250.0, value));
+    QCOMPARE(value, 1.0);
+    QVERIFY(line.valueAt(300.0, value));
+    QCOMPARE(value, 0.0);
+    QVERIFY(!line.valueAt(-0.1, value));
+    QVERIFY(!line.valueAt(300.1, value));
+
+    const CurveLine power(1, CurveLineKind::StcPower, QStringLiteral("S"), Qt::red, {{0, 8}, {100, 6}});
+    QCOMPARE(power.yAxis(), int(QwtPlot::yRight));
+    QVERIFY(power.valueAt(100.0, value));
+    QCOMPARE(value, 600.0);
+    const CurveLine single(1, CurveLineKind::MeasuredIV, QStringLiteral("S"), Qt::red, {{5, 1}});
+    QVERIFY(!single.valueAt(5.0, value));
+}
+
+void CurvePlotTest::trackerTextFollowsTheLineFormats()
+{
+    const QVector<CurveLine*> lines{
+        new CurveLine(1, CurveLineKind::MeasuredIV, QStringLiteral("A<1>"), QColor(Qt::red), {{0, 8}, {100, 6}}),
+        new CurveLine(1, CurveLineKind::StcPower, QStringLiteral("B"), QColor(Qt::blue), {{0, 8}, {100, 6}}),
+        new CurveLine(2, CurveLineKind::NominalIV, QStringLiteral("C"), QColor(Qt::green), {{60, 5}, {90, 1}})};
+    const QString text = CurveTracker::textAt(50.0, constLines(lines), QStringLiteral(","), QLocale::c());
+    QCOMPARE(text, QStringLiteral("<font color=#ff0000>A&lt;1&gt;: 50.0V, 7.0A, 350.0W</font><br>"
+                                  "<font color=#0000ff>B: 50.0V<sub>STC</sub>, 300.0W<sub>STC</sub></font>"));
+    const QString german = CurveTracker::textAt(75.0, constLines(lines), QStringLiteral(";"), QLocale(QLocale::German));
+    QVERIFY2(german.endsWith(QStringLiteral("<font color=#00ff00>C: 75,0V<sub>nom</sub>; 3,0A<sub>nom</sub>; "
+                                            "225,0W<sub>nom</sub></font>")),
+             qPrintable(german));
+    QCOMPARE(CurveTracker::textAt(150.0, constLines(lines), QStringLiteral(","), QLocale::c()), QString());
+    qDeleteAll(lines);
+}
+
+void CurvePlotTest::legendShowsTheKindsInOrder()
+{
+    PreparedSource source;
+    CurveGraph graph(source);
+    QCOMPARE(graph.typeLegend()->sampleLabels(), (QStringList{"STC", "MEAS", "NOM"}));
+    graph.updateLegend(QStringLiteral("Roof east"));
+    QCOMPARE(graph.typeLegend()->title(), QStringLiteral("Roof east"));
+    QCOMPARE(graph.title().text(), QStringLiteral("IV Curve"));
+    QCOMPARE(graph.axisTitle(QwtPlot::yRight).text(), QStringLiteral("Power (W)"));
+}
+
+VELTRANO_TEST(CurvePlotTest)
+#include "CurvePlotTest.moc"

@@ -1,0 +1,260 @@
+#include "FindInFiles.h"
+#include "FoundFilesModel.h"
+#include "ProjectsFolder.h"
+#include "TestMain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+QStringList shownNames(const FoundFilesModel* model)
+{
+    QStringList names;
+    for (int row = 0; row < model->rowCount(); ++row)
+        names << model->index(row, 0).data().toString();
+    return names;
+}
+} // namespace
+
+class FindInFilesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void panelStartsWithOnlyTheNameGroup();
+    void emptyNameListsEveryFileAndFolder();
+    void namePartFindsFilesAndFolders();
+    void everyEnabledCriterionMustHold();
+    void phraseFindsOnlyReportsThatHoldIt();
+    void stopKeepsWhatWasFound();
+    void returnStartsASearchButNotASecondOne();
+    void nothingFoundShowsTheMessageRowUntilTheNextSearch();
+    void awkwardTreesEndNormally();
+    void vanishedRootGivesNoResults();
+
+private:
+    std::unique_ptr<ProjectsFolder> folder;
+    std::unique_ptr<FindInFiles> panel;
+};
+
+void FindInFilesTest::initTestCase()
+{
+    Q_INIT_RESOURCE(veltrano);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+}
+
+void FindInFilesTest::init()
+{
+    folder = std::make_unique<ProjectsFolder>();
+    panel = std::make_unique<FindInFiles>();
+}
+
+void FindInFilesTest::cleanup()
+{
+    panel.reset();
+    folder.reset();
+}
+
+void FindInFilesTest::panelStartsWithOnlyTheNameGroup()
+{
+    QVERIFY(panel->fileGroup()->isChecked());
+    QVERIFY(!panel->phraseGroup()->isChecked());
+    QVERIFY(!panel->dateGroup()->isChecked());
+    QVERIFY(!panel->sizeGroup()->isChecked());
+    QCOMPARE(panel->dateKind()->currentText(), QStringLiteral("Modified Date"));
+    QCOMPARE(panel->dateKind()->itemData(0).toInt(), 0);
+    QCOMPARE(panel->dateKind()->itemData(2).toInt(), 2);
+    QCOMPARE(panel->fromDate()->date(), QDate::currentDate());
+    QCOMPARE(panel->toDate()->date(), QDate::currentDate());
+    QCOMPARE(panel->sizeComparison()->itemData(1).toInt(), 1);
+    QCOMPARE(panel->sizeLimit()->maximum(), 4194303);
+    QCOMPARE(panel->sizeLimit()->suffix(), QStringLiteral(" KB"));
+    QVERIFY(!panel->searchButton()->isHidden());
+    QVERIFY(panel->stopButton()->isHidden());
+    QCOMPARE(panel->windowTitle(), QStringLiteral("Find in Files"));
+}
+
+void FindInFilesTest::emptyNameListsEveryFileAndFolder()
+{
+    folder->writeFile(QStringLiteral("b.txt"));
+    folder->writeFile(QStringLiteral("Farm/Roof/photo.jpg"));
+    QDir().mkpath(folder->path(QStringLiteral("Empty")));
+    QSignalSpy started(panel.get(), &FindInFiles::searchStarted);
+    QSignalSpy finished(panel.get(), &FindInFiles::searchFinished);
+    panel->search();
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(finished.count(), 1);
+    // Files before sub-folders, each folder before what it holds.
+    QCOMPARE(shownNames(panel->model()),
+             (QStringList{"b.txt", "Empty", "Farm", "Farm/Roof", "Farm/Roof/photo.jpg"}));
+    QVERIFY(!panel->searchButton()->isHidden());
+    QVERIFY(panel->stopButton()->isHidden());
+    QVERIFY(!panel->model()->isSearching());
+
+    panel->fileGroup()->setChecked(false);
+    panel->nameEdit()->setText(QStringLiteral("nothing like it"));
+    panel->search();
+    QCOMPARE(panel->model()->foundCount(), 5);
+}
+
+void FindInFilesTest::namePartFindsFilesAndFolders()
+{
+    folder->writeFile(QStringLiteral("Solar Panel.pdf"));
+    folder->writeFile(QStringLiteral("Panels/roof.jpg"));
+    folder->writeFile(QStringLiteral("notes.txt"));
+    panel->nameEdit()->setText(QStringLiteral("panel"));
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), (QStringList{"Solar Panel.pdf", "Panels"}));
+    panel->nameCaseSensitive()->setChecked(true);
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), QStringList{"Search is complete. There are no results to display."});
+    panel->nameEdit()->setText(QStringLiteral("r??f"));
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), QStringList{"Panels/roof.jpg"});
+}
+
+void FindInFilesTest::everyEnabledCriterionMustHold()
+{
+    folder->writeFile(QStringLiteral("small.csv"), QByteArray(100, 'x'));
+    folder->writeFile(QStringLiteral("exact.csv"), QByteArray(10240, 'x'));
+    folder->writeFile(QStringLiteral("large.csv"), QByteArray(20000, 'x'));
+    const QString old = folder->writeFile(QStringLiteral("old.csv"), QByteArray(20000, 'x'));
+    QVERIFY(ProjectsFolder::setModified(old, QDateTime(QDate(2020, 1, 1), QTime(12, 0))));
+    panel->nameEdit()->setText(QStringLiteral(".csv"));
+    panel->sizeGroup()->setChecked(true);
+    panel->sizeLimit()->setValue(10);
+    panel->sizeComparison()->setCurrentIndex(0);
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), (QStringList{"exact.csv", "large.csv", "old.csv"}));
+    panel->sizeComparison()->setCurrentIndex(1);
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), (QStringList{"exact.csv", "small.csv"}));
+
+    panel->sizeGroup()->setChecked(false);
+    panel->dateGroup()->setChecked(true);
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), (QStringList{"exact.csv", "large.csv", "small.csv"}));
+    panel->fromDate()->setDate(QDate(2019, 12, 31));
+    panel->toDate()->setDate(QDate(2020, 1, 1));
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), QStringList{"old.csv"});
+}
+
+void FindInFilesTest::phraseFindsOnlyReportsThatHoldIt()
+{
+    folder->writeReportWithText(QStringLiteral("Farm/Inspection.arvir"), QStringLiteral("Inverter in the barn"));
+    folder->writeReportWithText(QStringLiteral("Farm/Test.arvatr"), QStringLiteral("String 1 open"));
+    folder->writeReportWithText(QStringLiteral("Farm/Handover.arvchk"), QStringLiteral("Inverter manual"));
+    folder->writeFile(QStringLiteral("Farm/inverter.txt"), "Inverter");
+    panel->phraseGroup()->setChecked(true);
+    panel->phraseEdit()->setText(QStringLiteral("inverter"));
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), QStringList{"Farm/Inspection.arvir"});
+    panel->phraseCaseSensitive()->setChecked(true);
+    panel->search();
+    QVERIFY(panel->model()->hasNoResults());
+    // An empty phrase is no criterion at all.
+    panel->phraseEdit()->clear();
+    panel->search();
+    QCOMPARE(panel->model()->foundCount(), 5);
+}
+
+void FindInFilesTest::stopKeepsWhatWasFound()
+{
+    for (int i = 0; i < 20; ++i)
+        folder->writeFile(QStringLiteral("Farm/file%1.txt").arg(i, 2, 10, QLatin1Char('0')));
+    bool stopShownWhileSearching = false;
+    const auto connection = connect(panel->model(), &QAbstractItemModel::rowsInserted, this, [&] {
+        stopShownWhileSearching = !panel->stopButton()->isHidden() && panel->searchButton()->isHidden();
+        if (panel->model()->foundCount() == 3)
+            panel->stop();
+    });
+    panel->search();
+    disconnect(connection);
+    QVERIFY(stopShownWhileSearching);
+    QCOMPARE(panel->model()->foundCount(), 3);
+    QVERIFY(!panel->model()->hasNoResults());
+    QVERIFY(panel->stopButton()->isHidden());
+    // The stop flag does not outlive its search.
+    panel->search();
+    QCOMPARE(panel->model()->foundCount(), 21);
+}
+
+void FindInFilesTest::returnStartsASearchButNotASecondOne()
+{
+    folder->writeFile(QStringLiteral("a.txt"));
+    folder->writeFile(QStringLiteral("b.txt"));
+    QSignalSpy started(panel.get(), &FindInFiles::searchStarted);
+    const auto connection = connect(panel->model(), &QAbstractItemModel::rowsInserted, this,
+                                    [&] { QTest::keyClick(panel->nameEdit(), Qt::Key_Return); });
+    QTest::keyClick(panel->nameEdit(), Qt::Key_Return);
+    disconnect(connection);
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(panel->model()->foundCount(), 2);
+    QTest::keyClick(panel->sizeLimit(), Qt::Key_Enter);
+    QCOMPARE(started.count(), 2);
+}
+
+void FindInFilesTest::nothingFoundShowsTheMessageRowUntilTheNextSearch()
+{
+    panel->search();
+    QVERIFY(panel->model()->hasNoResults());
+    QCOMPARE(panel->model()->rowCount(), 1);
+    folder->writeFile(QStringLiteral("a.txt"));
+    int rowsWhenStarted = -1;
+    const auto connection = connect(panel.get(), &FindInFiles::searchStarted, this, [&] {
+        // The results window is shown before the model is cleared; the walk follows.
+        QTimer::singleShot(0, this, [&] { rowsWhenStarted = panel->model()->rowCount(); });
+    });
+    panel->search();
+    disconnect(connection);
+    QCOMPARE(rowsWhenStarted, 0);
+    QCOMPARE(shownNames(panel->model()), QStringList{"a.txt"});
+}
+
+void FindInFilesTest::awkwardTreesEndNormally()
+{
+    folder->writeFile(QStringLiteral("Farm/odd ä ß 中 #%&;'[x]{}$ .txt"));
+    folder->writeFile(QStringLiteral("Farm/*?.txt"));
+    folder->writeFile(QStringLiteral("Farm/-leading dash"));
+    folder->writeFile(QStringLiteral("Farm/report.arvir"), "\x00\x00\x00\x20garbage");
+    QVERIFY(QFile::link(folder->root(), folder->path(QStringLiteral("Farm/loop"))));
+    QVERIFY(QFile::link(folder->path(QStringLiteral("Farm/-leading dash")), folder->path(QStringLiteral("link.txt"))));
+    panel->phraseGroup()->setChecked(true);
+    panel->search();
+    // Neither link is listed, so the loop is never entered.
+    QCOMPARE(panel->model()->foundCount(), 5);
+    QVERIFY(!shownNames(panel->model()).contains(QStringLiteral("Farm/loop")));
+    panel->nameEdit()->setText(QStringLiteral("*?.txt"));
+    panel->nameCaseSensitive()->setChecked(true);
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), (QStringList{"Farm/*?.txt", "Farm/odd ä ß 中 #%&;'[x]{}$ .txt"}));
+}
+
+void FindInFilesTest::vanishedRootGivesNoResults()
+{
+    folder->writeFile(QStringLiteral("a.txt"));
+    panel->search();
+    QCOMPARE(panel->model()->foundCount(), 1);
+    QVERIFY(QDir(folder->root()).removeRecursively());
+    panel->search();
+    QVERIFY(panel->model()->hasNoResults());
+}
+
+VELTRANO_TEST(FindInFilesTest)
+#include "FindInFilesTest.moc"
