@@ -21,6 +21,10 @@ private:
     void showProject(MainWindow& window, const QString& project);
     void shootReport(MainWindow& window, const QString& project);
     void shootDialogs(MainWindow& window);
+    void shootCurves(MainWindow& window, const QString& project);
+    void shootDiagram(MainWindow& window, const QString& project);
+    void shootSearch(MainWindow& window);
+    void showMaximized(MainWindow& window);
 
     WindowShooter shooter;
     QString projectsRoot;
