@@ -1,6 +1,7 @@
 #include "Manual.h"
 
 #include "AppIdentity.h"
+#include "Globals.h"
 #include "Prompts.h"
 
 #include <QDir>
@@ -9,7 +10,13 @@
 
 QString Manual::path()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Bedienungsanleitung.pdf");
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName(Globals::reportsFolder());
+}
+
+QString Manual::fileName(const QString& reportsFolder)
+{
+    return reportsFolder == QLatin1String("reports_de") ? QStringLiteral("Bedienungsanleitung.pdf")
+                                                        : QStringLiteral("Instruction Manual.pdf");
 }
 
 bool Manual::open(QWidget* parent, int page)

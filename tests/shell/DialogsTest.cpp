@@ -3,6 +3,7 @@
 #include "Folders.h"
 #include "Globals.h"
 #include "MainWindow.h"
+#include "Manual.h"
 #include "ProjectTreeView.h"
 #include "ReportFavourites.h"
 #include "SettingsKeys.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,6 +80,7 @@ private slots:
     void welcomeNeedsAChoiceBeforeOk();
     void welcomeCanBeTurnedOff();
     void tutorialOpensTheManualOrSaysItIsMissing();
+    void helpOpensTheManualOfTheCurrentLanguage();
     void cancelledLanguageChangeChangesNothing();
     void languageChangeDeletesFavouritesAndRestartsInProcess();
 
@@ -214,8 +217,11 @@ void DialogsTest::welcomeCanBeTurnedOff()
 
 void DialogsTest::tutorialOpensTheManualOrSaysItIsMissing()
 {
-    const QString manual = QCoreApplication::applicationDirPath() + QStringLiteral("/Bedienungsanleitung.pdf");
-    QFile::remove(manual);
+    const QString manual = Manual::path();
+    // The build puts the real manual here; keep it for the programs beside this test.
+    const QString kept = manual + QStringLiteral(".kept");
+    QFile::remove(kept);
+    QFile::rename(manual, kept);
     QSettings().setValue(SettingsKeys::showWelcome, true);
     DialogWelcome welcome;
     welcome.tutorialButton()->setChecked(true);
@@ -230,10 +236,35 @@ void DialogsTest::tutorialOpensTheManualOrSaysItIsMissing()
     second.tutorialButton()->setChecked(true);
     second.accept();
     QFile::remove(manual);
+    QFile::rename(kept, manual);
     QCOMPARE(fixture->prompts.last().kind, ShownPrompt::Desktop);
     QCOMPARE(fixture->prompts.last().url, QUrl::fromLocalFile(manual).toString() + QStringLiteral("#page=1"));
     // The settings keep greeting the user.
     QVERIFY(QSettings().value(SettingsKeys::showWelcome, true).toBool());
+}
+
+void DialogsTest::helpOpensTheManualOfTheCurrentLanguage()
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    QCOMPARE(Manual::path(), folder + QStringLiteral("Instruction Manual.pdf"));
+    Globals::setReportsFolder(QStringLiteral("reports_de"));
+    QCOMPARE(Manual::path(), folder + QStringLiteral("Bedienungsanleitung.pdf"));
+    Globals::setReportsFolder(QStringLiteral("reports_en"));
+    QCOMPARE(Manual::path(), folder + QStringLiteral("Instruction Manual.pdf"));
+
+    const QString manual = Manual::path();
+    const bool built = QFileInfo::exists(manual);
+    QFile placeholder(manual);
+    if (!built) {
+        QVERIFY(placeholder.open(QIODevice::WriteOnly));
+        placeholder.close();
+    }
+    MainWindow window;
+    window.findChild<QAction*>(QStringLiteral("actionPDFManual"))->trigger();
+    if (!built)
+        QFile::remove(manual);
+    QCOMPARE(fixture->prompts.last().kind, ShownPrompt::Desktop);
+    QCOMPARE(fixture->prompts.last().url, QUrl::fromLocalFile(manual).toString());
 }
 
 void DialogsTest::cancelledLanguageChangeChangesNothing()
