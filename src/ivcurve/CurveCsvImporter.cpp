@@ -8,9 +8,9 @@
 #include "CurveTreeModel.h"
 #include "MeasurementStatus.h"
 #include "PlainDecimal.h"
+#include "ResultsSeparator.h"
 #include "TreeItem.h"
 
-#include "LocaleFormat.h"
 #include "Prompts.h"
 
 #include <QFile>
@@ -72,6 +72,19 @@ bool readNumber(const QStringRef& text, const QLocale& locale, double& value)
     return read && std::isfinite(value);
 }
 
+// The readings are kept as the user's locale writes numbers; a file from a machine with the other
+// decimal mark has its plain numbers rewritten to match.
+void useUserDecimalPoint(CurveReadings& readings, QChar fileDecimalPoint)
+{
+    const QChar userDecimalPoint = QLocale().decimalPoint();
+    if (fileDecimalPoint == userDecimalPoint)
+        return;
+    for (QString* text : {&readings.irradiance, &readings.ambientTemp, &readings.cellTemp, &readings.voc,
+                          &readings.isc, &readings.riso, &readings.viso, &readings.iclamp, &readings.rpe,
+                          &readings.ff, &readings.vmp, &readings.imp})
+        text->replace(fileDecimalPoint, userDecimalPoint);
+}
+
 // Removes the middle point of every three whose current dips below both neighbours, judged on
 // the converted curve, until none is left.
 void removeCurrentDips(CurveData& curve)
@@ -109,12 +122,19 @@ CurveCsvImporter::CurveCsvImporter(const QString& filePath, CurveDatabase& datab
     : filePath(filePath)
     , database(database)
     , tree(tree)
-    , separator(LocaleFormat::usesDecimalComma() ? QLatin1Char(';') : QLatin1Char(','))
-    , decimalPoint(LocaleFormat::usesDecimalComma() ? QLatin1Char(',') : QLatin1Char('.'))
 {
 }
 
 CurveCsvImporter::~CurveCsvImporter() = default;
+
+// Files travel between machines: one written in a decimal-point locale must read the same in a
+// decimal-comma session, so the header line decides, and the locale only where it cannot.
+void CurveCsvImporter::chooseSeparator(const QStringList& lines)
+{
+    const QChar fallback = ResultsSeparator::forLocale();
+    separator = lines.size() > 1 ? ResultsSeparator::detect(lines.at(1), fallback) : fallback;
+    decimalPoint = separator == QLatin1Char(';') ? QLatin1Char(',') : QLatin1Char('.');
+}
 
 bool CurveCsvImporter::run()
 {
@@ -122,6 +142,7 @@ bool CurveCsvImporter::run()
     QStringList lines;
     if (!readFile(lines))
         return false;
+    chooseSeparator(lines);
     changedBySpreadsheet = removeTrailingSeparators(lines, separator);
     QSqlDatabase connection = database.database();
     if (!connection.transaction()) {
@@ -190,6 +211,7 @@ bool CurveCsvImporter::importLine(const QString& line, int lineNumber, CurveTabl
     const bool checksumFailed = !changedBySpreadsheet && checksumFails(line, lineNumber);
     const QVector<QStringRef> fields = trimmedFields(line, separator);
     CurveCsvRow row = CurveCsvRow::read(fields, columns);
+    useUserDecimalPoint(row.readings, decimalPoint);
     row.readings.testerSerNo = testerSerialNumber;
     row.readings.fileVersion = int(fileFormat);
     row.description = tr("String %1").arg(row.readings.memLocation);
@@ -233,7 +255,7 @@ void CurveCsvImporter::readPoints(const QVector<QStringRef>& fields, CurveData& 
     const int first = columns.value(curveColumn, -1);
     if (first < 0)
         return;
-    const QLocale locale;
+    const QLocale locale = decimalPoint == QLatin1Char(',') ? QLocale(QLocale::German) : QLocale::c();
     for (int i = first; i < fields.size() - 2; ++i)
         readPoint(fields.at(i), locale, curve);
 }

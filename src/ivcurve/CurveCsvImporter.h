@@ -44,6 +44,7 @@ public:
 
 private:
     bool readFile(QStringList& lines);
+    void chooseSeparator(const QStringList& lines);
     void readInstrumentLine(const QStringList& lines);
     void readHeader(const QStringList& lines);
     bool importResults(const QStringList& lines, CurveTable& table);
@@ -59,8 +60,8 @@ private:
     const QString filePath;
     CurveDatabase& database;
     CurveTreeModel& tree;
-    const QChar separator;
-    const QChar decimalPoint;
+    QChar separator;
+    QChar decimalPoint;
     QMap<QString, int> columns;
     QString testerSerialNumber;
     uint fileFormat = 0;

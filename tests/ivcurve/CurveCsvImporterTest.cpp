@@ -95,6 +95,7 @@ private slots:
     void untickingStopsTheChecksumBoxes();
     void spreadsheetMarkSkipsTheChecksum();
     void decimalCommaFileReadsUnderItsLocale();
+    void decimalPointFileReadsInADecimalCommaSession();
     void irradianceSpreadOverTenPercent_data();
     void irradianceSpreadOverTenPercent();
     void unreadablePointsAreLeftOut();
@@ -295,6 +296,30 @@ void CurveCsvImporterTest::decimalCommaFileReadsUnderItsLocale()
     }
     QCOMPARE(file.rows("SELECT Voc, CellTemp, substr(CurvePoints, 1, 22) FROM Curves WHERE MemLocation = 1"),
              QStringList{"349.4|51.2|0.000:6.497:690.000:0#"});
+}
+
+// A tester file saved on an English machine and imported in a German session: the header tells
+// the separator, the checksums hold, and the readings come out in the session's decimal mark.
+void CurveCsvImporterTest::decimalPointFileReadsInADecimalCommaSession()
+{
+    const auto importSample = [](const QLocale& locale, QStringList& statuses, QStringList& cellTemperatures) {
+        QLocale::setDefault(locale);
+        TestCurveFile file;
+        ScriptedPrompts prompts;
+        Import import(file, samplePath("results-point.csv"));
+        QVERIFY(prompts.shown().isEmpty());
+        for (int row = 0; row < import.tree.rowCount(import.fileIndex()); ++row) {
+            statuses << QString::number(import.status(row), 16);
+            cellTemperatures << import.tree.index(row, 4, import.fileIndex()).data().toString();
+        }
+    };
+    QStringList englishStatuses, englishTemperatures, germanStatuses, germanTemperatures;
+    importSample(QLocale(QLocale::English, QLocale::UnitedKingdom), englishStatuses, englishTemperatures);
+    importSample(QLocale(QLocale::German, QLocale::Germany), germanStatuses, germanTemperatures);
+    QCOMPARE(germanStatuses.size(), 6);
+    QCOMPARE(germanStatuses, englishStatuses);
+    QCOMPARE(germanTemperatures.first(), QStringLiteral("51,2"));
+    QCOMPARE(germanTemperatures.join('|'), englishTemperatures.join('|').replace('.', ','));
 }
 
 void CurveCsvImporterTest::irradianceSpreadOverTenPercent_data()
