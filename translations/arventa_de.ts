@@ -206,16 +206,6 @@
 <context>
     <name>DiagramPrinter</name>
     <message>
-        <source>Export PDF</source>
-        <comment>Window Title</comment>
-        <translation>PDF exportieren</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <comment>File filter</comment>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
         <source>Error opening %1 for writing</source>
         <comment>Error Message</comment>
         <translation>Fehler beim Öffnen von %1 zum Schreiben</translation>
@@ -1215,16 +1205,6 @@ Dünnschicht 0,063</translation>
         <translation>Bitte wählen Sie zuerst im Baum die Strings für den Bericht.</translation>
     </message>
     <message>
-        <source>Import CSV File</source>
-        <comment>Window Title</comment>
-        <translation>CSV-Datei importieren</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <comment>File filter</comment>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
         <source>Please select the strings to assign a module to in the tree first.</source>
         <comment>User prompt</comment>
         <translation>Bitte wählen Sie zuerst im Baum die Strings, denen ein Modul zugeordnet werden soll.</translation>
@@ -1874,16 +1854,6 @@ Dünnschicht 0,063</translation>
         <comment>Error message informative text</comment>
         <translation>Prüfen Sie, ob der Projektordner existiert und Sie darin schreiben dürfen.</translation>
     </message>
-    <message>
-        <source>Import CSV File</source>
-        <comment>Window Title</comment>
-        <translation>CSV-Datei importieren</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <comment>File filter</comment>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
 </context>
 <context>
     <name>Manual</name>
@@ -1972,6 +1942,19 @@ Dünnschicht 0,063</translation>
         <source>PV Panel</source>
         <comment>Installation Diagram object name</comment>
         <translation>PV-Modul</translation>
+    </message>
+</context>
+<context>
+    <name>PdfExportChooser</name>
+    <message>
+        <source>Export PDF</source>
+        <comment>Window Title</comment>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <comment>File filter</comment>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -2178,16 +2161,6 @@ Dünnschicht 0,063</translation>
         <source>Created by %1.</source>
         <translation>Erstellt mit %1.</translation>
     </message>
-    <message>
-        <source>Export PDF</source>
-        <comment>Window Title</comment>
-        <translation>PDF exportieren</translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <comment>File filter</comment>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
 </context>
 <context>
     <name>ReportResizableImage</name>
@@ -2269,6 +2242,19 @@ Dünnschicht 0,063</translation>
     <message>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFileChooser</name>
+    <message>
+        <source>Import CSV File</source>
+        <comment>Window Title</comment>
+        <translation>CSV-Datei importieren</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <comment>File filter</comment>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>

@@ -206,16 +206,6 @@
 <context>
     <name>DiagramPrinter</name>
     <message>
-        <source>Export PDF</source>
-        <comment>Window Title</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <comment>File filter</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Error opening %1 for writing</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
@@ -1208,16 +1198,6 @@ Thin-Film 0.063</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import CSV File</source>
-        <comment>Window Title</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <comment>File filter</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Please select the strings to assign a module to in the tree first.</source>
         <comment>User prompt</comment>
         <translation type="unfinished"></translation>
@@ -1857,16 +1837,6 @@ Thin-Film 0.063</source>
         <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Import CSV File</source>
-        <comment>Window Title</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <comment>File filter</comment>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>Manual</name>
@@ -1954,6 +1924,19 @@ Thin-Film 0.063</source>
     <message>
         <source>PV Panel</source>
         <comment>Installation Diagram object name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfExportChooser</name>
+    <message>
+        <source>Export PDF</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <comment>File filter</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2159,16 +2142,6 @@ Thin-Film 0.063</source>
         <source>Created by %1.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Export PDF</source>
-        <comment>Window Title</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF Files (*.pdf)</source>
-        <comment>File filter</comment>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ReportResizableImage</name>
@@ -2249,6 +2222,19 @@ Thin-Film 0.063</source>
     </message>
     <message>
         <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsFileChooser</name>
+    <message>
+        <source>Import CSV File</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <comment>File filter</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3,15 +3,13 @@
 #include "DiagramConnection.h"
 #include "DiagramGraphicsScene.h"
 #include "Globals.h"
+#include "PdfExportChooser.h"
 #include "Prompts.h"
-#include "SettingsKeys.h"
 #include "WaitCursor.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QSettings>
 
 namespace {
 // The wire following the pointer is not part of the drawing; it is hidden while printing.
@@ -68,17 +66,9 @@ void DiagramPrinter::exportToPdf()
 {
     scene.endWireMode();
     scene.setFocusItem(nullptr);
-    QSettings settings;
-    FileRequest request;
-    request.kind = FileRequest::SaveFile;
-    request.parent = Globals::mainWindowInstance();
-    request.caption = tr("Export PDF", "Window Title");
-    request.filter = tr("PDF Files (*.pdf)", "File filter");
-    request.directory = settings.value(SettingsKeys::lastPdfExportDir).toString();
-    const QString fileName = Prompts::instance().chooseFile(request);
+    const QString fileName = PdfExportChooser::choose();
     if (fileName.isEmpty())
         return;
-    settings.setValue(SettingsKeys::lastPdfExportDir, QFileInfo(fileName).absolutePath());
     QPrinter printer(QPrinter::HighResolution);
     prepare(printer);
     printer.setOutputFormat(QPrinter::PdfFormat);

@@ -18,6 +18,7 @@
 #include "CurveTree.h"
 #include "CurveTreeModel.h"
 #include "Prompts.h"
+#include "ResultsFileChooser.h"
 #include "ResourceIcons.h"
 #include "SettingsKeys.h"
 #include "TreeItem.h"
@@ -480,18 +481,9 @@ void CurveDocument::slotDownload()
 
 void CurveDocument::slotImport()
 {
-    QSettings settings;
-    FileRequest request;
-    request.kind = FileRequest::OpenFile;
-    request.parent = this;
-    request.caption = tr("Import CSV File", "Window Title");
-    request.filter = tr("CSV Files (*.csv)", "File filter");
-    request.directory = settings.value(SettingsKeys::lastImportDir, settings.value(SettingsKeys::rootDir)).toString();
-    const QString path = Prompts::instance().chooseFile(request);
-    if (path.isEmpty())
-        return;
-    if (importFile(path))
-        settings.setValue(SettingsKeys::lastImportDir, QFileInfo(path).absolutePath());
+    const QString path = ResultsFileChooser::choose(this);
+    if (!path.isEmpty() && importFile(path))
+        QSettings().setValue(SettingsKeys::lastImportDir, QFileInfo(path).absolutePath());
 }
 
 bool CurveDocument::importFile(const QString& path)

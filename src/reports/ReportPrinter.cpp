@@ -2,16 +2,14 @@
 
 #include "AppIdentity.h"
 #include "Globals.h"
+#include "PdfExportChooser.h"
 #include "Prompts.h"
 #include "ReportFile.h"
 #include "ReportScene.h"
-#include "SettingsKeys.h"
 #include "WaitCursor.h"
 
-#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QSettings>
 
 namespace {
 constexpr double footerLeftMm = 20.0;
@@ -48,17 +46,9 @@ void ReportPrinter::print()
 void ReportPrinter::exportToPdf()
 {
     scene.clearFocus();
-    QSettings settings;
-    FileRequest request;
-    request.kind = FileRequest::SaveFile;
-    request.parent = Globals::mainWindowInstance();
-    request.caption = tr("Export PDF", "Window Title");
-    request.filter = tr("PDF Files (*.pdf)", "File filter");
-    request.directory = settings.value(SettingsKeys::lastPdfExportDir).toString();
-    const QString fileName = Prompts::instance().chooseFile(request);
+    const QString fileName = PdfExportChooser::choose();
     if (fileName.isEmpty())
         return;
-    settings.setValue(SettingsKeys::lastPdfExportDir, QFileInfo(fileName).absolutePath());
     QPrinter printer(QPrinter::HighResolution);
     prepare(printer);
     printer.setOutputFormat(QPrinter::PdfFormat);

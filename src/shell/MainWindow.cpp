@@ -19,6 +19,7 @@
 #include "ProjectModel.h"
 #include "ProjectTreeView.h"
 #include "Prompts.h"
+#include "ResultsFileChooser.h"
 #include "ReportScene.h"
 #include "ResourceIcons.h"
 #include "ResultsImportMessages.h"
@@ -561,14 +562,7 @@ void MainWindow::showTreeContextMenu(const QPoint& pos)
 
 void MainWindow::import()
 {
-    QSettings settings;
-    FileRequest request;
-    request.kind = FileRequest::OpenFile;
-    request.parent = this;
-    request.caption = tr("Import CSV File", "Window Title");
-    request.filter = tr("CSV Files (*.csv)", "File filter");
-    request.directory = settings.value(SettingsKeys::lastImportDir, settings.value(SettingsKeys::rootDir)).toString();
-    const QString fileName = Prompts::instance().chooseFile(request);
+    const QString fileName = ResultsFileChooser::choose(this);
     if (!fileName.isEmpty())
         showResultsForImport(fileName);
 }
