@@ -462,6 +462,16 @@ Bitte installieren Sie %2 erneut</translation>
         <comment>User prompt</comment>
         <translation>vor %1 Tagen</translation>
     </message>
+    <message>
+        <source>%1 is still running. Going on closes it, and a download in progress is lost.</source>
+        <comment>User prompt</comment>
+        <translation>%1 läuft noch. Wenn Sie fortfahren, wird es geschlossen, und ein laufender Download geht verloren.</translation>
+    </message>
+    <message>
+        <source>Choose No to finish the download in %1 first.</source>
+        <comment>User prompt</comment>
+        <translation>Wählen Sie Nein, um den Download in %1 zuerst abzuschließen.</translation>
+    </message>
 </context>
 <context>
     <name>FindInFiles</name>
@@ -1973,6 +1983,16 @@ Dünnschicht 0,063</translation>
         <source>&quot;%1&quot; cannot be renamed: the folder &quot;%2&quot; is read-only.</source>
         <comment>Error Message</comment>
         <translation>„%1“ kann nicht umbenannt werden: Der Ordner „%2“ ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be renamed while the document &quot;%2&quot; is open. Please close the document and try again.</source>
+        <comment>Error Message</comment>
+        <translation>„%1“ kann nicht umbenannt werden, solange das Dokument „%2“ geöffnet ist. Bitte schließen Sie das Dokument und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be moved while the document &quot;%2&quot; is open. Please close the document and try again.</source>
+        <comment>Error Message</comment>
+        <translation>„%1“ kann nicht verschoben werden, solange das Dokument „%2“ geöffnet ist. Bitte schließen Sie das Dokument und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>

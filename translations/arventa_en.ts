@@ -460,6 +460,16 @@ Please try re-installing %2 again</source>
         <comment>User prompt</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is still running. Going on closes it, and a download in progress is lost.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose No to finish the download in %1 first.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FindInFiles</name>
@@ -1954,6 +1964,16 @@ Thin-Film 0.063</source>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be renamed: the folder &quot;%2&quot; is read-only.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be renamed while the document &quot;%2&quot; is open. Please close the document and try again.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be moved while the document &quot;%2&quot; is open. Please close the document and try again.</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>

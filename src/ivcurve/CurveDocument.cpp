@@ -311,16 +311,19 @@ void CurveDocument::save()
 // A save that failed keeps the window open: closing it would lose the tree the user built.
 bool CurveDocument::okToClose()
 {
-    if (!isModified())
-        return true;
-    const auto answer = CurveMessageBox::show(this, QMessageBox::Information,
-                                              tr("Save changes to %1?", "Warning Message").arg(title()),
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (answer == QMessageBox::Cancel)
-        return false;
-    if (answer == QMessageBox::Yes)
-        return writeTree();
-    return true;
+    if (isModified()) {
+        const auto answer = CurveMessageBox::show(this, QMessageBox::Information,
+                                                  tr("Save changes to %1?", "Warning Message").arg(title()),
+                                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !writeTree()))
+            return false;
+    }
+    return !closeGuard || closeGuard();
+}
+
+void CurveDocument::setCloseGuard(std::function<bool()> guard)
+{
+    closeGuard = std::move(guard);
 }
 
 QVector<TreeItem*> CurveDocument::selectedCurveItems() const

@@ -4,6 +4,8 @@
 
 #include <QModelIndex>
 
+#include <functional>
+
 #include <memory>
 
 class CurveData;
@@ -37,6 +39,8 @@ public:
     CurveGraphModel* graphModel() const;
     // The selected nodes that show a curve, in the order the tree shows them.
     QVector<TreeItem*> selectedCurveItems() const;
+    // Asked last before the document closes, for what ends with it (a download running for it).
+    void setCloseGuard(std::function<bool()> guard);
 
 public slots:
     bool okToClose() override;
@@ -89,6 +93,7 @@ private:
     CurveGraph* curveGraph = nullptr;
     QSplitter* splitter = nullptr;
     QMenu* contextMenu = nullptr;
+    std::function<bool()> closeGuard;
 
     QAction* actionSave = nullptr;
     QAction* actionPrint = nullptr;

@@ -24,6 +24,7 @@ AbstractDocument* makeCurveDocument(const QString& path, QWidget* parent)
     auto* launcher = new DownloadLauncher(document);
     QObject::connect(document, &IVCurve::CurveDocument::downloadRequested, launcher, &DownloadLauncher::download);
     QObject::connect(launcher, &DownloadLauncher::importRequested, document, &IVCurve::CurveDocument::importFile);
+    document->setCloseGuard([launcher] { return launcher->okToEnd(); });
     return document;
 }
 

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -66,6 +67,37 @@ void DownloadLauncher::download()
     connect(process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), process, &QObject::deleteLater);
     process->start(program, QStringList(), QIODevice::ReadWrite);
     launchTime = Clock::now();
+}
+
+QList<QProcess*> DownloadLauncher::runningPrograms() const
+{
+    QList<QProcess*> runs = findChildren<QProcess*>(QString(), Qt::FindDirectChildrenOnly);
+    runs.erase(std::remove_if(runs.begin(), runs.end(),
+                              [](const QProcess* run) { return run->state() == QProcess::NotRunning; }),
+               runs.end());
+    return runs;
+}
+
+// Ended here and now, so that no import question comes up while the window closes.
+bool DownloadLauncher::okToEnd()
+{
+    const QList<QProcess*> runs = runningPrograms();
+    if (runs.isEmpty())
+        return true;
+    const QMessageBox::StandardButton answer = Prompts::instance().show(
+        window, QMessageBox::Question,
+        tr("%1 is still running. Going on closes it, and a download in progress is lost.", "User prompt")
+            .arg(AppIdentity::downloadProgramBaseName),
+        tr("Choose No to finish the download in %1 first.", "User prompt").arg(AppIdentity::downloadProgramBaseName),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return false;
+    for (QProcess* run : runs) {
+        run->disconnect(this);
+        delete run;
+    }
+    launchTime = QDateTime();
+    return true;
 }
 
 void DownloadLauncher::quilletError(QProcess::ProcessError error)

@@ -22,6 +22,10 @@ public:
     void setProgramFolder(const QString& folder);
     QString programPath() const;
 
+    // The download program cannot outlive its launcher. Asks first while it runs, as a download
+    // in progress would be lost; true when none runs or the user agreed, and it has been ended.
+    bool okToEnd();
+
     // How long ago a file was saved, in the largest unit that still reads naturally.
     static QString ageText(const QDateTime& saved, const QDateTime& now);
     // The download program's own store, under the exact names it writes.
@@ -40,6 +44,7 @@ private slots:
 
 private:
     QString savedDuringThisRun() const;
+    QList<QProcess*> runningPrograms() const;
 
     QWidget* window;
     QString programFolder;

@@ -30,6 +30,7 @@
 #include "UniquePath.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QDir>
 #include <QDirIterator>
 #include <QDockWidget>
@@ -216,6 +217,12 @@ void MainWindow::buildDocks()
     dockBrowser->setObjectName(QStringLiteral("dockBrowser"));
     tree = new ProjectTreeView(dockBrowser);
     model = new ProjectModel(this);
+    model->setOpenFiles([this] {
+        QStringList files;
+        for (const AbstractDocument* doc : documents())
+            files << doc->filePath();
+        return files;
+    });
     tree->setModel(model);
     tree->setHeaderHidden(true);
     dockBrowser->setWidget(tree);
@@ -467,7 +474,7 @@ void MainWindow::createNew(const QString& fileName)
 
 void MainWindow::startRenaming(const QString& path)
 {
-    const QModelIndex index = model->index(path);
+    const QModelIndex index = model->indexOfNewEntry(path);
     if (!index.isValid())
         return;
     tree->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
@@ -532,7 +539,7 @@ void MainWindow::createClientHandoverPack()
     const QString folder = createFolder(tr("New Client Handover Pack", "Menu option"));
     if (folder.isEmpty())
         return;
-    tree->selectionModel()->select(model->index(folder), QItemSelectionModel::ClearAndSelect);
+    tree->selectionModel()->select(model->indexOfNewEntry(folder), QItemSelectionModel::ClearAndSelect);
     createNew(Globals::defaultFileNames().checklist);
 }
 
@@ -625,9 +632,18 @@ void MainWindow::showPDFManual()
     Manual::open(this);
 }
 
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!downloadLauncher->okToEnd()) {
+        event->ignore();
+        return;
+    }
+    MdiWindow::closeEvent(event);
+}
+
 void MainWindow::switchLanguage(QAction* action)
 {
-    if (!LanguageChange::apply(action->data().toLocale(), this)) {
+    if (!downloadLauncher->okToEnd() || !LanguageChange::apply(action->data().toLocale(), this)) {
         checkCurrentLanguage();
         return;
     }

@@ -82,6 +82,7 @@ protected slots:
 
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void leaveWindowShortcutsToTheWindow(AbstractDocument* doc);

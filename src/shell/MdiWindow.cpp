@@ -1,6 +1,7 @@
 #include "MdiWindow.h"
 
 #include "AbstractDocument.h"
+#include "DocumentArea.h"
 #include "MdiSubWindow.h"
 #include "ResourceIcons.h"
 
@@ -12,19 +13,15 @@
 #include <QSignalMapper>
 #include <QTabBar>
 
+#include <algorithm>
+
 MdiWindow::MdiWindow(QWidget* parent)
     : QMainWindow(parent)
-    , area(new QMdiArea(this))
+    , area(new DocumentArea(this))
     , windowMapper(new QSignalMapper(this))
 {
-    area->setViewMode(QMdiArea::TabbedView);
-    area->setDocumentMode(true);
-    area->setTabsClosable(true);
-    area->setTabsMovable(true);
-    // The area makes its tab bar when switched to tabbed view.
-    tabBar = area->findChild<QTabBar*>();
-    if (tabBar)
-        connect(tabBar, &QTabBar::tabCloseRequested, this, &MdiWindow::closeTab);
+    connectTabBar(area->tabBar());
+    connect(area, &DocumentArea::tabBarCreated, this, &MdiWindow::connectTabBar);
     connect(area, &QMdiArea::subWindowActivated, this, &MdiWindow::subWindowActivated);
     connect(windowMapper, &QSignalMapper::mappedWidget, this, &MdiWindow::setActiveWidget);
 }
@@ -36,9 +33,15 @@ MdiWindow::~MdiWindow()
     area->disconnect(this);
     for (QMdiSubWindow* sub : area->subWindowList())
         sub->disconnect(this);
-    if (tabBar)
+    if (QTabBar* tabBar = area->tabBar())
         tabBar->disconnect(this);
     windowMapper->disconnect(this);
+}
+
+void MdiWindow::connectTabBar(QTabBar* bar)
+{
+    if (bar)
+        connect(bar, &QTabBar::tabCloseRequested, this, &MdiWindow::closeTab);
 }
 
 QMdiArea* MdiWindow::mdiArea() const
@@ -48,7 +51,7 @@ QMdiArea* MdiWindow::mdiArea() const
 
 QTabBar* MdiWindow::documentTabs() const
 {
-    return tabBar;
+    return area->tabBar();
 }
 
 QMenu* MdiWindow::windowMenu() const
@@ -206,13 +209,14 @@ void MdiWindow::subWindowActivated(QMdiSubWindow* sub)
     lastActive = to;
 }
 
-// Tabs while the documents are maximised, none while they are tiled or cascaded. Judged by the
-// active sub-window: the one just left behind reports "not maximised" last when another opens.
+// Tabs while the documents are maximised, none while they are tiled or cascaded. Judged by all
+// sub-windows: the one just left behind reports "not maximised" last when another opens, and
+// while another program has the focus none is active.
 void MdiWindow::windowStateChanged(Qt::WindowStates, Qt::WindowStates)
 {
-    QMdiSubWindow* active = area->activeSubWindow();
-    if (tabBar)
-        tabBar->setVisible(active && active->isMaximized());
+    const QList<QMdiSubWindow*> windows = area->subWindowList();
+    area->setTabBarShown(
+        std::any_of(windows.cbegin(), windows.cend(), [](const QMdiSubWindow* sub) { return sub->isMaximized(); }));
 }
 
 // The most recently opened document is asked first; a refusal keeps it, the older ones and the

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 class AbstractDocument;
+class DocumentArea;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -52,10 +53,10 @@ protected:
 
 private:
     QMdiSubWindow* subWindowOf(const QWidget* widget) const;
+    void connectTabBar(QTabBar* bar);
     QAction* makeAction(const QString& text, const QString& icon, const QString& statusTip);
 
-    QMdiArea* area;
-    QTabBar* tabBar = nullptr;
+    DocumentArea* area;
     QMenu* menuWindow = nullptr;
     QAction* actionClose = nullptr;
     QAction* actionTile = nullptr;

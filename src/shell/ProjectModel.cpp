@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 
 namespace {
 // data() supplies every icon the tree shows. The model's own provider would otherwise decode the
@@ -56,9 +58,25 @@ bool ProjectModel::setData(const QModelIndex& index, const QVariant& value, int 
     const QString newName = value.toString().trimmed();
     if (newName.isEmpty() || newName == fileName(index))
         return false;
-    if (!canRename(index, newName))
+    if (!canRename(index, newName) || !QFileSystemModel::setData(index, newName, role))
         return false;
-    return QFileSystemModel::setData(index, newName, role);
+    sortAgain();
+    return true;
+}
+
+QModelIndex ProjectModel::indexOfNewEntry(const QString& path)
+{
+    if (index(path).isValid())
+        sortAgain();
+    return index(path);
+}
+
+// The model sorts the entries it finds by watching the disk, but not one it is asked for before
+// it saw it, nor one it renamed; and it sorts only when the order changes, so it is turned twice.
+void ProjectModel::sortAgain()
+{
+    sort(0, Qt::DescendingOrder);
+    sort(0, Qt::AscendingOrder);
 }
 
 // Checks what the file-system model would otherwise report in a message box of its own.
@@ -66,8 +84,13 @@ bool ProjectModel::canRename(const QModelIndex& index, const QString& newName) c
 {
     const QFileInfo current(filePath(index));
     const QString folder = current.absolutePath();
+    const QString openFile = openFileWithin(current.absoluteFilePath());
     QString problem;
-    if (newName.contains(QLatin1Char('/')) || newName == QLatin1String(".") || newName == QLatin1String(".."))
+    if (!openFile.isEmpty())
+        problem = tr("\"%1\" cannot be renamed while the document \"%2\" is open. Please close the document and try again.",
+                     "Error Message")
+                      .arg(current.fileName(), QFileInfo(openFile).fileName());
+    else if (newName.contains(QLatin1Char('/')) || newName == QLatin1String(".") || newName == QLatin1String(".."))
         problem = tr("\"%1\" is not a valid name. Names may not contain \"/\".", "Error Message").arg(newName);
     else if (QFileInfo::exists(QDir(folder).filePath(newName)))
         problem = tr("\"%1\" already exists in \"%2\". Please choose another name.", "Error Message")
@@ -79,6 +102,42 @@ bool ProjectModel::canRename(const QModelIndex& index, const QString& newName) c
         return true;
     Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Warning, problem);
     return false;
+}
+
+bool ProjectModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                const QModelIndex& parent)
+{
+    if (action == Qt::MoveAction) {
+        for (const QUrl& url : data->urls()) {
+            const QString openFile = openFileWithin(QFileInfo(url.toLocalFile()).absoluteFilePath());
+            if (openFile.isEmpty())
+                continue;
+            Prompts::instance().show(
+                Globals::mainWindowInstance(), QMessageBox::Warning,
+                tr("\"%1\" cannot be moved while the document \"%2\" is open. Please close the document and try again.",
+                   "Error Message")
+                    .arg(url.fileName(), QFileInfo(openFile).fileName()));
+            return false;
+        }
+    }
+    return QFileSystemModel::dropMimeData(data, action, row, column, parent);
+}
+
+void ProjectModel::setOpenFiles(std::function<QStringList()> files)
+{
+    openFiles = std::move(files);
+}
+
+QString ProjectModel::openFileWithin(const QString& path) const
+{
+    if (!openFiles || path.isEmpty())
+        return QString();
+    const QString folderPrefix = path + QLatin1Char('/');
+    for (const QString& file : openFiles()) {
+        if (file == path || file.startsWith(folderPrefix))
+            return file;
+    }
+    return QString();
 }
 
 bool ProjectModel::remove(const QModelIndexList& indexes)

@@ -2,6 +2,8 @@
 
 #include <QFileSystemModel>
 
+#include <functional>
+
 // The projects root as a one-column, editable tree: renames and drops change the disk. Folders
 // holding a checklist show as client handover packs.
 class ProjectModel : public QFileSystemModel
@@ -14,11 +16,25 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+
+    // The files open in documents. Renaming or moving one of them, or a folder holding one, is
+    // refused: its window would go on saving to the old path.
+    void setOpenFiles(std::function<QStringList()> openFiles);
+
+    // The entry of a file or folder just made, in its sorted place.
+    QModelIndex indexOfNewEntry(const QString& path);
 
     // Moves the files and folders behind the indexes to the trash after one confirmation.
     bool remove(const QModelIndexList& indexes);
 
 private:
     void refreshFolderIcon(const QModelIndex& folder);
+    void sortAgain();
     bool canRename(const QModelIndex& index, const QString& newName) const;
+    // The first open file that is `path` or lies inside it, or nothing.
+    QString openFileWithin(const QString& path) const;
+
+    std::function<QStringList()> openFiles;
 };

@@ -1,3 +1,5 @@
+#include "AppIdentity.h"
+#include "DialogAbout.h"
 #include "DialogSettings.h"
 #include "DialogWelcome.h"
 #include "Folders.h"
@@ -19,6 +21,7 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,6 +81,7 @@ private slots:
     void okWithAMissingFolderAnsweredNoStaysOpen();
     void okWithANewFolderReRootsTheTree();
     void welcomeNeedsAChoiceBeforeOk();
+    void aboutShowsItsWholePicture();
     void welcomeCanBeTurnedOff();
     void tutorialOpensTheManualOrSaysItIsMissing();
     void helpOpensTheManualOfTheCurrentLanguage();
@@ -325,6 +329,15 @@ void DialogsTest::languageChangeDeletesFavouritesAndRestartsInProcess()
     // Back to English for the tests that follow.
     QSettings().setValue(SettingsKeys::locale, QStringLiteral("en"));
     TranslationLoader::loadTranslations();
+}
+
+void DialogsTest::aboutShowsItsWholePicture()
+{
+    const QPixmap picture(QStringLiteral(":res/images/%1_splash.png").arg(AppIdentity::organisationName));
+    QVERIFY(!picture.isNull());
+    DialogAbout about;
+    QVERIFY(about.width() >= picture.width());
+    QVERIFY(about.height() >= picture.height());
 }
 
 VELTRANO_TEST(DialogsTest)

@@ -322,16 +322,30 @@ void DocumentWindowsTest::windowMenuLosesTheAcceleratorFromTheTenthWindow()
 
 void DocumentWindowsTest::tabsShowWhileTheDocumentsAreMaximised()
 {
-    QTabBar* tabs = window->documentTabs();
-    QVERIFY(tabs);
+    QVERIFY(window->documentTabs());
     for (int i = 1; i <= 3; ++i)
         window->openDocument(fixture->writeFile(QStringLiteral("doc%1.arvchk").arg(i)));
-    QCOMPARE(tabs->count(), 3);
-    QVERIFY(tabs->isVisibleTo(window.get()));
-    window->tileDocuments();
-    QVERIFY(!tabs->isVisibleTo(window.get()));
-    window->mdiArea()->activeSubWindow()->showMaximized();
-    QVERIFY(tabs->isVisibleTo(window.get()));
+    QCOMPARE(window->documentTabs()->count(), 3);
+    QVERIFY(window->documentTabs()->isVisibleTo(window.get()));
+
+    // Another program taking the focus leaves the tabs alone.
+    QEvent deactivate(QEvent::ApplicationDeactivate);
+    QCoreApplication::sendEvent(qApp, &deactivate);
+    QVERIFY(window->documentTabs());
+    QVERIFY(window->documentTabs()->isVisibleTo(window.get()));
+    QEvent activate(QEvent::ApplicationActivate);
+    QCoreApplication::sendEvent(qApp, &activate);
+
+    // Tiled, the documents start at the top of the area: no strip is kept for hidden tabs.
+    for (void (MdiWindow::*arrange)() : {&MdiWindow::tileDocuments, &MdiWindow::cascadeDocuments}) {
+        (window.get()->*arrange)();
+        QVERIFY(!window->documentTabs() || !window->documentTabs()->isVisibleTo(window.get()));
+        QCOMPARE(window->mdiArea()->viewport()->geometry().top(), window->mdiArea()->contentsRect().top());
+        window->mdiArea()->activeSubWindow()->showMaximized();
+        QVERIFY(window->documentTabs()->isVisibleTo(window.get()));
+        QCOMPARE(window->documentTabs()->count(), 3);
+        QVERIFY(window->mdiArea()->viewport()->geometry().top() >= window->documentTabs()->height());
+    }
 }
 
 void DocumentWindowsTest::closingTheMainWindowAsksNewestFirst()

@@ -4,6 +4,7 @@
 #include "TestMain.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -27,6 +28,7 @@ private slots:
     void answeringNoImportsNothing();
     void noQuestionWithoutANewerFile();
     void noQuestionWhenNothingWasSaved();
+    void runningProgramEndsOnlyWhenTheUserAgrees();
 
 private:
     // A download program that only exits; what it "saved" the test writes itself.
@@ -183,6 +185,37 @@ void DownloadLauncherTest::noQuestionWhenNothingWasSaved()
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(launcher->programPath() + QStringLiteral(".ran")), 10000);
     QTest::qWait(300);
     QVERIFY(prompts->shown().isEmpty());
+}
+
+void DownloadLauncherTest::runningProgramEndsOnlyWhenTheUserAgrees()
+{
+    QVERIFY(launcher->okToEnd());
+    QVERIFY(prompts->shown().isEmpty());
+
+    installProgram("#!/bin/sh\necho started > \"$0.ran\"\nexec sleep 30\n");
+    Clock::setFixedNow(start);
+    launcher->download();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(launcher->programPath() + QStringLiteral(".ran")), 10000);
+    storeSavedFile(folder.filePath(QStringLiteral("results.csv")), start.addSecs(30));
+    Clock::setFixedNow(start.addSecs(60));
+
+    prompts->answerMessage(QMessageBox::No);
+    QVERIFY(!launcher->okToEnd());
+    const MessageRequest question = prompts->last().message;
+    QCOMPARE(question.text,
+             QStringLiteral("TorvaneQuillet is still running. Going on closes it, and a download in progress is lost."));
+    QCOMPARE(question.informativeText, QStringLiteral("Choose No to finish the download in TorvaneQuillet first."));
+    QCOMPARE(question.defaultButton, QMessageBox::No);
+    QCOMPARE(launcher->findChildren<QProcess*>().size(), 1);
+    QCOMPARE(launcher->findChildren<QProcess*>().first()->state(), QProcess::Running);
+
+    // Ended at once, and its end asks nothing about the file it saved.
+    prompts->answerMessage(QMessageBox::Yes);
+    QVERIFY(launcher->okToEnd());
+    QVERIFY(launcher->findChildren<QProcess*>().isEmpty());
+    QTest::qWait(300);
+    QCOMPARE(prompts->shown().size(), 2);
+    QVERIFY(imports->isEmpty());
 }
 
 VELTRANO_TEST(DownloadLauncherTest)

@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 void writeFile(const QString& path)
@@ -48,10 +49,13 @@ private slots:
     void dropFromOutsideAsksFirst();
     void deleteKeyMovesTheSelectionToTheTrash();
     void renameToAnExistingNameIsRefused();
+    void openDocumentsAreNeitherRenamedNorMoved();
+    void newAndRenamedEntriesTakeTheirSortedPlace();
     void mainWindowShowsAndWatchesTheRoot();
 
 private:
     QModelIndex indexOf(const QString& path);
+    QStringList namesInRoot() const;
 
     std::unique_ptr<QTemporaryDir> root;
     std::unique_ptr<ProjectModel> model;
@@ -85,6 +89,15 @@ QModelIndex ProjectTreeTest::indexOf(const QString& path)
     if (!QTest::qWaitFor([&] { return model->index(path).isValid(); }, 5000))
         qWarning("%s did not appear in the project model", qPrintable(path));
     return model->index(path);
+}
+
+QStringList ProjectTreeTest::namesInRoot() const
+{
+    const QModelIndex top = model->index(root->path());
+    QStringList names;
+    for (int row = 0; row < model->rowCount(top); ++row)
+        names << model->index(row, 0, top).data().toString();
+    return names;
 }
 
 void ProjectTreeTest::handoverPackIconFollowsItsChecklist()
@@ -179,6 +192,64 @@ void ProjectTreeTest::renameToAnExistingNameIsRefused()
 
     QVERIFY(model->setData(second, QStringLiteral("Handover.arvchk")));
     QVERIFY(QFile::exists(root->filePath(QStringLiteral("Handover.arvchk"))));
+}
+
+// Its window would go on saving to the old path and bring the old file back.
+void ProjectTreeTest::openDocumentsAreNeitherRenamedNorMoved()
+{
+    QDir(root->path()).mkpath(QStringLiteral("Farm"));
+    QDir(root->path()).mkpath(QStringLiteral("Archive"));
+    const QString open = root->filePath(QStringLiteral("Farm/Report.arvir"));
+    const QString closed = root->filePath(QStringLiteral("Farm/Notes.arvir"));
+    writeFile(open);
+    writeFile(closed);
+    model->setOpenFiles([open] { return QStringList{open}; });
+    ScriptedPrompts prompts;
+
+    QVERIFY(!model->setData(indexOf(open), QStringLiteral("Renamed.arvir")));
+    QCOMPARE(prompts.last().message.text,
+             QStringLiteral("\"Report.arvir\" cannot be renamed while the document \"Report.arvir\" is open. "
+                            "Please close the document and try again."));
+    QVERIFY(!model->setData(indexOf(root->filePath(QStringLiteral("Farm"))), QStringLiteral("Farm 2")));
+    QVERIFY(prompts.last().message.text.startsWith(QStringLiteral("\"Farm\" cannot be renamed while the document \"Report.arvir\"")));
+
+    QMimeData drag;
+    drag.setUrls({QUrl::fromLocalFile(closed), QUrl::fromLocalFile(open)});
+    const QModelIndex archive = indexOf(root->filePath(QStringLiteral("Archive")));
+    QVERIFY(!model->dropMimeData(&drag, Qt::MoveAction, -1, -1, archive));
+    QVERIFY(prompts.last().message.text.startsWith(QStringLiteral("\"Report.arvir\" cannot be moved")));
+    QVERIFY(QFile::exists(open));
+    QVERIFY(QFile::exists(closed));
+    QCOMPARE(QDir(root->filePath(QStringLiteral("Archive"))).entryList(QDir::Files), QStringList());
+
+    // A closed file moves; a copy leaves the open file where it is.
+    QMimeData closedOnly;
+    closedOnly.setUrls({QUrl::fromLocalFile(closed)});
+    QVERIFY(model->dropMimeData(&closedOnly, Qt::MoveAction, -1, -1, archive));
+    QVERIFY(!QFile::exists(closed));
+    QMimeData openOnly;
+    openOnly.setUrls({QUrl::fromLocalFile(open)});
+    QVERIFY(model->dropMimeData(&openOnly, Qt::CopyAction, -1, -1, archive));
+    QVERIFY(QFile::exists(open));
+    QVERIFY(model->setData(indexOf(root->filePath(QStringLiteral("Archive"))), QStringLiteral("Archive 2019")));
+}
+
+void ProjectTreeTest::newAndRenamedEntriesTakeTheirSortedPlace()
+{
+    writeFile(root->filePath(QStringLiteral("Berlin.arvir")));
+    writeFile(root->filePath(QStringLiteral("Dresden.arvir")));
+    indexOf(root->filePath(QStringLiteral("Dresden.arvir")));
+    indexOf(root->filePath(QStringLiteral("Berlin.arvir")));
+
+    // Made by the program and asked for at once, before the model's watcher saw it.
+    writeFile(root->filePath(QStringLiteral("Aachen.arvir")));
+    QCOMPARE(model->indexOfNewEntry(root->filePath(QStringLiteral("Aachen.arvir"))).row(), 0);
+    QCOMPARE(namesInRoot(), (QStringList{QStringLiteral("Aachen.arvir"), QStringLiteral("Berlin.arvir"),
+                                         QStringLiteral("Dresden.arvir")}));
+
+    QVERIFY(model->setData(indexOf(root->filePath(QStringLiteral("Dresden.arvir"))), QStringLiteral("Bonn.arvir")));
+    QCOMPARE(namesInRoot(), (QStringList{QStringLiteral("Aachen.arvir"), QStringLiteral("Berlin.arvir"),
+                                         QStringLiteral("Bonn.arvir")}));
 }
 
 void ProjectTreeTest::mainWindowShowsAndWatchesTheRoot()

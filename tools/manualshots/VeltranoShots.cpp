@@ -7,15 +7,13 @@
 #include "DocumentCreator.h"
 #include "CurveDocument.h"
 #include "CurveTree.h"
-#include "DiagramComponent.h"
-#include "DiagramGraphicsScene.h"
-#include "DiagramItemFactory.h"
 #include "FindInFiles.h"
 #include "Globals.h"
 #include "InstallationDiagramDocument.h"
 #include "MainWindow.h"
 #include "ProjectModel.h"
 #include "ProjectTreeView.h"
+#include "SampleDiagram.h"
 
 #include <QApplication>
 #include <QAction>
@@ -119,26 +117,14 @@ void VeltranoShots::shootCurves(MainWindow& window, const QString& project)
     shooter.shoot(window, QStringLiteral("curve-window"), mainWindowSize);
 }
 
-// A small installation drawn the way a user would: one component of each kind, three to a row.
 void VeltranoShots::shootDiagram(MainWindow& window, const QString& project)
 {
     auto* diagram = qobject_cast<InstallationDiagramDocument*>(
         window.openDocument(QDir(project).filePath(Globals::defaultFileNames().installationDiagram)));
     if (!diagram)
         return;
-    DiagramGraphicsScene* scene = diagram->scene();
-    int placed = 0;
-    // Made directly rather than through the context menu, whose caption dialog would wait for a click.
-    for (QAction* action : scene->addActions()) {
-        DiagramComponent* component = DiagramItemFactory::createComponent(action->data().toString(), QString());
-        if (!component)
-            continue;
-        component->setId(scene->takeNextId());
-        component->place(QPointF(60 + 320 * (placed % 3), 80 + 260 * (placed / 3)), component->displayName());
-        scene->addDiagramItem(component);
-        ++placed;
-    }
     showMaximized(window);
+    SampleDiagram::draw(*diagram);
     shooter.shoot(window, QStringLiteral("diagram-window"), mainWindowSize);
 }
 
