@@ -263,6 +263,8 @@ void CurveDocument::buildLayout()
     splitter->addWidget(curveGraph);
     splitter->setStretchFactor(0, treeStretch);
     splitter->setStretchFactor(1, graphStretch);
+    // The plot's size hint would otherwise leave the tree too narrow to read its columns.
+    splitter->setSizes({treeStretch * 100, graphStretch * 100});
     splitter->setChildrenCollapsible(false);
     scrollArea()->setWidget(splitter);
 }
@@ -499,6 +501,7 @@ bool CurveDocument::importFile(const QString& path)
             return;
         writeTree();
         curveTree->expand(curveTreeModel->indexFor(importer.fileNode()));
+        curveTree->fitColumns();
     });
     return imported;
 }

@@ -129,14 +129,22 @@ void CurveGraph::slotInsertCurves(uint StringID)
     if (!strings.contains(StringID))
         strings.append(StringID);
     addMissingLines(StringID);
-    replot();
-    curveZoomer->setZoomBase(false);
+    fitToCurves();
 }
 
 void CurveGraph::slotRemoveCurves(uint StringID)
 {
     strings.removeAll(StringID);
     qDeleteAll(lines.take(StringID));
+    fitToCurves();
+}
+
+// A zoom kept its axes fixed; a zoom base taken from them would leave no way back to the whole
+// of the lines now shown.
+void CurveGraph::fitToCurves()
+{
+    for (int axis : {QwtPlot::xBottom, QwtPlot::yLeft, QwtPlot::yRight})
+        setAxisAutoScale(axis, true);
     replot();
     curveZoomer->setZoomBase(false);
 }
@@ -200,8 +208,7 @@ void CurveGraph::toggle(Switch which, bool on)
         removeHiddenLines();
     }
     enableAxis(QwtPlot::yLeft, switches[IV]);
-    replot();
-    curveZoomer->setZoomBase(false);
+    fitToCurves();
 }
 
 void CurveGraph::displayIVToggled(bool on)

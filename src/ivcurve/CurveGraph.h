@@ -59,6 +59,8 @@ private:
 
     void buildLayout();
     void toggle(Switch which, bool on);
+    // Axes around all lines shown, and the zoom's way back to them.
+    void fitToCurves();
     // Adds the lines of the kinds now on that the string does not have yet.
     void addMissingLines(uint stringId);
     void removeHiddenLines();

@@ -26,6 +26,7 @@ const QString CurveReport::table2Marker = QStringLiteral("<!-- TABLE2_ROWS -->")
 namespace {
 const int printerDpi = 1200;
 const double pageMarginMm = 10.0;
+const int fillFactorDecimals = 2;
 
 const QStringList table1Placeholders{
     QStringLiteral("<!--#STRINGNAME#-->"), QStringLiteral("<!--#DATE#-->"), QStringLiteral("<!--#IRRADIANCE#-->"),
@@ -89,7 +90,8 @@ QString CurveReport::measurementRow(const Entry& entry)
     fill(row, table1Placeholders.at(1), TestDateText::forDisplay(readings.testDate).toHtmlEscaped());
     fill(row, table1Placeholders.at(2), localeNumber(readings.irradiance, 0));
     fill(row, table1Placeholders.at(3), localeNumber(readings.cellTemp, 1));
-    fill(row, table1Placeholders.at(4), localeNumber(readings.ff, 0));
+    // A fill factor is a ratio below 1: whole numbers would show every string as 0 or 1.
+    fill(row, table1Placeholders.at(4), localeNumber(readings.ff, fillFactorDecimals));
     return row;
 }
 
@@ -154,13 +156,7 @@ bool CurveReport::printToPdf(const QString& html, const QString& path)
 {
     const WaitCursor waiting;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setResolution(printerDpi);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setFullPage(true);
-    printer.setPageMargins(QMarginsF(pageMarginMm, pageMarginMm, pageMarginMm, pageMarginMm), QPageLayout::Millimeter);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
+    setUpPrinter(printer, path);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
@@ -172,9 +168,29 @@ bool CurveReport::printToPdf(const QString& html, const QString& path)
     return painter.end();
 }
 
+void CurveReport::setUpPrinter(QPrinter& printer, const QString& path)
+{
+    printer.setResolution(printerDpi);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setFullPage(true);
+    printer.setPageMargins(QMarginsF(pageMarginMm, pageMarginMm, pageMarginMm, pageMarginMm), QPageLayout::Millimeter);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+}
+
+// A full-page printer paints from the paper's corner and reports the whole paper as its page:
+// the margins are kept by painting inside them.
+QRectF CurveReport::pageArea(const QPrinter& printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setMode(QPageLayout::StandardMode);
+    return layout.paintRectPixels(printer.resolution());
+}
+
 void CurveReport::paintPages(QTextDocument& document, QPrinter& printer, QPainter& painter)
 {
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+    const QRectF page = pageArea(printer);
     document.setPageSize(page.size());
     const int pageCount = document.pageCount();
     for (int index = 0; index < pageCount; ++index) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QRectF>
 #include <QString>
 #include <QVector>
 
@@ -39,6 +40,10 @@ public:
     static bool exportPdf(QWidget* parent, const QVector<Entry>& entries, const QString& proposedName);
     // A4 landscape with 10 mm margins at 1200 dpi, page by page.
     static bool printToPdf(const QString& html, const QString& path);
+    // A4 landscape PDF at 1200 dpi with 10 mm margins.
+    static void setUpPrinter(QPrinter& printer, const QString& path);
+    // Where on the paper the report is painted, in device pixels.
+    static QRectF pageArea(const QPrinter& printer);
 
 private:
     static QString cell(const QString& indent, const QString& placeholder, bool centred);

@@ -6,6 +6,8 @@
 #include <qwt_plot.h>
 #include <qwt_text.h>
 
+#include <QPen>
+
 namespace IVCurve {
 
 namespace {
@@ -90,6 +92,9 @@ QwtText CurveTracker::trackerTextF(const QPointF& position) const
     QColor background(Qt::white);
     background.setAlpha(220);
     text.setBackgroundBrush(background);
+    // A framed box reads as one label over the curves and the grid.
+    text.setBorderPen(QPen(QColor(150, 150, 150)));
+    text.setBorderRadius(3);
     return text;
 }
 

@@ -28,6 +28,11 @@ void CurveTree::showEvent(QShowEvent* event)
     if (sectionsFitted)
         return;
     sectionsFitted = true;
+    fitColumns();
+}
+
+void CurveTree::fitColumns()
+{
     header()->resizeSections(QHeaderView::ResizeToContents);
 }
 

@@ -13,6 +13,9 @@ class CurveTree : public QTreeView
 public:
     explicit CurveTree(QWidget* parent = nullptr);
 
+    // Every column as wide as its widest entry.
+    void fitColumns();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;

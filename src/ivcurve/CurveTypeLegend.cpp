@@ -50,19 +50,39 @@ void CurveTypeLegend::renderLegend(QPainter* painter, const QRectF& rect, bool f
     painter->save();
     if (fillBackground)
         painter->fillRect(rect, palette().window());
-    painter->setFont(font());
+    // An exported plot hands over a painter for the paper's resolution. Drawn in this widget's
+    // pixels and scaled to the paper, the legend keeps its proportions to the rest of the plot.
+    const qreal scale = qreal(painter->device()->logicalDpiY()) / logicalDpiY() / painter->transform().m22();
+    painter->scale(scale, scale);
+    drawContents(painter, QRectF(rect.topLeft() / scale, rect.size() / scale));
+    painter->restore();
+}
+
+// A font of pixels follows the painter's scale only; one of points would also grow with the
+// paper's resolution.
+QFont CurveTypeLegend::screenPixelFont() const
+{
+    QFont face = font();
+    face.setPixelSize(QFontInfo(font()).pixelSize());
+    return face;
+}
+
+void CurveTypeLegend::drawContents(QPainter* painter, const QRectF& rect) const
+{
+    const QFont face = screenPixelFont();
+    painter->setFont(face);
     painter->setRenderHint(QPainter::Antialiasing, true);
     const qreal middle = rect.center().y();
-    const QFontMetricsF metrics(font(), painter->device());
+    const QFontMetricsF metrics(face, this);
     qreal left = rect.left() + margin;
     if (!legendTitle.isEmpty()) {
         painter->setPen(ink);
-        QFont bold = font();
+        QFont bold = face;
         bold.setBold(true);
         painter->setFont(bold);
         const QRectF titleRect(left, rect.top(), rect.width() / 2, rect.height());
         painter->drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter, legendTitle);
-        painter->setFont(font());
+        painter->setFont(face);
     }
     qreal samplesWidth = 0.0;
     for (const Sample& sample : samples())
@@ -70,14 +90,13 @@ void CurveTypeLegend::renderLegend(QPainter* painter, const QRectF& rect, bool f
     left = qMax(left, rect.right() - margin - samplesWidth + sampleSpacing);
     for (const Sample& sample : samples())
         left = drawSample(painter, sample, left, middle);
-    painter->restore();
 }
 
 qreal CurveTypeLegend::drawSample(QPainter* painter, const Sample& sample, qreal left, qreal middle) const
 {
     painter->setPen(QPen(ink, 2.0, penStyleOf(sample.kind)));
     painter->drawLine(QPointF(left, middle), QPointF(left + sampleLength, middle));
-    const QFontMetricsF metrics(font(), painter->device());
+    const QFontMetricsF metrics(painter->font(), this);
     const qreal textLeft = left + sampleLength + gap;
     painter->setPen(ink);
     painter->drawText(QPointF(textLeft, middle + (metrics.ascent() - metrics.descent()) / 2), sample.label);

@@ -40,6 +40,8 @@ private:
     };
     QVector<Sample> samples() const;
     // Draws one sample line and its label from `left`; returns where the next one starts.
+    QFont screenPixelFont() const;
+    void drawContents(QPainter* painter, const QRectF& rect) const;
     qreal drawSample(QPainter* painter, const Sample& sample, qreal left, qreal middle) const;
 
     QString legendTitle;

@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QPrinter>
 #include <QTest>
 
 #include <memory>
@@ -141,6 +142,21 @@ void CurveDocumentTest::reportRowsOfAStringWithoutModule()
     QCOMPARE(page.count(QStringLiteral("<!--#DIFF_PWR#-->")), 2);
     QVERIFY(CurveReport::printToPdf(page, folder->filePath(QStringLiteral("report.pdf"))));
     QVERIFY(QFileInfo(folder->filePath(QStringLiteral("report.pdf"))).size() > 1000);
+
+    // 10 mm of paper stay free on every side (to the whole point the layout rounds them to).
+    QPrinter printer(QPrinter::HighResolution);
+    CurveReport::setUpPrinter(printer, folder->filePath(QStringLiteral("margins.pdf")));
+    const QRectF area = CurveReport::pageArea(printer);
+    const double tenMillimetres = 10 / 25.4 * printer.resolution();
+    const double onePoint = printer.resolution() / 72.0;
+    QVERIFY(qAbs(area.left() - tenMillimetres) < onePoint);
+    QVERIFY(qAbs(area.top() - tenMillimetres) < onePoint);
+    QVERIFY(qAbs(printer.pageLayout().fullRectPixels(printer.resolution()).width() - area.right() - tenMillimetres) < onePoint);
+
+    // A fill factor keeps its hundredths.
+    readings.ff = QStringLiteral("0.781");
+    curve.setReadings(readings);
+    QVERIFY(CurveReport::measurementRow(entry).contains(QStringLiteral("\n0.78\n< / td>")));
 }
 
 void CurveDocumentTest::pointsExportFollowsADecimalCommaLocale()

@@ -5,9 +5,13 @@
 #include "CurveSource.h"
 #include "CurveTracker.h"
 #include "CurveTypeLegend.h"
+#include "CurveZoomer.h"
 #include "TestMain.h"
 
+#include <QImage>
 #include <QTest>
+
+#include <qwt_plot_renderer.h>
 
 using namespace IVCurve;
 
@@ -30,6 +34,24 @@ public:
     }
 };
 
+// How tall, in pixels, the ink of the legend's title is: the title is alone in the picture's
+// bottom left corner.
+int legendTitleHeight(const QImage& picture)
+{
+    const QRgb background = picture.pixel(picture.width() / 20, picture.height() - 2);
+    int top = picture.height();
+    int bottom = 0;
+    for (int y = picture.height() * 96 / 100; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width() / 6; ++x) {
+            if (picture.pixel(x, y) != background) {
+                top = qMin(top, y);
+                bottom = qMax(bottom, y);
+            }
+        }
+    }
+    return qMax(0, bottom - top + 1);
+}
+
 QVector<const CurveLine*> constLines(const QVector<CurveLine*>& lines)
 {
     return QVector<const CurveLine*>(lines.begin(), lines.end());
@@ -44,9 +66,11 @@ private slots:
     void paletteDarkensEachRoundAndStartsOver();
     void togglesCombineFamilyAndKind();
     void removedStringsTakeTheirLines();
+    void changedLinesZoomBackOutToAllOfThem();
     void lineValuesInterpolateInsideTheirSpan();
     void trackerTextFollowsTheLineFormats();
     void legendShowsTheKindsInOrder();
+    void legendOnPaperKeepsItsProportions();
 };
 
 void CurvePlotTest::paletteDarkensEachRoundAndStartsOver()
@@ -123,6 +147,24 @@ void CurvePlotTest::removedStringsTakeTheirLines()
     QCOMPARE(graph.itemList(QwtPlotItem::Rtti_PlotMarker).size(), 0);
 }
 
+void CurvePlotTest::changedLinesZoomBackOutToAllOfThem()
+{
+    PreparedSource source;
+    CurveGraph graph(source);
+    graph.slotInsertCurves(1);
+    graph.zoomer()->zoom(QRectF(150, 1, 20, 2));
+    QCOMPARE(graph.axisScaleDiv(QwtPlot::xBottom).upperBound(), 170.0);
+
+    // The new line (and every line shown before) is in view, and the base is all of them.
+    graph.displayNOMToggled(true);
+    QCOMPARE(graph.zoomer()->zoomRectIndex(), 0u);
+    QVERIFY(graph.axisScaleDiv(QwtPlot::xBottom).upperBound() >= 240);
+    QVERIFY(graph.axisScaleDiv(QwtPlot::yLeft).upperBound() >= 10);
+    graph.zoomer()->zoom(QRectF(150, 1, 20, 2));
+    graph.zoomer()->zoom(0);
+    QVERIFY(graph.axisScaleDiv(QwtPlot::xBottom).upperBound() >= 240);
+}
+
 void CurvePlotTest::lineValuesInterpolateInsideTheirSpan()
 {
     const CurveLine line(1, CurveLineKind::MeasuredIV, QStringLiteral("S"), Qt::red,
@@ -173,6 +215,30 @@ void CurvePlotTest::legendShowsTheKindsInOrder()
     QCOMPARE(graph.typeLegend()->title(), QStringLiteral("Roof east"));
     QCOMPARE(graph.title().text(), QStringLiteral("IV Curve"));
     QCOMPARE(graph.axisTitle(QwtPlot::yRight).text(), QStringLiteral("Power (W)"));
+}
+
+// An exported plot is rendered at the paper's resolution: the legend, like the rest of the plot,
+// comes out as large as on screen, not once more enlarged by that resolution.
+void CurvePlotTest::legendOnPaperKeepsItsProportions()
+{
+    PreparedSource source;
+    CurveGraph graph(source);
+    graph.updateLegend(QStringLiteral("6 strings"));
+    graph.resize(1000, 700);
+    graph.replot();
+    const int onScreen = legendTitleHeight(graph.grab().toImage());
+
+    QImage paper(QSize(3508, 2480), QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    paper.setDotsPerMeterX(qRound(300 / 0.0254));
+    paper.setDotsPerMeterY(qRound(300 / 0.0254));
+    QwtPlotRenderer renderer;
+    renderer.renderTo(&graph, paper);
+    // As tall as on screen, enlarged from the screen's resolution to the paper's.
+    const qreal expected = onScreen * 300.0 / graph.logicalDpiY();
+    const int onPaper = legendTitleHeight(paper);
+    QVERIFY(onScreen > 0);
+    QVERIFY2(qAbs(onPaper - expected) < 0.2 * expected, qPrintable(QStringLiteral("%1 px, not %2").arg(onPaper).arg(expected)));
 }
 
 VELTRANO_TEST(CurvePlotTest)
