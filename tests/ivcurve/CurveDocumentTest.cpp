@@ -52,6 +52,7 @@ private slots:
     void pointsExportFollowsADecimalCommaLocale();
     void exportNamesWithoutExtensionGetOne();
     void importedCurvesShowWhenSelected();
+    void secondImportShowsItsOwnCurves();
     void togglesGovernTheSelectedCurves();
     void detailsOkAsksOnceUnlessTheNoticeIsOff();
     void closingAModifiedDocumentAsks();
@@ -214,6 +215,26 @@ void CurveDocumentTest::importedCurvesShowWhenSelected()
         QVERIFY(item->colour().isValid());
     document->tree()->selectionModel()->clearSelection();
     QCOMPARE(document->graph()->visibleLineCount(), 0);
+}
+
+// The new file goes on top, opened, with curves of its own beside those of the first.
+void CurveDocumentTest::secondImportShowsItsOwnCurves()
+{
+    const std::unique_ptr<CurveDocument> document = openImported();
+    document->tree()->collapseAll();
+    ScriptedPrompts prompts;
+    QVERIFY(document->importFile(QStringLiteral(TEST_DATA_DIR "/results-point.csv")));
+    CurveTreeModel& model = *document->treeModel();
+    const QModelIndex second = model.index(0, 0);
+    const QModelIndex first = model.index(1, 0);
+    QVERIFY(document->tree()->isExpanded(second));
+    QVERIFY(!document->tree()->isExpanded(first));
+    QCOMPARE(model.rowCount(second), model.rowCount(first));
+    for (int row = 0; row < model.rowCount(first); ++row) {
+        const uint older = CurveGraphModel::curveIdOf(model.itemFor(model.index(row, 0, first)));
+        const uint newer = CurveGraphModel::curveIdOf(model.itemFor(model.index(row, 0, second)));
+        QVERIFY(older != 0 && newer > older);
+    }
 }
 
 void CurveDocumentTest::togglesGovernTheSelectedCurves()
