@@ -3,8 +3,11 @@
 #include "ManualPage.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
+
+#include <algorithm>
 
 namespace {
 // Enough passes for the contents' own pages to settle; one more than any real manual needs.
@@ -14,6 +17,13 @@ bool isNumberedHeading(const QTextBlock& block)
 {
     const int level = block.blockFormat().headingLevel();
     return level == 1 || level == 2;
+}
+
+// Sections and the smaller headings below them; chapters begin pages of their own.
+bool isSectionHeading(const QTextBlock& block)
+{
+    const int level = block.blockFormat().headingLevel();
+    return level >= 2 && level <= 4;
 }
 
 bool samePages(const QVector<ManualHeading>& a, const QVector<ManualHeading>& b)
@@ -51,6 +61,7 @@ ManualBuilder::Result ManualBuilder::build()
         html.replace(contentsMarker, contentsHtml());
         layOut(html);
         numberHeadings();
+        keepHeadingsWithTheirText();
         const QVector<ManualHeading> landed = headingPages();
         const bool settled = samePages(landed, found);
         found = landed;
@@ -133,6 +144,30 @@ void ManualBuilder::numberHeadings()
     for (int i = 0; i < numbered.size() && i < found.size(); ++i)
         numbered[i].page = found.at(i).page;
     found = numbered;
+}
+
+// A heading must not close a page whose next page holds its text: it moves over to the text,
+// together with at least the first two lines of it.
+void ManualBuilder::keepHeadingsWithTheirText()
+{
+    const double pageHeight = text->pageSize().height();
+    const double twoLines = 2 * QFontMetricsF(text->defaultFont()).lineSpacing();
+    QAbstractTextDocumentLayout* layout = text->documentLayout();
+    for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
+        const QTextBlock next = block.next();
+        if (!isSectionHeading(block) || !next.isValid())
+            continue;
+        const QRectF heading = layout->blockBoundingRect(block);
+        const QRectF following = layout->blockBoundingRect(next);
+        const double textStart = following.top() + std::min(following.height(), twoLines);
+        if (int(heading.top() / pageHeight) == int(textStart / pageHeight))
+            continue;
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).setBlockFormat(format);
+        // The layout after a new page break is only right when made again from the start.
+        text->setPageSize(text->pageSize());
+    }
 }
 
 QVector<ManualHeading> ManualBuilder::headingPages()

@@ -35,6 +35,7 @@ public:
 private:
     void layOut(const QString& html);
     void numberHeadings();
+    void keepHeadingsWithTheirText();
     QVector<ManualHeading> headingPages();
     QString contentsHtml() const;
 

@@ -22,8 +22,8 @@ struct Box
 // In the order the energy flows; the second row runs back from right to left. Centres in line
 // keep the wires straight.
 const Box boxes[] = {
-    {"panel", {0, 0}},           {"dc_isolator", {330, 0}},       {"inverter", {660, 0}},
-    {"ac_isolator", {660, 260}}, {"generation_meter", {330, 260}}, {"distribution_board", {0, 260}},
+    {"panel", {0, 0}},           {"dc_isolator", {240, 0}},       {"inverter", {480, 0}},
+    {"ac_isolator", {480, 200}}, {"generation_meter", {300, 200}}, {"distribution_board", {20, 200}},
 };
 
 void send(DiagramGraphicsScene& scene, QEvent::Type type, const QPointF& position)
@@ -65,7 +65,7 @@ void zoomToShowAll(InstallationDiagramDocument& diagram)
 {
     // The view has its final size only once the window has been laid out.
     QApplication::processEvents();
-    const QRectF drawing = diagram.scene()->itemsBoundingRect().adjusted(-40, -40, 40, 40);
+    const QRectF drawing = diagram.scene()->itemsBoundingRect().adjusted(-20, -20, 20, 20);
     ZoomableGraphicsView* view = diagram.view();
     for (int step = 0; step < 7; ++step) {
         const QRectF shown = view->mapToScene(view->viewport()->rect()).boundingRect();
