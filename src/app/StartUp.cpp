@@ -29,7 +29,7 @@ void StartUp::run(const QStringList& arguments)
 {
     bool firstPass = true;
     do {
-        QSplashScreen splash(QPixmap(AppIdentity::splashPath()));
+        QSplashScreen splash{QPixmap(AppIdentity::splashPath())};
         if (firstPass)
             showSplash(splash);
         chooseLanguageOnFirstStart();

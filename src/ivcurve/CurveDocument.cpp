@@ -35,6 +35,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
 
 namespace IVCurve {
 
@@ -194,10 +195,12 @@ void CurveDocument::buildActions()
         {actionPrint, &CurveGraph::print},
         {actionExportToPdf, &CurveGraph::exportpdf},
         {actionExportToImage, &CurveGraph::exportimg}};
+    // std::invoke, not (curveGraph->*slot): GCC 12 with -fsanitize=vptr checks the object of a
+    // member-pointer call on a member only on the virtual branch and then calls through garbage.
     for (const auto& command : plotCommands) {
         const auto slot = command.second;
         connect(command.first, &QAction::triggered, this,
-                [this, slot] { CommandGuard::run(this, [this, slot] { (curveGraph->*slot)(); }); });
+                [this, slot] { CommandGuard::run(this, [this, slot] { std::invoke(slot, curveGraph); }); });
     }
     const QVector<QPair<QAction*, void (CurveGraph::*)(bool)>> toggles{
         {actionShowIV, &CurveGraph::displayIVToggled},
@@ -208,7 +211,7 @@ void CurveDocument::buildActions()
     for (const auto& toggle : toggles) {
         const auto slot = toggle.second;
         connect(toggle.first, &QAction::toggled, this,
-                [this, slot](bool on) { CommandGuard::run(this, [this, slot, on] { (curveGraph->*slot)(on); }); });
+                [this, slot](bool on) { CommandGuard::run(this, [this, slot, on] { std::invoke(slot, curveGraph, on); }); });
     }
 }
 

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
@@ -329,6 +330,10 @@ void CurveDocumentTest::plotExportIntoAMissingFolderSaysSo()
     prompts.answer(folder->filePath(QStringLiteral("plot")));
     document->graph()->exportpdf();
     QVERIFY(QFileInfo(folder->filePath(QStringLiteral("plot.pdf"))).size() > 1000);
+    // The tool bar reaches the plot through a member pointer of the graph.
+    prompts.answer(folder->filePath(QStringLiteral("toolbar.png")));
+    document->findChild<QAction*>(QStringLiteral("actionExportToImage"))->trigger();
+    QVERIFY(QImage(folder->filePath(QStringLiteral("toolbar.png"))).width() > 100);
 }
 
 VELTRANO_TEST(CurveDocumentTest)
