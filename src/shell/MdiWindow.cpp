@@ -150,8 +150,10 @@ QMdiSubWindow* MdiWindow::subWindowOf(const QWidget* widget) const
     return nullptr;
 }
 
+// A document opens maximised on its tab, also while the others are tiled or cascaded.
 void MdiWindow::openDocument(AbstractDocument* doc)
 {
+    area->setTabBarShown(true);
     auto* sub = new MdiSubWindow(doc);
     area->addSubWindow(sub);
     connect(sub, &QMdiSubWindow::windowStateChanged, this, &MdiWindow::windowStateChanged);

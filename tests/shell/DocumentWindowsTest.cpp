@@ -342,10 +342,17 @@ void DocumentWindowsTest::tabsShowWhileTheDocumentsAreMaximised()
         QVERIFY(!window->documentTabs() || !window->documentTabs()->isVisibleTo(window.get()));
         QCOMPARE(window->mdiArea()->viewport()->geometry().top(), window->mdiArea()->contentsRect().top());
         window->mdiArea()->activeSubWindow()->showMaximized();
-        QVERIFY(window->documentTabs()->isVisibleTo(window.get()));
+        QVERIFY(window->documentTabs() && window->documentTabs()->isVisibleTo(window.get()));
         QCOMPARE(window->documentTabs()->count(), 3);
         QVERIFY(window->mdiArea()->viewport()->geometry().top() >= window->documentTabs()->height());
     }
+
+    // One more document, while the others are tiled, opens on a tab of its own.
+    window->tileDocuments();
+    window->openDocument(fixture->writeFile(QStringLiteral("doc4.arvchk")));
+    QVERIFY(window->documentTabs() && window->documentTabs()->isVisibleTo(window.get()));
+    QCOMPARE(window->documentTabs()->count(), 4);
+    QVERIFY(window->mdiArea()->activeSubWindow()->isMaximized());
 }
 
 void DocumentWindowsTest::closingTheMainWindowAsksNewestFirst()
