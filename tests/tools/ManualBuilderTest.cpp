@@ -1,6 +1,7 @@
 #include "ManualBuilder.h"
 #include "ManualPdfWriter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -36,6 +37,22 @@ int pageOfBlockStartingWith(QTextDocument& document, const QString& start)
     }
     return -1;
 }
+// `lead` paragraphs, then a section heading with its text and a table of four rows.
+QString manualWithLead(int lead)
+{
+    QString html = QStringLiteral("<html><body>") + ManualBuilder::contentsMarker + QStringLiteral("<h1>Chapter</h1>");
+    for (int paragraph = 0; paragraph < lead; ++paragraph)
+        html += QStringLiteral("<p>Lead text of the chapter, one line.</p>");
+    html += QStringLiteral("<h2>Section</h2><p>Text of the section, a line or two.</p><table>");
+    for (int row = 0; row < 4; ++row)
+        html += QStringLiteral("<tr><td>Message %1</td><td>What to do about it</td></tr>").arg(row);
+    return html + QStringLiteral("</table><p>After the table.</p></body></html>");
+}
+
+int pageOf(QTextDocument& document, double y)
+{
+    return int(y / document.pageSize().height());
+}
 } // namespace
 
 class ManualBuilderTest : public QObject
@@ -47,6 +64,7 @@ private slots:
     void contentsNameThePagesTheChaptersLandOn();
     void runningHeadFollowsTheChapters();
     void missingPicturesAndMarkerAreRefused();
+    void headingsAndShortTablesKeepToOnePage();
     void writesAnA4PdfAndReportsAnUnwritablePath();
 };
 
@@ -90,6 +108,29 @@ void ManualBuilderTest::runningHeadFollowsTheChapters()
     const ManualHeading& second = manual.headings().at(3);
     QCOMPARE(manual.chapterOn(second.page), QStringLiteral("2 Chapter 2 & more"));
     QCOMPARE(manual.chapterOn(second.page - 1), QStringLiteral("1 Chapter 1 & more"));
+}
+
+// Wherever the page ends, a section heading stays with the start of its text and a short table
+// stays whole.
+void ManualBuilderTest::headingsAndShortTablesKeepToOnePage()
+{
+    for (int lead = 30; lead < 80; ++lead) {
+        ManualBuilder manual(manualWithLead(lead), QString());
+        QCOMPARE(manual.build(), ManualBuilder::Result::Ok);
+        QTextDocument& document = manual.document();
+        QAbstractTextDocumentLayout* layout = document.documentLayout();
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            if (block.blockFormat().headingLevel() != 2)
+                continue;
+            const QRectF heading = layout->blockBoundingRect(block);
+            const QRectF text = layout->blockBoundingRect(block.next());
+            QCOMPARE(pageOf(document, heading.top()), pageOf(document, text.top() + 1));
+        }
+        for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+            const QRectF table = layout->frameBoundingRect(frame);
+            QCOMPARE(pageOf(document, table.top()), pageOf(document, table.bottom() - 1));
+        }
+    }
 }
 
 void ManualBuilderTest::missingPicturesAndMarkerAreRefused()

@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextTable>
 
 #include <algorithm>
 
@@ -61,6 +62,7 @@ ManualBuilder::Result ManualBuilder::build()
         html.replace(contentsMarker, contentsHtml());
         layOut(html);
         numberHeadings();
+        keepShortTablesWhole();
         keepHeadingsWithTheirText();
         const QVector<ManualHeading> landed = headingPages();
         const bool settled = samePages(landed, found);
@@ -146,6 +148,46 @@ void ManualBuilder::numberHeadings()
     found = numbered;
 }
 
+// A table that fits in half a page is not split: it starts on the next page instead. Longer
+// tables, such as the lists of messages, run on over the pages.
+void ManualBuilder::keepShortTablesWhole()
+{
+    const double pageHeight = text->pageSize().height();
+    QAbstractTextDocumentLayout* layout = text->documentLayout();
+    for (QTextFrame* frame : text->rootFrame()->childFrames()) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table)
+            continue;
+        const QRectF area = layout->frameBoundingRect(table);
+        if (area.height() > pageHeight / 2 || int(area.top() / pageHeight) == int(area.bottom() / pageHeight))
+            continue;
+        // A heading right above the table goes over with it.
+        const QTextBlock above = table->firstCursorPosition().block().previous();
+        if (above.isValid() && isSectionHeading(above)) {
+            breakPageBefore(above);
+            continue;
+        }
+        QTextTableFormat format = table->format();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        table->setFormat(format);
+        relayOut();
+    }
+}
+
+void ManualBuilder::breakPageBefore(const QTextBlock& block)
+{
+    QTextBlockFormat format = block.blockFormat();
+    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    QTextCursor(block).setBlockFormat(format);
+    relayOut();
+}
+
+// The layout after a new page break is only right when made again from the start.
+void ManualBuilder::relayOut()
+{
+    text->setPageSize(text->pageSize());
+}
+
 // A heading must not close a page whose next page holds its text: it moves over to the text,
 // together with at least the first two lines of it.
 void ManualBuilder::keepHeadingsWithTheirText()
@@ -162,11 +204,7 @@ void ManualBuilder::keepHeadingsWithTheirText()
         const double textStart = following.top() + std::min(following.height(), twoLines);
         if (int(heading.top() / pageHeight) == int(textStart / pageHeight))
             continue;
-        QTextBlockFormat format = block.blockFormat();
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(block).setBlockFormat(format);
-        // The layout after a new page break is only right when made again from the start.
-        text->setPageSize(text->pageSize());
+        breakPageBefore(block);
     }
 }
 

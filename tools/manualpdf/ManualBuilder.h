@@ -8,6 +8,8 @@
 
 #include <memory>
 
+class QTextBlock;
+
 // Turns the HTML text of a manual into a paginated document: chapters (h1) and sections (h2)
 // are numbered, and the place marked <!-- contents --> receives the table of contents with the
 // page each of them starts on.
@@ -35,7 +37,10 @@ public:
 private:
     void layOut(const QString& html);
     void numberHeadings();
+    void keepShortTablesWhole();
     void keepHeadingsWithTheirText();
+    void breakPageBefore(const QTextBlock& block);
+    void relayOut();
     QVector<ManualHeading> headingPages();
     QString contentsHtml() const;
 
