@@ -207,7 +207,8 @@ void DownloadLauncherTest::runningProgramEndsOnlyWhenTheUserAgrees()
     QCOMPARE(question.informativeText, QStringLiteral("Choose No to finish the download in TorvaneQuillet first."));
     QCOMPARE(question.defaultButton, QMessageBox::No);
     QCOMPARE(launcher->findChildren<QProcess*>().size(), 1);
-    QCOMPARE(launcher->findChildren<QProcess*>().first()->state(), QProcess::Running);
+    // Qt may not have seen the start yet, though the program already runs.
+    QVERIFY(launcher->findChildren<QProcess*>().first()->state() != QProcess::NotRunning);
 
     // Ended at once, and its end asks nothing about the file it saved.
     prompts->answerMessage(QMessageBox::Yes);
