@@ -1,39 +1,10 @@
 #include "ProjectsFolder.h"
 
-#include "Folders.h"
 #include "ReportContainer.h"
-#include "SettingsKeys.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-
-ProjectsFolder::ProjectsFolder()
-{
-    QSettings().setValue(SettingsKeys::rootDir, dir.path());
-    Folders::instance(true);
-}
-
-QString ProjectsFolder::root() const
-{
-    return dir.path();
-}
-
-QString ProjectsFolder::path(const QString& relative) const
-{
-    return dir.filePath(relative);
-}
-
-QString ProjectsFolder::writeFile(const QString& relative, const QByteArray& contents) const
-{
-    const QString file = path(relative);
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    QFile out(file);
-    if (out.open(QIODevice::WriteOnly))
-        out.write(contents);
-    return file;
-}
 
 QString ProjectsFolder::writeReport(const QString& relative, const QByteArray& xml) const
 {

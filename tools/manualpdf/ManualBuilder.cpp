@@ -159,7 +159,7 @@ void ManualBuilder::keepShortTablesWhole()
         if (!table)
             continue;
         const QRectF area = layout->frameBoundingRect(table);
-        if (area.height() > pageHeight / 2 || int(area.top() / pageHeight) == int(area.bottom() / pageHeight))
+        if (area.height() > pageHeight / 2 || pageIndexAt(area.top()) == pageIndexAt(area.bottom()))
             continue;
         // A heading right above the table goes over with it.
         const QTextBlock above = table->firstCursorPosition().block().previous();
@@ -172,6 +172,12 @@ void ManualBuilder::keepShortTablesWhole()
         table->setFormat(format);
         relayOut();
     }
+}
+
+// Counted from 0.
+int ManualBuilder::pageIndexAt(double y) const
+{
+    return int(y / text->pageSize().height());
 }
 
 void ManualBuilder::breakPageBefore(const QTextBlock& block)
@@ -192,7 +198,6 @@ void ManualBuilder::relayOut()
 // together with at least the first two lines of it.
 void ManualBuilder::keepHeadingsWithTheirText()
 {
-    const double pageHeight = text->pageSize().height();
     const double twoLines = 2 * QFontMetricsF(text->defaultFont()).lineSpacing();
     QAbstractTextDocumentLayout* layout = text->documentLayout();
     for (QTextBlock block = text->begin(); block.isValid(); block = block.next()) {
@@ -202,7 +207,7 @@ void ManualBuilder::keepHeadingsWithTheirText()
         const QRectF heading = layout->blockBoundingRect(block);
         const QRectF following = layout->blockBoundingRect(next);
         const double textStart = following.top() + std::min(following.height(), twoLines);
-        if (int(heading.top() / pageHeight) == int(textStart / pageHeight))
+        if (pageIndexAt(heading.top()) == pageIndexAt(textStart))
             continue;
         breakPageBefore(block);
     }
@@ -211,13 +216,12 @@ void ManualBuilder::keepHeadingsWithTheirText()
 QVector<ManualHeading> ManualBuilder::headingPages()
 {
     QVector<ManualHeading> landed = found;
-    const double pageHeight = text->pageSize().height();
     int index = 0;
     for (QTextBlock block = text->begin(); block.isValid() && index < landed.size(); block = block.next()) {
         if (!isNumberedHeading(block))
             continue;
         const double top = text->documentLayout()->blockBoundingRect(block).top();
-        landed[index++].page = int(top / pageHeight) + 1;
+        landed[index++].page = pageIndexAt(top) + 1;
     }
     return landed;
 }

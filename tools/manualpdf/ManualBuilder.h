@@ -41,6 +41,7 @@ private:
     void keepHeadingsWithTheirText();
     void breakPageBefore(const QTextBlock& block);
     void relayOut();
+    int pageIndexAt(double y) const;
     QVector<ManualHeading> headingPages();
     QString contentsHtml() const;
 
