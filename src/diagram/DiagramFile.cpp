@@ -3,6 +3,7 @@
 #include "DiagramConnection.h"
 #include "DiagramGraphicsScene.h"
 #include "DiagramItemFactory.h"
+#include "FileWriter.h"
 #include "Globals.h"
 #include "Prompts.h"
 #include "WaitCursor.h"
@@ -10,19 +11,9 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 const QString rootName = QStringLiteral("installation_diagram");
-
-// A file the user marked read-only stays as it is, even for a user the system would let write.
-bool isMarkedReadOnly(const QString& path)
-{
-    const QFileInfo info(path);
-    const QFile::Permissions writable = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    return info.exists() && !(info.permissions() & writable);
-}
 } // namespace
 
 bool DiagramFile::load(DiagramGraphicsScene& scene, const QString& path)
@@ -87,16 +78,9 @@ void DiagramFile::addItems(DiagramGraphicsScene& scene, const QDomDocument& docu
 
 DiagramFile::Failure DiagramFile::write(DiagramGraphicsScene& scene, const QString& path)
 {
-    const Failure openFailure {tr("Error opening %1 for writing", "Error Message").arg(QDir::toNativeSeparators(path)),
-                               openFailureAdvice()};
-    if (isMarkedReadOnly(path))
-        return openFailure;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return openFailure;
-    file.write(toXml(scene));
-    if (!file.commit())
-        return {tr("Error writing %1", "Error Message").arg(QDir::toNativeSeparators(path)), file.errorString()};
+    QString failure;
+    if (!FileWriter::write(path, toXml(scene), failure))
+        return {tr("Error opening %1 for writing", "Error Message").arg(QDir::toNativeSeparators(path)), failure};
     return {};
 }
 

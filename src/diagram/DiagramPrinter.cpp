@@ -5,9 +5,9 @@
 #include "Globals.h"
 #include "PdfExportChooser.h"
 #include "Prompts.h"
+#include "StagedPdfFile.h"
 #include "WaitCursor.h"
 
-#include <QDir>
 #include <QPainter>
 #include <QPrinter>
 
@@ -72,11 +72,10 @@ void DiagramPrinter::exportToPdf()
     QPrinter printer(QPrinter::HighResolution);
     prepare(printer);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    if (!paint(&printer))
-        Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Warning,
-                                 tr("Error opening %1 for writing", "Error Message").arg(QDir::toNativeSeparators(fileName)),
-                                 tr("Is the file read-only or has it been deleted?", "Error message informative text"));
+    StagedPdfFile output(fileName);
+    printer.setOutputFileName(output.printPath());
+    paint(&printer);
+    output.commitOrWarn(Globals::mainWindowInstance());
 }
 
 bool DiagramPrinter::paint(QPrinter* printer)

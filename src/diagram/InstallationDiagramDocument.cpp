@@ -114,7 +114,7 @@ void InstallationDiagramDocument::save()
 
 bool InstallationDiagramDocument::writeToFile()
 {
-    if (!diagramScene->save(filePath()))
+    if (!mayBeSaved() || !diagramScene->save(filePath()))
         return false;
     setModified(false);
     return true;

@@ -1,7 +1,10 @@
 #include "AbstractDocument.h"
 
+#include "DocumentLock.h"
 #include "PathIcon.h"
+#include "Prompts.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 AbstractDocument::AbstractDocument(const QString& filePath, QWidget* parent)
@@ -12,6 +15,8 @@ AbstractDocument::AbstractDocument(const QString& filePath, QWidget* parent)
     setWindowTitle(displayTitle());
     setWindowIcon(PathIcon::forPath(filePath));
 }
+
+AbstractDocument::~AbstractDocument() = default;
 
 QString AbstractDocument::filePath() const
 {
@@ -35,7 +40,38 @@ bool AbstractDocument::isModified() const
 
 QString AbstractDocument::displayTitle() const
 {
-    return modified ? QStringLiteral("%1 *").arg(fileTitle) : fileTitle;
+    const QString title = readOnly ? tr("%1 (read-only)", "Window title").arg(fileTitle) : fileTitle;
+    return modified ? QStringLiteral("%1 *").arg(title) : title;
+}
+
+void AbstractDocument::holdLock(std::unique_ptr<DocumentLock> documentLock)
+{
+    lock = std::move(documentLock);
+}
+
+void AbstractDocument::setReadOnly(bool isReadOnly)
+{
+    readOnly = isReadOnly;
+    setWindowTitle(displayTitle());
+    emit titleChanged(this);
+}
+
+bool AbstractDocument::isReadOnly() const
+{
+    return readOnly;
+}
+
+bool AbstractDocument::mayBeSaved()
+{
+    if (!readOnly)
+        return true;
+    Prompts::instance().show(this, QMessageBox::Warning,
+                             tr("%1 was opened read-only and cannot be saved.", "Error Message")
+                                 .arg(QDir::toNativeSeparators(path)),
+                             tr("It was open on another computer or in another program when you opened it. Close "
+                                "it here, and open it again once it has been closed there.",
+                                "Error message informative text"));
+    return false;
 }
 
 bool AbstractDocument::okToClose()

@@ -2,6 +2,10 @@
 
 #include <QWidget>
 
+#include <memory>
+
+class DocumentLock;
+
 // Base of every document window. A document is made without a parent and re-parented into the
 // sub-window that shows it; its file path is its identity among the open documents.
 class AbstractDocument : public QWidget
@@ -10,6 +14,7 @@ class AbstractDocument : public QWidget
 
 public:
     explicit AbstractDocument(const QString& filePath, QWidget* parent = nullptr);
+    ~AbstractDocument() override;
 
     QString filePath() const;
     QString title() const;
@@ -17,6 +22,12 @@ public:
     bool isModified() const;
     // The title with " *" while there are unsaved changes.
     QString displayTitle() const;
+
+    // Kept for as long as the document is open.
+    void holdLock(std::unique_ptr<DocumentLock> lock);
+    // Opened while someone else had it open: it may be read and printed, never saved.
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const;
 
 public slots:
     // Asked before the window closes; false keeps it open.
@@ -29,9 +40,15 @@ public slots:
 signals:
     void titleChanged(AbstractDocument* doc);
 
+protected:
+    // False, after saying why, when the document was opened read-only.
+    bool mayBeSaved();
+
 private:
     QString path;
     QString fileTitle;
     bool valid = false;
     bool modified = false;
+    bool readOnly = false;
+    std::unique_ptr<DocumentLock> lock;
 };

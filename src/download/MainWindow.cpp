@@ -3,6 +3,7 @@
 #include "DialogLanguage.h"
 #include "DownloadBytes.h"
 #include "DownloadProtocol.h"
+#include "FileWriter.h"
 #include "LocaleFormat.h"
 #include "PortEnumerator.h"
 #include "Prompts.h"
@@ -18,7 +19,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStatusBar>
 #include <QUrl>
@@ -341,7 +341,7 @@ void MainWindow::saveFile()
         settings.setValue(convertDataKey, convert);
     }
     QString error;
-    if (!writeFile(lastFileName, bytes, error)) {
+    if (!FileWriter::write(lastFileName, bytes, error)) {
         Prompts::instance().show(
             this, QMessageBox::Warning,
             //: The %1 will be replaced with the a file name. Please do not remove it in your translation!
@@ -353,15 +353,6 @@ void MainWindow::saveFile()
     openButton->show();
     statusBar()->showMessage(tr("File successfully saved", "User prompt"), 3000);
     settings.setValue(lastSavedKey, QFileInfo(lastFileName).absoluteFilePath());
-}
-
-bool MainWindow::writeFile(const QString& path, const QByteArray& bytes, QString& error)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    error = file.errorString();
-    return false;
 }
 
 void MainWindow::openFile()

@@ -49,7 +49,6 @@ private:
     // "Select a port", or that there is none to select.
     void showIdlePrompt();
     void receive(const QByteArray& chunk);
-    bool writeFile(const QString& path, const QByteArray& bytes, QString& error);
 
     bool restartRequested = false;
     Ks::WinSerialDeviceAsync* device = nullptr;

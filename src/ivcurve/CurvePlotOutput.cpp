@@ -1,10 +1,13 @@
 #include "CurvePlotOutput.h"
 
+#include "FileWriter.h"
+#include "StagedPdfFile.h"
 #include "WaitCursor.h"
 
 #include <qwt_plot.h>
 #include <qwt_plot_renderer.h>
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -37,6 +40,14 @@ bool CurvePlotOutput::renderToFile(QwtPlot* plot, const QString& path, QString& 
 }
 
 bool CurvePlotOutput::renderToPdf(QwtPlot* plot, const QString& path, QString& error)
+{
+    StagedPdfFile output(path);
+    if (!printPdf(plot, output.printPath(), error))
+        return false;
+    return output.commit(error);
+}
+
+bool CurvePlotOutput::printPdf(QwtPlot* plot, const QString& path, QString& error)
 {
     QPdfWriter writer(path);
     writer.setResolution(resolutionDpi);
@@ -71,12 +82,14 @@ bool CurvePlotOutput::renderToImage(QwtPlot* plot, const QString& path, QString&
         QPainter painter(&image);
         QwtPlotRenderer().render(plot, &painter, QRectF(image.rect()));
     }
-    QImageWriter writer(path, format);
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, format);
     if (!writer.write(image)) {
         error = writer.errorString();
         return false;
     }
-    return true;
+    return FileWriter::write(path, encoded.data(), error);
 }
 
 void CurvePlotOutput::preparePrinter(QPrinter& printer)

@@ -28,6 +28,7 @@ public:
 
 private:
     static bool renderToPdf(QwtPlot* plot, const QString& path, QString& error);
+    static bool printPdf(QwtPlot* plot, const QString& path, QString& error);
     static bool renderToImage(QwtPlot* plot, const QString& path, QString& error);
 };
 

@@ -3,12 +3,12 @@
 #include "CurveData.h"
 #include "CurveMessageBox.h"
 #include "ExportFileChooser.h"
+#include "FileWriter.h"
 #include "ListSeparator.h"
 #include "SettingsKeys.h"
 #include "WaitCursor.h"
 
 #include <QLocale>
-#include <QSaveFile>
 
 namespace IVCurve {
 
@@ -58,13 +58,9 @@ QString CurvePointsExport::text() const
 }
 
 // Written as a whole or not at all: an export that fails halfway leaves an older file intact.
-bool CurvePointsExport::writeTo(const QString& path) const
+bool CurvePointsExport::writeTo(const QString& path, QString& failure) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    file.write(text().toUtf8());
-    return file.commit();
+    return FileWriter::write(path, text().toUtf8(), failure);
 }
 
 bool CurvePointsExport::run(QWidget* parent)
@@ -76,12 +72,14 @@ bool CurvePointsExport::run(QWidget* parent)
     if (path.isEmpty())
         return false;
     bool written = false;
+    QString failure;
     {
         const WaitCursor waiting;
-        written = writeTo(path);
+        written = writeTo(path, failure);
     }
     if (!written)
-        CurveMessageBox::critical(parent, tr(" Could not open file:\n %1", "Error Message").arg(path));
+        CurveMessageBox::critical(parent, tr(" Could not open file:\n %1", "Error Message").arg(path)
+                                              + QStringLiteral("\n\n") + failure);
     return written;
 }
 

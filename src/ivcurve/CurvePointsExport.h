@@ -24,7 +24,7 @@ public:
     bool run(QWidget* parent);
     // The whole text of the file.
     QString text() const;
-    bool writeTo(const QString& path) const;
+    bool writeTo(const QString& path, QString& failure) const;
 
     // "MEAS " or "STC ", after "PWR " for the power kinds.
     QString kindWords() const;

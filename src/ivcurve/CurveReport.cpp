@@ -5,8 +5,8 @@
 #include "CurveKeyValues.h"
 #include "ExportFileChooser.h"
 #include "Globals.h"
-#include "Prompts.h"
 #include "SettingsKeys.h"
+#include "StagedPdfFile.h"
 #include "TestDateText.h"
 #include "WaitCursor.h"
 
@@ -143,13 +143,9 @@ bool CurveReport::exportPdf(QWidget* parent, const QVector<Entry>& entries, cons
                                         tr("PDF file (*.pdf)", "File Save Dialog"), proposedName);
     if (path.isEmpty())
         return false;
-    if (printToPdf(page, path))
-        return true;
-    Prompts::instance().show(parent, QMessageBox::Critical,
-                             tr("The report could not be written to %1.", "Error Message").arg(path),
-                             tr("Please check that the folder exists and that you may write to it.",
-                                "Error message informative text"));
-    return false;
+    StagedPdfFile output(path);
+    printToPdf(page, output.printPath());
+    return output.commitOrWarn(parent);
 }
 
 bool CurveReport::printToPdf(const QString& html, const QString& path)

@@ -1,8 +1,9 @@
 #include "ShippedModuleDatabase.h"
 
+#include "FileWriter.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace IVCurve {
@@ -22,11 +23,11 @@ bool ShippedModuleDatabase::installIfMissing(const QString& target, const QStrin
         if (!QFileInfo(shipped).isFile())
             continue;
         QDir().mkpath(QFileInfo(target).absolutePath());
-        // An installed copy is often read-only; the user's copy must take their own modules.
-        if (QFile::copy(shipped, target)) {
-            QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
+        // A new file rather than a copy of the installed one, which is often read-only: the
+        // user's copy must take their own modules. A copy cut short by a full disk is none.
+        QString failure;
+        if (FileWriter::copy(shipped, target, failure))
             return true;
-        }
     }
     return false;
 }

@@ -1,12 +1,12 @@
 #include "RecycleBin.h"
 
+#include "FileWriter.h"
 #include "KnownFolders.h"
 #include "Prompts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace {
@@ -26,9 +26,9 @@ void escapeRecordedPath(const QString& trashedFile, const QString& originalPath)
     if (!content.contains(plain))
         return;
     content.replace(plain, escaped);
-    QSaveFile out(infoPath);
-    if (out.open(QIODevice::WriteOnly) && out.write(content) == content.size())
-        out.commit();
+    // On failure the plain line stays: the item is in the trash all the same.
+    QString failure;
+    FileWriter::write(infoPath, content, failure);
 }
 } // namespace
 

@@ -123,6 +123,8 @@ void GraphicalReportDocument::save()
 
 bool GraphicalReportDocument::writeToFile()
 {
+    if (!mayBeSaved())
+        return false;
     // An open editor hands its last typing to the stack before the scene is written.
     reportScene->clearFocus();
     reportScene->removeDeletedPictures();

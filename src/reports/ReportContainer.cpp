@@ -1,9 +1,10 @@
 #include "ReportContainer.h"
 
+#include "FileWriter.h"
+
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <zlib.h>
@@ -190,16 +191,16 @@ QByteArray ReportContainer::encode(const BlobList& blobs)
     return qCompress(payload);
 }
 
-ReportContainer::Status ReportContainer::write(const QString& fileName, const BlobList& blobs)
+ReportContainer::Status ReportContainer::write(const QString& fileName, const BlobList& blobs, QString* failure)
 {
     if (blobs.size() > maximumEntryCount || payloadSize(blobs) > qint64(maximumPayloadSize))
         return Status::TooLargeToSave;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return Status::CannotOpen;
-    const QByteArray contents = encode(blobs);
-    if (file.write(contents) != contents.size() || !file.commit())
+    QString reason;
+    if (!FileWriter::write(fileName, encode(blobs), reason)) {
+        if (failure)
+            *failure = reason;
         return Status::CannotWrite;
+    }
     return Status::Ok;
 }
 

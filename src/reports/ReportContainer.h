@@ -25,9 +25,10 @@ public:
     // Accepts file paths and resource paths (":res/..."). On failure `blobs` is left empty.
     static Status read(const QString& fileName, BlobList& blobs);
     static Status decode(const QByteArray& fileContents, BlobList& blobs);
-    // Writes through a save file, so a failed write leaves any earlier file untouched. A list too
-    // large to be read back is refused before anything is written.
-    static Status write(const QString& fileName, const BlobList& blobs);
+    // All or nothing: a failed write leaves any earlier file untouched and, for CannotWrite, sets
+    // failure to the reason in the user's words. A list too large to be read back is refused
+    // before anything is written.
+    static Status write(const QString& fileName, const BlobList& blobs, QString* failure = nullptr);
     static QByteArray encode(const BlobList& blobs);
     // Appends a pair and returns its position, which callers record as the picture's index.
     static int append(BlobList& blobs, const QString& name, const QByteArray& data);

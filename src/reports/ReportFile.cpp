@@ -135,9 +135,10 @@ bool ReportFile::save(ReportScene& scene, const QString& fileName)
     ReportContainer::append(blobs, QStringLiteral("xml"), QByteArray());
     const QByteArray xml = scene.toXml(false, blobs).toByteArray(2);
     blobs.first().data = xml;
-    const ReportContainer::Status status = ReportContainer::write(fileName, blobs);
-    if (status == ReportContainer::Status::CannotOpen)
-        showWriteError(fileName);
+    QString failure;
+    const ReportContainer::Status status = ReportContainer::write(fileName, blobs, &failure);
+    if (status == ReportContainer::Status::CannotWrite)
+        warn(tr("Error opening %1 for writing", "Error Message").arg(fileName), failure);
     else if (status != ReportContainer::Status::Ok)
         warn(ReportContainer::describe(status, fileName), QString());
     return status == ReportContainer::Status::Ok;
@@ -173,12 +174,6 @@ void ReportFile::refuse(const QString& fileName, const QString& cause)
 {
     warn(tr("%1 cannot be opened: it is damaged or holds more than a report can.", "Error Message").arg(fileName),
          cause);
-}
-
-void ReportFile::showWriteError(const QString& fileName)
-{
-    warn(tr("Error opening %1 for writing", "Error Message").arg(fileName),
-         tr("Is the file read-only or has it been deleted?", "Error message informative text"));
 }
 
 void ReportFile::warn(const QString& text, const QString& informativeText)

@@ -26,7 +26,6 @@ public:
     // Self-contained reports carry no template.
     static bool isSelfContained(const QString& fileName);
 
-    static void showWriteError(const QString& fileName);
 
 private:
     static bool buildLayout(ReportScene& scene, const QString& fileName, const QString& templatePath,

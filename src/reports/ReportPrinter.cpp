@@ -4,8 +4,8 @@
 #include "Globals.h"
 #include "PdfExportChooser.h"
 #include "Prompts.h"
-#include "ReportFile.h"
 #include "ReportScene.h"
+#include "StagedPdfFile.h"
 #include "WaitCursor.h"
 
 #include <QPainter>
@@ -52,9 +52,10 @@ void ReportPrinter::exportToPdf()
     QPrinter printer(QPrinter::HighResolution);
     prepare(printer);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    if (!paint(&printer))
-        ReportFile::showWriteError(fileName);
+    StagedPdfFile output(fileName);
+    printer.setOutputFileName(output.printPath());
+    paint(&printer);
+    output.commitOrWarn(Globals::mainWindowInstance());
 }
 
 bool ReportPrinter::paint(QPrinter* printer)

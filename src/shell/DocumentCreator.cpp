@@ -1,6 +1,7 @@
 #include "DocumentCreator.h"
 
 #include "AppIdentity.h"
+#include "FileWriter.h"
 #include "Globals.h"
 #include "Prompts.h"
 #include "ReportContainer.h"
@@ -66,14 +67,11 @@ void DocumentCreator::offerToReplaceOldTestReport(const QString& favourite)
 
 bool DocumentCreator::copyFavourite(const QString& favourite, const QString& target)
 {
-    QFile source(favourite);
-    if (source.copy(target))
+    QString failure;
+    if (FileWriter::copy(favourite, target, failure))
         return true;
     Prompts::instance().show(parent, QMessageBox::Warning,
-                             tr("\"%1\" could not be created: %2", "Error Message")
-                                 .arg(QDir::toNativeSeparators(target), source.errorString()),
-                             tr("Check that the folder \"%1\" exists and that you may write to it.",
-                                "Error message informative text")
-                                 .arg(QDir::toNativeSeparators(QFileInfo(target).absolutePath())));
+                             tr("\"%1\" could not be created.", "Error Message").arg(QDir::toNativeSeparators(target)),
+                             failure);
     return false;
 }

@@ -1,6 +1,7 @@
 #include "DocumentFactory.h"
 
 #include "AbstractDocument.h"
+#include "DocumentLock.h"
 #include "AppIdentity.h"
 #include "CurveDocument.h"
 #include "DownloadLauncher.h"
@@ -72,9 +73,29 @@ AbstractDocument* DocumentFactory::createDocument(const QString& path, QWidget* 
         handToDesktop(path);
         return nullptr;
     }
+    if (documentClass != DocumentClass::SearchResults)
+        return makeLockedDocument(documentClass, path, parent);
     AbstractDocument* doc = makeDocument(documentClass, path, parent);
-    if (doc && documentClass == DocumentClass::SearchResults)
+    if (doc)
         doc->setValid(true);
+    return doc;
+}
+
+// Someone else's lock leaves the choice of a read-only document or none.
+AbstractDocument* DocumentFactory::makeLockedDocument(DocumentClass documentClass, const QString& path,
+                                                      QWidget* parent)
+{
+    auto lock = std::make_unique<DocumentLock>(path);
+    const DocumentLock::Outcome outcome = lock->acquire(Globals::mainWindowInstance());
+    if (outcome == DocumentLock::Outcome::Cancelled)
+        return nullptr;
+    AbstractDocument* doc = makeDocument(documentClass, path, parent);
+    if (!doc)
+        return nullptr;
+    if (outcome == DocumentLock::Outcome::ReadOnly)
+        doc->setReadOnly(true);
+    else
+        doc->holdLock(std::move(lock));
     return doc;
 }
 

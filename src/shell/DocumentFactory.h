@@ -26,5 +26,6 @@ public:
 
 private:
     static AbstractDocument* makeDocument(DocumentClass documentClass, const QString& path, QWidget* parent);
+    static AbstractDocument* makeLockedDocument(DocumentClass documentClass, const QString& path, QWidget* parent);
     static void handToDesktop(const QString& path);
 };

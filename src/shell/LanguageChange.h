@@ -12,7 +12,9 @@ class LanguageChange
     Q_DECLARE_TR_FUNCTIONS(LanguageChange)
 
 public:
-    // Warns (unless the user asked not to be warned again), stores the locale, deletes the
-    // favourites and says that a restart follows. False when the user cancelled: nothing changed.
-    static bool apply(const QLocale& locale, QWidget* parent);
+    // Warns that the favourites go, unless the user asked not to be warned again. False when the
+    // user cancelled.
+    static bool confirm();
+    // Stores the locale, deletes the favourites and says that a restart follows.
+    static void apply(const QLocale& locale, QWidget* parent);
 };

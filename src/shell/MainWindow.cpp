@@ -643,10 +643,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::switchLanguage(QAction* action)
 {
-    if (!downloadLauncher->okToEnd() || !LanguageChange::apply(action->data().toLocale(), this)) {
+    // Any question may be cancelled, so the language changes only once all were answered. The
+    // documents come before the download program, whose end would lose a download in progress.
+    if (!LanguageChange::confirm() || !closeAllDocuments() || !downloadLauncher->okToEnd()) {
         checkCurrentLanguage();
         return;
     }
+    LanguageChange::apply(action->data().toLocale(), this);
     Globals::setRestartRequested(true);
     close();
 }

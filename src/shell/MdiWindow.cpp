@@ -225,6 +225,15 @@ void MdiWindow::windowStateChanged(Qt::WindowStates, Qt::WindowStates)
 // main window.
 void MdiWindow::closeEvent(QCloseEvent* event)
 {
+    if (!closeAllDocuments()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool MdiWindow::closeAllDocuments()
+{
     QMdiSubWindow* active = area->activeSubWindow();
     const Qt::WindowStates state = active ? active->windowState() : Qt::WindowNoState;
     const QList<QMdiSubWindow*> list = area->subWindowList();
@@ -236,10 +245,8 @@ void MdiWindow::closeEvent(QCloseEvent* event)
             continue;
         sub->setWindowState(state | Qt::WindowActive);
         QApplication::processEvents();
-        if (!sub->close()) {
-            event->ignore();
-            return;
-        }
+        if (!sub->close())
+            return false;
     }
-    QMainWindow::closeEvent(event);
+    return true;
 }

@@ -33,6 +33,8 @@ public slots:
     void openDocument(AbstractDocument* doc);
     void closeDocument(AbstractDocument* doc);
     void closeActiveDocument();
+    // Closes every document, last first, each asking about its changes; false as soon as one stays.
+    bool closeAllDocuments();
     void closeTab(int index);
     void setActiveDocument(AbstractDocument* doc);
     void cascadeDocuments();

@@ -108,19 +108,25 @@ bool ProjectModel::dropMimeData(const QMimeData* data, Qt::DropAction action, in
                                 const QModelIndex& parent)
 {
     if (action == Qt::MoveAction) {
+        const QString refusal = tr(
+            "\"%1\" cannot be moved while the document \"%2\" is open. Please close the document and try again.",
+            "Error Message");
         for (const QUrl& url : data->urls()) {
-            const QString openFile = openFileWithin(QFileInfo(url.toLocalFile()).absoluteFilePath());
-            if (openFile.isEmpty())
-                continue;
-            Prompts::instance().show(
-                Globals::mainWindowInstance(), QMessageBox::Warning,
-                tr("\"%1\" cannot be moved while the document \"%2\" is open. Please close the document and try again.",
-                   "Error Message")
-                    .arg(url.fileName(), QFileInfo(openFile).fileName()));
-            return false;
+            if (!isFreeOfOpenDocuments(url.toLocalFile(), refusal))
+                return false;
         }
     }
     return QFileSystemModel::dropMimeData(data, action, row, column, parent);
+}
+
+bool ProjectModel::isFreeOfOpenDocuments(const QString& path, const QString& refusal) const
+{
+    const QString openFile = openFileWithin(QFileInfo(path).absoluteFilePath());
+    if (openFile.isEmpty())
+        return true;
+    Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Warning,
+                             refusal.arg(QFileInfo(path).fileName(), QFileInfo(openFile).fileName()));
+    return false;
 }
 
 void ProjectModel::setOpenFiles(std::function<QStringList()> files)
@@ -142,9 +148,15 @@ QString ProjectModel::openFileWithin(const QString& path) const
 
 bool ProjectModel::remove(const QModelIndexList& indexes)
 {
+    // An open document would go on showing, and saving, a file that is in the trash.
+    const QString refusal = tr(
+        "\"%1\" cannot be deleted while the document \"%2\" is open. Please close the document and try again.",
+        "Error Message");
     QStringList paths;
     for (const QModelIndex& index : indexes) {
         const QString path = filePath(index);
+        if (!isFreeOfOpenDocuments(path, refusal))
+            return false;
         if (!paths.contains(path))
             paths << path;
     }

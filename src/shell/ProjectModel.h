@@ -26,7 +26,8 @@ public:
     // The entry of a file or folder just made, in its sorted place.
     QModelIndex indexOfNewEntry(const QString& path);
 
-    // Moves the files and folders behind the indexes to the trash after one confirmation.
+    // Moves the files and folders behind the indexes to the trash after one confirmation; refused
+    // while one of them is, or holds, an open document.
     bool remove(const QModelIndexList& indexes);
 
 private:
@@ -35,6 +36,9 @@ private:
     bool canRename(const QModelIndex& index, const QString& newName) const;
     // The first open file that is `path` or lies inside it, or nothing.
     QString openFileWithin(const QString& path) const;
+    // True when no open document is `path` or lies in it; otherwise shows `refusal`, which takes
+    // the item's and the document's names.
+    bool isFreeOfOpenDocuments(const QString& path, const QString& refusal) const;
 
     std::function<QStringList()> openFiles;
 };

@@ -1,6 +1,7 @@
 #include "ReportFavourites.h"
 
 #include "AppIdentity.h"
+#include "FileWriter.h"
 #include "Folders.h"
 #include "Globals.h"
 #include "Prompts.h"
@@ -9,10 +10,6 @@
 #include <QFile>
 
 namespace {
-constexpr QFile::Permissions everyoneReadWrite = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
-                                                | QFile::WriteUser | QFile::ReadGroup | QFile::WriteGroup
-                                                | QFile::ReadOther | QFile::WriteOther;
-
 bool readAll(const QString& path, QByteArray& contents)
 {
     QFile file(path);
@@ -77,16 +74,13 @@ bool ReportFavourites::copyShippedDefault(const QString& extension, QWidget* par
                                      .arg(AppIdentity::applicationName));
         return false;
     }
-    QFile copy(source);
-    if (!copy.copy(target)) {
-        Prompts::instance().show(parent, QMessageBox::Warning,
-                                 tr("The favourite \"%1\" could not be created: %2", "Error Message")
-                                     .arg(QDir::toNativeSeparators(target), copy.errorString()),
-                                 tr("Check that you may write to the folder \"%1\".", "Error message informative text")
-                                     .arg(QDir::toNativeSeparators(Folders::instance().dataFolder())));
-        return false;
-    }
-    // Copies of resources are read-only; the favourite is overwritten by "save as favourite".
-    QFile::setPermissions(target, everyoneReadWrite);
-    return true;
+    // Copied as a new file, not with the resource's read-only mark: "save as favourite" overwrites it.
+    QString failure;
+    if (FileWriter::copy(source, target, failure))
+        return true;
+    Prompts::instance().show(parent, QMessageBox::Warning,
+                             tr("The favourite \"%1\" could not be created.", "Error Message")
+                                 .arg(QDir::toNativeSeparators(target)),
+                             failure);
+    return false;
 }

@@ -7,6 +7,7 @@
 #include "PanelDiagramComponent.h"
 #include "SceneInput.h"
 #include "ScriptedPrompts.h"
+#include "SmallDisk.h"
 #include "TestMain.h"
 
 #include <QDomDocument>
@@ -61,6 +62,7 @@ private slots:
     void noteTextKeepsMarkupCharactersAndLineFeeds();
     void unreadableFilesAreReported();
     void readOnlyFileIsNotOverwritten();
+    void fullDiskKeepsTheOldDiagram();
     void wireBeingDrawnIsNotSaved();
 
 private:
@@ -290,7 +292,32 @@ void DiagramFileTest::readOnlyFileIsNotOverwritten()
     scene.addDiagramItem(panel);
     QVERIFY(!scene.save(path));
     QCOMPARE(prompts.last().message.text, QStringLiteral("Error opening %1 for writing").arg(path));
-    QCOMPARE(prompts.last().message.informativeText, QStringLiteral("Is the file read-only or has it been deleted?"));
+    QCOMPARE(prompts.last().message.informativeText,
+             QStringLiteral("The file is read-only. Remove its read-only mark, or save under another name."));
+    QCOMPARE(SceneInput::readFile(path), original);
+}
+
+void DiagramFileTest::fullDiskKeepsTheOldDiagram()
+{
+    SmallDisk disk;
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.reason()));
+    ScriptedPrompts prompts;
+    const QByteArray original = "<installation_diagram/>\n";
+    const QString path = SceneInput::writeFile(disk.path(), QStringLiteral("roof.arvid"), original);
+    QVERIFY(disk.fillLeaving(0));
+    DiagramGraphicsScene scene;
+    for (int i = 0; i < 20; ++i) {
+        auto* panel = new PanelDiagramComponent(scene.takeNextId());
+        panel->setPos(i * 80, 0);
+        scene.addDiagramItem(panel);
+    }
+
+    QVERIFY(!scene.save(path));
+
+    QCOMPARE(prompts.last().message.text, QStringLiteral("Error opening %1 for writing").arg(path));
+    QVERIFY2(prompts.last().message.informativeText.startsWith(QStringLiteral("The disk is full.")),
+             qPrintable(prompts.last().message.informativeText));
     QCOMPARE(SceneInput::readFile(path), original);
 }
 

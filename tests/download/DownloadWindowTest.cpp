@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 #include "ScriptedPrompts.h"
 #include "SimulatedTester.h"
+#include "SmallDisk.h"
 #include "Startup.h"
 #include "TestMain.h"
 #include "WinSerialDeviceAsync.h"
@@ -105,6 +106,7 @@ private slots:
     void silentTesterKeepsTheWindowWaiting();
     void failedOpenReturnsToIdle();
     void failedSaveNamesTheFileAndKeepsTheLastPath();
+    void fullDiskIsNeverReportedAsSaved();
     void closingStoresThePortShown();
     void clickOnDownloadAsTheTransferEndsKeepsEveryByte();
     void noPortSaysSoAndOpensNothing();
@@ -330,6 +332,35 @@ void DownloadWindowTest::failedSaveNamesTheFileAndKeepsTheLastPath()
              QStringLiteral("Error opening \"%1\" for writing. Is it open already or read only?").arg(target));
     QVERIFY(!prompts->last().message.informativeText.isEmpty());
     QCOMPARE(QSettings().value(QStringLiteral("Device/LastSavedFilePath")).toString(), QStringLiteral("/kept.csv"));
+}
+
+// A memory of a few KB fits in the toolkit's own buffer: that write used to "succeed".
+void DownloadWindowTest::fullDiskIsNeverReportedAsSaved()
+{
+    SmallDisk disk;
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.reason()));
+    const QString target = disk.filePath(QStringLiteral("site.txt"));
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("yesterday's results");
+    old.close();
+    QVERIFY(disk.fillLeaving(0));
+    SimulatedTester tester;
+    tester.start(sample().left(6000));
+    auto window = makeWindow(tester.portPath());
+    prompts->answer(target);
+
+    window->download();
+    QTRY_COMPARE_WITH_TIMEOUT(prompts->shown().size(), 2, 30000);
+    tester.stop();
+
+    QCOMPARE(prompts->last().message.text,
+             QStringLiteral("Error opening \"%1\" for writing. Is it open already or read only?").arg(target));
+    QVERIFY2(prompts->last().message.informativeText.startsWith(QStringLiteral("The disk is full.")),
+             qPrintable(prompts->last().message.informativeText));
+    QVERIFY(statusText(*window) != QStringLiteral("File successfully saved"));
+    QCOMPARE(fileBytes(target), QByteArray("yesterday's results"));
 }
 
 void DownloadWindowTest::closingStoresThePortShown()

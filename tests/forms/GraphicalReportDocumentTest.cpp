@@ -72,6 +72,7 @@ private slots:
     void toolBarOffersTheReportCommands();
     void saveFollowsTheCleanStateOfTheStack();
     void failedSaveKeepsTheChanges();
+    void documentOpenedReadOnlyIsNeverSaved();
     void closingAsksAboutUnsavedChanges();
     void favouriteIsWrittenOnlyWhenConfirmed();
     void exportWritesEveryPageWithTheFooter();
@@ -160,7 +161,10 @@ void GraphicalReportDocumentTest::failedSaveKeepsTheChanges()
     QCOMPARE(prompts.shown().size(), 1);
     QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
     QCOMPARE(prompts.last().message.text, "Error opening " + doc.filePath() + " for writing");
-    QCOMPARE(prompts.last().message.informativeText, QStringLiteral("Is the file read-only or has it been deleted?"));
+    QCOMPARE(prompts.last().message.informativeText,
+             QStringLiteral("The folder %1 no longer exists. Save the document in another folder, or create the "
+                            "folder again and save once more.")
+                 .arg(folder.path("job")));
     QVERIFY(doc.isModified());
     QCOMPARE(doc.windowTitle(), QStringLiteral("site.arvvc *"));
     QVERIFY(action(doc, "actionSave")->isEnabled());
@@ -170,6 +174,25 @@ void GraphicalReportDocumentTest::failedSaveKeepsTheChanges()
     prompts.answerMessage(QMessageBox::Yes);
     QVERIFY(!doc.okToClose());
     QCOMPARE(prompts.messageTexts().last(), "Error opening " + doc.filePath() + " for writing");
+}
+
+// Someone else had it open: their saves, not ours, reach the file.
+void GraphicalReportDocumentTest::documentOpenedReadOnlyIsNeverSaved()
+{
+    ScriptedPrompts prompts;
+    ReportFolder folder;
+    GraphicalReportDocument doc(folder.copyDefault("en", "arvvc", "site.arvvc"));
+    QVERIFY(doc.isValid());
+    doc.setReadOnly(true);
+    const QByteArray before = contents(doc.filePath());
+    typeInto(doc, "client", "Ann");
+    QCOMPARE(doc.windowTitle(), QStringLiteral("site.arvvc (read-only) *"));
+
+    doc.save();
+
+    QCOMPARE(prompts.messageTexts(), QStringList {doc.filePath() + " was opened read-only and cannot be saved."});
+    QVERIFY(doc.isModified());
+    QCOMPARE(contents(doc.filePath()), before);
 }
 
 void GraphicalReportDocumentTest::closingAsksAboutUnsavedChanges()

@@ -1,4 +1,5 @@
 #include "ReportContainer.h"
+#include "SmallDisk.h"
 #include "TestMain.h"
 
 #include <QDataStream>
@@ -42,6 +43,7 @@ private slots:
     void rejectsDamagedContainers();
     void missingFileCannotBeOpened();
     void failedWriteKeepsTheOldFile();
+    void fullDiskKeepsTheOldFileAndSaysWhy();
 };
 
 void ReportContainerTest::roundTripKeepsEveryByteAndTheOrder()
@@ -158,9 +160,33 @@ void ReportContainerTest::failedWriteKeepsTheOldFile()
         QVERIFY(ReportContainer::write(path, {{QStringLiteral("xml"), "<new/>"}})
                 != ReportContainer::Status::Ok);
     QCOMPARE(ReportContainer::write(QStringLiteral("/nonexistent/folder/report.arvir"), original),
-             ReportContainer::Status::CannotOpen);
+             ReportContainer::Status::CannotWrite);
     QFile(folder.path()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
+    BlobList read;
+    QCOMPARE(ReportContainer::read(path, read), ReportContainer::Status::Ok);
+    QCOMPARE(read.first().data, QByteArray("<old/>"));
+}
+
+// The small save is the one that went wrong: it fits in the toolkit's own write buffer.
+void ReportContainerTest::fullDiskKeepsTheOldFileAndSaysWhy()
+{
+    SmallDisk disk;
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.reason()));
+    const QString path = disk.filePath(QStringLiteral("Inspection Report.arvir"));
+    const BlobList original {{QStringLiteral("xml"), "<old/>"}};
+    QCOMPARE(ReportContainer::write(path, original), ReportContainer::Status::Ok);
+    QVERIFY(disk.fillLeaving(0));
+    QByteArray photo(12 * 1024, Qt::Uninitialized);
+    for (int i = 0; i < photo.size(); ++i)
+        photo[i] = char((i * 7919) >> 3);
+
+    QString failure;
+    QCOMPARE(ReportContainer::write(path, {{QStringLiteral("xml"), "<new/>"}, {QStringLiteral("png"), photo}}, &failure),
+             ReportContainer::Status::CannotWrite);
+
+    QVERIFY2(failure.startsWith(QStringLiteral("The disk is full.")), qPrintable(failure));
     BlobList read;
     QCOMPARE(ReportContainer::read(path, read), ReportContainer::Status::Ok);
     QCOMPARE(read.first().data, QByteArray("<old/>"));

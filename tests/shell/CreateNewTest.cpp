@@ -22,6 +22,8 @@
 #include <QSettings>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 QByteArray contentsOf(const QString& path)
 {
@@ -62,6 +64,7 @@ private slots:
     void currentTestReportFavouriteAsksNothing();
     void missingShippedDefaultIsReportedAndNothingMade();
     void failedCopyLeavesNoFile();
+    void newFilesFollowTheUmask();
     void handoverPackTwiceGivesTwoFoldersWithAChecklistEach();
     void newFolderIsNumberedAndRenamed();
     void menusHoldTheirActionsInOrder();
@@ -231,11 +234,23 @@ void CreateNewTest::failedCopyLeavesNoFile()
     const QString missingFolder = fixture->path(QStringLiteral("gone"));
     QCOMPARE(DocumentCreator(window.get()).create(missingFolder, QStringLiteral("Checklist.arvchk")), QString());
     QCOMPARE(fixture->prompts.last().message.icon, QMessageBox::Warning);
-    QVERIFY(fixture->prompts.last().message.text.startsWith(
-        QStringLiteral("\"%1/Checklist.arvchk\" could not be created: ").arg(missingFolder)));
-    QCOMPARE(fixture->prompts.last().message.informativeText,
-             QStringLiteral("Check that the folder \"%1\" exists and that you may write to it.").arg(missingFolder));
+    QCOMPARE(fixture->prompts.last().message.text,
+             QStringLiteral("\"%1/Checklist.arvchk\" could not be created.").arg(missingFolder));
+    QVERIFY(fixture->prompts.last().message.informativeText.startsWith(
+        QStringLiteral("The folder %1 no longer exists.").arg(missingFolder)));
     QVERIFY(!QFileInfo::exists(missingFolder));
+}
+
+// Projects folders are often shared: what the user's umask keeps from others stays kept.
+void CreateNewTest::newFilesFollowTheUmask()
+{
+    const mode_t before = ::umask(027);
+    const QString report = created("actionNewInspectionReport");
+    ::umask(before);
+    const QFile::Permissions ownerReadWriteGroupRead
+        = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
+    QCOMPARE(QFile::permissions(report), ownerReadWriteGroupRead);
+    QCOMPARE(QFile::permissions(ReportFavourites::favouritePath(QStringLiteral("arvir"))), ownerReadWriteGroupRead);
 }
 
 void CreateNewTest::handoverPackTwiceGivesTwoFoldersWithAChecklistEach()

@@ -49,7 +49,7 @@ private slots:
     void dropFromOutsideAsksFirst();
     void deleteKeyMovesTheSelectionToTheTrash();
     void renameToAnExistingNameIsRefused();
-    void openDocumentsAreNeitherRenamedNorMoved();
+    void openDocumentsAreNeitherRenamedNorMovedNorDeleted();
     void newAndRenamedEntriesTakeTheirSortedPlace();
     void mainWindowShowsAndWatchesTheRoot();
 
@@ -195,7 +195,7 @@ void ProjectTreeTest::renameToAnExistingNameIsRefused()
 }
 
 // Its window would go on saving to the old path and bring the old file back.
-void ProjectTreeTest::openDocumentsAreNeitherRenamedNorMoved()
+void ProjectTreeTest::openDocumentsAreNeitherRenamedNorMovedNorDeleted()
 {
     QDir(root->path()).mkpath(QStringLiteral("Farm"));
     QDir(root->path()).mkpath(QStringLiteral("Archive"));
@@ -218,6 +218,12 @@ void ProjectTreeTest::openDocumentsAreNeitherRenamedNorMoved()
     const QModelIndex archive = indexOf(root->filePath(QStringLiteral("Archive")));
     QVERIFY(!model->dropMimeData(&drag, Qt::MoveAction, -1, -1, archive));
     QVERIFY(prompts.last().message.text.startsWith(QStringLiteral("\"Report.arvir\" cannot be moved")));
+    const int shownBeforeDelete = prompts.shown().size();
+    QVERIFY(!model->remove({indexOf(closed), indexOf(root->filePath(QStringLiteral("Farm")))}));
+    QCOMPARE(prompts.shown().size(), shownBeforeDelete + 1);
+    QCOMPARE(prompts.last().message.text,
+             QStringLiteral("\"Farm\" cannot be deleted while the document \"Report.arvir\" is open. "
+                            "Please close the document and try again."));
     QVERIFY(QFile::exists(open));
     QVERIFY(QFile::exists(closed));
     QCOMPARE(QDir(root->filePath(QStringLiteral("Archive"))).entryList(QDir::Files), QStringList());
