@@ -1,6 +1,7 @@
 #include "HostileInputs.h"
 #include "MeasuredRun.h"
 
+#include "DiagramGraphicsScene.h"
 #include "DialogImportResults.h"
 #include "PakCommand.h"
 #include "ReportContainer.h"
@@ -69,6 +70,20 @@ int openResults(const QString& path)
     return 0;
 }
 
+int openDiagram(const QString& path)
+{
+    QApplication application(argc, argv);
+    ScriptedPrompts prompts;
+    DiagramGraphicsScene scene;
+    scene.load(path);
+    return 0;
+}
+
+QByteArray diagramOf(const QByteArray& items)
+{
+    return "<installation_diagram>" + items + "</installation_diagram>";
+}
+
 int extractWithPak(const QString& path)
 {
     QString out;
@@ -135,5 +150,20 @@ int main()
     report("results: 100,000 rows of test type 4", importing(rows100k));
     report("results: 1,000,000 rows of test type 4", importing(rows1m));
     report("results: 200 MB header line", importing(longHeader));
+    auto drawing = [](const QString& path) { return [path] { return openDiagram(path); }; };
+    const QByteArray wireToBox = "<connection id='w'><connectionA connectedItemId='id1'/></connection>";
+    report("diagram: 30,000 nested elements", drawing(write(QStringLiteral("nested.arvid"), nestedElements("a", 30000))));
+    report("diagram: entity of 10,000 characters used 10,000 times",
+           drawing(write(QStringLiteral("entity.arvid"), "<!DOCTYPE d [<!ENTITY e '" + QByteArray(10000, 'x') + "'>]>"
+                                                             + diagramOf(QByteArray("<label text='&e;'/>").repeated(10000)))));
+    report("diagram: caption of one 2,000,000-character word",
+           drawing(write(QStringLiteral("caption.arvid"), diagramOf("<label><label text='" + longWord(2000000) + "'/></label>"))));
+    report("diagram: a FIFO", drawing(pipe));
+    report("diagram: 1,000,000 boxes", drawing(write(QStringLiteral("boxes.arvid"),
+                                                     diagramOf(QByteArray("<panel id='id1' x='0' y='0'/>").repeated(1000000)))));
+    report("diagram: 100,000 wires on one box",
+           drawing(write(QStringLiteral("wires.arvid"), diagramOf("<panel id='id1'/>" + wireToBox.repeated(100000)))));
+    report("diagram: &amp; 1,000,000 times in one attribute",
+           drawing(write(QStringLiteral("amp.arvid"), diagramOf("<label text='" + QByteArray("&amp;").repeated(1000000) + "'/>"))));
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "DiagramConnection.h"
 #include "DiagramGraphicsScene.h"
 #include "DiagramItemFactory.h"
+#include "DiagramXmlGuard.h"
 #include "FileWriter.h"
 #include "Globals.h"
 #include "Prompts.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 const QString rootName = QStringLiteral("installation_diagram");
@@ -38,15 +40,26 @@ bool DiagramFile::save(DiagramGraphicsScene& scene, const QString& path)
 
 DiagramFile::Failure DiagramFile::read(DiagramGraphicsScene& scene, const QString& path)
 {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return refusal(path, tr("It is not a regular file: folders, devices and pipes cannot be opened as diagrams.",
+                                "Error message informative text"));
+    if (info.size() > DiagramXmlGuard::maximumFileBytes)
+        return refusal(path, tr("It is larger than %1 MB.", "Error message informative text")
+                                 .arg(DiagramXmlGuard::maximumFileBytes / (1024 * 1024)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {tr("Error opening %1 for reading", "Error Message").arg(QDir::toNativeSeparators(path)),
                 openFailureAdvice()};
+    const QByteArray xml = file.read(DiagramXmlGuard::maximumFileBytes);
+    DiagramXmlGuard guard;
+    if (!guard.check(xml))
+        return refusal(path, guard.cause());
     QDomDocument document;
     QString message;
     int line = 0;
     int column = 0;
-    if (!document.setContent(&file, &message, &line, &column))
+    if (!document.setContent(xml, &message, &line, &column))
         return {tr("XML validation error in %1 on line %2, column %3", "Error Message")
                     .arg(QDir::toNativeSeparators(path))
                     .arg(line)
@@ -111,6 +124,13 @@ bool DiagramFile::report(const Failure& failure)
         return true;
     Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Warning, failure.text, failure.informativeText);
     return false;
+}
+
+DiagramFile::Failure DiagramFile::refusal(const QString& path, const QString& cause)
+{
+    return {tr("%1 cannot be opened: it is damaged or holds more than a diagram can.", "Error Message")
+                .arg(QDir::toNativeSeparators(path)),
+            cause};
 }
 
 QString DiagramFile::openFailureAdvice()

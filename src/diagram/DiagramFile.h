@@ -29,5 +29,6 @@ private:
     static Failure write(DiagramGraphicsScene& scene, const QString& path);
     static QByteArray toXml(DiagramGraphicsScene& scene);
     static bool report(const Failure& failure);
+    static Failure refusal(const QString& path, const QString& cause);
     static QString openFailureAdvice();
 };

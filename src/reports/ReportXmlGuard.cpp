@@ -2,11 +2,11 @@
 
 #include "ReportLimits.h"
 #include "ReportPaths.h"
+#include "XmlNesting.h"
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
-#include <cctype>
 #include <cmath>
 
 namespace {
@@ -39,26 +39,6 @@ bool looksNumeric(const QString& text)
     static const QRegularExpression number(QStringLiteral("^[-+]?(\\d|\\.\\d|inf|nan)"),
                                            QRegularExpression::CaseInsensitiveOption);
     return number.match(text).hasMatch();
-}
-
-// The parser that follows recurses per level of nesting even when the file turns out malformed,
-// so when the scan stops at an error the nesting of the whole text is still bounded: every "<"
-// followed by a name opens a level, "</" and "/>" close one.
-int roughDepth(const QByteArray& xml)
-{
-    int depth = 0;
-    int deepest = 0;
-    for (int i = 0; i + 1 < xml.size(); ++i) {
-        const char here = xml.at(i);
-        const char next = xml.at(i + 1);
-        if (here == '<' && next == '/')
-            --depth;
-        else if (here == '/' && next == '>')
-            --depth;
-        else if (here == '<' && (std::isalpha(static_cast<unsigned char>(next)) || next == '_'))
-            deepest = qMax(deepest, ++depth);
-    }
-    return deepest;
 }
 
 double numberOr(const QXmlStreamAttributes& attributes, const QString& name, double fallback)
@@ -105,7 +85,7 @@ bool ReportXmlGuard::check(const QByteArray& xml)
                 return refuse(tr("a text is longer than %1 characters").arg(ReportLimits::maximumTextLength));
         }
     }
-    if (reader.hasError() && roughDepth(xml) > ReportLimits::maximumDepth)
+    if (reader.hasError() && XmlNesting::roughDepth(xml) > ReportLimits::maximumDepth)
         return refuse(tr("its elements are nested more than %1 levels deep").arg(ReportLimits::maximumDepth));
     return true;
 }
