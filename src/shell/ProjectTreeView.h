@@ -16,6 +16,8 @@ public:
     ProjectModel* projectModel() const;
 
 protected:
+    // The name editor selects a document's name without its extension, so typing keeps it.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

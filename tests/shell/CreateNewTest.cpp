@@ -57,6 +57,7 @@ private slots:
     void uniqueNamesCountFromTwo();
     void secondAndThirdChecklistAreNumbered();
     void newFileGoesBesideTheSelectedFileAndIsRenamed();
+    void typedNameKeepsTheExtension();
     void favouriteIsMadeOnFirstUseAndAgainAfterDeletion();
     void oldTestReportFavouriteIsReplacedOnYes();
     void currentTestReportFavouriteAsksNothing();
@@ -144,6 +145,19 @@ void CreateNewTest::secondAndThirdChecklistAreNumbered()
     QCOMPARE(contentsOf(fixture->path(QStringLiteral("Checklist (3).arvchk"))),
              contentsOf(QStringLiteral(":res/reports_test/default.arvchk")));
     QVERIFY(fixture->prompts.shown().isEmpty());
+}
+
+void CreateNewTest::typedNameKeepsTheExtension()
+{
+    QCOMPARE(created("actionNewTestReport"), fixture->path(QStringLiteral("Array Test Report.arvatr")));
+    ProjectTreeView* tree = window->projectTree();
+    QLineEdit* nameEditor = qobject_cast<QLineEdit*>(tree->indexWidget(tree->currentIndex()));
+    QVERIFY(nameEditor);
+    QCOMPARE(nameEditor->selectedText(), QStringLiteral("Array Test Report"));
+    QTest::keyClicks(nameEditor, QStringLiteral("Miller Strings"));
+    QTest::keyClick(nameEditor, Qt::Key_Return);
+    QTRY_VERIFY(QFile::exists(fixture->path(QStringLiteral("Miller Strings.arvatr"))));
+    QVERIFY(!QFile::exists(fixture->path(QStringLiteral("Miller Strings"))));
 }
 
 void CreateNewTest::newFileGoesBesideTheSelectedFileAndIsRenamed()
