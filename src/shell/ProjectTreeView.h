@@ -14,6 +14,7 @@ public:
     explicit ProjectTreeView(QWidget* parent = nullptr);
 
     ProjectModel* projectModel() const;
+    using QTreeView::edit;
 
 protected:
     // The name editor selects a document's name without its extension, so typing keeps it.
