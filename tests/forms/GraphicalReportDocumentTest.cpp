@@ -155,13 +155,16 @@ void GraphicalReportDocumentTest::tabInTheTestTableGoesToTheNextCell()
     QVERIFY(table);
     typeInto(doc, "installation_address", "Main Street 1");
     ReportTableCell* first = table->nextEditableCell(nullptr, true);
+    ReportTableCell* second = table->nextEditableCell(first, true);
+    // Entered by Tab, the cell keeps what the form put in it and takes the key after it.
+    const QString secondBefore = second->text();
     first->setFocus();
     for (int key : {int(Qt::Key_7), int(Qt::Key_Tab), int(Qt::Key_Z)}) {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Tab ? QString() : QString(QChar(key)));
         QCoreApplication::sendEvent(doc.scene(), &press);
     }
     QCOMPARE(first->text(), QStringLiteral("7"));
-    QCOMPARE(table->nextEditableCell(first, true)->text(), QStringLiteral("Z"));
+    QCOMPARE(second->text(), secondBefore + QStringLiteral("Z"));
     QCOMPARE(fieldText(doc, "installation_address"), QStringLiteral("Main Street 1"));
 }
 
