@@ -1968,6 +1968,48 @@ Dünnschicht 0,063</translation>
     </message>
 </context>
 <context>
+    <name>PictureChooser</name>
+    <message>
+        <source>Select Image</source>
+        <comment>Window Title</comment>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)</translation>
+    </message>
+    <message>
+        <source>Error opening %1 for reading</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Lesen</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 million pixels. Please insert a smaller copy of the picture.</source>
+        <comment>Error Message</comment>
+        <translation>%1 hat mehr als %2 Millionen Pixel. Bitte fügen Sie eine verkleinerte Kopie des Bildes ein.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be shown.</source>
+        <comment>Error Message</comment>
+        <translation>%1 ist kein Bild, das angezeigt werden kann.</translation>
+    </message>
+    <message>
+        <source>%1 was not added: a report holds at most %2 pictures.</source>
+        <comment>Error Message</comment>
+        <translation>%1 wurde nicht eingefügt: Ein Bericht fasst höchstens %2 Bilder.</translation>
+    </message>
+    <message>
+        <source>Please delete a picture you no longer need first.</source>
+        <comment>Error message informative text</comment>
+        <translation>Bitte löschen Sie zuerst ein Bild, das Sie nicht mehr brauchen.</translation>
+    </message>
+    <message>
+        <source>%1 was not added: the pictures of a report have at most %2 million pixels together.</source>
+        <comment>Error Message</comment>
+        <translation>%1 wurde nicht eingefügt: Die Bilder eines Berichts haben zusammen höchstens %2 Millionen Pixel.</translation>
+    </message>
+</context>
+<context>
     <name>ProjectModel</name>
     <message>
         <source>&quot;%1&quot; is not a valid name. Names may not contain &quot;/&quot;.</source>
@@ -2151,6 +2193,16 @@ Dünnschicht 0,063</translation>
         <comment>Error Message</comment>
         <translation>%1 kann nicht geöffnet werden: Die Datei ist beschädigt oder enthält mehr, als ein Bericht fassen kann.</translation>
     </message>
+    <message>
+        <source>%1 was not saved: it holds more than a report can hold, so it could not be opened again.</source>
+        <comment>Error Message</comment>
+        <translation>%1 wurde nicht gespeichert: Die Datei enthielte mehr, als ein Bericht fassen kann, und ließe sich deshalb nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>Please shorten the longest texts or remove pictures, then save again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Bitte kürzen Sie die längsten Texte oder entfernen Sie Bilder und speichern Sie dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
@@ -2191,38 +2243,21 @@ Dünnschicht 0,063</translation>
     </message>
 </context>
 <context>
-    <name>ReportScene</name>
-    <message>
-        <source>Select Image</source>
-        <comment>Window Title</comment>
-        <translation>Bild auswählen</translation>
-    </message>
-    <message>
-        <source>Images (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)</source>
-        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)</translation>
-    </message>
-    <message>
-        <source>Error opening %1 for reading</source>
-        <comment>Error Message</comment>
-        <translation>Fehler beim Öffnen von %1 zum Lesen</translation>
-    </message>
-    <message>
-        <source>%1 is not a picture that can be shown.</source>
-        <comment>Error Message</comment>
-        <translation>%1 ist kein Bild, das angezeigt werden kann.</translation>
-    </message>
-    <message>
-        <source>%1 has more than %2 million pixels. Please insert a smaller copy of the picture.</source>
-        <comment>Error Message</comment>
-        <translation>%1 hat mehr als %2 Millionen Pixel. Bitte fügen Sie eine verkleinerte Kopie des Bildes ein.</translation>
-    </message>
-</context>
-<context>
     <name>ReportText</name>
     <message>
         <source>Font Settings...</source>
         <comment>Menu option</comment>
         <translation>Schriftart...</translation>
+    </message>
+    <message>
+        <source>A field holds at most %1 characters.</source>
+        <comment>Error Message</comment>
+        <translation>Ein Feld fasst höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Longer text could not be read back when the report is opened again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Längerer Text ließe sich beim erneuten Öffnen des Berichts nicht wieder lesen.</translation>
     </message>
 </context>
 <context>

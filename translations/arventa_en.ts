@@ -1951,6 +1951,48 @@ Thin-Film 0.063</source>
     </message>
 </context>
 <context>
+    <name>PictureChooser</name>
+    <message>
+        <source>Select Image</source>
+        <comment>Window Title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening %1 for reading</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 million pixels. Please insert a smaller copy of the picture.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be shown.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not added: a report holds at most %2 pictures.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please delete a picture you no longer need first.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not added: the pictures of a report have at most %2 million pixels together.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProjectModel</name>
     <message>
         <source>&quot;%1&quot; is not a valid name. Names may not contain &quot;/&quot;.</source>
@@ -2132,6 +2174,16 @@ Thin-Film 0.063</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 was not saved: it holds more than a report can hold, so it could not be opened again.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please shorten the longest texts or remove pictures, then save again.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportPage</name>
@@ -2172,37 +2224,20 @@ Thin-Film 0.063</source>
     </message>
 </context>
 <context>
-    <name>ReportScene</name>
-    <message>
-        <source>Select Image</source>
-        <comment>Window Title</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Images (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error opening %1 for reading</source>
-        <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not a picture that can be shown.</source>
-        <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 has more than %2 million pixels. Please insert a smaller copy of the picture.</source>
-        <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>ReportText</name>
     <message>
         <source>Font Settings...</source>
         <comment>Menu option</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A field holds at most %1 characters.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longer text could not be read back when the report is opened again.</source>
+        <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

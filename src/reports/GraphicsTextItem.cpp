@@ -1,5 +1,6 @@
 #include "GraphicsTextItem.h"
 
+#include "ReportLimits.h"
 #include "ReportScene.h"
 #include "ResourceIcons.h"
 
@@ -20,6 +21,8 @@ GraphicsTextItem::GraphicsTextItem(QGraphicsItem* parent)
     : QGraphicsTextItem(parent)
 {
     setTextInteractionFlags(Qt::NoTextInteraction);
+    // Every change becomes a command on the report's stack; a second history would disagree with it.
+    document()->setUndoRedoEnabled(false);
     connect(document(), &QTextDocument::contentsChanged, this, &GraphicsTextItem::contentsChanged);
 }
 
@@ -40,14 +43,23 @@ void GraphicsTextItem::setEditable(bool on)
         setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
-void GraphicsTextItem::startEditing()
+void GraphicsTextItem::startEditing(bool atEnd)
 {
     if (!editable)
         return;
     setTextInteractionFlags(Qt::TextEditorInteraction);
     setFocus(Qt::OtherFocusReason);
     QTextCursor cursor(document());
-    cursor.select(QTextCursor::Document);
+    cursor.movePosition(QTextCursor::End, atEnd ? QTextCursor::MoveAnchor : QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void GraphicsTextItem::setCaret(int anchor, int position)
+{
+    const int end = document()->characterCount() - 1;
+    QTextCursor cursor(document());
+    cursor.setPosition(qBound(0, anchor, end));
+    cursor.setPosition(qBound(0, position, end), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
@@ -117,6 +129,30 @@ QUndoStack* GraphicsTextItem::undoStack() const
     return reportScene ? reportScene->undoStack() : nullptr;
 }
 
+bool GraphicsTextItem::sceneEvent(QEvent* event)
+{
+    const QTextCursor cursor = textCursor();
+    editAnchor = cursor.anchor();
+    editPosition = cursor.position();
+    return QGraphicsTextItem::sceneEvent(event);
+}
+
+bool GraphicsTextItem::isTextEditable() const
+{
+    return editable && (textInteractionFlags() & Qt::TextEditable);
+}
+
+QString GraphicsTextItem::fitting(const QString& inserted)
+{
+    const QTextCursor cursor = textCursor();
+    const int selected = cursor.selectionEnd() - cursor.selectionStart();
+    const int room = ReportLimits::maximumTextLength - (toPlainText().size() - selected);
+    if (inserted.size() <= room)
+        return inserted;
+    emit lengthLimitReached();
+    return inserted.left(qMax(room, 0));
+}
+
 void GraphicsTextItem::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
@@ -132,6 +168,18 @@ void GraphicsTextItem::keyPressEvent(QKeyEvent* event)
     }
     if (!multiLine && handleCellKey(event))
         return;
+    if (isTextEditable() && event->matches(QKeySequence::Paste)) {
+        paste();
+        event->accept();
+        return;
+    }
+    const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QString typed = lineBreak ? QStringLiteral("\n") : event->text();
+    const bool inserts = !typed.isEmpty() && (lineBreak || typed.at(0).isPrint());
+    if (isTextEditable() && inserts && fitting(typed).isEmpty()) {
+        event->accept();
+        return;
+    }
     QGraphicsTextItem::keyPressEvent(event);
 }
 
@@ -179,6 +227,7 @@ void GraphicsTextItem::contentsChanged()
 
 void GraphicsTextItem::focusInEvent(QFocusEvent* event)
 {
+    ++visits;
     QGraphicsTextItem::focusInEvent(event);
     // Cells draw their focus frame while their editor has the focus.
     if (parentItem())
@@ -198,7 +247,7 @@ QMenu* GraphicsTextItem::createContextMenu()
 {
     auto* menu = new QMenu;
     const bool selection = textCursor().hasSelection();
-    const bool canEdit = editable && (textInteractionFlags() & Qt::TextEditable);
+    const bool canEdit = isTextEditable();
     QAction* cutAction = menu->addAction(ResourceIcons::get(QStringLiteral(":res/toolButtons/context-cut.png")),
                                          tr("Cut", "Menu option"), this, &GraphicsTextItem::cut);
     cutAction->setEnabled(selection && canEdit);
@@ -256,7 +305,10 @@ void GraphicsTextItem::cut()
 
 void GraphicsTextItem::paste()
 {
+    const QString pasted = fitting(QApplication::clipboard()->text());
+    if (pasted.isEmpty())
+        return;
     QTextCursor cursor = textCursor();
-    cursor.insertText(QApplication::clipboard()->text());
+    cursor.insertText(pasted);
     setTextCursor(cursor);
 }

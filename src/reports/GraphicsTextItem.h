@@ -24,9 +24,17 @@ public:
     void setEditable(bool on);
     bool isEditable() const { return editable; }
 
-    // Edit mode: focus, text interaction and the whole text selected.
-    void startEditing();
+    // Edit mode: focus, text interaction and the whole text selected, or with `atEnd` the caret
+    // after the last character, so that the next key adds to the text instead of replacing it.
+    void startEditing(bool atEnd = false);
     void stopEditing();
+    void setCaret(int anchor, int position);
+    // Where the caret stood when the event that is changing the text began.
+    int anchorBeforeEdit() const { return editAnchor; }
+    int positionBeforeEdit() const { return editPosition; }
+    // Counts the times the editor got the focus: typing merges into one undo step per visit.
+    int visit() const { return visits; }
+
     // Scales the text down until it fits the set size (never up).
     void refit();
     // The scale at which `text` in `font` fits a width x height rectangle, in (0, 1].
@@ -40,9 +48,12 @@ public:
 
 signals:
     void requestMove(int dx, int dy);
+    // Typing or pasting was cut short because the text would pass what a report may hold.
+    void lengthLimitReached();
     void contextMenuCreated(QMenu* menu);
 
 protected:
+    bool sceneEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -51,6 +62,9 @@ protected:
 private:
     QUndoStack* undoStack() const;
     bool handleCellKey(QKeyEvent* event);
+    // The part of `inserted` that fits in place of the selection.
+    QString fitting(const QString& inserted);
+    bool isTextEditable() const;
     void contentsChanged();
     void cut();
     void copy();
@@ -62,4 +76,7 @@ private:
     QString lastPlainText;
     bool editable = false;
     bool contextMenuOpen = false;
+    int editAnchor = 0;
+    int editPosition = 0;
+    int visits = 0;
 };

@@ -133,8 +133,18 @@ bool ReportFile::save(ReportScene& scene, const QString& fileName)
     // The XML goes first, but is finished only after the pictures have appended their blobs.
     BlobList blobs;
     ReportContainer::append(blobs, QStringLiteral("xml"), QByteArray());
-    const QByteArray xml = scene.toXml(false, blobs).toByteArray(2);
-    blobs.first().data = xml;
+    const QDomDocument document = scene.toXml(false, blobs);
+    blobs.first().data = document.toByteArray(2);
+    QString cause;
+    if (!readableAgain(document, blobs, QFileInfo(fileName).absolutePath(), cause)) {
+        warn(tr("%1 was not saved: it holds more than a report can hold, so it could not be opened again.",
+                "Error Message")
+                 .arg(fileName),
+             cause + QLatin1Char(' ')
+                 + tr("Please shorten the longest texts or remove pictures, then save again.",
+                      "Error message informative text"));
+        return false;
+    }
     QString failure;
     const ReportContainer::Status status = ReportContainer::write(fileName, blobs, &failure);
     if (status == ReportContainer::Status::CannotWrite)
@@ -142,6 +152,18 @@ bool ReportFile::save(ReportScene& scene, const QString& fileName)
     else if (status != ReportContainer::Status::Ok)
         warn(ReportContainer::describe(status, fileName), QString());
     return status == ReportContainer::Status::Ok;
+}
+
+// The same checks the reader makes, so that nothing is written that would then be refused.
+bool ReportFile::readableAgain(const QDomDocument& xml, const BlobList& blobs, const QString& documentFolder,
+                              QString& cause)
+{
+    ReportXmlGuard guard(documentFolder);
+    if (!guard.check(blobs.first().data)) {
+        cause = guard.cause();
+        return false;
+    }
+    return picturesFit(xml, blobs, cause);
 }
 
 // Decoded pictures take four bytes a pixel: their size is read from their headers first.

@@ -30,6 +30,8 @@ public:
 private:
     static bool buildLayout(ReportScene& scene, const QString& fileName, const QString& templatePath,
                             const QString& documentFolder);
+    static bool readableAgain(const QDomDocument& xml, const BlobList& blobs, const QString& documentFolder,
+                              QString& cause);
     static bool picturesFit(const QDomDocument& xml, const BlobList& blobs, QString& cause);
     static void refuse(const QString& fileName, const QString& cause);
     // Keeps the wait cursor the caller may have set from hiding the message.

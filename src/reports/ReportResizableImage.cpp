@@ -96,6 +96,17 @@ void ReportResizableImage::setSize(const QSizeF& size, int edges)
     picture->setScale(currentScale);
 }
 
+void ReportResizableImage::fitInto(const QSizeF& frame, bool enlarge)
+{
+    const QSizeF natural = naturalSize();
+    if (natural.isEmpty() || frame.isEmpty())
+        return;
+    double factor = qMin(frame.width() / natural.width(), frame.height() / natural.height());
+    if (!enlarge)
+        factor = qMin(factor, 1.0);
+    setSize(natural * factor, RightEdge | BottomEdge);
+}
+
 bool ReportResizableImage::fromXml(const QDomElement& element, bool, const BlobList& blobs)
 {
     // Pictures carry no id and are always read in full, whatever the mode.

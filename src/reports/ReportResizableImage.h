@@ -22,6 +22,9 @@ public:
 
     QRectF rect() const override;
     void setSize(const QSizeF& size, int edges) override;
+    // Scales the picture to the largest size within `frame` that keeps its aspect ratio; without
+    // `enlarge` a picture that already fits keeps its size.
+    void fitInto(const QSizeF& frame, bool enlarge);
 
     // Builds the shown picture from a file suffix ("svg" or an image format) and the file's bytes.
     // A picture too large to decode safely is refused like one that cannot be read.

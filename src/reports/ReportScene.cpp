@@ -1,11 +1,9 @@
 #include "ReportScene.h"
 
 #include "AddDeleteCommand.h"
+#include "PictureChooser.h"
 #include "ReportCheckBox.h"
-#include "ReportContainer.h"
-#include "ReportLimits.h"
 #include "ReportPage.h"
-#include "ReportPaths.h"
 #include "ReportPrinter.h"
 #include "ReportResizableImage.h"
 #include "ReportSvg.h"
@@ -13,10 +11,7 @@
 #include "ReportTableCell.h"
 
 #include "Globals.h"
-#include "Prompts.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -24,6 +19,9 @@
 #include <QUndoStack>
 
 namespace {
+// Printers leave about 5 mm of the paper's edge blank.
+constexpr double pageMargin = 20.0;
+
 double& dpiSetting()
 {
     static double dpi = 0.0;
@@ -248,18 +246,31 @@ bool ReportScene::event(QEvent* event)
     return QGraphicsScene::event(event);
 }
 
+// Cells lead from one to the next in reading order; the table as a whole holds its place in the
+// chain, so Tab after its last cell goes on to the field that follows it.
 bool ReportScene::navigate(bool forward)
 {
     AbstractReportItem* current = nullptr;
     for (QGraphicsItem* item = focusItem(); item && !current; item = item->parentItem())
         current = AbstractReportItem::fromGraphicsItem(item);
+    const Qt::FocusReason reason = forward ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+    if (auto* cell = qgraphicsitem_cast<ReportTableCell*>(current)) {
+        if (ReportTableCell* nextCell = cell->table()->nextEditableCell(cell, forward)) {
+            cell->table()->focusCell(nextCell, reason);
+            return true;
+        }
+        current = cell->table();
+    }
     AbstractReportItem* target = current ? (forward ? current->next() : current->previous()) : nullptr;
     const bool wrapped = target == nullptr;
     if (wrapped)
         target = forward ? firstItem : lastItem;
     if (!target)
         return false;
-    target->setFocus(Qt::OtherFocusReason);
+    if (auto* table = qgraphicsitem_cast<ReportTable*>(target))
+        table->focusCell(table->nextEditableCell(nullptr, forward), reason);
+    else
+        target->setFocus(reason);
     if (!wrapped)
         target->ensureVisible(QRectF(0.0, 0.0, 1.0, 1.0), 50, 50);
     return true;
@@ -279,41 +290,35 @@ void ReportScene::deletePicture(ReportResizableImage* picture)
 
 void ReportScene::addImage(ReportPage* page, const QPointF& position)
 {
-    FileRequest request;
-    request.kind = FileRequest::OpenFile;
-    request.caption = tr("Select Image", "Window Title");
-    request.filter = tr("Images (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)");
-    const QString path = Prompts::instance().chooseFile(request);
-    if (path.isEmpty())
+    ReportResizableImage* picture = PictureChooser(*this).choose();
+    if (!picture)
         return;
-    QString cause;
-    QFile file(path);
-    if (!ReportPaths::mayRead(path, QFileInfo(path).absolutePath(), ReportContainer::maximumPayloadSize, cause)
-        || !file.open(QIODevice::ReadOnly)) {
-        Prompts::instance().show(nullptr, QMessageBox::Warning,
-                                 tr("Error opening %1 for reading", "Error Message").arg(path),
-                                 cause.isEmpty() ? file.errorString() : cause);
-        return;
-    }
-    const QString suffix = QFileInfo(path).suffix();
-    const QByteArray bytes = file.readAll();
-    auto* picture = new ReportResizableImage;
-    if (!picture->setPicture(suffix, bytes)) {
-        delete picture;
-        const QString problem =
-            ReportResizableImage::pixelCount(suffix, bytes) > ReportLimits::maximumPicturePixels
-                ? tr("%1 has more than %2 million pixels. Please insert a smaller copy of the picture.",
-                     "Error Message")
-                      .arg(path)
-                      .arg(ReportLimits::maximumPicturePixels / 1000000)
-                : tr("%1 is not a picture that can be shown.", "Error Message").arg(path);
-        Prompts::instance().show(nullptr, QMessageBox::Warning, problem);
-        return;
-    }
     picture->setResizable(true);
     picture->setParentItem(page);
-    picture->setPos(position);
+    placePicture(picture, page, position);
     addPicture(picture);
+}
+
+// A picture added where one was deleted takes its frame: that is how a logo is replaced. Anywhere
+// else it is made small enough for the page and kept on it.
+void ReportScene::placePicture(ReportResizableImage* picture, ReportPage* page, const QPointF& position)
+{
+    for (QGraphicsItem* child : page->childItems()) {
+        const auto* deleted = qgraphicsitem_cast<ReportResizableImage*>(child);
+        if (!deleted || deleted == picture || deleted->isVisible() || !deleted->hasPicture())
+            continue;
+        const QRectF frame = deleted->mapRectToParent(deleted->rect());
+        if (frame.contains(position)) {
+            picture->fitInto(frame.size(), true);
+            picture->setPos(frame.topLeft());
+            return;
+        }
+    }
+    const QRectF paper = page->boundingRect().adjusted(pageMargin, pageMargin, -pageMargin, -pageMargin);
+    picture->fitInto(paper.size(), false);
+    const QSizeF size = picture->rect().size();
+    picture->setPos(qBound(paper.left(), position.x(), paper.right() - size.width()),
+                    qBound(paper.top(), position.y(), paper.bottom() - size.height()));
 }
 
 int ReportScene::removeDeletedPictures()

@@ -70,6 +70,8 @@ public:
     void deletePicture(ReportResizableImage* picture);
     // Asks for a picture file and adds it on `page` at `position` (page coordinates).
     void addImage(ReportPage* page, const QPointF& position);
+    // Sizes and places a new picture on `page` for a click at `position` (page coordinates).
+    void placePicture(ReportResizableImage* picture, ReportPage* page, const QPointF& position);
     // Before a save: takes pictures that a delete command still hides out of the scene.
     int removeDeletedPictures();
 

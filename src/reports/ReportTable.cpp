@@ -213,9 +213,29 @@ bool ReportTable::moveFrom(ReportTableCell* cell, int dx, int dy)
     ReportTableCell* target = cellAt(row, cell->column() + dx);
     if (!target)
         return false;
-    current = target;
-    target->setFocus(Qt::OtherFocusReason);
+    focusCell(target, Qt::OtherFocusReason);
     return true;
+}
+
+void ReportTable::focusCell(ReportTableCell* cell, Qt::FocusReason reason)
+{
+    current = cell;
+    cell->setFocus(reason);
+}
+
+bool ReportTable::isNavigable() const
+{
+    return nextEditableCell(nullptr, true) != nullptr;
+}
+
+ReportTableCell* ReportTable::nextEditableCell(ReportTableCell* cell, bool forward) const
+{
+    const QList<ReportTableCell*> ordered = cellMap.values();
+    int index = cell ? ordered.indexOf(cell) : (forward ? -1 : ordered.size());
+    for (index += forward ? 1 : -1; index >= 0 && index < ordered.size(); index += forward ? 1 : -1)
+        if (ordered.at(index)->isEditable())
+            return ordered.at(index);
+    return nullptr;
 }
 
 QRectF ReportTable::boundingRect() const

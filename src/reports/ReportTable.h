@@ -23,6 +23,8 @@ public:
 
     int type() const override { return Type; }
     QString tagName() const override;
+    // A table takes part in Tab navigation through its editable cells.
+    bool isNavigable() const override;
     bool toXml(QDomElement& element, bool valuesOnly, BlobList& blobs) override;
     bool fromXml(const QDomElement& element, bool valuesOnly, const BlobList& blobs) override;
 
@@ -42,6 +44,10 @@ public:
 
     // Moves keyboard focus from `cell` by (dx, dy) when a cell starts exactly there.
     bool moveFrom(ReportTableCell* cell, int dx, int dy);
+    // The editable cell after (or before) `cell` in reading order, row by row; from nullptr the
+    // first (or last) one. nullptr past the end.
+    ReportTableCell* nextEditableCell(ReportTableCell* cell, bool forward) const;
+    void focusCell(ReportTableCell* cell, Qt::FocusReason reason);
 
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;

@@ -99,7 +99,7 @@ bool ReportTableCell::toXml(QDomElement& element, bool valuesOnly, BlobList& blo
         writeDouble(element, QStringLiteral("height"), cellFrame.height());
     }
     if (!text().isEmpty())
-        element.appendChild(element.ownerDocument().createTextNode(text()));
+        ReportXml::appendText(element, text());
     return true;
 }
 

@@ -1,12 +1,16 @@
 #include "ReportText.h"
 
 #include "GraphicsTextItem.h"
+#include "ReportLimits.h"
 #include "ReportTextCommand.h"
+#include "ReportXml.h"
 
+#include "Globals.h"
 #include "Prompts.h"
 
 #include <QFocusEvent>
 #include <QMenu>
+#include <QTextCursor>
 #include <QTextDocument>
 
 ReportText::ReportText(QGraphicsItem* parent)
@@ -14,8 +18,10 @@ ReportText::ReportText(QGraphicsItem* parent)
     , textEditor(new GraphicsTextItem(this))
 {
     setFlag(ItemIsFocusable, true);
-    connect(textEditor->document(), &QTextDocument::undoCommandAdded, this, &ReportText::createUndoCommand);
-    connect(textEditor->document(), &QTextDocument::contentsChanged, this, [this] { emit modified(true); });
+    // No modified() here: every change is a command, and the stack's clean state is what says
+    // whether the document differs from its file.
+    connect(textEditor->document(), &QTextDocument::contentsChanged, this, &ReportText::createUndoCommand);
+    connect(textEditor, &GraphicsTextItem::lengthLimitReached, this, &ReportText::refuseLongerText);
     connect(textEditor, &GraphicsTextItem::contextMenuCreated, this, &ReportText::addMenuEntries);
 }
 
@@ -77,7 +83,7 @@ bool ReportText::toXml(QDomElement& element, bool valuesOnly, BlobList& blobs)
     if (!valuesOnly)
         writeResizableAttributes(element, fixedSize);
     if ((isEditable() || !valuesOnly) && !text().isEmpty())
-        element.appendChild(element.ownerDocument().createTextNode(text()));
+        ReportXml::appendText(element, text());
     return true;
 }
 
@@ -97,9 +103,24 @@ void ReportText::createUndoCommand()
     const QString current = text();
     if (current == lastCommandText)
         return;
-    const QString before = lastCommandText;
+    const TextState before{lastCommandText, textEditor->anchorBeforeEdit(), textEditor->positionBeforeEdit()};
+    const QTextCursor cursor = textEditor->textCursor();
+    const TextState after{current, cursor.anchor(), cursor.position()};
     lastCommandText = current;
-    emit newCommand(new ReportTextCommand(this, before, current));
+    emit newCommand(new ReportTextCommand(this, before, after, textEditor->visit()));
+}
+
+// Once per field: a user who goes on typing knows by then why nothing appears.
+void ReportText::refuseLongerText()
+{
+    if (lengthLimitShown)
+        return;
+    lengthLimitShown = true;
+    Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Information,
+                             tr("A field holds at most %1 characters.", "Error Message")
+                                 .arg(ReportLimits::maximumTextLength),
+                             tr("Longer text could not be read back when the report is opened again.",
+                                "Error message informative text"));
 }
 
 void ReportText::focusInEvent(QFocusEvent* event)
@@ -107,7 +128,7 @@ void ReportText::focusInEvent(QFocusEvent* event)
     ReportResizableItem::focusInEvent(event);
     // A click on a movable field's frame starts a drag, not typing.
     if (isEditable() && !(isResizable() && event->reason() == Qt::MouseFocusReason))
-        textEditor->startEditing();
+        textEditor->startEditing(event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason);
 }
 
 void ReportText::addMenuEntries(QMenu* menu)

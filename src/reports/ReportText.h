@@ -5,8 +5,8 @@
 class GraphicsTextItem;
 class QMenu;
 
-// A caption or a fillable field ("text" element). Its text lives in a child editor; each step
-// of the editor's history becomes a command on the report's undo stack.
+// A caption or a fillable field ("text" element). Its text lives in a child editor; every change
+// of that text becomes a command on the report's undo stack.
 class ReportText : public ReportResizableItem
 {
     Q_OBJECT
@@ -33,6 +33,9 @@ public:
 public slots:
     void createUndoCommand();
 
+private slots:
+    void refuseLongerText();
+
 protected:
     // Applies font, colour, margins and editability to the editor after a layout read.
     void applyStyle();
@@ -44,5 +47,6 @@ private:
 
     GraphicsTextItem* textEditor;
     QString lastCommandText;
+    bool lengthLimitShown = false;
     QSizeF fixedSize = QSizeF(-1.0, -1.0);
 };

@@ -3,11 +3,32 @@
 #include "GraphicsTextItem.h"
 #include "ReportText.h"
 
-ReportTextCommand::ReportTextCommand(ReportText* item, const QString& before, const QString& after)
+namespace {
+constexpr int textCommandId = 0x7465;
+}
+
+ReportTextCommand::ReportTextCommand(ReportText* item, const TextState& before, const TextState& after, int visit)
     : item(item)
     , before(before)
     , after(after)
+    , visit(visit)
 {
+}
+
+int ReportTextCommand::id() const
+{
+    return textCommandId;
+}
+
+bool ReportTextCommand::mergeWith(const QUndoCommand* other)
+{
+    const auto* next = static_cast<const ReportTextCommand*>(other);
+    if (next->item != item || next->visit != visit || !item)
+        return false;
+    after = next->after;
+    // Typing that came back to where the step began leaves nothing to undo.
+    setObsolete(after.text == before.text);
+    return true;
 }
 
 void ReportTextCommand::redo()
@@ -15,22 +36,19 @@ void ReportTextCommand::redo()
     show(after);
 }
 
-// The editor goes on adding keystrokes to its latest step without saying so: whatever the field
-// shows when this step is undone is what it showed after the step, so redo brings that back.
 void ReportTextCommand::undo()
 {
-    if (item)
-        after = item->text();
     show(before);
 }
 
-// When the command is pushed the editor already shows the new text: setting it again would move
-// the caret away from where the user is typing.
-void ReportTextCommand::show(const QString& text)
+void ReportTextCommand::show(const TextState& state)
 {
     if (!item)
         return;
-    item->editor()->setFocus(Qt::OtherFocusReason);
-    if (item->text() != text)
-        item->setText(text);
+    GraphicsTextItem* editor = item->editor();
+    editor->setFocus(Qt::OtherFocusReason);
+    // When the command is pushed the editor already shows the new text where the user types.
+    if (item->text() != state.text)
+        item->setText(state.text);
+    editor->setCaret(state.anchor, state.position);
 }

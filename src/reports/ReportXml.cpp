@@ -46,4 +46,13 @@ QString formatColour(const QColor& colour)
     return colour.name(QColor::HexRgb);
 }
 
+// The readers drop text made of blanks and line breaks only; a CDATA section keeps it.
+void appendText(QDomElement& element, const QString& text)
+{
+    QDomDocument document = element.ownerDocument();
+    if (text.trimmed().isEmpty())
+        element.appendChild(document.createCDATASection(text));
+    else
+        element.appendChild(document.createTextNode(text));
+}
 } // namespace ReportXml

@@ -14,4 +14,6 @@ bool readColour(const QDomElement& element, const QString& name, QColor& value);
 QString formatDouble(double value);
 void writeDouble(QDomElement& element, const QString& name, double value);
 QString formatColour(const QColor& colour);
+// Appends `text` as the element's content in a form the readers give back unchanged.
+void appendText(QDomElement& element, const QString& text);
 } // namespace ReportXml

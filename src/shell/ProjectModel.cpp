@@ -1,5 +1,6 @@
 #include "ProjectModel.h"
 
+#include "FileKind.h"
 #include "Globals.h"
 #include "PathIcon.h"
 #include "Prompts.h"
@@ -55,13 +56,38 @@ bool ProjectModel::setData(const QModelIndex& index, const QVariant& value, int 
 {
     if (role != Qt::EditRole || !index.isValid())
         return QFileSystemModel::setData(index, value, role);
-    const QString newName = value.toString().trimmed();
-    if (newName.isEmpty() || newName == fileName(index))
+    const QString typed = value.toString().trimmed();
+    if (typed.isEmpty())
+        return false;
+    const QString newName = nameForRename(index, typed);
+    if (newName == fileName(index))
         return false;
     if (!canRename(index, newName) || !QFileSystemModel::setData(index, newName, role))
         return false;
     sortAgain();
     return true;
+}
+
+QString ProjectModel::documentExtension(const QModelIndex& index) const
+{
+    if (isDir(index) || documentClassOf(fileKind(fileName(index))) == DocumentClass::None)
+        return QString();
+    return QFileInfo(fileName(index)).suffix();
+}
+
+QString ProjectModel::nameForRename(const QModelIndex& index, const QString& newName) const
+{
+    const QString extension = documentExtension(index);
+    if (extension.isEmpty() || QFileInfo(newName).suffix().compare(extension, Qt::CaseInsensitive) == 0)
+        return newName;
+    return newName + QLatin1Char('.') + extension;
+}
+
+int ProjectModel::renamedPartLength(const QModelIndex& index) const
+{
+    const QString extension = documentExtension(index);
+    const int length = fileName(index).size();
+    return extension.isEmpty() ? length : length - extension.size() - 1;
 }
 
 QModelIndex ProjectModel::indexOfNewEntry(const QString& path)

@@ -26,6 +26,12 @@ public:
     // The entry of a file or folder just made, in its sorted place.
     QModelIndex indexOfNewEntry(const QString& path);
 
+    // The name a rename to `newName` gives the entry at `index`: a document keeps its extension,
+    // which is what opens it, when the new name drops or changes it.
+    QString nameForRename(const QModelIndex& index, const QString& newName) const;
+    // How much of the entry's name a rename selects: a document's name without its extension.
+    int renamedPartLength(const QModelIndex& index) const;
+
     // Moves the files and folders behind the indexes to the trash after one confirmation; refused
     // while one of them is, or holds, an open document.
     bool remove(const QModelIndexList& indexes);
@@ -33,6 +39,8 @@ public:
 private:
     void refreshFolderIcon(const QModelIndex& folder);
     void sortAgain();
+    // The extension that makes the entry a document, or nothing.
+    QString documentExtension(const QModelIndex& index) const;
     bool canRename(const QModelIndex& index, const QString& newName) const;
     // The first open file that is `path` or lies inside it, or nothing.
     QString openFileWithin(const QString& path) const;

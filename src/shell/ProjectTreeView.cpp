@@ -6,6 +6,7 @@
 
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 
 ProjectTreeView::ProjectTreeView(QWidget* parent)
@@ -24,6 +25,16 @@ ProjectTreeView::ProjectTreeView(QWidget* parent)
 ProjectModel* ProjectTreeView::projectModel() const
 {
     return qobject_cast<ProjectModel*>(model());
+}
+
+bool ProjectTreeView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    if (!QTreeView::edit(index, trigger, event))
+        return false;
+    auto* nameEditor = qobject_cast<QLineEdit*>(indexWidget(index));
+    if (nameEditor && projectModel())
+        nameEditor->setSelection(0, projectModel()->renamedPartLength(index));
+    return true;
 }
 
 void ProjectTreeView::dropEvent(QDropEvent* event)

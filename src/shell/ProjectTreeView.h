@@ -14,8 +14,11 @@ public:
     explicit ProjectTreeView(QWidget* parent = nullptr);
 
     ProjectModel* projectModel() const;
+    using QTreeView::edit;
 
 protected:
+    // The name editor selects a document's name without its extension, so typing keeps it.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -3,6 +3,8 @@
 #include "GraphicalReportDocument.h"
 #include "ReportFolder.h"
 #include "ReportScene.h"
+#include "ReportTable.h"
+#include "ReportTableCell.h"
 #include "ReportText.h"
 #include "ScriptedPrompts.h"
 #include "SettingsKeys.h"
@@ -73,6 +75,7 @@ private slots:
     void saveFollowsTheCleanStateOfTheStack();
     void failedSaveKeepsTheChanges();
     void documentOpenedReadOnlyIsNeverSaved();
+    void tabInTheTestTableGoesToTheNextCell();
     void closingAsksAboutUnsavedChanges();
     void favouriteIsWrittenOnlyWhenConfirmed();
     void exportWritesEveryPageWithTheFooter();
@@ -143,6 +146,27 @@ void GraphicalReportDocumentTest::saveFollowsTheCleanStateOfTheStack()
     undo->trigger();
     QVERIFY(save->isEnabled());
     QCOMPARE(doc.windowTitle(), QStringLiteral("site.arvir *"));
+}
+
+void GraphicalReportDocumentTest::tabInTheTestTableGoesToTheNextCell()
+{
+    ReportFolder folder;
+    GraphicalReportDocument doc(folder.copyDefault("en", "arvatr", "strings.arvatr"));
+    auto* table = qgraphicsitem_cast<ReportTable*>(doc.scene()->itemById("test_table"));
+    QVERIFY(table);
+    typeInto(doc, "installation_address", "Main Street 1");
+    ReportTableCell* first = table->nextEditableCell(nullptr, true);
+    ReportTableCell* second = table->nextEditableCell(first, true);
+    // Entered by Tab, the cell keeps what the form put in it and takes the key after it.
+    const QString secondBefore = second->text();
+    first->setFocus();
+    for (int key : {int(Qt::Key_7), int(Qt::Key_Tab), int(Qt::Key_Z)}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Tab ? QString() : QString(QChar(key)));
+        QCoreApplication::sendEvent(doc.scene(), &press);
+    }
+    QCOMPARE(first->text(), QStringLiteral("7"));
+    QCOMPARE(second->text(), secondBefore + QStringLiteral("Z"));
+    QCOMPARE(fieldText(doc, "installation_address"), QStringLiteral("Main Street 1"));
 }
 
 void GraphicalReportDocumentTest::failedSaveKeepsTheChanges()

@@ -59,6 +59,7 @@ private slots:
     void uniqueNamesCountFromTwo();
     void secondAndThirdChecklistAreNumbered();
     void newFileGoesBesideTheSelectedFileAndIsRenamed();
+    void typedNameKeepsTheExtension();
     void favouriteIsMadeOnFirstUseAndAgainAfterDeletion();
     void oldTestReportFavouriteIsReplacedOnYes();
     void currentTestReportFavouriteAsksNothing();
@@ -147,6 +148,20 @@ void CreateNewTest::secondAndThirdChecklistAreNumbered()
     QCOMPARE(contentsOf(fixture->path(QStringLiteral("Checklist (3).arvchk"))),
              contentsOf(QStringLiteral(":res/reports_test/default.arvchk")));
     QVERIFY(fixture->prompts.shown().isEmpty());
+}
+
+void CreateNewTest::typedNameKeepsTheExtension()
+{
+    QCOMPARE(created("actionNewTestReport"), fixture->path(QStringLiteral("Array Test Report.arvatr")));
+    ProjectTreeView* tree = window->projectTree();
+    auto* nameEditor = qobject_cast<QLineEdit*>(tree->indexWidget(tree->currentIndex()));
+    QVERIFY(nameEditor);
+    QCOMPARE(nameEditor->selectedText(), QStringLiteral("Array Test Report"));
+    QTest::keyClicks(nameEditor, QStringLiteral("Miller Strings"));
+    QCOMPARE(nameEditor->text(), QStringLiteral("Miller Strings.arvatr"));
+    // What Return does, without waiting for the queued call that would carry it out.
+    QVERIFY(QMetaObject::invokeMethod(tree, "commitData", Q_ARG(QWidget*, nameEditor)));
+    QVERIFY(QFile::exists(fixture->path(QStringLiteral("Miller Strings.arvatr"))));
 }
 
 void CreateNewTest::newFileGoesBesideTheSelectedFileAndIsRenamed()

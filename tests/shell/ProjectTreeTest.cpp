@@ -49,6 +49,7 @@ private slots:
     void dropFromOutsideAsksFirst();
     void deleteKeyMovesTheSelectionToTheTrash();
     void renameToAnExistingNameIsRefused();
+    void renameKeepsADocumentsExtension();
     void openDocumentsAreNeitherRenamedNorMovedNorDeleted();
     void newAndRenamedEntriesTakeTheirSortedPlace();
     void mainWindowShowsAndWatchesTheRoot();
@@ -192,6 +193,29 @@ void ProjectTreeTest::renameToAnExistingNameIsRefused()
 
     QVERIFY(model->setData(second, QStringLiteral("Handover.arvchk")));
     QVERIFY(QFile::exists(root->filePath(QStringLiteral("Handover.arvchk"))));
+}
+
+void ProjectTreeTest::renameKeepsADocumentsExtension()
+{
+    writeFile(root->filePath(QStringLiteral("Report.arvatr")));
+    writeFile(root->filePath(QStringLiteral("notes.txt")));
+    QDir(root->path()).mkpath(QStringLiteral("Farm"));
+    ScriptedPrompts prompts;
+    QVERIFY(model->setData(indexOf(root->filePath(QStringLiteral("Report.arvatr"))), QStringLiteral("Miller")));
+    QVERIFY(QFile::exists(root->filePath(QStringLiteral("Miller.arvatr"))));
+    // A changed extension is taken for part of the name; the case of the extension is the user's.
+    QVERIFY(model->setData(indexOf(root->filePath(QStringLiteral("Miller.arvatr"))), QStringLiteral("Miller.arvir")));
+    QVERIFY(QFile::exists(root->filePath(QStringLiteral("Miller.arvir.arvatr"))));
+    QVERIFY(model->setData(indexOf(root->filePath(QStringLiteral("Miller.arvir.arvatr"))), QStringLiteral("Site.ARVATR")));
+    QVERIFY(QFile::exists(root->filePath(QStringLiteral("Site.ARVATR"))));
+    // Other files and folders take the name as typed.
+    QVERIFY(model->setData(indexOf(root->filePath(QStringLiteral("notes.txt"))), QStringLiteral("notes")));
+    QVERIFY(QFile::exists(root->filePath(QStringLiteral("notes"))));
+    QVERIFY(model->setData(indexOf(root->filePath(QStringLiteral("Farm"))), QStringLiteral("Farm.arvatr")));
+    QVERIFY(QDir(root->filePath(QStringLiteral("Farm.arvatr"))).exists());
+    QVERIFY(prompts.shown().isEmpty());
+    QCOMPARE(model->renamedPartLength(indexOf(root->filePath(QStringLiteral("Site.ARVATR")))), 4);
+    QCOMPARE(model->renamedPartLength(indexOf(root->filePath(QStringLiteral("Farm.arvatr")))), 11);
 }
 
 // Its window would go on saving to the old path and bring the old file back.
