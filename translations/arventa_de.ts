@@ -1639,11 +1639,6 @@ Dünnschicht 0,063</translation>
         <comment>Tool tip hint</comment>
         <translation>Einstrahlungswarnung. Mehr als 10 % Schwankung während der Messung</translation>
     </message>
-    <message>
-        <source>approximate</source>
-        <comment>Warning Message</comment>
-        <translation>genähert</translation>
-    </message>
 </context>
 <context>
     <name>IVCurve::CurveTypeLegend</name>

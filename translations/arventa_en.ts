@@ -1623,11 +1623,6 @@ Thin-Film 0.063</source>
         <comment>Tool tip hint</comment>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>approximate</source>
-        <comment>Warning Message</comment>
-        <translation>approximate</translation>
-    </message>
 </context>
 <context>
     <name>IVCurve::CurveTypeLegend</name>

@@ -8,6 +8,7 @@
 #include "CurveDatabase.h"
 #include "CurveMessageBox.h"
 
+#include <QApplication>
 #include <QDataStream>
 #include <QHash>
 #include <QSet>
@@ -15,6 +16,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -279,6 +281,8 @@ QVariant CurveTreeModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return displayValue(item, index.column());
+    case Qt::DecorationRole:
+        return index.column() == DescriptionColumn ? approximationMark(item) : QVariant();
     case Qt::ToolTipRole:
         return toolTip(item);
     case Qt::TextAlignmentRole:
@@ -307,8 +311,6 @@ QVariant CurveTreeModel::displayValue(const TreeItem* item, int column) const
         return item->value(TreeItem::CellTemperature);
     case FillFactorColumn:
         return item->value(TreeItem::FillFactor);
-    case SpareColumn:
-        return approximationNote(item).isEmpty() ? QVariant() : tr("approximate", "Warning Message");
     default:
         return QVariant();
     }
@@ -338,6 +340,14 @@ void CurveTreeModel::appendLine(QString& text, const QString& line)
     if (!text.isEmpty())
         text += QLatin1Char('\n');
     text += line;
+}
+
+// A warning sign before the name, where it shows however narrow the tree; the tool tip says why.
+QVariant CurveTreeModel::approximationMark(const TreeItem* item) const
+{
+    if (approximationNote(item).isEmpty())
+        return QVariant();
+    return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
 }
 
 // The row tells the irradiance and the module; how far Voc was extrapolated is known once the

@@ -87,6 +87,7 @@ private:
     QVariant displayValue(const TreeItem* item, int column) const;
     QVariant toolTip(const TreeItem* item) const;
     static void appendLine(QString& text, const QString& line);
+    QVariant approximationMark(const TreeItem* item) const;
     QString approximationNote(const TreeItem* item) const;
     QVariant foreground(const TreeItem* item, int column) const;
     QList<TreeItem*> draggedItems(const QMimeData* data, int column, const QModelIndex& parent) const;

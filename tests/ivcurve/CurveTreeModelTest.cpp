@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QDataStream>
+#include <QIcon>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -322,14 +323,15 @@ void CurveTreeModelTest::approximateConversionsAreMarked()
     CurveTreeModel model(file.database());
     QVERIFY(model.load());
     const QModelIndex folder = model.index(0, 0);
-    const QModelIndex dimRow = model.index(0, CurveTreeModel::SpareColumn, folder);
-    const QModelIndex brightRow = model.index(1, CurveTreeModel::SpareColumn, folder);
-    QCOMPARE(dimRow.data().toString(), QStringLiteral("approximate"));
-    QCOMPARE(dimRow.siblingAtColumn(0).data(Qt::ToolTipRole).toString(),
+    const QModelIndex dimRow = model.index(0, 0, folder);
+    const QModelIndex brightRow = model.index(1, 0, folder);
+    QVERIFY(!dimRow.data(Qt::DecorationRole).value<QIcon>().isNull());
+    QVERIFY(!dimRow.siblingAtColumn(CurveTreeModel::IrradianceColumn).data(Qt::DecorationRole).isValid());
+    QCOMPARE(dimRow.siblingAtColumn(CurveTreeModel::FillFactorColumn).data(Qt::ToolTipRole).toString(),
              QStringLiteral("Dim\napproximate: measured at 420 W/m²; no module assigned"));
-    QVERIFY(!brightRow.data().isValid());
+    QVERIFY(!brightRow.data(Qt::DecorationRole).isValid());
     QCOMPARE(brightRow.data(Qt::ToolTipRole).toString(), QStringLiteral("Bright"));
-    QVERIFY(!folder.siblingAtColumn(CurveTreeModel::SpareColumn).data().isValid());
+    QVERIFY(!folder.data(Qt::DecorationRole).isValid());
 
     // Corrected readings and an assigned module clear the mark at once.
     TreeItem* item = model.itemFor(dimRow);
@@ -353,7 +355,7 @@ void CurveTreeModelTest::approximateConversionsAreMarked()
     QCOMPARE(dimRow.data(Qt::ToolTipRole).toString(), QStringLiteral("Dim\napproximate: Voc extrapolated by 6.4 %"));
     curve.addPoint(430.0, -3.0, 0.0);
     model.setItemConversion(item, curve);
-    QVERIFY(!dimRow.data().isValid());
+    QVERIFY(!dimRow.data(Qt::DecorationRole).isValid());
     QCOMPARE(dimRow.data(Qt::ToolTipRole).toString(), QStringLiteral("Dim"));
 }
 
