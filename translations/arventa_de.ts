@@ -1011,6 +1011,11 @@ Dünnschicht 0,063</translation>
         <comment>User prompt</comment>
         <translation>Diese Meldung nicht mehr anzeigen</translation>
     </message>
+    <message>
+        <source>IEC 60891 procedure 1 is the standard&apos;s method; use it for values you sign. The standard covers neither Anderson nor Blässer, and the module database&apos;s δ values for Anderson are typical figures, two to three times what the module physics gives.</source>
+        <comment>Label</comment>
+        <translation>IEC 60891 Verfahren 1 ist das Verfahren der Norm; verwenden Sie es für Werte, die Sie unterschreiben. Anderson und Blässer deckt die Norm nicht ab, und die δ-Werte der Moduldatenbank für Anderson sind typische Angaben, zwei- bis dreimal so groß wie der Wert, den die Physik des Moduls ergibt.</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveDocument</name>
@@ -1651,6 +1656,39 @@ Dünnschicht 0,063</translation>
         <source>NOM</source>
         <comment>Legend label</comment>
         <translation>NENN</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::StcApproximation</name>
+    <message>
+        <source>approximate: %1</source>
+        <comment>Warning Message</comment>
+        <translation>genähert: %1</translation>
+    </message>
+    <message>
+        <source>irradiance not measured</source>
+        <comment>Warning Message</comment>
+        <translation>Einstrahlung nicht gemessen</translation>
+    </message>
+    <message>
+        <source>measured at %1 W/m²</source>
+        <comment>Warning Message</comment>
+        <translation>gemessen bei %1 W/m²</translation>
+    </message>
+    <message>
+        <source>no module assigned</source>
+        <comment>Warning Message</comment>
+        <translation>kein Modul zugeordnet</translation>
+    </message>
+    <message>
+        <source>Voc not reached by the measurement</source>
+        <comment>Warning Message</comment>
+        <translation>Uoc von der Messung nicht erreicht</translation>
+    </message>
+    <message>
+        <source>Voc extrapolated by %1 %</source>
+        <comment>Warning Message</comment>
+        <translation>Uoc um %1 % extrapoliert</translation>
     </message>
 </context>
 <context>

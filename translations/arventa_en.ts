@@ -1004,6 +1004,11 @@ Thin-Film 0.063</source>
         <comment>User prompt</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>IEC 60891 procedure 1 is the standard&apos;s method; use it for values you sign. The standard covers neither Anderson nor Blässer, and the module database&apos;s δ values for Anderson are typical figures, two to three times what the module physics gives.</source>
+        <comment>Label</comment>
+        <translation>IEC 60891 procedure 1 is the standard&apos;s method; use it for values you sign. The standard covers neither Anderson nor Blässer, and the module database&apos;s δ values for Anderson are typical figures, two to three times what the module physics gives.</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveDocument</name>
@@ -1635,6 +1640,39 @@ Thin-Film 0.063</source>
         <source>NOM</source>
         <comment>Legend label</comment>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::StcApproximation</name>
+    <message>
+        <source>approximate: %1</source>
+        <comment>Warning Message</comment>
+        <translation>approximate: %1</translation>
+    </message>
+    <message>
+        <source>irradiance not measured</source>
+        <comment>Warning Message</comment>
+        <translation>irradiance not measured</translation>
+    </message>
+    <message>
+        <source>measured at %1 W/m²</source>
+        <comment>Warning Message</comment>
+        <translation>measured at %1 W/m²</translation>
+    </message>
+    <message>
+        <source>no module assigned</source>
+        <comment>Warning Message</comment>
+        <translation>no module assigned</translation>
+    </message>
+    <message>
+        <source>Voc not reached by the measurement</source>
+        <comment>Warning Message</comment>
+        <translation>Voc not reached by the measurement</translation>
+    </message>
+    <message>
+        <source>Voc extrapolated by %1 %</source>
+        <comment>Warning Message</comment>
+        <translation>Voc extrapolated by %1 %</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "CurveData.h"
 
 #include "Anderson.h"
+#include "AxisCrossing.h"
 #include "Blaesser.h"
 #include "CurveNumberText.h"
 #include "IEC60891.h"
@@ -34,6 +35,8 @@ CurveData::CurveData(const CurveData& other)
     , smallestIrradiance(other.smallestIrradiance)
     , largestIrradiance(other.largestIrradiance)
     , mppPosition(other.mppPosition)
+    , openCircuit(other.openCircuit)
+    , extrapolation(other.extrapolation)
     , measured(other.measured)
     , settings(other.settings)
     , assigned(other.assigned)
@@ -138,6 +141,16 @@ bool CurveData::hasIrradianceSpread() const
     return 0.9 * largestIrradiance > smallestIrradiance;
 }
 
+CurveData::OpenCircuitEnd CurveData::openCircuitEnd() const
+{
+    return openCircuit;
+}
+
+double CurveData::extrapolatedVoltage() const
+{
+    return extrapolation;
+}
+
 const CurveReadings& CurveData::readings() const
 {
     return measured;
@@ -189,19 +202,27 @@ std::unique_ptr<IVCurve::STCAlgorithm> CurveData::makeAlgorithm()
 {
     using namespace IVCurve;
     settings.irradiance = conditionOr(measured.irradiance, QStringLiteral("1000"));
-    // Blässer's method works from the ambient temperature, the others from the cells'.
-    const QString& temperature = settings.algorithm == int(Method::Blaesser) ? measured.ambientTemp : measured.cellTemp;
-    settings.cellTemperature = conditionOr(temperature, QStringLiteral("25"));
+    settings.cellTemperature = conditionOr(conversionTemperature(), QStringLiteral("25"));
 
     switch (settings.algorithm) {
     case int(Method::Blaesser):
-        return std::make_unique<Blaesser>(settings, readingOr(measured.isc, largestCurrent),
+        return std::make_unique<Blaesser>(settings, assigned, readingOr(measured.isc, largestCurrent),
                                           readingOr(measured.voc, largestVoltage));
     case int(Method::IEC60891):
         return std::make_unique<IEC60891>(settings, assigned, firstPointCurrent(), firstPointIrradiance);
     default:
         return std::make_unique<Anderson>(settings, assigned, firstPointCurrent(), largestVoltage);
     }
+}
+
+// Every method's temperature coefficients describe the cells. Blässer's method falls back to the
+// ambient temperature, which older instruments give alone; the others to STC.
+const QString& CurveData::conversionTemperature() const
+{
+    double value = 0.0;
+    const bool ambientStandsIn = settings.algorithm == int(IVCurve::Method::Blaesser)
+        && !IVCurve::CurveNumberText::parseUser(measured.cellTemp, value);
+    return ambientStandsIn ? measured.ambientTemp : measured.cellTemp;
 }
 
 const CurveData& CurveData::stcCurve(bool extendToAxes)
@@ -217,24 +238,48 @@ void CurveData::buildStcCurve(CurveData& target, bool extendToAxes)
 {
     if (pointList.isEmpty())
         return;
+    const QVector<QPointF> converted = convertedPoints();
+    target.reserve(converted.size() + 2);
+    if (extendToAxes)
+        addShortCircuitPoint(target, converted, infoList.first().irradiance);
+    for (int i = 0; i < converted.size(); ++i)
+        target.addPoint(converted.at(i).x(), converted.at(i).y(), infoList.at(i).irradiance);
+    if (extendToAxes)
+        addOpenCircuitPoint(target, converted, infoList.last().irradiance);
+}
+
+QVector<QPointF> CurveData::convertedPoints()
+{
     const std::unique_ptr<IVCurve::STCAlgorithm> converter = makeAlgorithm();
-    target.reserve(pointList.size() + 2);
-    const CurvePoint& first = infoList.first();
-    const CurvePoint& last = infoList.last();
-    if (extendToAxes) {
-        const QPointF start = converter->convertPoint(first, pointList.first());
-        if (start.x() > 0.0)
-            target.addPoint(0.0, start.y(), first.irradiance);
-    }
-    for (const CurvePoint& info : infoList) {
-        const QPointF point = converter->convertPoint(info, pointList.at(info.index));
-        target.addPoint(point.x(), point.y(), info.irradiance);
-    }
-    if (extendToAxes) {
-        const QPointF end = converter->convertPoint(last, pointList.last());
-        if (end.y() > 0.0)
-            target.addPoint(end.x(), 0.0, last.irradiance);
-    }
+    QVector<QPointF> converted;
+    converted.reserve(infoList.size());
+    for (const CurvePoint& info : qAsConst(infoList))
+        converted.append(converter->convertPoint(info, pointList.at(info.index)));
+    return converted;
+}
+
+void CurveData::addShortCircuitPoint(CurveData& target, const QVector<QPointF>& converted, double irradiance)
+{
+    const QPointF& first = converted.first();
+    if (!(first.x() > 0.0))
+        return;
+    double current = first.y();
+    if (converted.size() > 1)
+        IVCurve::AxisCrossing::shortCircuitCurrent(first, converted.at(1), current);
+    target.addPoint(0.0, current, irradiance);
+}
+
+void CurveData::addOpenCircuitPoint(CurveData& target, const QVector<QPointF>& converted, double irradiance)
+{
+    const QPointF& last = converted.last();
+    if (!(last.y() > 0.0))
+        return;
+    double voltage = last.x();
+    const bool extrapolated = converted.size() > 1
+        && IVCurve::AxisCrossing::openCircuitVoltage(converted.at(converted.size() - 2), last, voltage);
+    target.addPoint(voltage, 0.0, irradiance);
+    target.openCircuit = extrapolated ? OpenCircuitEnd::Extrapolated : OpenCircuitEnd::Dropped;
+    target.extrapolation = voltage - last.x();
 }
 
 const CurveData& CurveData::nominalCurve()

@@ -53,6 +53,16 @@ public:
     // True when the point irradiances spread by more than 10 %.
     bool hasIrradianceSpread() const;
 
+    // How a curve converted with extendToAxes reaches zero current at its end.
+    enum class OpenCircuitEnd {
+        Measured,     // its last point carries no current, or it was not extended
+        Extrapolated, // along the line through its last two points
+        Dropped       // straight down, because that line does not reach the axis near enough
+    };
+    OpenCircuitEnd openCircuitEnd() const;
+    // The voltage the extrapolation added beyond the last converted point; 0 unless Extrapolated.
+    double extrapolatedVoltage() const;
+
     const CurveReadings& readings() const;
     void setReadings(const CurveReadings& readings);
     const IVCurve::STCparameters& parameters() const;
@@ -70,8 +80,12 @@ public:
 private:
     void dropDerivedCurves();
     void buildStcCurve(CurveData& target, bool extendToAxes);
+    QVector<QPointF> convertedPoints();
+    static void addShortCircuitPoint(CurveData& target, const QVector<QPointF>& converted, double irradiance);
+    static void addOpenCircuitPoint(CurveData& target, const QVector<QPointF>& converted, double irradiance);
     void buildNominalCurve(CurveData& target) const;
     double firstPointCurrent() const;
+    const QString& conversionTemperature() const;
 
     QVector<QPointF> pointList;
     QVector<CurvePoint> infoList;
@@ -81,6 +95,8 @@ private:
     double smallestIrradiance = 0.0;
     double largestIrradiance = 0.0;
     int mppPosition = -1;
+    OpenCircuitEnd openCircuit = OpenCircuitEnd::Measured;
+    double extrapolation = 0.0;
 
     CurveReadings measured;
     IVCurve::STCparameters settings;

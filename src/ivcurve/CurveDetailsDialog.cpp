@@ -9,6 +9,7 @@
 #include "FavouriteStarButton.h"
 #include "Prompts.h"
 #include "SettingsKeys.h"
+#include "StcApproximation.h"
 #include "TestDateText.h"
 #include "TreeItem.h"
 
@@ -194,6 +195,9 @@ QWidget* CurveDetailsDialog::makeStcGroup()
     }
     methods->addStretch();
     layout->addLayout(methods);
+    layout->addWidget(makeNoteLabel(QStringLiteral("standardNote"), standardNote()));
+    layout->addWidget(makeNoteLabel(QStringLiteral("approximationNote"),
+                                    StcApproximation::note(StcApproximation::reasons(curve))));
 
     const STCparameters& settings = curve.parameters();
     auto* grid = new QGridLayout;
@@ -215,6 +219,24 @@ QWidget* CurveDetailsDialog::makeStcGroup()
     connect(iecButton, &QRadioButton::toggled, this, &CurveDetailsDialog::slotIECToggled);
     connect(blaesserButton, &QRadioButton::toggled, this, &CurveDetailsDialog::slotBlaesserToggled);
     return group;
+}
+
+QString CurveDetailsDialog::standardNote()
+{
+    return tr("IEC 60891 procedure 1 is the standard's method; use it for values you sign. The standard "
+              "covers neither Anderson nor Blässer, and the module database's δ values for Anderson are "
+              "typical figures, two to three times what the module physics gives.",
+              "Label");
+}
+
+// Empty notes take no room: a curve inside the validated range shows no approximation line.
+QLabel* CurveDetailsDialog::makeNoteLabel(const QString& objectName, const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(objectName);
+    label->setWordWrap(true);
+    label->setVisible(!text.isEmpty());
+    return label;
 }
 
 QTabWidget* CurveDetailsDialog::tabs() const
@@ -443,6 +465,7 @@ void CurveDetailsDialog::accept()
         treeModel.setItemValues(item, {{TreeItem::Irradiance, measured.irradiance},
                                        {TreeItem::AmbientTemperature, measured.ambientTemp},
                                        {TreeItem::CellTemperature, measured.cellTemp}});
+        treeModel.setItemConversion(item, curve);
     }
     QDialog::accept();
 }

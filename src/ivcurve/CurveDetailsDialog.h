@@ -61,6 +61,8 @@ private:
     QWidget* makeModuleTab();
     QWidget* makeModuleGroup();
     QWidget* makeStcGroup();
+    static QString standardNote();
+    static QLabel* makeNoteLabel(const QString& objectName, const QString& text);
     QLineEdit* addReading(QGridLayout* grid, int row, int column, const QString& label, const char* name,
                           const QString& value, bool editable);
     void addCoefficientRow(QGridLayout* grid, int row, Coefficient coefficient, const QString& label,

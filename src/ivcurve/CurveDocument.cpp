@@ -541,8 +541,11 @@ void CurveDocument::slotAssignModule()
     const WaitCursor waiting;
     for (TreeItem* item : items) {
         const uint id = CurveGraphModel::curveIdOf(item);
-        if (curveGraphModel->curveOf(item) && curveGraphModel->collection().assignModule(int(id), module, coefficients))
+        CurveData* curve = curveGraphModel->curveOf(item);
+        if (curve && curveGraphModel->collection().assignModule(int(id), module, coefficients)) {
+            curveTreeModel->setItemConversion(item, *curve);
             replotString(id);
+        }
     }
 }
 

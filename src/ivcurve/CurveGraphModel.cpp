@@ -43,6 +43,7 @@ bool CurveGraphModel::stringLines(uint stringId, CurveStringLines& lines)
     lines.measured = curve->points();
     lines.stc = curve->stcCurve(true).points();
     lines.nominal = curve->nominalCurve().points();
+    tree->setItemConversion(item, *curve);
     return true;
 }
 

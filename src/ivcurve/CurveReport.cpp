@@ -7,6 +7,7 @@
 #include "Globals.h"
 #include "SettingsKeys.h"
 #include "StagedPdfFile.h"
+#include "StcApproximation.h"
 #include "TestDateText.h"
 #include "WaitCursor.h"
 
@@ -95,6 +96,16 @@ QString CurveReport::measurementRow(const Entry& entry)
     return row;
 }
 
+// STC values converted outside the validated conditions say so under the string's name.
+QString CurveReport::nameWithNote(const Entry& entry)
+{
+    const QString name = entry.name.toHtmlEscaped();
+    const QString note = StcApproximation::note(StcApproximation::reasons(*entry.curve));
+    if (note.isEmpty())
+        return name;
+    return name + QStringLiteral("<br><i>") + note.toHtmlEscaped() + QStringLiteral("</i>");
+}
+
 QString CurveReport::keyValueRow(const Entry& entry)
 {
     CurveData& curve = *entry.curve;
@@ -105,7 +116,7 @@ QString CurveReport::keyValueRow(const Entry& entry)
     const bool hasNominal = !curve.nominalCurve().isEmpty();
 
     QString row = rowOf(QStringLiteral("\t"), table2Placeholders);
-    const QStringList values{entry.name.toHtmlEscaped(),
+    const QStringList values{nameWithNote(entry),
                              fixed(measured.pmpp, 0), fixed(stc.pmpp, 0), fixed(nominal.pmpp, 0), QString(),
                              fixed(measured.voc, 1), fixed(stc.voc, 1), fixed(nominal.voc, 1),
                              fixed(measured.vmpp, 1), fixed(stc.vmpp, 1), fixed(nominal.vmpp, 1),

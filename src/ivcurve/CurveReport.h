@@ -33,6 +33,8 @@ public:
     static QString templateText();
     static QString measurementRow(const Entry& entry);
     static QString keyValueRow(const Entry& entry);
+    // The escaped name, with the approximation note below it when there is one.
+    static QString nameWithNote(const Entry& entry);
     // The template with every entry's rows in place of the two markers.
     static QString html(const QString& templateText, const QVector<Entry>& entries);
 

@@ -16,8 +16,8 @@ namespace IVCurve {
 namespace {
 const char* const InsertStatement =
     "INSERT INTO Curves (MemLocation,TestDate,TesterSerNo,Irradiance,AmbientTemp,CellTemp,Voc, Isc, Riso, Viso, "
-    "Iclamp, Rpe, FF, Vmp, Imp, CurvePoints, FileVersion) VALUES (:MemLoc,:Date,:SerNo,:Irr,:Amb,:Cell,:Voc, :Isc, "
-    ":Riso, :Viso, :Iclamp, :Rpe, :FF, :Vmp, :Imp, :CurvePoints, :FileVersion);";
+    "Iclamp, Rpe, FF, Vmp, Imp, CurvePoints, FileVersion, STCAlgorithm) VALUES (:MemLoc,:Date,:SerNo,:Irr,:Amb,:Cell,"
+    ":Voc, :Isc, :Riso, :Viso, :Iclamp, :Rpe, :FF, :Vmp, :Imp, :CurvePoints, :FileVersion, :alg);";
 
 const char* const SelectStatement =
     "SELECT\tCurveID, CurvePoints, MemLocation, TestDate, TesterSerNo, Irradiance, AmbientTemp, CellTemp, Voc, Isc, "
@@ -174,6 +174,8 @@ bool CurveTable::insert(CurveData& curve)
     query.bindValue(QStringLiteral(":Imp"), stored(readings.imp));
     query.bindValue(QStringLiteral(":CurvePoints"), CurvePointsCodec::encode(curve));
     query.bindValue(QStringLiteral(":FileVersion"), readings.fileVersion);
+    // Written, so that a later change of the default leaves the method of stored curves alone.
+    query.bindValue(QStringLiteral(":alg"), curve.parameters().algorithm);
     if (!execute(query))
         return false;
     curve.curveId = query.lastInsertId().toInt();

@@ -1,11 +1,14 @@
 #include "CurveTreeModel.h"
 
 #include "MeasurementStatus.h"
+#include "StcApproximation.h"
 #include "TestDateText.h"
 
+#include "CurveData.h"
 #include "CurveDatabase.h"
 #include "CurveMessageBox.h"
 
+#include <QApplication>
 #include <QDataStream>
 #include <QHash>
 #include <QSet>
@@ -13,6 +16,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -21,12 +25,12 @@ namespace IVCurve {
 namespace {
 const char* const nodeColumns =
     "SELECT t.NodeID, t.ParentNodeID, t.NodeDesc, t.Status, c.CurveID, c.MemLocation, c.TestDate, t.Colour, "
-    "c.Irradiance, c.AmbientTemp, c.CellTemp, c.FF FROM TreeNodes t LEFT JOIN Curves c ON t.CurveID = c.CurveID ";
+    "c.Irradiance, c.AmbientTemp, c.CellTemp, c.FF, c.ModuleID FROM TreeNodes t LEFT JOIN Curves c ON t.CurveID = c.CurveID ";
 
 // Result columns of the node queries in the order of TreeItem's values.
 const char* const valueColumns[TreeItem::ValueCount] = {
     "NodeID", "ParentNodeID", "NodeDesc", "CurveID", "MemLocation", "TestDate",
-    "Status", "Irradiance", "AmbientTemp", "CellTemp", "FF"};
+    "Status", "Irradiance", "AmbientTemp", "CellTemp", "FF", "ModuleID"};
 
 QString topLevelQuery()
 {
@@ -216,6 +220,14 @@ void CurveTreeModel::setItemValues(TreeItem* item, const QHash<int, QVariant>& v
     emit modified(true);
 }
 
+// Module and conversion live with the curve, not the node: the tree has nothing new to save.
+void CurveTreeModel::setItemConversion(TreeItem* item, CurveData& curve)
+{
+    item->setValue(TreeItem::ModuleId, curve.module().moduleId);
+    openCircuitReasons.insert(curve.curveId, StcApproximation::openCircuitReason(curve.stcCurve(true)));
+    emit dataChanged(indexFor(item, 0), indexFor(item, columnCount() - 1));
+}
+
 void CurveTreeModel::setItemColour(TreeItem* item, const QColor& colour)
 {
     item->setColour(colour);
@@ -269,6 +281,8 @@ QVariant CurveTreeModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
         return displayValue(item, index.column());
+    case Qt::DecorationRole:
+        return index.column() == DescriptionColumn ? approximationMark(item) : QVariant();
     case Qt::ToolTipRole:
         return toolTip(item);
     case Qt::TextAlignmentRole:
@@ -311,12 +325,41 @@ QVariant CurveTreeModel::toolTip(const TreeItem* item) const
                   "Tool tip hint");
     if (status & SpreadsheetModified)
         tip += tr("Checksum ignored. Spreadsheet data modification was detected", "Tool tip hint");
-    if (status & IrradianceSpread) {
-        if (!tip.isEmpty())
-            tip += QLatin1Char('\n');
-        tip += tr("Irradiance warning. Greater than 10% variance during test", "Tool tip hint");
-    }
-    return tip.isEmpty() ? item->value(TreeItem::Description) : QVariant(tip);
+    if (status & IrradianceSpread)
+        appendLine(tip, tr("Irradiance warning. Greater than 10% variance during test", "Tool tip hint"));
+    if (tip.isEmpty())
+        tip = item->value(TreeItem::Description).toString();
+    appendLine(tip, approximationNote(item));
+    return tip;
+}
+
+void CurveTreeModel::appendLine(QString& text, const QString& line)
+{
+    if (line.isEmpty())
+        return;
+    if (!text.isEmpty())
+        text += QLatin1Char('\n');
+    text += line;
+}
+
+// A warning sign before the name, where it shows however narrow the tree; the tool tip says why.
+QVariant CurveTreeModel::approximationMark(const TreeItem* item) const
+{
+    if (approximationNote(item).isEmpty())
+        return QVariant();
+    return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+}
+
+// The row tells the irradiance and the module; how far Voc was extrapolated is known once the
+// curve has been converted for the plot, the details or a module assignment.
+QString CurveTreeModel::approximationNote(const TreeItem* item) const
+{
+    const QVariant curveId = item->value(TreeItem::CurveId);
+    if (curveId.isNull())
+        return QString();
+    return StcApproximation::note(StcApproximation::reasonsOf(item->value(TreeItem::Irradiance),
+                                                              item->value(TreeItem::ModuleId).toUInt(),
+                                                              openCircuitReasons.value(curveId.toInt())));
 }
 
 QVariant CurveTreeModel::foreground(const TreeItem* item, int column) const

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class CurveData;
 class CurveDatabase;
 class QSqlQuery;
 
@@ -45,6 +46,9 @@ public:
     QModelIndex indexFor(const TreeItem* item, int column = DescriptionColumn) const;
     // Changes some of the node's values (keyed by TreeItem::Value) and tells the views.
     void setItemValues(TreeItem* item, const QHash<int, QVariant>& values);
+    // Takes the module and the extrapolation of Voc from the node's curve, converting it if need
+    // be, for the approximation mark.
+    void setItemConversion(TreeItem* item, CurveData& curve);
     void setItemColour(TreeItem* item, const QColor& colour);
     int lastNodeId() const;
 
@@ -82,6 +86,9 @@ private:
     bool failSave(const QString& errorText);
     QVariant displayValue(const TreeItem* item, int column) const;
     QVariant toolTip(const TreeItem* item) const;
+    static void appendLine(QString& text, const QString& line);
+    QVariant approximationMark(const TreeItem* item) const;
+    QString approximationNote(const TreeItem* item) const;
     QVariant foreground(const TreeItem* item, int column) const;
     QList<TreeItem*> draggedItems(const QMimeData* data, int column, const QModelIndex& parent) const;
     void moveItem(TreeItem* item, TreeItem* newParent, int& row);
@@ -89,6 +96,8 @@ private:
     CurveDatabase& database;
     std::unique_ptr<TreeItem> root;
     int largestNodeId = 0;
+    // By CurveID: why Voc of a converted curve is approximate, empty when it is not.
+    QHash<int, QString> openCircuitReasons;
 };
 
 } // namespace IVCurve

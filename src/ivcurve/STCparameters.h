@@ -12,8 +12,9 @@ struct STCparameters
 {
     STCparameters();
 
-    // Any value other than Blässer's or IEC 60891's converts by Anderson.
-    int algorithm = int(Method::Anderson);
+    // New curves take the standard's method. Any value other than Blässer's or IEC 60891's
+    // converts by Anderson, and so does a file's NULL, which older files hold for every curve.
+    int algorithm = int(Method::IEC60891);
     QString a;
     QString b;
     QString alpha;

@@ -26,6 +26,8 @@ public:
         AmbientTemperature,
         CellTemperature,
         FillFactor,
+        // Read with the node to mark conversions without a module; not part of the tree's own rows.
+        ModuleId,
         ValueCount
     };
 

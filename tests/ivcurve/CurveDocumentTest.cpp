@@ -12,12 +12,14 @@
 #include "Globals.h"
 #include "ScriptedPrompts.h"
 #include "SettingsKeys.h"
+#include "StcApproximation.h"
 #include "TestMain.h"
 #include "TreeItem.h"
 
 #include <QAction>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSettings>
@@ -130,6 +132,9 @@ void CurveDocumentTest::reportRowsOfAStringWithoutModule()
     QVERIFY(measurement.contains(QStringLiteral("\n\n< / td>")));
 
     const QString keyValues = CurveReport::keyValueRow(entry);
+    // At 812.6 W/m² the conversion lifts the last point by 1.8 A: Voc lies far beyond it.
+    QVERIFY(keyValues.contains(
+        QStringLiteral("String &lt;7&gt;<br><i>approximate: no module assigned; Voc extrapolated by ")));
     QCOMPARE(keyValues.count(QStringLiteral("<td ")), 17);
     QVERIFY(keyValues.contains(QStringLiteral("\t<td style=")));
     QVERIFY(keyValues.contains(QStringLiteral("\n1500\n")));
@@ -154,6 +159,12 @@ void CurveDocumentTest::reportRowsOfAStringWithoutModule()
     QVERIFY(qAbs(area.left() - tenMillimetres) < onePoint);
     QVERIFY(qAbs(area.top() - tenMillimetres) < onePoint);
     QVERIFY(qAbs(printer.pageLayout().fullRectPixels(printer.resolution()).width() - area.right() - tenMillimetres) < onePoint);
+
+    readings.irradiance = QStringLiteral("420");
+    curve.setReadings(readings);
+    // Lifted by 11 A, the end of the curve points nowhere near the axis.
+    QVERIFY(CurveReport::keyValueRow(entry).contains(QStringLiteral(
+        "<i>approximate: measured at 420 W/m²; no module assigned; Voc not reached by the measurement</i>")));
 
     // A fill factor keeps its hundredths.
     readings.ff = QStringLiteral("0.781");
@@ -271,8 +282,16 @@ void CurveDocumentTest::detailsOkAsksOnceUnlessTheNoticeIsOff()
     ScriptedPrompts prompts;
     {
         CurveDetailsDialog dialog(*curve, document->graphModel()->collection(), *document->treeModel(), item);
-        QCOMPARE(dialog.isCoefficientShown(CurveDetailsDialog::Delta), true);
-        QCOMPARE(dialog.isCoefficientShown(CurveDetailsDialog::Kappa), false);
+        // Imported curves convert by the standard's method, and the dialog says why that matters.
+        QVERIFY(dialog.methodButton(1)->isChecked());
+        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("standardNote"))->text().startsWith(
+            QStringLiteral("IEC 60891 procedure 1 is the standard's method")));
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("approximationNote"))->text(),
+                 StcApproximation::note(StcApproximation::reasons(*curve)));
+        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("approximationNote"))->text().contains(
+            QStringLiteral("no module assigned")));
+        QCOMPARE(dialog.isCoefficientShown(CurveDetailsDialog::Delta), false);
+        QCOMPARE(dialog.isCoefficientShown(CurveDetailsDialog::Kappa), true);
         prompts.answerMessage(QMessageBox::Cancel);
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Rejected));

@@ -1,3 +1,4 @@
+#include "CurveData.h"
 #include "CurveTreeModel.h"
 #include "MeasurementStatus.h"
 #include "ScriptedPrompts.h"
@@ -7,6 +8,7 @@
 
 #include <QColor>
 #include <QDataStream>
+#include <QIcon>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -87,6 +89,7 @@ private slots:
     void savingPurgesCurvesWithoutNodesAndWritesAnEmptyTree();
     void failedSaveLeavesTheFileAndIsShown();
     void loadsCurveValuesThroughTheJoin();
+    void approximateConversionsAreMarked();
     void dragPayloadIsBigEndianHandles();
     void rowSelectedInAllColumnsMovesOnce();
     void dropsReorderWithinOneParent_data();
@@ -305,6 +308,55 @@ void CurveTreeModelTest::loadsCurveValuesThroughTheJoin()
     QVERIFY(!gone.sibling(1, 3).data().isValid() || gone.sibling(1, 3).data().isNull());
     QVERIFY(!model.hasChildren(string));
     QVERIFY(model.hasChildren(model.index(0, 0)));
+}
+
+// Below 700 W/m² or without a module the STC values are estimates; folders carry no mark.
+void CurveTreeModelTest::approximateConversionsAreMarked()
+{
+    TestCurveFile file;
+    const qint64 dim = file.addCurve(1, QString(), 420);
+    const qint64 bright = file.addCurve(2, QString(), 700);
+    file.execute(QStringLiteral("UPDATE Curves SET ModuleID = 3 WHERE CurveID = %1").arg(bright));
+    file.execute("INSERT INTO TreeNodes VALUES (1, NULL, 'File', NULL, 0, 0, NULL)");
+    file.execute(QStringLiteral("INSERT INTO TreeNodes VALUES (2, 1, 'Dim', %1, 0, 0, NULL)").arg(dim));
+    file.execute(QStringLiteral("INSERT INTO TreeNodes VALUES (3, 1, 'Bright', %1, 1, 0, NULL)").arg(bright));
+    CurveTreeModel model(file.database());
+    QVERIFY(model.load());
+    const QModelIndex folder = model.index(0, 0);
+    const QModelIndex dimRow = model.index(0, 0, folder);
+    const QModelIndex brightRow = model.index(1, 0, folder);
+    QVERIFY(!dimRow.data(Qt::DecorationRole).value<QIcon>().isNull());
+    QVERIFY(!dimRow.siblingAtColumn(CurveTreeModel::IrradianceColumn).data(Qt::DecorationRole).isValid());
+    QCOMPARE(dimRow.siblingAtColumn(CurveTreeModel::FillFactorColumn).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("Dim\napproximate: measured at 420 W/m²; no module assigned"));
+    QVERIFY(!brightRow.data(Qt::DecorationRole).isValid());
+    QCOMPARE(brightRow.data(Qt::ToolTipRole).toString(), QStringLiteral("Bright"));
+    QVERIFY(!folder.data(Qt::DecorationRole).isValid());
+
+    // Corrected readings and an assigned module clear the mark at once.
+    TreeItem* item = model.itemFor(dimRow);
+    QSignalSpy changed(&model, &CurveTreeModel::dataChanged);
+    model.setItemValues(item, {{TreeItem::Irradiance, QStringLiteral("750")}});
+    QCOMPARE(dimRow.data(Qt::ToolTipRole).toString(), QStringLiteral("Dim\napproximate: no module assigned"));
+    CurveData curve;
+    curve.curveId = int(dim);
+    AssignedModule module;
+    module.moduleId = 3;
+    curve.setModule(module);
+    CurveReadings readings;
+    readings.irradiance = QStringLiteral("750");
+    curve.setReadings(readings);
+    curve.addPoint(0.0, 8.0, 0.0);
+    curve.addPoint(370.0, 5.0, 0.0);
+    curve.addPoint(400.0, 1.0, 0.0);
+    model.setItemConversion(item, curve);
+    QCOMPARE(changed.count(), 2);
+    // At 750 W/m² the end lifts by 8/3 A and moves left by Rs·8/3: 27.5 V beyond 399.07 V.
+    QCOMPARE(dimRow.data(Qt::ToolTipRole).toString(), QStringLiteral("Dim\napproximate: Voc extrapolated by 6.4 %"));
+    curve.addPoint(430.0, -3.0, 0.0);
+    model.setItemConversion(item, curve);
+    QVERIFY(!dimRow.data(Qt::DecorationRole).isValid());
+    QCOMPARE(dimRow.data(Qt::ToolTipRole).toString(), QStringLiteral("Dim"));
 }
 
 void CurveTreeModelTest::dragPayloadIsBigEndianHandles()

@@ -78,7 +78,7 @@ void STCConversionTest::cleanup()
 void STCConversionTest::blaesserWorkedExample()
 {
     STCparameters parameters = conditions(QStringLiteral("800"), QStringLiteral("45"));
-    Blaesser converter(parameters, 8.2, 600.0);
+    Blaesser converter(parameters, AssignedModule(), 8.2, 600.0);
     const QPointF result = converter.convertPoint(CurvePoint(), QPointF(400.0, 8.0));
     QVERIFY(qAbs(result.y() - 9.902) < 0.01);
     QVERIFY(qAbs(result.x() - 455.4) < 0.05);
@@ -94,7 +94,7 @@ void STCConversionTest::pointsAtStcStayUnchanged()
     point.irradiance = 1000.0;
     const QPointF measured(400.0, 8.0);
 
-    Blaesser blaesser(parameters, 8.2, 600.0);
+    Blaesser blaesser(parameters, module, 8.2, 600.0);
     // Rs·(I − I′) vanishes because the current is unchanged.
     verifyNear(blaesser.convertPoint(point, measured), 400.0, 8.0);
 
@@ -111,13 +111,13 @@ void STCConversionTest::missingOrZeroConditionsFallBackToStc()
 {
     for (const QString& missing : {QString(), QStringLiteral("0"), QStringLiteral("n/a"), QStringLiteral("nan")}) {
         STCparameters parameters = conditions(missing, missing);
-        Blaesser converter(parameters, 8.2, 600.0);
+        Blaesser converter(parameters, AssignedModule(), 8.2, 600.0);
         QCOMPARE(converter.irradiance(), 1000.0);
         QCOMPARE(converter.temperature(), 25.0);
     }
     // A negative irradiance has no logarithm; it counts as missing, a negative temperature does not.
     STCparameters frosty = conditions(QStringLiteral("-200"), QStringLiteral("-5"));
-    Blaesser converter(frosty, 8.2, 600.0);
+    Blaesser converter(frosty, AssignedModule(), 8.2, 600.0);
     QCOMPARE(converter.irradiance(), 1000.0);
     QCOMPARE(converter.temperature(), -5.0);
 }
@@ -208,8 +208,12 @@ void STCConversionTest::andersonWithoutCurrentOrVoltageGivesTheOrigin()
 void STCConversionTest::makeAlgorithmReadsTheMethodsOwnTemperature()
 {
     CurveData blaesser = measuredCurve(int(Method::Blaesser));
-    QCOMPARE(blaesser.makeAlgorithm()->temperature(), 45.0);
+    QCOMPARE(blaesser.makeAlgorithm()->temperature(), 50.0);
     QCOMPARE(blaesser.parameters().irradiance, QStringLiteral("800"));
+    CurveReadings ambientOnly = blaesser.readings();
+    ambientOnly.cellTemp = QStringLiteral("?");
+    blaesser.setReadings(ambientOnly);
+    QCOMPARE(blaesser.makeAlgorithm()->temperature(), 45.0);
     CurveData iec = measuredCurve(int(Method::IEC60891));
     QCOMPARE(iec.makeAlgorithm()->temperature(), 50.0);
     CurveData unknown = measuredCurve(9);
@@ -232,7 +236,7 @@ void STCConversionTest::makeAlgorithmReadsTheMethodsOwnTemperature()
     fromPoints.setReadings(noValues);
     const QPointF measured = fromReadings.stcCurve(false).points().at(1);
     const QPointF largest = fromPoints.stcCurve(false).points().at(1);
-    Blaesser expected(conditions(QStringLiteral("800"), QStringLiteral("45")), 8.1, 610.0);
+    Blaesser expected(conditions(QStringLiteral("800"), QStringLiteral("50")), AssignedModule(), 8.1, 610.0);
     verifyNear(largest, expected.convertPoint(CurvePoint(), QPointF(400.0, 8.0)).x(),
                expected.convertPoint(CurvePoint(), QPointF(400.0, 8.0)).y());
     QVERIFY(measured != largest);
@@ -249,10 +253,15 @@ void STCConversionTest::stcCurveExtendsToBothAxes()
     QCOMPARE(stc.points().last().y(), 0.0);
     QCOMPARE(stc.points().last().x(), stc.points().at(3).x());
 
+    // Shifted to the right, the curve reaches 0 V along the line through its first two points.
     CurveData shifted = measuredCurve(int(Method::Blaesser));
     const CurveData& moved = shifted.stcCurve(true);
     QCOMPARE(moved.points().size(), 4);
-    QCOMPARE(moved.points().first(), QPointF(0.0, moved.points().at(1).y()));
+    const QPointF first = moved.points().at(1);
+    const QPointF second = moved.points().at(2);
+    const double rise = first.x() * (first.y() - second.y()) / (second.x() - first.x());
+    QCOMPARE(moved.points().first(), QPointF(0.0, first.y() + rise));
+    QVERIFY(rise > 0.0);
     QVERIFY(moved.points().at(1).x() > 0.0);
     QCOMPARE(moved.maxI(), moved.points().first().y());
 
@@ -268,7 +277,7 @@ void STCConversionTest::defaultsAreInTheUsersLocale()
     QCOMPARE(german.b, QStringLiteral("-0,004"));
     QCOMPARE(german.kappa, QStringLiteral("0,00125"));
     QCOMPARE(german.Rs, QStringLiteral("0,35"));
-    QCOMPARE(german.algorithm, 2);
+    QCOMPARE(german.algorithm, 1);
     QCOMPARE(STCparameters::number(german.beta), -0.15);
     QCOMPARE(STCparameters::number(QStringLiteral("0.5x")), 0.0);
     QLocale::setDefault(QLocale::c());
