@@ -149,6 +149,14 @@ bool CurveTable::execute(QSqlQuery& query)
     return false;
 }
 
+bool CurveTable::write(QSqlQuery& query)
+{
+    if (query.exec())
+        return true;
+    database.reportWriteFailure(query.lastError());
+    return false;
+}
+
 bool CurveTable::insert(CurveData& curve)
 {
     QSqlQuery query(database.database());
@@ -174,7 +182,7 @@ bool CurveTable::insert(CurveData& curve)
     query.bindValue(QStringLiteral(":Imp"), stored(readings.imp));
     query.bindValue(QStringLiteral(":CurvePoints"), CurvePointsCodec::encode(curve));
     query.bindValue(QStringLiteral(":FileVersion"), readings.fileVersion);
-    if (!execute(query))
+    if (!write(query))
         return false;
     curve.curveId = query.lastInsertId().toInt();
     return true;
@@ -232,7 +240,7 @@ bool CurveTable::updateDetails(const CurveData& curve)
     query.bindValue(QStringLiteral(":Ta"), stored(readings.ambientTemp));
     query.bindValue(QStringLiteral(":Tpv"), stored(readings.cellTemp));
     bindModule(query, curve);
-    return execute(query);
+    return write(query);
 }
 
 bool CurveTable::updateModule(const CurveData& curve)
@@ -243,7 +251,7 @@ bool CurveTable::updateModule(const CurveData& curve)
         return false;
     }
     bindModule(query, curve);
-    return execute(query);
+    return write(query);
 }
 
 } // namespace IVCurve
