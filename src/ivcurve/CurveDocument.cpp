@@ -298,8 +298,12 @@ void CurveDocument::onCustomContextMenu(const QPoint& point)
     contextMenu->popup(curveTree->viewport()->mapToGlobal(point));
 }
 
+// Asked before the wait cursor comes up, so that the box saying why nothing is saved shows the
+// ordinary pointer.
 bool CurveDocument::writeTree()
 {
+    if (!database->checkWritable())
+        return false;
     const WaitCursor waiting;
     if (!curveTreeModel->save())
         return false;
