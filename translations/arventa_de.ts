@@ -1226,6 +1226,61 @@ Dünnschicht 0,063</translation>
     </message>
 </context>
 <context>
+    <name>IVCurve::CurveFileCheck</name>
+    <message>
+        <source>%1 cannot be opened: it is not a regular file.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht geöffnet werden: Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Devices, pipes and folders are never opened as curve files. Choose the curve file itself.</source>
+        <comment>Error message informative text</comment>
+        <translation>Geräte, Pipes und Ordner werden nie als Kennliniendateien geöffnet. Wählen Sie die Kennliniendatei selbst.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The file has been left as it is.</source>
+        <comment>Error message informative text</comment>
+        <translation>Die Datei wurde unverändert gelassen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the file is damaged.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht geöffnet werden: Die Datei ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The check of the file found: %1
+The file has been left as it is. Open a backup copy of it instead.</source>
+        <comment>Error message informative text</comment>
+        <translation>Die Prüfung der Datei ergab: %1
+Die Datei wurde unverändert gelassen. Öffnen Sie stattdessen eine Sicherungskopie.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only: nothing has been changed.</source>
+        <comment>Error Message</comment>
+        <translation>%1 ist schreibgeschützt: Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>To change its curves or its tree, remove the read-only mark in the file&apos;s properties and open the file again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Um ihre Kennlinien oder ihren Baum zu ändern, entfernen Sie den Schreibschutz in den Eigenschaften der Datei und öffnen Sie die Datei erneut.</translation>
+    </message>
+    <message>
+        <source>%1 has been deleted, moved or replaced since it was opened: nothing has been saved.</source>
+        <comment>Error Message</comment>
+        <translation>%1 wurde seit dem Öffnen gelöscht, verschoben oder ersetzt: Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Put the file back in its place and try again, or close this document without saving and open the file where it is now.</source>
+        <comment>Error message informative text</comment>
+        <translation>Legen Sie die Datei wieder an ihren Platz und versuchen Sie es erneut, oder schließen Sie dieses Dokument ohne zu speichern und öffnen Sie die Datei an ihrem neuen Ort.</translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CurveGraph</name>
     <message>
         <source>IV Curve</source>

@@ -1219,6 +1219,61 @@ Thin-Film 0.063</source>
     </message>
 </context>
 <context>
+    <name>IVCurve::CurveFileCheck</name>
+    <message>
+        <source>%1 cannot be opened: it is not a regular file.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be opened: it is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Devices, pipes and folders are never opened as curve files. Choose the curve file itself.</source>
+        <comment>Error message informative text</comment>
+        <translation>Devices, pipes and folders are never opened as curve files. Choose the curve file itself.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>The file has been left as it is.</source>
+        <comment>Error message informative text</comment>
+        <translation>The file has been left as it is.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: the file is damaged.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be opened: the file is damaged.</translation>
+    </message>
+    <message>
+        <source>The check of the file found: %1
+The file has been left as it is. Open a backup copy of it instead.</source>
+        <comment>Error message informative text</comment>
+        <translation>The check of the file found: %1
+The file has been left as it is. Open a backup copy of it instead.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only: nothing has been changed.</source>
+        <comment>Error Message</comment>
+        <translation>%1 is read-only: nothing has been changed.</translation>
+    </message>
+    <message>
+        <source>To change its curves or its tree, remove the read-only mark in the file&apos;s properties and open the file again.</source>
+        <comment>Error message informative text</comment>
+        <translation>To change its curves or its tree, remove the read-only mark in the file&apos;s properties and open the file again.</translation>
+    </message>
+    <message>
+        <source>%1 has been deleted, moved or replaced since it was opened: nothing has been saved.</source>
+        <comment>Error Message</comment>
+        <translation>%1 has been deleted, moved or replaced since it was opened: nothing has been saved.</translation>
+    </message>
+    <message>
+        <source>Put the file back in its place and try again, or close this document without saving and open the file where it is now.</source>
+        <comment>Error message informative text</comment>
+        <translation>Put the file back in its place and try again, or close this document without saving and open the file where it is now.</translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CurveGraph</name>
     <message>
         <source>IV Curve</source>

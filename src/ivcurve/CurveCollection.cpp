@@ -58,7 +58,7 @@ bool CurveCollection::reportMissing(int curveId) const
 
 bool CurveCollection::updateDetails(const CurveData& edited)
 {
-    if (reportMissing(edited.curveId) || !table.updateDetails(edited))
+    if (reportMissing(edited.curveId) || !database.checkWritable() || !table.updateDetails(edited))
         return false;
     CurveData* target = held(edited.curveId);
     target->setReadings(edited.readings());
@@ -69,7 +69,7 @@ bool CurveCollection::updateDetails(const CurveData& edited)
 
 bool CurveCollection::assignModule(int curveId, const AssignedModule& module, const STCparameters& coefficients)
 {
-    if (reportMissing(curveId))
+    if (reportMissing(curveId) || !database.checkWritable())
         return false;
     CurveData changed = *held(curveId);
     STCparameters parameters = changed.parameters();

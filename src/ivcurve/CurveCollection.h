@@ -16,7 +16,8 @@ class CurveDatabase;
 namespace IVCurve {
 
 // The curves of one document that have been shown, each loaded once by its CurveID and kept
-// until the document closes. Changes to a curve go to the file and to the curve in memory alike.
+// until the document closes. Changes to a curve go to the file and to the curve in memory alike,
+// or, when the file may not be written, to neither.
 class CurveCollection
 {
     Q_DECLARE_TR_FUNCTIONS(CurveCollection)

@@ -136,8 +136,12 @@ void CurveCsvImporter::chooseSeparator(const QStringList& lines)
     decimalPoint = separator == QLatin1Char(';') ? QLatin1Char(',') : QLatin1Char('.');
 }
 
+// The curves and the tree that reaches them are committed together: a kill or a power loss in
+// between would leave the curves in the file where no one can get at them.
 bool CurveCsvImporter::run()
 {
+    if (!database.checkWritable())
+        return false;
     waitCursor.emplace();
     QStringList lines;
     if (!readFile(lines))
@@ -147,7 +151,7 @@ bool CurveCsvImporter::run()
     QSqlDatabase connection = database.database();
     if (!connection.transaction()) {
         waitCursor.reset();
-        CurveMessageBox::critical(database.messageParent(), connection.lastError().text());
+        database.reportWriteFailure(connection.lastError());
         return false;
     }
     fileItem = tree.insertNewRow();
@@ -155,15 +159,22 @@ bool CurveCsvImporter::run()
     readInstrumentLine(lines);
     readHeader(lines);
     CurveTable table(database);
-    if (!importResults(lines, table))
+    if (!importResults(lines, table) || !commitWithTree(connection))
         return fail();
-    if (!connection.commit()) {
-        CurveMessageBox::critical(database.messageParent(), connection.lastError().text());
-        return fail();
-    }
+    tree.markSaved();
     std::reverse(importedCurves.begin(), importedCurves.end());
     waitCursor.reset();
     return true;
+}
+
+bool CurveCsvImporter::commitWithTree(QSqlDatabase& connection)
+{
+    QSqlError error;
+    if (tree.writeNodes(error) && connection.commit())
+        return true;
+    waitCursor.reset();
+    database.reportWriteFailure(error.isValid() ? error : connection.lastError());
+    return false;
 }
 
 bool CurveCsvImporter::readFile(QStringList& lines)

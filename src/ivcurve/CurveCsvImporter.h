@@ -16,6 +16,7 @@
 
 class CurveData;
 class CurveDatabase;
+class QSqlDatabase;
 
 namespace IVCurve {
 
@@ -24,9 +25,9 @@ class CurveTreeModel;
 class TreeItem;
 
 // One import of a tester's results file into a curve document: one curve row per result line,
-// filed under a new top-level node named after the file. The whole file goes in as one
-// transaction, so an import that fails midway leaves the curve file and the tree as they were.
-// The caller saves the document afterwards, which writes the new nodes.
+// filed under a new top-level node named after the file. The curves of the whole file and the
+// whole tree go in as one transaction, so an import that fails midway leaves the curve file and
+// the tree as they were; one that succeeds leaves the document saved.
 class CurveCsvImporter
 {
     Q_DECLARE_TR_FUNCTIONS(CurveCsvImporter)
@@ -35,7 +36,8 @@ public:
     CurveCsvImporter(const QString& filePath, CurveDatabase& database, CurveTreeModel& tree);
     ~CurveCsvImporter();
 
-    // False when the file cannot be read or a curve cannot be stored; the user has been told.
+    // False when the curve file may not be written, the results file cannot be read or a curve
+    // or the tree cannot be stored; the user has been told.
     bool run();
     // The node of the file, or nullptr when the import failed.
     TreeItem* fileNode() const;
@@ -48,6 +50,7 @@ private:
     void readInstrumentLine(const QStringList& lines);
     void readHeader(const QStringList& lines);
     bool importResults(const QStringList& lines, CurveTable& table);
+    bool commitWithTree(QSqlDatabase& connection);
     bool importLine(const QString& line, int lineNumber, CurveTable& table);
     bool checksumFails(const QString& line, int lineNumber);
     void readPoints(const QVector<QStringRef>& fields, CurveData& curve) const;

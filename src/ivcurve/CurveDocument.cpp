@@ -298,8 +298,12 @@ void CurveDocument::onCustomContextMenu(const QPoint& point)
     contextMenu->popup(curveTree->viewport()->mapToGlobal(point));
 }
 
+// Asked before the wait cursor comes up, so that the box saying why nothing is saved shows the
+// ordinary pointer.
 bool CurveDocument::writeTree()
 {
+    if (!database->checkWritable())
+        return false;
     const WaitCursor waiting;
     if (!curveTreeModel->save())
         return false;
@@ -357,6 +361,8 @@ TreeItem* CurveDocument::currentCurveItem() const
 
 void CurveDocument::slotInsertRow()
 {
+    if (!database->checkWritable())
+        return;
     const QModelIndex current = curveTree->currentIndex();
     TreeItem* item = curveTreeModel->insertNewRow(current.isValid() ? current.siblingAtColumn(0) : QModelIndex());
     const QModelIndex inserted = curveTreeModel->indexFor(item);
@@ -369,6 +375,8 @@ void CurveDocument::slotInsertRow()
 void CurveDocument::slotDeleteRow()
 {
     QModelIndexList rows = curveTree->selectionModel()->selectedRows(0);
+    if (rows.isEmpty() || !database->checkWritable())
+        return;
     std::sort(rows.begin(), rows.end(),
               [](const QModelIndex& a, const QModelIndex& b) { return pathOf(a) > pathOf(b); });
     QList<QPersistentModelIndex> persistent;
@@ -422,6 +430,8 @@ void CurveDocument::slotSetColour()
                               tr("Please select a string with curve data first.", "User prompt"));
         return;
     }
+    if (!database->checkWritable())
+        return;
     QColor colour = item->colour();
     if (!Prompts::instance().chooseColor(this, tr("Set Colour", "Window Title"), colour) || !colour.isValid())
         return;
@@ -489,20 +499,25 @@ void CurveDocument::slotDownload()
 
 void CurveDocument::slotImport()
 {
+    if (!database->checkWritable())
+        return;
     const QString path = ResultsFileChooser::choose(this);
     if (!path.isEmpty() && importFile(path))
         QSettings().setValue(SettingsKeys::lastImportDir, QFileInfo(path).absolutePath());
 }
 
+// A failed import takes its file node out again, and the document is then as changed as before.
 bool CurveDocument::importFile(const QString& path)
 {
     bool imported = false;
-    CommandGuard::run(this, [this, &path, &imported] {
+    const bool wasModified = isModified();
+    CommandGuard::run(this, [this, &path, &imported, wasModified] {
         CurveCsvImporter importer(path, *database, *curveTreeModel);
         imported = importer.run();
-        if (!imported)
+        if (!imported) {
+            modified(wasModified);
             return;
-        writeTree();
+        }
         curveTree->expand(curveTreeModel->indexFor(importer.fileNode()));
         curveTree->fitColumns();
     });
@@ -525,6 +540,8 @@ void CurveDocument::slotAssignModule()
                               tr("Please select the strings to assign a module to in the tree first.", "User prompt"));
         return;
     }
+    if (!database->checkWritable())
+        return;
     CurveModulesChooser chooser(first->module().moduleId, first->module().series, this);
     CurveModuleRow row;
     if (chooser.exec() != QDialog::Accepted || !chooser.chosenModule(row))

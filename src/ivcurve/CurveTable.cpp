@@ -149,6 +149,14 @@ bool CurveTable::execute(QSqlQuery& query)
     return false;
 }
 
+bool CurveTable::write(QSqlQuery& query)
+{
+    if (query.exec())
+        return true;
+    database.reportWriteFailure(query.lastError());
+    return false;
+}
+
 bool CurveTable::insert(CurveData& curve)
 {
     QSqlQuery query(database.database());
@@ -176,7 +184,7 @@ bool CurveTable::insert(CurveData& curve)
     query.bindValue(QStringLiteral(":FileVersion"), readings.fileVersion);
     // Written, so that a later change of the default leaves the method of stored curves alone.
     query.bindValue(QStringLiteral(":alg"), curve.parameters().algorithm);
-    if (!execute(query))
+    if (!write(query))
         return false;
     curve.curveId = query.lastInsertId().toInt();
     return true;
@@ -234,7 +242,7 @@ bool CurveTable::updateDetails(const CurveData& curve)
     query.bindValue(QStringLiteral(":Ta"), stored(readings.ambientTemp));
     query.bindValue(QStringLiteral(":Tpv"), stored(readings.cellTemp));
     bindModule(query, curve);
-    return execute(query);
+    return write(query);
 }
 
 bool CurveTable::updateModule(const CurveData& curve)
@@ -245,7 +253,7 @@ bool CurveTable::updateModule(const CurveData& curve)
         return false;
     }
     bindModule(query, curve);
-    return execute(query);
+    return write(query);
 }
 
 } // namespace IVCurve

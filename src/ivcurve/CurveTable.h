@@ -7,7 +7,8 @@ class CurveDatabase;
 
 namespace IVCurve {
 
-// The statements on table Curves. Every failure shows the driver's error text and is returned.
+// The statements on table Curves. Every failure is shown and returned: a failed read with the
+// driver's error text, a failed write with what it means for the file.
 class CurveTable
 {
 public:
@@ -28,6 +29,7 @@ public:
 private:
     bool prepareSelect();
     bool execute(QSqlQuery& query);
+    bool write(QSqlQuery& query);
     void reportFailure(const QSqlQuery& query);
 
     CurveDatabase& database;

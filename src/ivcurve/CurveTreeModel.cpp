@@ -6,7 +6,7 @@
 
 #include "CurveData.h"
 #include "CurveDatabase.h"
-#include "CurveMessageBox.h"
+#include "CurveFileUpkeep.h"
 
 #include <QApplication>
 #include <QDataStream>
@@ -126,31 +126,46 @@ bool CurveTreeModel::loadChildren(TreeItem* parent, QSqlQuery& query)
     return true;
 }
 
+// A file that lacks the table gets it before anything is deleted. A save that frees much space
+// compacts the file: a file whose curves are gone should not keep their size.
 bool CurveTreeModel::save()
 {
     QSqlDatabase file = connection();
-    if (!file.isOpen())
+    if (!file.isOpen() || !database.checkWritable())
         return false;
-    // A file that lacks the table gets it before anything is deleted.
     database.runTreeSchema();
     if (!file.transaction())
-        return failSave(file.lastError().text());
-    QSqlQuery query(file);
-    if (!query.exec(QStringLiteral("DELETE FROM TreeNodes;")))
-        return failSave(query.lastError().text());
-    QSqlQuery insert(file);
-    if (!insert.prepare(QStringLiteral("INSERT OR REPLACE INTO TreeNodes(NodeID, ParentNodeID, ParentRow, NodeDesc, "
-                                       "CurveID, Status, Colour) VALUES(?,?,?,?,?,?,?);")))
-        return failSave(insert.lastError().text());
-    if (!writeChildren(root.get(), insert))
-        return failSave(insert.lastError().text());
-    if (!query.exec(QStringLiteral("DELETE FROM curves WHERE CurveId IN (SELECT curves.curveid FROM curves LEFT OUTER "
-                                   "JOIN treenodes ON curves.curveid = treenodes.curveid WHERE nodeid IS NULL);")))
-        return failSave(query.lastError().text());
+        return failSave(file.lastError());
+    QSqlError error;
+    if (!writeNodes(error) || !CurveFileUpkeep::removeOrphanCurves(file, error))
+        return failSave(error);
     if (!file.commit())
-        return failSave(file.lastError().text());
-    emit modified(false);
+        return failSave(file.lastError());
+    markSaved();
+    CurveFileUpkeep::compactIfWorthwhile(file);
     return true;
+}
+
+bool CurveTreeModel::writeNodes(QSqlError& error) const
+{
+    QSqlQuery query(connection());
+    if (!query.exec(QStringLiteral("DELETE FROM TreeNodes;"))) {
+        error = query.lastError();
+        return false;
+    }
+    QSqlQuery insert(connection());
+    if (!insert.prepare(QStringLiteral("INSERT OR REPLACE INTO TreeNodes(NodeID, ParentNodeID, ParentRow, NodeDesc, "
+                                       "CurveID, Status, Colour) VALUES(?,?,?,?,?,?,?);"))
+        || !writeChildren(root.get(), insert)) {
+        error = insert.lastError();
+        return false;
+    }
+    return true;
+}
+
+void CurveTreeModel::markSaved()
+{
+    emit modified(false);
 }
 
 bool CurveTreeModel::writeChildren(const TreeItem* parent, QSqlQuery& insert) const
@@ -173,10 +188,10 @@ bool CurveTreeModel::writeChildren(const TreeItem* parent, QSqlQuery& insert) co
     return true;
 }
 
-bool CurveTreeModel::failSave(const QString& errorText)
+bool CurveTreeModel::failSave(const QSqlError& error)
 {
     connection().rollback();
-    CurveMessageBox::critical(database.messageParent(), errorText);
+    database.reportWriteFailure(error);
     return false;
 }
 
@@ -228,12 +243,15 @@ void CurveTreeModel::setItemConversion(TreeItem* item, CurveData& curve)
     emit dataChanged(indexFor(item, 0), indexFor(item, columnCount() - 1));
 }
 
+// The plot gives a string its colour when first shown. In a read-only file the colour lasts for
+// this session only: the document must not claim changes that it can never save.
 void CurveTreeModel::setItemColour(TreeItem* item, const QColor& colour)
 {
     item->setColour(colour);
     const QModelIndex swatch = indexFor(item, ColourColumn);
     emit dataChanged(swatch, swatch, {Qt::BackgroundRole, Qt::ForegroundRole});
-    emit modified(true);
+    if (!database.isReadOnly())
+        emit modified(true);
 }
 
 int CurveTreeModel::lastNodeId() const
@@ -395,17 +413,22 @@ bool CurveTreeModel::setData(const QModelIndex& index, const QVariant& value, in
     const int valueIndex = editableValues.value(index.column());
     if (item->value(valueIndex) == value)
         return true;
+    if (!database.checkWritable())
+        return false;
     item->setValue(valueIndex, value);
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     emit modified(true);
     return true;
 }
 
+// A tree that can never be saved offers no editing and no dragging.
 Qt::ItemFlags CurveTreeModel::flags(const QModelIndex& index) const
 {
+    const Qt::ItemFlags defaults = QAbstractItemModel::flags(index);
+    if (database.isReadOnly())
+        return defaults;
     if (!index.isValid())
         return Qt::ItemIsDropEnabled;
-    const Qt::ItemFlags defaults = QAbstractItemModel::flags(index);
     if (index.column() == DescriptionColumn)
         return defaults | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
     return defaults;
@@ -447,7 +470,7 @@ bool CurveTreeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, 
     if (action == Qt::IgnoreAction)
         return true;
     const QList<TreeItem*> items = draggedItems(data, column, parent);
-    if (items.isEmpty())
+    if (items.isEmpty() || !database.checkWritable())
         return false;
     TreeItem* newParent = itemFor(parent);
     int insertRow = row < 0 || row > newParent->childCount() ? newParent->childCount() : row;

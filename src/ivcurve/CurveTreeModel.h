@@ -11,6 +11,7 @@
 
 class CurveData;
 class CurveDatabase;
+class QSqlError;
 class QSqlQuery;
 
 namespace IVCurve {
@@ -35,8 +36,13 @@ public:
     // tree is then empty.
     bool load();
     // Writes the whole tree and removes the curves that no node refers to, all or nothing. A
-    // failure is shown to the user and leaves the file and the dirty state as they were.
+    // failure, a read-only file or one no longer in its place among them, is shown to the user
+    // and leaves the file and the dirty state as they were.
     bool save();
+    // Writes the whole tree in place of the stored one, inside the transaction that the caller
+    // holds, commits and, once committed, reports with markSaved().
+    bool writeNodes(QSqlError& error) const;
+    void markSaved();
 
     // A new node at row 0 of `parent` (the root for an invalid index) with a fresh node id.
     TreeItem* insertNewRow(const QModelIndex& parent = QModelIndex());
@@ -83,7 +89,7 @@ private:
     std::unique_ptr<TreeItem> makeNode(const TreeItem* parent);
     bool loadChildren(TreeItem* parent, QSqlQuery& query);
     bool writeChildren(const TreeItem* parent, QSqlQuery& insert) const;
-    bool failSave(const QString& errorText);
+    bool failSave(const QSqlError& error);
     QVariant displayValue(const TreeItem* item, int column) const;
     QVariant toolTip(const TreeItem* item) const;
     static void appendLine(QString& text, const QString& line);

@@ -105,6 +105,7 @@ private slots:
     void unopenableFileChangesNothing();
     void failedInsertLeavesFileAndTreeAsTheyWere();
     void shippedTemplateKeepsImportsAcrossReopening();
+    void importedCurvesNeverLackTheirNodes();
 
 private:
     QTemporaryDir folder;
@@ -484,6 +485,23 @@ void CurveCsvImporterTest::shippedTemplateKeepsImportsAcrossReopening()
     QCOMPARE(tree.index(1, 2, point).data().toString(), QStringLiteral("04/07/2026 09:01:07"));
     QCOMPARE(tree.lastNodeId(), 17);
     QCOMPARE(prompts.messageTexts().size(), 3);
+}
+
+// The curves and the nodes that reach them are committed together, with no moment between.
+void CurveCsvImporterTest::importedCurvesNeverLackTheirNodes()
+{
+    TestCurveFile file;
+    ScriptedPrompts prompts;
+    CurveTreeModel tree(file.database());
+    QSignalSpy modified(&tree, &CurveTreeModel::modified);
+    QVERIFY(CurveCsvImporter(samplePath("results-point.csv"), file.database(), tree).run());
+    QCOMPARE(file.count("Curves"), 6);
+    QCOMPARE(file.count("TreeNodes"), 7);
+    QCOMPARE(file.rows("SELECT count(*) FROM Curves c LEFT JOIN TreeNodes t ON t.CurveID = c.CurveID "
+                       "WHERE t.NodeID IS NULL"),
+             QStringList{"0"});
+    QVERIFY(!modified.isEmpty());
+    QCOMPARE(modified.last().first().toBool(), false);
 }
 
 VELTRANO_TEST(CurveCsvImporterTest)

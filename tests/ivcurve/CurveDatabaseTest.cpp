@@ -1,15 +1,23 @@
 #include "CurveCollection.h"
 #include "CurveData.h"
 #include "CurveDatabase.h"
+#include "CurveFileUpkeep.h"
 #include "CurveTable.h"
+#include "CurveTreeModel.h"
 #include "ScriptedPrompts.h"
 #include "TestMain.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 // Curve files from the shipped template: the layout update on opening, storing, loading and
 // updating curves, and what damaged files and values do.
@@ -61,6 +69,42 @@ CurveData importedCurve()
     curve.addPoint(349.4, 0.0, 815.5);
     return curve;
 }
+
+// About 10 kB of points: 400 points of some 25 characters each.
+CurveData longCurve(int memoryIndex)
+{
+    CurveData curve = importedCurve();
+    CurveReadings readings = curve.readings();
+    readings.memLocation = memoryIndex;
+    curve.setReadings(readings);
+    for (int point = 0; point < 400; ++point)
+        curve.addPoint(point * 0.875, 9.0 - point * 0.0225, 800.0 + point);
+    return curve;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The one box shown when the file is refused on opening; an empty one when it opened or more
+// boxes were shown.
+MessageRequest refusal(const QString& path)
+{
+    ScriptedPrompts prompts;
+    {
+        CurveDatabase database(path);
+        if (database.isOpen())
+            return MessageRequest();
+    }
+    return prompts.shown().size() == 1 ? prompts.last().message : MessageRequest();
+}
+
+void setReadOnly(const QString& path)
+{
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+}
 } // namespace
 
 class CurveDatabaseTest : public QObject
@@ -79,9 +123,19 @@ private slots:
     void fileThatIsNoDatabaseIsRefused();
     void missingTableIsReportedAndCreatedAgain();
     void updateOfACurveNotHeldIsRefused();
+    void damagedFileIsRefusedAndLeftAsItWas();
+    void onlyARegularFileIsOpened_data();
+    void onlyARegularFileIsOpened();
+    void orphanCurvesGoOnOpeningUnlessTheFileIsReadOnly();
+    void readOnlyFileTakesNoCurveChange();
+    void compactionWantsAQuarterAndOneMebibyteFree_data();
+    void compactionWantsAQuarterAndOneMebibyteFree();
+    void savingAfterRemovingMostCurvesShrinksTheFile();
 
 private:
     QString freshCopyOfTemplate();
+    // Curves of about 10 kB each, the first `withNodes` of them with a top-level tree node.
+    QString fileWithCurves(int curves, int withNodes);
 
     QTemporaryDir folder;
     int copies = 0;
@@ -291,21 +345,11 @@ void CurveDatabaseTest::fileThatIsNoDatabaseIsRefused()
 {
     const QString path = folder.filePath(QStringLiteral("photo.arvcrv"));
     const QByteArray bytes = QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(4096, 'x');
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    ScriptedPrompts prompts;
-    {
-        CurveDatabase database(path);
-        QVERIFY(!database.isOpen());
-    }
-    QCOMPARE(prompts.shown().size(), 1);
-    QCOMPARE(prompts.last().message.icon, QMessageBox::Critical);
-    QCOMPARE(prompts.last().message.title, QStringLiteral("Arventa"));
-    QVERIFY2(prompts.last().message.text.contains(QStringLiteral("not a database")),
-             qPrintable(prompts.last().message.text));
+    QVERIFY(writeFile(path, bytes));
+    const MessageRequest refused = refusal(path);
+    QCOMPARE(refused.icon, QMessageBox::Critical);
+    QCOMPARE(refused.title, QStringLiteral("Arventa"));
+    QVERIFY2(refused.text.contains(QStringLiteral("not a database")), qPrintable(refused.text));
     QCOMPARE(contentsOf(path), bytes);
     QVERIFY(!QSqlDatabase::contains(path));
 }
@@ -345,6 +389,168 @@ void CurveDatabaseTest::updateOfACurveNotHeldIsRefused()
     QCOMPARE(prompts.messageTexts(), QStringList({notFound, notFound}));
     QCOMPARE(prompts.last().message.title, QStringLiteral("Arventa"));
     QCOMPARE(contentsOf(path), before);
+}
+
+QString CurveDatabaseTest::fileWithCurves(int curves, int withNodes)
+{
+    const QString path = freshCopyOfTemplate();
+    CurveDatabase database(path);
+    QSqlDatabase connection = database.database();
+    connection.transaction();
+    CurveTable table(database);
+    QSqlQuery node(connection);
+    node.prepare(QStringLiteral("INSERT INTO TreeNodes (NodeID, NodeDesc, CurveID, ParentRow) VALUES (?, 'String', ?, ?)"));
+    for (int index = 1; index <= curves; ++index) {
+        CurveData curve = longCurve(index);
+        table.insert(curve);
+        if (index > withNodes)
+            continue;
+        node.addBindValue(index);
+        node.addBindValue(curve.curveId);
+        node.addBindValue(index - 1);
+        node.exec();
+    }
+    connection.commit();
+    return path;
+}
+
+void CurveDatabaseTest::damagedFileIsRefusedAndLeftAsItWas()
+{
+    const QString path = fileWithCurves(40, 40);
+    QByteArray bytes = contentsOf(path);
+    const int pageSize = (quint8(bytes.at(16)) << 8) | quint8(bytes.at(17));
+    QCOMPARE(bytes.size() % pageSize, 0);
+    const int middlePage = bytes.size() / pageSize / 2;
+    bytes.replace(middlePage * pageSize, 3 * pageSize, QByteArray(3 * pageSize, '\x5a'));
+    QVERIFY(writeFile(path, bytes));
+    const MessageRequest refused = refusal(path);
+    QCOMPARE(refused.icon, QMessageBox::Critical);
+    QCOMPARE(refused.text, QDir::toNativeSeparators(path) + QStringLiteral(" cannot be opened: the file is damaged."));
+    QVERIFY(refused.informativeText.startsWith(QStringLiteral("The check of the file found: ")));
+    QCOMPARE(contentsOf(path), bytes);
+    QVERIFY(!QSqlDatabase::contains(path));
+}
+
+void CurveDatabaseTest::onlyARegularFileIsOpened_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("folder") << QStringLiteral("folder.arvcrv");
+#ifdef Q_OS_UNIX
+    QTest::newRow("pipe") << QStringLiteral("pipe.arvcrv");
+    QTest::newRow("device") << QStringLiteral("device.arvcrv");
+#endif
+}
+
+// Reading a pipe waits for a writer that never comes, and what goes to a device is lost.
+void CurveDatabaseTest::onlyARegularFileIsOpened()
+{
+    QFETCH(QString, name);
+    const QString path = folder.filePath(name);
+    if (name.startsWith(QLatin1String("folder")))
+        QVERIFY(QDir(folder.path()).mkdir(name));
+#ifdef Q_OS_UNIX
+    else if (name.startsWith(QLatin1String("pipe")))
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), path));
+#endif
+    const MessageRequest refused = refusal(path);
+    QCOMPARE(refused.icon, QMessageBox::Critical);
+    QCOMPARE(refused.text, QDir::toNativeSeparators(path) + QStringLiteral(" cannot be opened: it is not a regular file."));
+    QVERIFY(!QFileInfo(path).isFile());
+}
+
+void CurveDatabaseTest::orphanCurvesGoOnOpeningUnlessTheFileIsReadOnly()
+{
+    const QString writable = fileWithCurves(5, 3);
+    const QString readOnly = fileWithCurves(5, 3);
+    setReadOnly(readOnly);
+    const QByteArray untouched = contentsOf(readOnly);
+    ScriptedPrompts prompts;
+    {
+        CurveDatabase database(writable);
+        QCOMPARE(single(database, QStringLiteral("SELECT group_concat(CurveID) FROM Curves")).toString(),
+                 QStringLiteral("1,2,3"));
+    }
+    {
+        CurveDatabase database(readOnly);
+        QVERIFY(database.isOpen());
+        QCOMPARE(single(database, QStringLiteral("SELECT count(*) FROM Curves")).toInt(), 5);
+    }
+    QCOMPARE(contentsOf(readOnly), untouched);
+    QVERIFY(prompts.shown().isEmpty());
+}
+
+void CurveDatabaseTest::readOnlyFileTakesNoCurveChange()
+{
+    const QString path = fileWithCurves(1, 1);
+    setReadOnly(path);
+    const QByteArray untouched = contentsOf(path);
+    const QString refused = QDir::toNativeSeparators(path) + QStringLiteral(" is read-only: nothing has been changed.");
+    ScriptedPrompts prompts;
+    CurveDatabase database(path);
+    CurveCollection collection(database);
+    CurveData* held = collection.curve(1);
+    QVERIFY(held);
+    CurveData edited = *held;
+    STCparameters parameters = edited.parameters();
+    parameters.algorithm = int(Method::IEC60891);
+    edited.setParameters(parameters);
+    QVERIFY(!collection.updateDetails(edited));
+    AssignedModule module;
+    module.moduleId = 12;
+    QVERIFY(!collection.assignModule(1, module, STCparameters()));
+    QCOMPARE(prompts.messageTexts(), QStringList({refused, refused}));
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
+    QCOMPARE(held->parameters().algorithm, int(Method::Anderson));
+    QCOMPARE(held->module().moduleId, 0u);
+    CurveTable table(database);
+    CurveData curve = importedCurve();
+    QVERIFY(!table.insert(curve));
+    QCOMPARE(prompts.last().message.text, refused);
+    QCOMPARE(contentsOf(path), untouched);
+}
+
+void CurveDatabaseTest::compactionWantsAQuarterAndOneMebibyteFree_data()
+{
+    QTest::addColumn<qint64>("pages");
+    QTest::addColumn<qint64>("freePages");
+    QTest::addColumn<qint64>("pageSize");
+    QTest::addColumn<bool>("worth");
+    QTest::newRow("1 MiB, a quarter") << qint64(1024) << qint64(256) << qint64(4096) << true;
+    QTest::newRow("a page short of 1 MiB") << qint64(1020) << qint64(255) << qint64(4096) << false;
+    QTest::newRow("a page short of a quarter") << qint64(1025) << qint64(256) << qint64(4096) << false;
+    QTest::newRow("1 MiB of 1 KiB pages") << qint64(4096) << qint64(1024) << qint64(1024) << true;
+    QTest::newRow("49 MB, all but 1 MB free") << qint64(12544) << qint64(12288) << qint64(4096) << true;
+    QTest::newRow("empty") << qint64(0) << qint64(0) << qint64(4096) << false;
+}
+
+void CurveDatabaseTest::compactionWantsAQuarterAndOneMebibyteFree()
+{
+    QFETCH(qint64, pages);
+    QFETCH(qint64, freePages);
+    QFETCH(qint64, pageSize);
+    QFETCH(bool, worth);
+    QCOMPARE(CurveFileUpkeep::worthCompacting(pages, freePages, pageSize), worth);
+}
+
+// 400 curves of 10 kB fill 4 MB; the 10 left need some 100 kB.
+void CurveDatabaseTest::savingAfterRemovingMostCurvesShrinksTheFile()
+{
+    const QString path = fileWithCurves(400, 400);
+    QVERIFY(QFileInfo(path).size() > 4000000);
+    ScriptedPrompts prompts;
+    {
+        CurveDatabase database(path);
+        CurveTreeModel tree(database);
+        QVERIFY(tree.load());
+        QCOMPARE(tree.rowCount(), 400);
+        QVERIFY(tree.removeRows(10, 390));
+        QVERIFY(tree.save());
+        QCOMPARE(single(database, QStringLiteral("SELECT count(*) FROM Curves")).toInt(), 10);
+    }
+    QVERIFY2(QFileInfo(path).size() < 500000, qPrintable(QString::number(QFileInfo(path).size())));
+    QVERIFY(prompts.shown().isEmpty());
 }
 
 VELTRANO_TEST(CurveDatabaseTest)

@@ -17,6 +17,7 @@
 #include "TreeItem.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QPrinter>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <memory>
@@ -40,6 +42,18 @@ CurveData straightCurve()
     curve.addPoint(300.0, 4.0, 0.0);
     curve.addPoint(390.0, 0.5, 0.0);
     return curve;
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int countIn(const QString& path, const QString& table)
+{
+    QSqlQuery query(QSqlDatabase::database(path, false));
+    return query.exec(QStringLiteral("SELECT count(*) FROM ") + table) && query.next() ? query.value(0).toInt() : -1;
 }
 } // namespace
 
@@ -60,6 +74,10 @@ private slots:
     void detailsOkAsksOnceUnlessTheNoticeIsOff();
     void closingAModifiedDocumentAsks();
     void plotExportIntoAMissingFolderSaysSo();
+    void readOnlyFileRefusesEveryChange();
+    void fileGoneSinceOpeningIsSaidAndNothingSaved_data();
+    void fileGoneSinceOpeningIsSaidAndNothingSaved();
+    void importWhoseTreeCannotBeWrittenLeavesNoCurves();
 
 private:
     std::unique_ptr<CurveDocument> openImported();
@@ -353,6 +371,99 @@ void CurveDocumentTest::plotExportIntoAMissingFolderSaysSo()
     prompts.answer(folder->filePath(QStringLiteral("toolbar.png")));
     document->findChild<QAction*>(QStringLiteral("actionExportToImage"))->trigger();
     QVERIFY(QImage(folder->filePath(QStringLiteral("toolbar.png"))).width() > 100);
+}
+
+// The user's mark holds although the tests, like an administrator, could write the file.
+void CurveDocumentTest::readOnlyFileRefusesEveryChange()
+{
+    std::unique_ptr<CurveDocument> document = openImported();
+    const QString path = document->filePath();
+    document.reset();
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray untouched = contentsOf(path);
+    const QString refused = QDir::toNativeSeparators(path) + QStringLiteral(" is read-only: nothing has been changed.");
+
+    document = std::make_unique<CurveDocument>(path);
+    QVERIFY(document->isValid());
+    CurveTreeModel& model = *document->treeModel();
+    const QModelIndex fileNode = model.index(0, 0);
+    const int strings = model.rowCount(fileNode);
+    document->tree()->selectionModel()->select(model.index(0, 0, fileNode),
+                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QCOMPARE(document->graph()->lineCount(CurveLineKind::StcIV), 1);
+
+    ScriptedPrompts prompts;
+    QVERIFY(!document->importFile(QStringLiteral(TEST_DATA_DIR "/results-point.csv")));
+    document->findChild<QAction*>(QStringLiteral("actionInsertTreeRow"))->trigger();
+    document->findChild<QAction*>(QStringLiteral("actionDeleteTreeRow"))->trigger();
+    document->findChild<QAction*>(QStringLiteral("actionSetColour"))->trigger();
+    QVERIFY(!model.setData(fileNode, QStringLiteral("renamed")));
+    QVERIFY(!(model.flags(fileNode) & Qt::ItemIsEditable));
+    QCOMPARE(prompts.messageTexts(), QStringList({refused, refused, refused, refused, refused}));
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
+    QVERIFY(!prompts.last().message.informativeText.isEmpty());
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(model.rowCount(fileNode), strings);
+    QCOMPARE(fileNode.data().toString(), QStringLiteral("results-point.csv"));
+    QVERIFY(!document->isModified());
+    document.reset();
+    QCOMPARE(contentsOf(path), untouched);
+}
+
+void CurveDocumentTest::fileGoneSinceOpeningIsSaidAndNothingSaved_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("deleted") << QStringLiteral("deleted");
+    QTest::newRow("moved") << QStringLiteral("moved");
+    QTest::newRow("replaced") << QStringLiteral("replaced");
+}
+
+void CurveDocumentTest::fileGoneSinceOpeningIsSaidAndNothingSaved()
+{
+    QFETCH(QString, change);
+    const std::unique_ptr<CurveDocument> document = openImported();
+    const QString path = document->filePath();
+    const QString elsewhere = folder->filePath(QStringLiteral("moved.arvcrv"));
+    QVERIFY(document->treeModel()->setData(document->treeModel()->index(0, 0), QStringLiteral("Roof east")));
+    QVERIFY(document->isModified());
+    if (change == QLatin1String("deleted"))
+        QVERIFY(QFile::remove(path));
+    else
+        QVERIFY(QFile::rename(path, elsewhere));
+    if (change == QLatin1String("replaced"))
+        QVERIFY(QFile::copy(elsewhere, path));
+    const QByteArray before = contentsOf(path);
+
+    ScriptedPrompts prompts;
+    document->save();
+    QVERIFY(!document->importFile(QStringLiteral(TEST_DATA_DIR "/results-point.csv")));
+    const QString gone = QDir::toNativeSeparators(path)
+        + QStringLiteral(" has been deleted, moved or replaced since it was opened: nothing has been saved.");
+    QCOMPARE(prompts.messageTexts(), QStringList({gone, gone}));
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
+    QVERIFY(document->isModified());
+    QVERIFY(document->findChild<QAction*>(QStringLiteral("actionSave"))->isEnabled());
+    QCOMPARE(contentsOf(path), before);
+}
+
+// A kill between storing the curves and storing their tree would leave curves that nothing
+// reaches: a tree that cannot be written stands for it.
+void CurveDocumentTest::importWhoseTreeCannotBeWrittenLeavesNoCurves()
+{
+    const QString path = copyTemplate();
+    CurveDocument document(path);
+    QVERIFY(QSqlQuery(QSqlDatabase::database(path, false))
+                .exec(QStringLiteral("CREATE TRIGGER cut BEFORE INSERT ON TreeNodes "
+                                     "BEGIN SELECT RAISE(ABORT, 'power lost'); END")));
+    ScriptedPrompts prompts;
+    QVERIFY(!document.importFile(QStringLiteral(TEST_DATA_DIR "/results-point.csv")));
+    QCOMPARE(prompts.shown().size(), 1);
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Critical);
+    QVERIFY(prompts.last().message.text.contains(QStringLiteral("power lost")));
+    QCOMPARE(countIn(path, QStringLiteral("Curves")), 0);
+    QCOMPARE(countIn(path, QStringLiteral("TreeNodes")), 0);
+    QCOMPARE(document.treeModel()->rowCount(), 0);
+    QVERIFY(!document.isModified());
 }
 
 VELTRANO_TEST(CurveDocumentTest)
