@@ -26,7 +26,7 @@ public:
     // Kept for as long as the document is open.
     void holdLock(std::unique_ptr<DocumentLock> lock);
     // Opened while someone else had it open: it may be read and printed, never saved.
-    void setReadOnly(bool readOnly);
+    virtual void setReadOnly(bool readOnly);
     bool isReadOnly() const;
 
 public slots:

@@ -79,6 +79,11 @@ bool CurveDatabase::isReadOnly() const
     return readOnly;
 }
 
+void CurveDatabase::refuseWrites()
+{
+    readOnly = true;
+}
+
 QString CurveDatabase::filePath() const
 {
     return path;

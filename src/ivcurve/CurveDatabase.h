@@ -24,8 +24,10 @@ public:
     CurveDatabase& operator=(const CurveDatabase&) = delete;
 
     bool isOpen() const;
-    // Opened with the read-only mark: the connection cannot write, and nothing is written.
+    // Opened with the read-only mark, or while someone else had the file open: nothing is written.
     bool isReadOnly() const;
+    // From now on every change is refused as for a read-only file.
+    void refuseWrites();
     QString filePath() const;
     QSqlDatabase database() const;
     QWidget* messageParent() const;
@@ -48,6 +50,6 @@ private:
 
     const QString path;
     QWidget* const parent;
-    const bool readOnly;
+    bool readOnly;
     bool opened = false;
 };

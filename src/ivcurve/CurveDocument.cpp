@@ -317,6 +317,14 @@ void CurveDocument::save()
     writeTree();
 }
 
+// The file is written as the user works, not only on save: every change is refused instead.
+void CurveDocument::setReadOnly(bool readOnly)
+{
+    AbstractDocument::setReadOnly(readOnly);
+    if (readOnly)
+        database->refuseWrites();
+}
+
 // A save that failed keeps the window open: closing it would lose the tree the user built.
 bool CurveDocument::okToClose()
 {

@@ -45,6 +45,7 @@ public:
 public slots:
     bool okToClose() override;
     void save() override;
+    void setReadOnly(bool readOnly) override;
     void modified(bool dirty);
     void onCustomContextMenu(const QPoint& point);
     void slotInsertRow();

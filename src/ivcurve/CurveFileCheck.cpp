@@ -1,5 +1,7 @@
 #include "CurveFileCheck.h"
 
+#include "FileWriter.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -23,8 +25,7 @@ QString CurveFileCheck::shown(const QString& path)
 bool CurveFileCheck::isMarkedReadOnly(const QString& path)
 {
     const QFileInfo file(path);
-    const QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    return file.exists() && (!(file.permissions() & anyWrite) || !file.isWritable());
+    return FileWriter::isMarkedReadOnly(path) || (file.exists() && !file.isWritable());
 }
 
 CurveFileCheck::Problem CurveFileCheck::beforeOpening(const QString& path)

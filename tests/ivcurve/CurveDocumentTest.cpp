@@ -75,6 +75,7 @@ private slots:
     void closingAModifiedDocumentAsks();
     void plotExportIntoAMissingFolderSaysSo();
     void readOnlyFileRefusesEveryChange();
+    void documentOpenedReadOnlyWritesNothing();
     void fileGoneSinceOpeningIsSaidAndNothingSaved_data();
     void fileGoneSinceOpeningIsSaidAndNothingSaved();
     void importWhoseTreeCannotBeWrittenLeavesNoCurves();
@@ -405,6 +406,27 @@ void CurveDocumentTest::readOnlyFileRefusesEveryChange()
     QCOMPARE(model.rowCount(), 1);
     QCOMPARE(model.rowCount(fileNode), strings);
     QCOMPARE(fileNode.data().toString(), QStringLiteral("results-point.csv"));
+    QVERIFY(!document->isModified());
+    document.reset();
+    QCOMPARE(contentsOf(path), untouched);
+}
+
+// Someone else has the file open: an import here would write under their feet.
+void CurveDocumentTest::documentOpenedReadOnlyWritesNothing()
+{
+    std::unique_ptr<CurveDocument> document = openImported();
+    const QString path = document->filePath();
+    document.reset();
+    const QByteArray untouched = contentsOf(path);
+    document = std::make_unique<CurveDocument>(path);
+    document->setReadOnly(true);
+    const QModelIndex fileNode = document->treeModel()->index(0, 0);
+
+    ScriptedPrompts prompts;
+    QVERIFY(!document->importFile(QStringLiteral(TEST_DATA_DIR "/results-point.csv")));
+    QVERIFY(!document->treeModel()->setData(fileNode, QStringLiteral("renamed")));
+
+    QCOMPARE(prompts.messageTexts().size(), 2);
     QVERIFY(!document->isModified());
     document.reset();
     QCOMPARE(contentsOf(path), untouched);
