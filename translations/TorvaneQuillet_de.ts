@@ -10,6 +10,49 @@
     </message>
 </context>
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <comment>Error message informative text</comment>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 no longer exists. Save the document in another folder, or create the folder again and save once more.</source>
+        <comment>Error message informative text</comment>
+        <translation>Der Ordner %1 existiert nicht mehr. Speichern Sie das Dokument in einem anderen Ordner, oder legen Sie den Ordner wieder an und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The file is read-only. Remove its read-only mark, or save under another name.</source>
+        <comment>Error message informative text</comment>
+        <translation>Die Datei ist schreibgeschützt. Heben Sie den Schreibschutz auf, oder speichern Sie unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file: folders, devices and pipes cannot be saved over.</source>
+        <comment>Error message informative text</comment>
+        <translation>Es ist keine gewöhnliche Datei: Ordner, Geräte und Pipes können nicht überschrieben werden.</translation>
+    </message>
+    <message>
+        <source>You may not change files in the folder %1. Ask for write access, or save in another folder.</source>
+        <comment>Error message informative text</comment>
+        <translation>Sie dürfen im Ordner %1 keine Dateien ändern. Fragen Sie nach Schreibrechten, oder speichern Sie in einem anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>The disk is full. Free some space on %1, or save to another drive, then save again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Der Datenträger ist voll. Schaffen Sie Platz auf %1 oder speichern Sie auf einem anderen Laufwerk, dann speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The system reports: %1. Check the drive and save again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Das System meldet: %1. Prüfen Sie das Laufwerk und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <comment>Error message informative text</comment>
+        <translation>einen unbekannten Fehler</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Please select a port and connect your device</source>
@@ -194,6 +237,19 @@
         <source>No serial port was found. Please connect the tester and choose Refresh Ports in the Tools menu.</source>
         <comment>Error Message</comment>
         <translation>Es wurde kein serieller Anschluss gefunden. Bitte schließen Sie das Prüfgerät an und wählen Sie im Menü Extras den Punkt „Anschlüsse aktualisieren“.</translation>
+    </message>
+</context>
+<context>
+    <name>StagedPdfFile</name>
+    <message>
+        <source>The temporary folder %1 is full or cannot be written. Free some space there, then try again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Der temporäre Ordner %1 ist voll oder nicht beschreibbar. Schaffen Sie dort Platz und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Schreiben</translation>
     </message>
 </context>
 </TS>

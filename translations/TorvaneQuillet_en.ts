@@ -10,6 +10,49 @@
     </message>
 </context>
 <context>
+    <name>FileWriter</name>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 no longer exists. Save the document in another folder, or create the folder again and save once more.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is read-only. Remove its read-only mark, or save under another name.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a regular file: folders, devices and pipes cannot be saved over.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may not change files in the folder %1. Ask for write access, or save in another folder.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk is full. Free some space on %1, or save to another drive, then save again.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system reports: %1. Check the drive and save again.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Please select a port and connect your device</source>
@@ -189,6 +232,19 @@
     </message>
     <message>
         <source>No serial port was found. Please connect the tester and choose Refresh Ports in the Tools menu.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StagedPdfFile</name>
+    <message>
+        <source>The temporary folder %1 is full or cannot be written. Free some space there, then try again.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>AbstractDocument</name>
+    <message>
+        <source>%1 (read-only)</source>
+        <comment>Window title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was opened read-only and cannot be saved.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was open on another computer or in another program when you opened it. Close it here, and open it again once it has been closed there.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AcIsolatorDiagramComponent</name>
     <message>
         <source>AC Isolator</source>
@@ -144,13 +162,23 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Error writing %1</source>
-        <comment>Error Message</comment>
+        <source>Is the file read-only or has it been deleted?</source>
+        <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Is the file read-only or has it been deleted?</source>
+        <source>It is not a regular file: folders, devices and pipes cannot be opened as diagrams.</source>
         <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is damaged or holds more than a diagram can.</source>
+        <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -204,15 +232,33 @@
     </message>
 </context>
 <context>
-    <name>DiagramPrinter</name>
+    <name>DiagramXmlGuard</name>
     <message>
-        <source>Error opening %1 for writing</source>
-        <comment>Error Message</comment>
+        <source>it declares a document type, which diagrams never do</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Is the file read-only or has it been deleted?</source>
-        <comment>Error message informative text</comment>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 boxes and wires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text of %1 is longer than %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 wires end at one box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -388,13 +434,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be created: %2</source>
+        <source>&quot;%1&quot; could not be created.</source>
         <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check that the folder &quot;%1&quot; exists and that you may write to it.</source>
-        <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -413,6 +454,19 @@
     <message>
         <source>Please make sure a program is associated with this file type.</source>
         <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLock</name>
+    <message>
+        <source>Do you want to open it read-only? You can read and print it, but you cannot save it until it has been closed there.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already open in %2 on the computer &quot;%3&quot; since %4.</source>
+        <comment>User prompt</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -468,6 +522,49 @@ Please try re-installing %2 again</source>
     <message>
         <source>Choose No to finish the download in %1 first.</source>
         <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileWriter</name>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 no longer exists. Save the document in another folder, or create the folder again and save once more.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is read-only. Remove its read-only mark, or save under another name.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a regular file: folders, devices and pipes cannot be saved over.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You may not change files in the folder %1. Ask for write access, or save in another folder.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk is full. Free some space on %1, or save to another drive, then save again.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system reports: %1. Check the drive and save again.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1611,16 +1708,6 @@ Thin-Film 0.063</source>
         <comment>File Save Dialog</comment>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The report could not be written to %1.</source>
-        <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please check that the folder exists and that you may write to it.</source>
-        <comment>Error message informative text</comment>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>IVCurve::CurveTreeModel</name>
@@ -2112,6 +2199,11 @@ Thin-Film 0.063</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be deleted while the document &quot;%2&quot; is open. Please close the document and try again.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProjectTreeView</name>
@@ -2217,13 +2309,8 @@ Thin-Film 0.063</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The favourite &quot;%1&quot; could not be created: %2</source>
+        <source>The favourite &quot;%1&quot; could not be created.</source>
         <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check that you may write to the folder &quot;%1&quot;.</source>
-        <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2247,11 +2334,6 @@ Thin-Film 0.063</source>
     <message>
         <source>Error opening %1 for writing</source>
         <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Is the file read-only or has it been deleted?</source>
-        <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2405,6 +2487,19 @@ Thin-Film 0.063</source>
     </message>
     <message>
         <source>Programming error: Invalid row: %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StagedPdfFile</name>
+    <message>
+        <source>The temporary folder %1 is full or cannot be written. Free some space there, then try again.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>

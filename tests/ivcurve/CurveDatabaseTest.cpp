@@ -492,9 +492,10 @@ void CurveDatabaseTest::readOnlyFileTakesNoCurveChange()
     CurveCollection collection(database);
     CurveData* held = collection.curve(1);
     QVERIFY(held);
+    const int storedMethod = held->parameters().algorithm;
     CurveData edited = *held;
     STCparameters parameters = edited.parameters();
-    parameters.algorithm = int(Method::IEC60891);
+    parameters.algorithm = storedMethod == int(Method::Blaesser) ? int(Method::Anderson) : int(Method::Blaesser);
     edited.setParameters(parameters);
     QVERIFY(!collection.updateDetails(edited));
     AssignedModule module;
@@ -502,7 +503,7 @@ void CurveDatabaseTest::readOnlyFileTakesNoCurveChange()
     QVERIFY(!collection.assignModule(1, module, STCparameters()));
     QCOMPARE(prompts.messageTexts(), QStringList({refused, refused}));
     QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
-    QCOMPARE(held->parameters().algorithm, int(Method::Anderson));
+    QCOMPARE(held->parameters().algorithm, storedMethod);
     QCOMPARE(held->module().moduleId, 0u);
     CurveTable table(database);
     CurveData curve = importedCurve();
