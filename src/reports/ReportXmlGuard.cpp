@@ -41,6 +41,12 @@ bool looksNumeric(const QString& text)
     return number.match(text).hasMatch();
 }
 
+// The items whose text the reader takes with everything inside them.
+bool holdsText(const QStringRef& tag)
+{
+    return tag == QLatin1String("text") || tag == QLatin1String("checkBox") || tag == QLatin1String("cell");
+}
+
 double numberOr(const QXmlStreamAttributes& attributes, const QString& name, double fallback)
 {
     bool ok = false;
@@ -65,20 +71,27 @@ bool ReportXmlGuard::check(const QByteArray& xml)
     QXmlStreamReader reader(xml);
     int depth = 0;
     int textLength = 0;
+    // The depth of the text item being read, 0 outside one: its text runs on through inner elements.
+    int textItemDepth = 0;
     while (!reader.atEnd() && !reader.hasError()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         line = reader.lineNumber();
         if (token == QXmlStreamReader::DTD)
             return refuse(tr("it declares a document type, which reports never do"));
         if (token == QXmlStreamReader::StartElement) {
-            textLength = 0;
             if (++depth > ReportLimits::maximumDepth)
                 return refuse(tr("its elements are nested more than %1 levels deep").arg(ReportLimits::maximumDepth));
+            if (textItemDepth == 0) {
+                textLength = 0;
+                textItemDepth = holdsText(reader.name()) ? depth : 0;
+            }
             if (!checkElement(reader.name().toString(), reader.attributes()))
                 return false;
         } else if (token == QXmlStreamReader::EndElement) {
-            --depth;
-            textLength = 0;
+            if (depth-- == textItemDepth)
+                textItemDepth = 0;
+            if (textItemDepth == 0)
+                textLength = 0;
         } else if (token == QXmlStreamReader::Characters) {
             textLength += reader.text().size();
             if (textLength > ReportLimits::maximumTextLength)

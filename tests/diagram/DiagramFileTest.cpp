@@ -52,6 +52,7 @@ class DiagramFileTest : public QObject
 private slots:
     void init();
     void isolatorWithCaptionRoundTrips();
+    void captionKeepsTheHeightItWasGiven();
     void halfAttachedWireKeepsItsFreeEnd();
     void wiresAreWrittenAfterTheBoxes();
     void otherRootNameStillLoads();
@@ -120,6 +121,27 @@ void DiagramFileTest::isolatorWithCaptionRoundTrips()
     // Read back at the size it was written with, the caption wraps exactly as before.
     QCOMPARE(isolators.first()->caption()->boundingRect().size(), captionSize);
     QCOMPARE(isolators.first()->caption()->scene(), &reread);
+}
+
+// A caption the user made taller than its text stays that tall: read, written and read again.
+void DiagramFileTest::captionKeepsTheHeightItWasGiven()
+{
+    DiagramGraphicsScene scene;
+    const QString path = load(scene, "<installation_diagram><ac_isolator id='id1' x='200' y='100'>"
+                                     "<label x='105' y='100' width='90' height='120' text='Main'/>"
+                                     "</ac_isolator></installation_diagram>");
+    QVERIFY(!path.isEmpty());
+    const auto isolators = itemsOf<AcIsolatorDiagramComponent>(scene);
+    QCOMPARE(isolators.size(), 1);
+    QCOMPARE(isolators.first()->caption()->boundingRect().size(), QSizeF(90, 120));
+
+    QVERIFY(scene.save(path));
+    const QDomElement label = rootOf(SceneInput::readFile(path)).firstChildElement().firstChildElement();
+    QCOMPARE(label.attribute(QStringLiteral("width")), QStringLiteral("90"));
+    QCOMPARE(label.attribute(QStringLiteral("height")), QStringLiteral("120"));
+    DiagramGraphicsScene reread;
+    QVERIFY(reread.load(path));
+    QCOMPARE(itemsOf<AcIsolatorDiagramComponent>(reread).first()->caption()->boundingRect().size(), QSizeF(90, 120));
 }
 
 void DiagramFileTest::halfAttachedWireKeepsItsFreeEnd()

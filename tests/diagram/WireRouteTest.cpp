@@ -3,6 +3,7 @@
 #include "WireRoute.h"
 
 #include <QTest>
+#include <QTransform>
 
 Q_DECLARE_METATYPE(WireRoute::End)
 
@@ -13,6 +14,24 @@ constexpr qreal margin = 2.5;
 WireRoute::End end(const QRectF& box, const QPointF& point, int side)
 {
     return {box.adjusted(-margin, -margin, margin, margin), point, side};
+}
+
+// A side as it faces after the drawing is mirrored or turned by `transform`.
+int turnedSide(int side, const QTransform& transform)
+{
+    const bool flipsX = transform.m11() < 0;
+    const bool flipsY = transform.m22() < 0;
+    switch (side) {
+    case ConnectionPoint::Top: return flipsY ? ConnectionPoint::Bottom : side;
+    case ConnectionPoint::Bottom: return flipsY ? ConnectionPoint::Top : side;
+    case ConnectionPoint::Right: return flipsX ? ConnectionPoint::Left : side;
+    default: return flipsX ? ConnectionPoint::Right : side;
+    }
+}
+
+WireRoute::End turned(const WireRoute::End& end, const QTransform& transform)
+{
+    return {transform.mapRect(end.obstacle), transform.map(end.point), turnedSide(end.side, transform)};
 }
 
 bool isVertical(int side)
@@ -29,7 +48,8 @@ private slots:
     void handDrawnRoutes_data();
     void handDrawnRoutes();
     void everyRouteIsOrthogonalAndLeavesAlongItsSide();
-    void classesFollowWhereTheBoxesLie();
+    void routesTurnWithTheBoxes_data();
+    void routesTurnWithTheBoxes();
     void unknownSideGivesAStraightLine();
 };
 
@@ -110,28 +130,31 @@ void WireRouteTest::everyRouteIsOrthogonalAndLeavesAlongItsSide()
     }
 }
 
-void WireRouteTest::classesFollowWhereTheBoxesLie()
+// The same drawing turned or mirrored gives the same route, turned or mirrored: how a wire runs
+// depends on where the boxes lie to each other, not on which of them is above or left.
+void WireRouteTest::routesTurnWithTheBoxes_data()
 {
-    // A above and left of B: its top leads away from B, its bottom towards it.
-    QCOMPARE(WireRoute::exitClass(ConnectionPoint::Top, true, true), 1);
-    QCOMPARE(WireRoute::exitClass(ConnectionPoint::Bottom, true, true), 9);
-    QCOMPARE(WireRoute::exitClass(ConnectionPoint::Right, true, true), 2);
-    QCOMPARE(WireRoute::exitClass(ConnectionPoint::Left, true, true), 8);
-    QCOMPARE(WireRoute::exitClass(ConnectionPoint::Top, false, false), 9);
-    QCOMPARE(WireRoute::exitClass(ConnectionPoint::Right, false, false), 8);
-    QCOMPARE(WireRoute::entryClass(ConnectionPoint::Top, true, true), 13);
-    QCOMPARE(WireRoute::entryClass(ConnectionPoint::Bottom, true, true), 7);
-    QCOMPARE(WireRoute::entryClass(ConnectionPoint::Left, true, true), 6);
-    QCOMPARE(WireRoute::entryClass(ConnectionPoint::Right, true, true), 14);
-    QCOMPARE(WireRoute::entryClass(ConnectionPoint::Bottom, false, false), 13);
-    QCOMPARE(WireRoute::entryClass(ConnectionPoint::Right, false, false), 6);
+    handDrawnRoutes_data();
+}
 
-    const WireRoute::End a = end(QRectF(0, 0, 100, 50), {100, 25}, ConnectionPoint::Right);
-    const WireRoute::End overlapping = end(QRectF(50, 20, 100, 50), {60, 40}, ConnectionPoint::Bottom);
-    // Both ends lie within the other box's spans, and the boxes overlap both ways.
-    QCOMPARE(WireRoute::specialCases(a, overlapping), 0x20 | 0x10 | 8 | 4 | 2 | 1);
-    const WireRoute::End apart = end(QRectF(300, 300, 10, 10), {305, 300}, ConnectionPoint::Top);
-    QCOMPARE(WireRoute::specialCases(a, apart), 0);
+void WireRouteTest::routesTurnWithTheBoxes()
+{
+    QFETCH(WireRoute::End, a);
+    QFETCH(WireRoute::End, b);
+    QFETCH(QPolygonF, route);
+    const struct
+    {
+        const char* name;
+        QTransform transform;
+    } turns[] = {
+        {"mirrored left to right", QTransform(-1, 0, 0, 1, 300, 0)},
+        {"mirrored top to bottom", QTransform(1, 0, 0, -1, 0, 150)},
+        {"half a turn", QTransform(-1, 0, 0, -1, 300, 150)},
+    };
+    for (const auto& turn : turns) {
+        const QPolygonF computed = WireRoute::compute(turned(a, turn.transform), turned(b, turn.transform));
+        QVERIFY2(computed == turn.transform.map(route), turn.name);
+    }
 }
 
 void WireRouteTest::unknownSideGivesAStraightLine()

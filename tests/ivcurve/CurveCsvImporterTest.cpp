@@ -99,7 +99,10 @@ private slots:
     void irradianceSpreadOverTenPercent_data();
     void irradianceSpreadOverTenPercent();
     void unreadablePointsAreLeftOut();
+    void pointsWithoutIrradianceAreKept();
     void currentDipsGoFromFormatTwoOn();
+    void equalCurrentsCountAsADip_data();
+    void equalCurrentsCountAsADip();
     void badFilesGiveWhatCouldBeRead_data();
     void badFilesGiveWhatCouldBeRead();
     void unopenableFileChangesNothing();
@@ -361,6 +364,20 @@ void CurveCsvImporterTest::unreadablePointsAreLeftOut()
              QStringList{"1.000:2.000:3.000:4#3.000:7.500:800.000:0#4.000:6.000:800.000:1"});
 }
 
+// Older testers write "V:I" alone: the points are kept, with no irradiance and no tag.
+void CurveCsvImporterTest::pointsWithoutIrradianceAreKept()
+{
+    TestCurveFile file;
+    ScriptedPrompts prompts;
+    const QByteArray bytes =
+        instrumentLine + header + signedLine("1,07/03/2015,09:05:00,800,40,0.7,0:8.25,150.5:7.5,300:0,0");
+    Import import(file, writeFile(folder, "plain.csv", bytes));
+    QVERIFY(import.tree.save());
+    QVERIFY(prompts.shown().isEmpty());
+    QCOMPARE(file.rows("SELECT CurvePoints FROM Curves"),
+             QStringList{"0.000:8.250:0.000:0#150.500:7.500:0.000:0#300.000:0.000:0.000:0"});
+}
+
 void CurveCsvImporterTest::currentDipsGoFromFormatTwoOn()
 {
     TestCurveFile file;
@@ -376,6 +393,37 @@ void CurveCsvImporterTest::currentDipsGoFromFormatTwoOn()
                        "ORDER BY CurveID"),
              (QStringList{"6", "5"}));
     QVERIFY(!file.rows("SELECT CurvePoints FROM Curves WHERE FileVersion = 2").first().contains("7.500"));
+}
+
+// A point whose current merely equals a neighbour's, lower than the other, is a dip as well.
+void CurveCsvImporterTest::equalCurrentsCountAsADip_data()
+{
+    QTest::addColumn<QByteArray>("points");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("equal to the point after")
+        << QByteArray("0:8:1000:0,100:7:1000:0,200:7:1000:0,300:5:1000:0,400:0:1000:0")
+        << "0.000:8.000:1000.000:0#200.000:7.000:1000.000:0#300.000:5.000:1000.000:0#400.000:0.000:1000.000:0";
+    QTest::newRow("equal to the point before")
+        << QByteArray("0:6:1000:0,100:6:1000:0,200:7:1000:0,300:0:1000:0")
+        << "0.000:6.000:1000.000:0#200.000:7.000:1000.000:0#300.000:0.000:1000.000:0";
+    QTest::newRow("falling only")
+        << QByteArray("0:8:1000:0,100:7:1000:0,200:5:1000:0,300:0:1000:0")
+        << "0.000:8.000:1000.000:0#100.000:7.000:1000.000:0#200.000:5.000:1000.000:0#300.000:0.000:1000.000:0";
+}
+
+void CurveCsvImporterTest::equalCurrentsCountAsADip()
+{
+    QFETCH(QByteArray, points);
+    QFETCH(QString, kept);
+    TestCurveFile file;
+    ScriptedPrompts prompts;
+    QByteArray formatTwo = instrumentLine;
+    formatTwo.replace(",1\r\n", ",2\r\n");
+    // At 1000 W/m² and 25 °C the converted curve is the measured one.
+    const QByteArray line = signedLine("1,07/03/2015,09:05:00,1000,25,0.7," + points + ",0");
+    Import import(file, writeFile(folder, "dips.csv", formatTwo + header + line));
+    QVERIFY(import.tree.save());
+    QCOMPARE(file.rows("SELECT CurvePoints FROM Curves"), QStringList{kept});
 }
 
 void CurveCsvImporterTest::badFilesGiveWhatCouldBeRead_data()

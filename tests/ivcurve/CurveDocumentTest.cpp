@@ -1,3 +1,4 @@
+#include "AssignedModule.h"
 #include "CurveData.h"
 #include "CurveDetailsDialog.h"
 #include "CurveDocument.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QPrinter>
@@ -50,6 +52,17 @@ QByteArray contentsOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The contents of a report row's cells, in order.
+QStringList cellsOf(const QString& row)
+{
+    static const QRegularExpression cell(QStringLiteral("<td style=\"[^\"]*\">\n(.*?)\n< / td>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
+    QStringList contents;
+    for (QRegularExpressionMatchIterator it = cell.globalMatch(row); it.hasNext();)
+        contents << it.next().captured(1);
+    return contents;
+}
+
 int countIn(const QString& path, const QString& table)
 {
     QSqlQuery query(QSqlDatabase::database(path, false));
@@ -66,6 +79,7 @@ private slots:
     void init();
     void extendedStcCurveMeetsBothAxes();
     void reportRowsOfAStringWithoutModule();
+    void reportRowOfTenModulesInSeriesTwoInParallel();
     void pointsExportFollowsADecimalCommaLocale();
     void exportNamesWithoutExtensionGetOne();
     void importedCurvesShowWhenSelected();
@@ -189,6 +203,42 @@ void CurveDocumentTest::reportRowsOfAStringWithoutModule()
     readings.ff = QStringLiteral("0.781");
     curve.setReadings(readings);
     QVERIFY(CurveReport::measurementRow(entry).contains(QStringLiteral("\n0.78\n< / td>")));
+}
+
+// Data-sheet values of one module: Voc 32.9 V, Isc 8.21 A, Vmpp 26.3 V, Impp 7.61 A. Ten in series
+// give 329 V and 263 V; two such strings in parallel give 16.42 A and 15.22 A, so the string's
+// nominal power is 263 V x 15.22 A = 4002.86 W.
+void CurveDocumentTest::reportRowOfTenModulesInSeriesTwoInParallel()
+{
+    QLocale::setDefault(QLocale::c());
+    CurveData curve;
+    AssignedModule module;
+    module.moduleId = 7;
+    module.series = 10;
+    module.parallel = 2;
+    module.setDataSheet(32.9, 8.21, 26.3, 7.61);
+    curve.setModule(module);
+    // Measured at STC, so the converted curve is the measured one; it meets both axes already.
+    CurveReadings readings;
+    readings.irradiance = QStringLiteral("1000");
+    readings.cellTemp = QStringLiteral("25");
+    curve.setReadings(readings);
+    curve.addPoint(0.0, 16.0, 1000.0);
+    curve.addPoint(200.0, 15.0, 1000.0);
+    curve.addPoint(250.0, 14.0, 1000.0);
+    curve.addPoint(300.0, 8.0, 1000.0);
+    curve.addPoint(330.0, 0.0, 1000.0);
+    const CurveReport::Entry entry{QStringLiteral("String 3"), &curve};
+
+    const QStringList cells = cellsOf(CurveReport::keyValueRow(entry));
+    QCOMPARE(cells.size(), 17);
+    QVERIFY(cells.first().startsWith(QStringLiteral("String 3")));
+    // Power: measured, STC, nominal and 100 x (4002.86 - 3500) / 4002.86 = 12.56 % below nominal.
+    QCOMPARE(cells.mid(1, 4), (QStringList{"3500", "3500", "4003", "12.6"}));
+    QCOMPARE(cells.mid(5, 3), (QStringList{"330.0", "330.0", "329.0"}));
+    QCOMPARE(cells.mid(8, 3), (QStringList{"250.0", "250.0", "263.0"}));
+    QCOMPARE(cells.mid(11, 3), (QStringList{"16.00", "16.00", "16.42"}));
+    QCOMPARE(cells.mid(14, 3), (QStringList{"14.00", "14.00", "15.22"}));
 }
 
 void CurveDocumentTest::pointsExportFollowsADecimalCommaLocale()

@@ -8,6 +8,7 @@
 #include "ScriptedPrompts.h"
 #include "TestMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,21 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray words(int length)
+{
+    return QByteArray(length, 'W');
+}
+
+QByteArray textItem(const QByteArray& content)
+{
+    return onPage("<text id='t' editable='1'>" + content + "</text>");
+}
+
+QByteArray cdata(int length)
+{
+    return "<![CDATA[" + words(length) + "]]>";
 }
 
 QString makeFifo(const QTemporaryDir& folder, const QString& name)
@@ -66,9 +82,12 @@ private slots:
     void guardRefusesWhatNoReportHolds_data();
     void guardRefusesWhatNoReportHolds();
     void guardPassesOrdinaryReports();
+    void guardHoldsEachLimitExactly_data();
+    void guardHoldsEachLimitExactly();
     void refusedDocumentIsNamedAndLeftAlone();
     void templatesComeFromResourcesOrTheDocumentFolder();
     void drawingsMustBeRegularFilesBesideTheDocument();
+    void drawingsOfASiblingFolderAreRefused();
     void containerRefusesPipesDevicesAndFloodsOfEntries();
     void containerRefusesToWriteWhatCouldNotBeRead();
     void hugePicturesAreRefused();
@@ -125,6 +144,43 @@ void ReportLimitsTest::guardPassesOrdinaryReports()
     QVERIFY(guard.check("<document><page></document>"));
     QVERIFY(guard.check(nestedElements("a", ReportLimits::maximumDepth - 1)));
     QVERIFY(guard.check(longWord(ReportLimits::maximumTextLength)));
+}
+
+// Each limit at its value and one past it; a text counts whole however it is cut up, since the
+// reader takes an item's text with everything inside it.
+void ReportLimitsTest::guardHoldsEachLimitExactly_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    QTest::addColumn<bool>("accepted");
+    // <document> is the first level and <document><page> the first two elements.
+    QTest::newRow("32 levels") << nestedElements("a", 31) << true;
+    QTest::newRow("33 levels") << nestedElements("a", 32) << false;
+    QTest::newRow("10,000 characters") << textItem(words(10000)) << true;
+    QTest::newRow("10,001 characters") << textItem(words(10001)) << false;
+    QTest::newRow("CDATA 5,000 + 5,000") << textItem(cdata(5000) + cdata(5000)) << true;
+    QTest::newRow("CDATA 5,000 + 5,001") << textItem(cdata(5000) + cdata(5001)) << false;
+    QTest::newRow("CDATA one character a piece") << textItem(QByteArray("<![CDATA[W]]>").repeated(10001)) << false;
+    QTest::newRow("text and CDATA") << textItem(words(5000) + cdata(5001)) << false;
+    QTest::newRow("around a comment") << textItem(words(5000) + "<!-- -->" + words(5001)) << false;
+    QTest::newRow("entity references") << textItem(QByteArray("&amp;").repeated(10001)) << false;
+    QTest::newRow("around an empty element") << textItem(words(5000) + "<b/>" + words(5001)) << false;
+    QTest::newRow("inside an element") << textItem(words(5000) + "<b>" + words(5001) + "</b>") << false;
+    QTest::newRow("two texts of 10,000")
+        << onPage("<text id='a'>" + words(10000) + "</text><text id='b'>" + words(10000) + "</text>") << true;
+    QTest::newRow("5,000 elements") << onPage(QByteArray("<text/>").repeated(4998)) << true;
+    QTest::newRow("5,001 elements") << onPage(QByteArray("<text/>").repeated(4999)) << false;
+    QTest::newRow("200 pictures") << onPage(QByteArray("<image index='1'/>").repeated(200)) << true;
+    QTest::newRow("201 pictures") << onPage(QByteArray("<image index='1'/>").repeated(201)) << false;
+    QTest::newRow("table of 100 x 100 cells") << onPage("<table numRows='100' numCols='100'/>") << true;
+    QTest::newRow("table of 100 x 101 cells") << onPage("<table numRows='100' numCols='101'/>") << false;
+}
+
+void ReportLimitsTest::guardHoldsEachLimitExactly()
+{
+    QFETCH(QByteArray, xml);
+    QFETCH(bool, accepted);
+    ReportXmlGuard guard(QDir::tempPath());
+    QVERIFY2(guard.check(xml) == accepted, qPrintable(guard.cause()));
 }
 
 void ReportLimitsTest::refusedDocumentIsNamedAndLeftAlone()
@@ -185,6 +241,24 @@ void ReportLimitsTest::drawingsMustBeRegularFilesBesideTheDocument()
     QVERIFY(guard.cause().contains(QStringLiteral("neither in the program's resources")));
     const QString drawing = writeFile(folder, QStringLiteral("logo.svg"), "<svg xmlns='http://www.w3.org/2000/svg'/>");
     QVERIFY2(guard.check(onPage("<svg file='" + drawing.toUtf8() + "'/>")), qPrintable(guard.cause()));
+}
+
+// A folder whose name begins with the document folder's name is another folder.
+void ReportLimitsTest::drawingsOfASiblingFolderAreRefused()
+{
+    QTemporaryDir projects;
+    QVERIFY(QDir(projects.path()).mkpath(QStringLiteral("Site A/plans")));
+    QVERIFY(QDir(projects.path()).mkpath(QStringLiteral("Site Ax")));
+    const QByteArray drawing("<svg xmlns='http://www.w3.org/2000/svg'/>");
+    const QString sibling = writeFile(projects, QStringLiteral("Site Ax/roof.svg"), drawing);
+    const QString inside = writeFile(projects, QStringLiteral("Site A/plans/roof.svg"), drawing);
+    ReportXmlGuard guard(projects.filePath(QStringLiteral("Site A")));
+    QVERIFY(!guard.check(onPage("<svg file='" + sibling.toUtf8() + "'/>")));
+    QCOMPARE(guard.cause(), QStringLiteral("Line 1: %1 lies neither in the program's resources nor in the "
+                                           "document's folder.").arg(sibling));
+    QVERIFY2(guard.check(onPage("<svg file='" + inside.toUtf8() + "'/>")), qPrintable(guard.cause()));
+    ReportXmlGuard withSeparator(projects.filePath(QStringLiteral("Site A/")));
+    QVERIFY(!withSeparator.check(onPage("<svg file='" + sibling.toUtf8() + "'/>")));
 }
 
 void ReportLimitsTest::containerRefusesPipesDevicesAndFloodsOfEntries()

@@ -41,6 +41,13 @@ void PatternTest::wildcardsMatchTheWholeText_data()
     QTest::newRow("regular expression signs are plain") << "*1.5 (A)+$*" << "Isc 1.5 (A)+$ max" << true;
     QTest::newRow("dot is not any character") << "a.c" << "abc" << false;
     QTest::newRow("backslash is plain") << "*C:\\PV*" << "C:\\PV\\data" << true;
+    QTest::newRow("backslash in a set") << "C:[\\/]PV" << "C:\\PV" << true;
+    QTest::newRow("slash in the same set") << "C:[\\/]PV" << "C:/PV" << true;
+    QTest::newRow("set misses beside a backslash") << "C:[\\/]PV" << "C:-PV" << false;
+    QTest::newRow("backslash alone in a set") << "[\\]" << "\\" << true;
+    QTest::newRow("backslash does not escape the closing bracket") << "[\\]x]" << "\\x]" << true;
+    QTest::newRow("backslash before a letter in a set") << "[\\d]" << "5" << false;
+    QTest::newRow("negated set with a backslash") << "[!\\]" << "\\" << false;
 }
 
 void PatternTest::wildcardsMatchTheWholeText()

@@ -13,6 +13,15 @@
 
 #include <memory>
 
+namespace {
+// The store as the download program writes it: under its own organisation and program names,
+// spelt exactly so, since file names here tell letter case apart.
+std::unique_ptr<QSettings> downloadProgramStore()
+{
+    return std::make_unique<QSettings>(QStringLiteral("TORVANE"), QStringLiteral("TORVANE Dudav Quillet"));
+}
+} // namespace
+
 class DownloadLauncherTest : public QObject
 {
     Q_OBJECT
@@ -47,7 +56,7 @@ private:
 
 void DownloadLauncherTest::init()
 {
-    std::unique_ptr<QSettings>(DownloadLauncher::openDownloadStore())->clear();
+    downloadProgramStore()->clear();
     QFile::remove(folder.filePath(QStringLiteral("TorvaneQuillet")));
     QFile::remove(folder.filePath(QStringLiteral("TorvaneQuillet.ran")));
     launcher = std::make_unique<DownloadLauncher>(&window);
@@ -83,7 +92,7 @@ void DownloadLauncherTest::storeSavedFile(const QString& path, const QDateTime& 
     // Written out first, or closing the file would stamp it with the real time again.
     QVERIFY(file.flush());
     QVERIFY(file.setFileTime(modified, QFileDevice::FileModificationTime));
-    std::unique_ptr<QSettings>(DownloadLauncher::openDownloadStore())->setValue(QStringLiteral("Device/LastSavedFilePath"), path);
+    downloadProgramStore()->setValue(QStringLiteral("Device/LastSavedFilePath"), path);
 }
 
 void DownloadLauncherTest::runProgram(const QDateTime& startTime, const QDateTime& endTime)
@@ -179,8 +188,8 @@ void DownloadLauncherTest::noQuestionWithoutANewerFile()
 void DownloadLauncherTest::noQuestionWhenNothingWasSaved()
 {
     installProgram("#!/bin/sh\necho done > \"$0.ran\"\n");
-    std::unique_ptr<QSettings>(DownloadLauncher::openDownloadStore())
-        ->setValue(QStringLiteral("Device/LastSavedFilePath"), folder.filePath(QStringLiteral("deleted.csv")));
+    downloadProgramStore()->setValue(QStringLiteral("Device/LastSavedFilePath"),
+                                     folder.filePath(QStringLiteral("deleted.csv")));
     runProgram(start, start.addSecs(60));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(launcher->programPath() + QStringLiteral(".ran")), 10000);
     QTest::qWait(300);
