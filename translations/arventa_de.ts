@@ -521,6 +521,11 @@ Bitte installieren Sie %2 erneut</translation>
         <translation>Ein Wort oder Ausdruck in den Berichten:</translation>
     </message>
     <message>
+        <source>Looks into inspection reports, array test reports and verification certificates.</source>
+        <comment>Tool tip hint</comment>
+        <translation>Durchsucht Prüfberichte Besichtigung, Prüfberichte PV-Generator und Prüfbescheinigungen.</translation>
+    </message>
+    <message>
         <source>Date</source>
         <comment>Group title</comment>
         <translation>Datum</translation>

@@ -519,6 +519,11 @@ Please try re-installing %2 again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Looks into inspection reports, array test reports and verification certificates.</source>
+        <comment>Tool tip hint</comment>
+        <translation>Looks into inspection reports, array test reports and verification certificates.</translation>
+    </message>
+    <message>
         <source>Date</source>
         <comment>Group title</comment>
         <translation type="unfinished"></translation>

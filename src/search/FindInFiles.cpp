@@ -24,8 +24,9 @@
 
 namespace {
 constexpr int largestSizeKilobytes = 4194303;
-// Symbolic links are left out: a link to a parent folder would make the walk endless.
-const QDir::Filters entryFilter = QDir::NoDotAndDotDot | QDir::NoSymLinks;
+// Symbolic links are left out: a link to a parent folder would make the walk endless. Hidden
+// entries are listed like any other: a project folder holds them only when someone put them there.
+const QDir::Filters entryFilter = QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden;
 const QDir::SortFlags entryOrder = QDir::Name | QDir::IgnoreCase;
 // Letting events through after every entry would repaint the growing results window thousands
 // of times a second and slow the walk several times over; a few dozen times a second keeps
@@ -97,6 +98,14 @@ QGroupBox* FindInFiles::buildPhraseGroup()
     layout->addWidget(new QLabel(tr("A word or phrase in the reports:", "Field label"), groupPhrase));
     layout->addWidget(editPhrase);
     layout->addWidget(checkPhraseCase);
+    // Checklists, diagrams and curve files are not looked into, which users do not expect.
+    const QString searched = tr("Looks into inspection reports, array test reports and verification certificates.",
+                                "Tool tip hint");
+    phraseHint = new QLabel(searched, groupPhrase);
+    phraseHint->setWordWrap(true);
+    phraseHint->setEnabled(false);
+    layout->addWidget(phraseHint);
+    editPhrase->setToolTip(searched);
     return groupPhrase;
 }
 
@@ -174,6 +183,11 @@ QLineEdit* FindInFiles::phraseEdit() const
 QCheckBox* FindInFiles::phraseCaseSensitive() const
 {
     return checkPhraseCase;
+}
+
+QLabel* FindInFiles::phraseKinds() const
+{
+    return phraseHint;
 }
 
 QGroupBox* FindInFiles::dateGroup() const

@@ -10,6 +10,7 @@ class QDateEdit;
 class QDir;
 class QFileInfo;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -35,6 +36,8 @@ public:
     QGroupBox* phraseGroup() const;
     QLineEdit* phraseEdit() const;
     QCheckBox* phraseCaseSensitive() const;
+    // Which kinds of file the phrase is looked for in.
+    QLabel* phraseKinds() const;
     QGroupBox* dateGroup() const;
     QComboBox* dateKind() const;
     QDateEdit* fromDate() const;
@@ -76,6 +79,7 @@ private:
     QGroupBox* groupPhrase = nullptr;
     QLineEdit* editPhrase = nullptr;
     QCheckBox* checkPhraseCase = nullptr;
+    QLabel* phraseHint = nullptr;
     QGroupBox* groupDate = nullptr;
     QComboBox* comboDateKind = nullptr;
     QDateEdit* editFrom = nullptr;

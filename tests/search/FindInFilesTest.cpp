@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -46,6 +47,8 @@ private slots:
     void nothingFoundShowsTheMessageRowUntilTheNextSearch();
     void awkwardTreesEndNormally();
     void vanishedRootGivesNoResults();
+    void hiddenEntriesAreListed();
+    void phraseGroupSaysWhatItSearches();
 
 private:
     std::unique_ptr<ProjectsFolder> folder;
@@ -254,6 +257,25 @@ void FindInFilesTest::vanishedRootGivesNoResults()
     QVERIFY(QDir(folder->root()).removeRecursively());
     panel->search();
     QVERIFY(panel->model()->hasNoResults());
+}
+
+void FindInFilesTest::hiddenEntriesAreListed()
+{
+    folder->writeFile(QStringLiteral(".notes.txt"));
+    folder->writeFile(QStringLiteral(".backup/Roof.arvir"));
+    folder->writeFile(QStringLiteral("Farm/.old/photo.jpg"));
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), (QStringList {".notes.txt", ".backup", ".backup/Roof.arvir", "Farm",
+                                                       "Farm/.old", "Farm/.old/photo.jpg"}));
+}
+
+void FindInFilesTest::phraseGroupSaysWhatItSearches()
+{
+    const QString hint =
+        QStringLiteral("Looks into inspection reports, array test reports and verification certificates.");
+    QCOMPARE(panel->phraseKinds()->text(), hint);
+    QCOMPARE(panel->phraseKinds()->parentWidget(), panel->phraseGroup());
+    QCOMPARE(panel->phraseEdit()->toolTip(), hint);
 }
 
 VELTRANO_TEST(FindInFilesTest)
