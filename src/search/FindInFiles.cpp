@@ -4,6 +4,7 @@
 #include "Folders.h"
 #include "FoundFilesModel.h"
 #include "SearchCriteria.h"
+#include "UnreadableNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -302,20 +303,30 @@ void FindInFiles::setSearchingLook(bool searching)
     buttonStop->setVisible(searching);
 }
 
+// Entries with names the toolkit cannot read come after the others of their kind; the toolkit
+// cannot list what lies in such a folder, so it is found but not entered.
 bool FindInFiles::walk(const QDir& folder, const SearchCriteria& wanted)
 {
     for (const QFileInfo& file : folder.entryInfoList(QDir::Files | entryFilter, entryOrder)) {
+        if (!visit(FoundEntry::of(file), wanted))
+            return false;
+    }
+    for (const FoundEntry& file : UnreadableNames::files(folder.absolutePath())) {
         if (!visit(file, wanted))
             return false;
     }
     for (const QFileInfo& subFolder : folder.entryInfoList(QDir::Dirs | entryFilter, entryOrder)) {
-        if (!visit(subFolder, wanted) || !walk(QDir(subFolder.absoluteFilePath()), wanted))
+        if (!visit(FoundEntry::of(subFolder), wanted) || !walk(QDir(subFolder.absoluteFilePath()), wanted))
+            return false;
+    }
+    for (const FoundEntry& subFolder : UnreadableNames::folders(folder.absolutePath())) {
+        if (!visit(subFolder, wanted))
             return false;
     }
     return true;
 }
 
-bool FindInFiles::visit(const QFileInfo& entry, const SearchCriteria& wanted)
+bool FindInFiles::visit(const FoundEntry& entry, const SearchCriteria& wanted)
 {
     if (wanted.matches(entry))
         found->append(entry);

@@ -4,11 +4,11 @@
 #include <QFrame>
 
 class FoundFilesModel;
+struct FoundEntry;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QDir;
-class QFileInfo;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -70,7 +70,7 @@ private:
     // False once the search is to end: stopped, the window closed, or the panel destroyed while
     // events ran (nothing of it may be touched then).
     bool walk(const QDir& folder, const SearchCriteria& criteria);
-    bool visit(const QFileInfo& entry, const SearchCriteria& criteria);
+    bool visit(const FoundEntry& entry, const SearchCriteria& criteria);
 
     FoundFilesModel* found;
     QGroupBox* groupFile = nullptr;
