@@ -1,6 +1,7 @@
 #include "FindInFiles.h"
 
 #include "Clock.h"
+#include "DocumentLock.h"
 #include "Folders.h"
 #include "FoundFilesModel.h"
 #include "SearchCriteria.h"
@@ -308,7 +309,7 @@ void FindInFiles::setSearchingLook(bool searching)
 bool FindInFiles::walk(const QDir& folder, const SearchCriteria& wanted)
 {
     for (const QFileInfo& file : folder.entryInfoList(QDir::Files | entryFilter, entryOrder)) {
-        if (!visit(FoundEntry::of(file), wanted))
+        if (!isDocumentLock(file) && !visit(FoundEntry::of(file), wanted))
             return false;
     }
     for (const FoundEntry& file : UnreadableNames::files(folder.absolutePath())) {
@@ -324,6 +325,18 @@ bool FindInFiles::walk(const QDir& folder, const SearchCriteria& wanted)
             return false;
     }
     return true;
+}
+
+// An open document's lock is hidden beside it and goes when the document closes: it is the
+// program's bookkeeping, and opening it from the results would lead nowhere.
+bool FindInFiles::isDocumentLock(const QFileInfo& file)
+{
+    const QString name = file.fileName();
+    const QString suffix = QStringLiteral(".lock");
+    if (!name.startsWith(QLatin1Char('.')) || !name.endsWith(suffix))
+        return false;
+    const QString document = file.dir().filePath(name.mid(1, name.size() - 1 - suffix.size()));
+    return QFileInfo(document).isFile() && DocumentLock::lockPathOf(document) == file.filePath();
 }
 
 bool FindInFiles::visit(const FoundEntry& entry, const SearchCriteria& wanted)

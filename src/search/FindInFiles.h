@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QDir;
+class QFileInfo;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -71,6 +72,7 @@ private:
     // events ran (nothing of it may be touched then).
     bool walk(const QDir& folder, const SearchCriteria& criteria);
     bool visit(const FoundEntry& entry, const SearchCriteria& criteria);
+    static bool isDocumentLock(const QFileInfo& file);
 
     FoundFilesModel* found;
     QGroupBox* groupFile = nullptr;

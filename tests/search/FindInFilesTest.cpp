@@ -1,3 +1,4 @@
+#include "DocumentLock.h"
 #include "FindInFiles.h"
 #include "FoundFilesModel.h"
 #include "ProjectsFolder.h"
@@ -10,6 +11,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -282,8 +284,16 @@ void FindInFilesTest::hiddenEntriesAreListed()
     folder->writeFile(QStringLiteral(".notes.txt"));
     folder->writeFile(QStringLiteral(".backup/Roof.arvir"));
     folder->writeFile(QStringLiteral("Farm/.old/photo.jpg"));
+    // The lock an open document holds beside itself is the program's, not the user's.
+    const QString report = folder->writeFile(QStringLiteral("Farm/Roof.arvir"));
+    DocumentLock lock(report);
+    QCOMPARE(lock.acquire(nullptr), DocumentLock::Outcome::Locked);
+    QVERIFY(QFileInfo::exists(folder->path(QStringLiteral("Farm/.Roof.arvir.lock"))));
+    folder->writeFile(QStringLiteral("Farm/.lock"));
+    folder->writeFile(QStringLiteral("Farm/.Gone.arvir.lock"));
     panel->search();
     QCOMPARE(shownNames(panel->model()), (QStringList {".notes.txt", ".backup", ".backup/Roof.arvir", "Farm",
+                                                       "Farm/.Gone.arvir.lock", "Farm/.lock", "Farm/Roof.arvir",
                                                        "Farm/.old", "Farm/.old/photo.jpg"}));
 }
 
