@@ -523,7 +523,7 @@ Bitte installieren Sie %2 erneut</translation>
     <message>
         <source>Looks into inspection reports, array test reports and verification certificates.</source>
         <comment>Tool tip hint</comment>
-        <translation>Durchsucht Prüfberichte Besichtigung, Prüfberichte PV-Generator und Prüfbescheinigungen.</translation>
+        <translation>Durchsucht Prüfberichte und Prüfbescheinigungen.</translation>
     </message>
     <message>
         <source>Date</source>
