@@ -618,6 +618,11 @@ Bitte installieren Sie %2 erneut</translation>
         <translation>Ein Wort oder Ausdruck in den Berichten:</translation>
     </message>
     <message>
+        <source>Looks into inspection reports, array test reports and verification certificates.</source>
+        <comment>Tool tip hint</comment>
+        <translation>Durchsucht Prüfberichte und Prüfbescheinigungen.</translation>
+    </message>
+    <message>
         <source>Date</source>
         <comment>Group title</comment>
         <translation>Datum</translation>
@@ -708,6 +713,11 @@ Bitte installieren Sie %2 erneut</translation>
 </context>
 <context>
     <name>FoundFilesModel</name>
+    <message>
+        <source>Its name is not valid UTF-8 text, so it cannot be opened or searched for a phrase from here. Rename it in the file manager, then search again.</source>
+        <comment>Tool tip hint</comment>
+        <translation>Sein Name ist kein gültiger UTF-8-Text, daher kann es von hier aus weder geöffnet noch nach einem Ausdruck durchsucht werden. Benennen Sie es im Dateimanager um und suchen Sie dann erneut.</translation>
+    </message>
     <message>
         <source>Search is complete. There are no results to display.</source>
         <comment>Search result</comment>
@@ -2508,6 +2518,14 @@ Dünnschicht 0,063</translation>
         <source>Programming error: Invalid row: %1</source>
         <comment>Error Message</comment>
         <translation>Programmfehler: Ungültige Zeile: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultsDocument</name>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>

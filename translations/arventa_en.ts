@@ -616,6 +616,11 @@ Please try re-installing %2 again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Looks into inspection reports, array test reports and verification certificates.</source>
+        <comment>Tool tip hint</comment>
+        <translation>Looks into inspection reports, array test reports and verification certificates.</translation>
+    </message>
+    <message>
         <source>Date</source>
         <comment>Group title</comment>
         <translation type="unfinished"></translation>
@@ -706,6 +711,11 @@ Please try re-installing %2 again</source>
 </context>
 <context>
     <name>FoundFilesModel</name>
+    <message>
+        <source>Its name is not valid UTF-8 text, so it cannot be opened or searched for a phrase from here. Rename it in the file manager, then search again.</source>
+        <comment>Tool tip hint</comment>
+        <translation>Its name is not valid UTF-8 text, so it cannot be opened or searched for a phrase from here. Rename it in the file manager, then search again.</translation>
+    </message>
     <message>
         <source>Search is complete. There are no results to display.</source>
         <comment>Search result</comment>
@@ -2489,6 +2499,14 @@ Thin-Film 0.063</source>
         <source>Programming error: Invalid row: %1</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchResultsDocument</name>
+    <message>
+        <source>%1 cannot be opened.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be opened.</translation>
     </message>
 </context>
 <context>

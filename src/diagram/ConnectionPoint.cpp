@@ -83,6 +83,13 @@ void ConnectionPoint::detach()
     connection.endMoved();
 }
 
+void ConnectionPoint::setFree(const QPointF& scenePosition, int newSide)
+{
+    if (newSide == Top || newSide == Bottom || newSide == Right || newSide == Left)
+        side = newSide;
+    setPos(scenePosition);
+}
+
 void ConnectionPoint::placeAt(const QPointF& scenePosition)
 {
     const QPointF anchored = attachAt(scenePosition);

@@ -10,6 +10,12 @@
 #include <QGraphicsSceneContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QXmlStreamWriter>
+
+namespace {
+// Between a caption beside a box and the box.
+constexpr qreal captionGap = 8;
+} // namespace
 
 DiagramComponent::DiagramComponent(const QString& id, const QSizeF& boxSize, int kindType)
     : DiagramGraphicsItem(id)
@@ -64,20 +70,18 @@ int DiagramComponent::type() const
     return kindType;
 }
 
-void DiagramComponent::writeXml(QDomElement& element) const
+void DiagramComponent::writeXml(QXmlStreamWriter& writer) const
 {
-    element.setAttribute(QStringLiteral("x"), DiagramXml::realText(pos().x()));
-    element.setAttribute(QStringLiteral("y"), DiagramXml::realText(pos().y()));
+    DiagramXml::writePosition(writer, pos());
     if (!label)
         return;
-    QDomElement caption = element.ownerDocument().createElement(QStringLiteral("label"));
+    writer.writeStartElement(QStringLiteral("label"));
     const QRectF bounds = label->boundingRect();
-    caption.setAttribute(QStringLiteral("x"), DiagramXml::realText(label->pos().x()));
-    caption.setAttribute(QStringLiteral("y"), DiagramXml::realText(label->pos().y()));
-    caption.setAttribute(QStringLiteral("width"), DiagramXml::realText(bounds.width()));
-    caption.setAttribute(QStringLiteral("height"), DiagramXml::realText(bounds.height()));
-    caption.setAttribute(QStringLiteral("text"), label->labelText());
-    element.appendChild(caption);
+    DiagramXml::writePosition(writer, label->pos());
+    writer.writeAttribute(QStringLiteral("width"), DiagramXml::realText(bounds.width()));
+    writer.writeAttribute(QStringLiteral("height"), DiagramXml::realText(bounds.height()));
+    writer.writeAttribute(QStringLiteral("text"), label->labelText());
+    writer.writeEndElement();
 }
 
 void DiagramComponent::readXml(const QDomElement& element)
@@ -172,6 +176,21 @@ bool DiagramComponent::hasCaption() const
 
 void DiagramComponent::captionResized()
 {
+    keepCaptionBesideBox();
+}
+
+// Captions left of the box are placed for English names; longer ones, as most German names
+// are, would reach over the symbol. Only a caption that starts beside the box is moved: one
+// the user dragged onto the box stays there.
+void DiagramComponent::keepCaptionBesideBox()
+{
+    if (!label || captionOffset().x() >= 0)
+        return;
+    const QRectF caption = label->sceneBoundingRect();
+    const QRectF body = sceneBoundingRect();
+    if (caption.left() >= body.left() || !caption.intersects(body))
+        return;
+    label->setX(label->x() - (caption.right() - body.left()) - captionGap);
 }
 
 void DiagramComponent::setBoxSize(const QSizeF& size)

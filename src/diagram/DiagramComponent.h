@@ -32,7 +32,7 @@ public:
 
     QRectF boundingRect() const override;
     int type() const override;
-    void writeXml(QDomElement& element) const override;
+    void writeXml(QXmlStreamWriter& writer) const override;
     void readXml(const QDomElement& element) override;
 
     // Answers the side the wire end at `point` (scene coordinates) attaches to, 0 to refuse it;
@@ -41,7 +41,8 @@ public:
     virtual void addConnectionPoint(ConnectionPoint* point);
     virtual void removeConnectionPoint(ConnectionPoint* point);
     virtual void handleMenuAction(QAction* action);
-    // Called when the caption was made or its text changed.
+    // Called when the caption was made or its text changed: a caption beside the box that grew
+    // over it moves aside.
     virtual void captionResized();
 
     // Frees every wire end attached here, takes the box and its caption out of the scene and
@@ -67,6 +68,7 @@ protected:
 private:
     void createCaption(const QString& text, const QPointF& position, const QSizeF& size);
     void followPosition();
+    void keepCaptionBesideBox();
     void detachConnectionPoints();
     QAction* deleteAction();
 

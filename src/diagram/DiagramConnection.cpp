@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPathStroker>
+#include <QXmlStreamWriter>
 
 namespace {
 const QString endAName = QStringLiteral("connectionA");
@@ -243,25 +244,29 @@ QString DiagramConnection::elementName() const
     return QStringLiteral("connection");
 }
 
-void DiagramConnection::writeXml(QDomElement& element) const
+void DiagramConnection::writeXml(QXmlStreamWriter& writer) const
 {
     const QString name = typeName(cable);
     if (!name.isEmpty())
-        element.setAttribute(QStringLiteral("type"), name);
-    writeEnd(element, endAName, pointA);
-    writeEnd(element, endBName, pointB);
+        writer.writeAttribute(QStringLiteral("type"), name);
+    writeEnd(writer, endAName, pointA);
+    writeEnd(writer, endBName, pointB);
 }
 
-void DiagramConnection::writeEnd(QDomElement& element, const QString& name, const ConnectionPoint& end) const
+// A free end is written with its scene position instead of a box: without it the end would be
+// read back at the origin and the wire would reach across the drawing to it.
+void DiagramConnection::writeEnd(QXmlStreamWriter& writer, const QString& name, const ConnectionPoint& end)
 {
-    if (!end.isAttached() || !end.connectedComponent())
-        return;
-    QDomElement child = element.ownerDocument().createElement(name);
-    child.setAttribute(QStringLiteral("connectedItemId"), end.connectedComponent()->id());
-    child.setAttribute(QStringLiteral("connectedPosX"), DiagramXml::realText(end.offset().x()));
-    child.setAttribute(QStringLiteral("connectedPosY"), DiagramXml::realText(end.offset().y()));
-    child.setAttribute(QStringLiteral("direction"), QString::number(end.direction()));
-    element.appendChild(child);
+    writer.writeStartElement(name);
+    if (end.isAttached() && end.connectedComponent()) {
+        writer.writeAttribute(QStringLiteral("connectedItemId"), end.connectedComponent()->id());
+        writer.writeAttribute(QStringLiteral("connectedPosX"), DiagramXml::realText(end.offset().x()));
+        writer.writeAttribute(QStringLiteral("connectedPosY"), DiagramXml::realText(end.offset().y()));
+    } else {
+        DiagramXml::writePosition(writer, end.scenePos());
+    }
+    writer.writeAttribute(QStringLiteral("direction"), QString::number(end.direction()));
+    writer.writeEndElement();
 }
 
 void DiagramConnection::readXml(const QDomElement& element)
@@ -272,24 +277,45 @@ void DiagramConnection::readXml(const QDomElement& element)
     pointA.setPlacing(false);
     pointB.setPlacing(false);
     pointB.setVisible(true);
-    readEnd(element.firstChildElement(endAName), pointA);
-    readEnd(element.firstChildElement(endBName), pointB);
+    const bool placedA = readEnd(element.firstChildElement(endAName), pointA);
+    const bool placedB = readEnd(element.firstChildElement(endBName), pointB);
+    // Older files leave free ends out; such an end is put on the other one, where the user
+    // finds it and can drag it out, rather than at the origin.
+    if (placedA && !placedB)
+        pointB.setPos(pointA.pos());
+    else if (placedB && !placedA)
+        pointA.setPos(pointB.pos());
     wireState = Complete;
     updateRoute();
 }
 
-void DiagramConnection::readEnd(const QDomElement& element, ConnectionPoint& end)
+bool DiagramConnection::readEnd(const QDomElement& element, ConnectionPoint& end)
 {
     if (element.isNull())
-        return;
+        return false;
+    const int side = element.attribute(QStringLiteral("direction")).toInt();
+    const QString boxId = element.attribute(QStringLiteral("connectedItemId"));
+    if (boxId.isEmpty())
+        return readFreeEnd(element, end, side);
     auto* diagram = qobject_cast<DiagramGraphicsScene*>(scene());
-    DiagramComponent* component =
-        diagram ? diagram->componentWithId(element.attribute(QStringLiteral("connectedItemId"))) : nullptr;
+    DiagramComponent* component = diagram ? diagram->componentWithId(boxId) : nullptr;
     if (!component)
-        return;
+        return false;
     const QPointF offset(DiagramXml::readReal(element, QStringLiteral("connectedPosX"), 0),
                          DiagramXml::readReal(element, QStringLiteral("connectedPosY"), 0));
-    end.attachTo(component, component->scenePos() + offset, element.attribute(QStringLiteral("direction")).toInt());
+    end.attachTo(component, component->scenePos() + offset, side);
+    return true;
+}
+
+bool DiagramConnection::readFreeEnd(const QDomElement& element, ConnectionPoint& end, int side)
+{
+    const qreal unread = qInf();
+    const QPointF position(DiagramXml::readReal(element, QStringLiteral("x"), unread),
+                           DiagramXml::readReal(element, QStringLiteral("y"), unread));
+    if (qIsInf(position.x()) || qIsInf(position.y()))
+        return false;
+    end.setFree(position, side);
+    return true;
 }
 
 QVariant DiagramConnection::itemChange(GraphicsItemChange change, const QVariant& value)

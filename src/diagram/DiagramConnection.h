@@ -44,7 +44,7 @@ public:
     int type() const override;
     QString displayName() const override;
     QString elementName() const override;
-    void writeXml(QDomElement& element) const override;
+    void writeXml(QXmlStreamWriter& writer) const override;
     void readXml(const QDomElement& element) override;
 
 protected:
@@ -56,8 +56,10 @@ protected:
 
 private:
     void updateRoute();
-    void writeEnd(QDomElement& element, const QString& name, const ConnectionPoint& end) const;
-    void readEnd(const QDomElement& element, ConnectionPoint& end);
+    static void writeEnd(QXmlStreamWriter& writer, const QString& name, const ConnectionPoint& end);
+    // False when the file does not say where the end is.
+    bool readEnd(const QDomElement& element, ConnectionPoint& end);
+    static bool readFreeEnd(const QDomElement& element, ConnectionPoint& end, int side);
     void paintCableMarks(QPainter* painter) const;
 
     ConnectionPoint pointA;

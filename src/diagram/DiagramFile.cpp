@@ -13,6 +13,7 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+#include <QXmlStreamWriter>
 
 namespace {
 const QString rootName = QStringLiteral("installation_diagram");
@@ -87,6 +88,7 @@ void DiagramFile::addItems(DiagramGraphicsScene& scene, const QDomDocument& docu
         item->setId(scene.takeNextId());
         scene.registerItem(item);
     }
+    scene.forgetFileIds();
 }
 
 DiagramFile::Failure DiagramFile::write(DiagramGraphicsScene& scene, const QString& path)
@@ -97,25 +99,44 @@ DiagramFile::Failure DiagramFile::write(DiagramGraphicsScene& scene, const QStri
     return {};
 }
 
+// The attributes are written in a fixed order, so an unchanged diagram gives the same bytes
+// every time: a document tree would write them in the order of its hash.
 QByteArray DiagramFile::toXml(DiagramGraphicsScene& scene)
 {
-    QDomDocument document;
-    QDomElement root = document.createElement(rootName);
-    document.appendChild(root);
-    // Wires lie below the boxes, so every wire is written after the boxes it names.
-    const QList<QGraphicsItem*> items = scene.items(Qt::DescendingOrder);
+    QByteArray xml;
+    QXmlStreamWriter writer(&xml);
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(2);
+    writer.writeStartElement(rootName);
+    for (DiagramGraphicsItem* item : itemsToWrite(scene)) {
+        writer.writeStartElement(item->elementName());
+        writer.writeAttribute(QStringLiteral("id"), item->id());
+        item->writeXml(writer);
+        writer.writeEndElement();
+    }
+    writer.writeEndElement();
+    // Without a declaration the writer starts with the line feed it would have put after one.
+    if (xml.startsWith('\n'))
+        xml.remove(0, 1);
+    return xml + '\n';
+}
+
+// Bottom first, as reading stacks every item over those read before it. The wires come after
+// all boxes, since reading attaches a wire only to boxes it has already read.
+QList<DiagramGraphicsItem*> DiagramFile::itemsToWrite(const DiagramGraphicsScene& scene)
+{
+    QList<DiagramGraphicsItem*> boxes;
+    QList<DiagramGraphicsItem*> wires;
+    const QList<QGraphicsItem*> items = scene.items(Qt::AscendingOrder);
     for (QGraphicsItem* graphicsItem : items) {
         auto* item = dynamic_cast<DiagramGraphicsItem*>(graphicsItem);
         // The wire being drawn is not part of the diagram yet.
         if (!item || item->type() <= DiagramGraphicsItem::Type || item == scene.pendingConnection()
             || item->elementName().isEmpty())
             continue;
-        QDomElement element = document.createElement(item->elementName());
-        element.setAttribute(QStringLiteral("id"), item->id());
-        item->writeXml(element);
-        root.appendChild(element);
+        (item->type() & DiagramConnection::Type ? wires : boxes).append(item);
     }
-    return document.toByteArray(2);
+    return boxes + wires;
 }
 
 bool DiagramFile::report(const Failure& failure)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+class DiagramGraphicsItem;
 class DiagramGraphicsScene;
 class QDomDocument;
 
@@ -28,6 +29,7 @@ private:
     static void addItems(DiagramGraphicsScene& scene, const QDomDocument& document);
     static Failure write(DiagramGraphicsScene& scene, const QString& path);
     static QByteArray toXml(DiagramGraphicsScene& scene);
+    static QList<DiagramGraphicsItem*> itemsToWrite(const DiagramGraphicsScene& scene);
     static bool report(const Failure& failure);
     static Failure refusal(const QString& path, const QString& cause);
     static QString openFailureAdvice();

@@ -33,7 +33,7 @@ QString DiagramGraphicsItem::elementName() const
     return QString();
 }
 
-void DiagramGraphicsItem::writeXml(QDomElement&) const
+void DiagramGraphicsItem::writeXml(QXmlStreamWriter&) const
 {
 }
 

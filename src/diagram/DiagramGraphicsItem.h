@@ -3,6 +3,7 @@
 #include <QGraphicsObject>
 
 class QDomElement;
+class QXmlStreamWriter;
 
 // What every box and wire of a diagram shares: an id unique in its scene, a name for the user,
 // and its own element in the diagram file.
@@ -22,7 +23,8 @@ public:
     virtual QString displayName() const;
     // Empty for items that are not written to the file.
     virtual QString elementName() const;
-    virtual void writeXml(QDomElement& element) const;
+    // Writes the attributes after "id", then the children, of the element already started.
+    virtual void writeXml(QXmlStreamWriter& writer) const;
     virtual void readXml(const QDomElement& element);
 
 signals:

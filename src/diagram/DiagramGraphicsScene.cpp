@@ -141,8 +141,10 @@ bool DiagramGraphicsScene::registerItem(DiagramGraphicsItem* item)
 {
     connect(item, &DiagramGraphicsItem::modified, this, &DiagramGraphicsScene::childModified, Qt::UniqueConnection);
     const qint64 number = idNumber(item->id());
-    if (number == 0 || usedIds.contains(item->id()))
+    if (number == 0 || usedIds.contains(item->id())) {
+        rememberFileId(item);
         return false;
+    }
     usedIds.insert(item->id());
     nextId = qMax(nextId, number + 1);
     if (auto* component = dynamic_cast<DiagramComponent*>(item))
@@ -150,9 +152,24 @@ bool DiagramGraphicsScene::registerItem(DiagramGraphicsItem* item)
     return true;
 }
 
+// The first box of an id keeps it; a later one with the same id is a copy made by hand.
+void DiagramGraphicsScene::rememberFileId(DiagramGraphicsItem* item)
+{
+    auto* component = dynamic_cast<DiagramComponent*>(item);
+    if (component && !item->id().isEmpty() && !componentsById.contains(item->id()) && !fileIds.contains(item->id()))
+        fileIds.insert(item->id(), component);
+}
+
 DiagramComponent* DiagramGraphicsScene::componentWithId(const QString& id) const
 {
-    return componentsById.value(id);
+    if (DiagramComponent* component = componentsById.value(id))
+        return component;
+    return fileIds.value(id);
+}
+
+void DiagramGraphicsScene::forgetFileIds()
+{
+    fileIds.clear();
 }
 
 QList<QAction*> DiagramGraphicsScene::addActions() const

@@ -43,7 +43,10 @@ public:
     // Connects an item already in the scene and counts its id. False when the id is not of the
     // form "id" + number or already taken: the item then needs a new one.
     bool registerItem(DiagramGraphicsItem* item);
+    // While a file is read, also the boxes whose id in the file had to be replaced.
     DiagramComponent* componentWithId(const QString& id) const;
+    // Ends the reading of a file: from now on only the ids in use name boxes.
+    void forgetFileIds();
 
     // What the context menu offers, in menu order; each action's data is the element name.
     QList<QAction*> addActions() const;
@@ -73,6 +76,7 @@ private:
     void deletePendingConnection();
     void placePendingEnd(const QPointF& position);
     QString askCaption(QAction* action) const;
+    void rememberFileId(DiagramGraphicsItem* item);
 
     QList<QAction*> addMenuActions;
     qint64 nextId = 1;
@@ -81,4 +85,7 @@ private:
     int cable = 1;
     QHash<QString, QPointer<DiagramComponent>> componentsById;
     QSet<QString> usedIds;
+    // A box whose id was unusable or taken keeps it here until its file is read, so that the
+    // wires naming it stay attached when it gets a new one.
+    QHash<QString, QPointer<DiagramComponent>> fileIds;
 };

@@ -1,6 +1,8 @@
 #include "DiagramXml.h"
 
 #include <QDomElement>
+#include <QPointF>
+#include <QXmlStreamWriter>
 
 #include <cmath>
 
@@ -18,4 +20,10 @@ QString DiagramXml::realText(double value)
     // Twelve digits keep every position the editor can produce and never switch to exponents
     // within the coordinate limit.
     return QString::number(value, 'g', 12);
+}
+
+void DiagramXml::writePosition(QXmlStreamWriter& writer, const QPointF& position)
+{
+    writer.writeAttribute(QStringLiteral("x"), realText(position.x()));
+    writer.writeAttribute(QStringLiteral("y"), realText(position.y()));
 }

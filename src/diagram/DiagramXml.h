@@ -3,6 +3,8 @@
 #include <QString>
 
 class QDomElement;
+class QPointF;
+class QXmlStreamWriter;
 
 // Numbers in diagram files. A file may hold anything: coordinates that are not numbers, infinite
 // or absurdly large would make the scene unusable, so they are read as the default or bounded.
@@ -14,4 +16,6 @@ public:
 
     static double readReal(const QDomElement& element, const QString& attribute, double fallback);
     static QString realText(double value);
+    // "x" and "y": a position in scene coordinates.
+    static void writePosition(QXmlStreamWriter& writer, const QPointF& position);
 };

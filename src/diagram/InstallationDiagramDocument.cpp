@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -81,6 +82,33 @@ void InstallationDiagramDocument::showWholeDiagram()
     const QRectF drawn = diagramScene->itemsBoundingRect();
     view()->setSceneRect(drawn.adjusted(-openingMargin, -openingMargin, openingMargin, openingMargin));
     view()->centerOn(drawn.topLeft());
+    if (!diagramScene->items().isEmpty())
+        openedDrawing = diagramScene->drawingRect();
+}
+
+void InstallationDiagramDocument::showEvent(QShowEvent* event)
+{
+    GraphicsDocument::showEvent(event);
+    // Only once the window is laid out does the view know how much it can show.
+    if (!openedDrawing.isEmpty())
+        QTimer::singleShot(0, this, &InstallationDiagramDocument::fitOpenedDrawing);
+}
+
+void InstallationDiagramDocument::fitOpenedDrawing()
+{
+    const QRectF drawn = openedDrawing;
+    openedDrawing = QRectF();
+    if (drawn.isEmpty())
+        return;
+    while (zoomLevel() > minimumZoomLevel && !showsWhole(drawn))
+        zoomOut();
+    view()->centerOn(drawn.center());
+}
+
+bool InstallationDiagramDocument::showsWhole(const QRectF& drawn) const
+{
+    const QRectF shown = view()->mapToScene(view()->viewport()->rect()).boundingRect();
+    return shown.width() >= drawn.width() && shown.height() >= drawn.height();
 }
 
 void InstallationDiagramDocument::connectScene()

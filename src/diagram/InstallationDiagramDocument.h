@@ -27,10 +27,16 @@ public slots:
     void sceneRectChanged(const QRectF& rect);
     void modeChanged(int newMode);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildToolBar();
     QAction* addCableAction(const char* objectName, const QString& icon, const QString& toolTip, int cableType);
     void showWholeDiagram();
+    // Zooms out until the drawing as it was opened fits the window, and centres it.
+    void fitOpenedDrawing();
+    bool showsWhole(const QRectF& drawn) const;
     void connectScene();
     // Writes and, on success, marks everything saved.
     bool writeToFile();
@@ -44,4 +50,6 @@ private:
     QAction* action2Core = nullptr;
     QAction* action3Core = nullptr;
     DiagramGraphicsScene* diagramScene;
+    // Fitted once the window has its size; empty when there is nothing to fit.
+    QRectF openedDrawing;
 };

@@ -1,9 +1,11 @@
 #include "FindInFiles.h"
 
 #include "Clock.h"
+#include "DocumentLock.h"
 #include "Folders.h"
 #include "FoundFilesModel.h"
 #include "SearchCriteria.h"
+#include "UnreadableNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,8 +26,9 @@
 
 namespace {
 constexpr int largestSizeKilobytes = 4194303;
-// Symbolic links are left out: a link to a parent folder would make the walk endless.
-const QDir::Filters entryFilter = QDir::NoDotAndDotDot | QDir::NoSymLinks;
+// Symbolic links are left out: a link to a parent folder would make the walk endless. Hidden
+// entries are listed like any other: a project folder holds them only when someone put them there.
+const QDir::Filters entryFilter = QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden;
 const QDir::SortFlags entryOrder = QDir::Name | QDir::IgnoreCase;
 // Letting events through after every entry would repaint the growing results window thousands
 // of times a second and slow the walk several times over; a few dozen times a second keeps
@@ -97,6 +100,14 @@ QGroupBox* FindInFiles::buildPhraseGroup()
     layout->addWidget(new QLabel(tr("A word or phrase in the reports:", "Field label"), groupPhrase));
     layout->addWidget(editPhrase);
     layout->addWidget(checkPhraseCase);
+    // Checklists, diagrams and curve files are not looked into, which users do not expect.
+    const QString searched = tr("Looks into inspection reports, array test reports and verification certificates.",
+                                "Tool tip hint");
+    phraseHint = new QLabel(searched, groupPhrase);
+    phraseHint->setWordWrap(true);
+    phraseHint->setEnabled(false);
+    layout->addWidget(phraseHint);
+    editPhrase->setToolTip(searched);
     return groupPhrase;
 }
 
@@ -174,6 +185,11 @@ QLineEdit* FindInFiles::phraseEdit() const
 QCheckBox* FindInFiles::phraseCaseSensitive() const
 {
     return checkPhraseCase;
+}
+
+QLabel* FindInFiles::phraseKinds() const
+{
+    return phraseHint;
 }
 
 QGroupBox* FindInFiles::dateGroup() const
@@ -288,20 +304,42 @@ void FindInFiles::setSearchingLook(bool searching)
     buttonStop->setVisible(searching);
 }
 
+// Entries with names the toolkit cannot read come after the others of their kind; the toolkit
+// cannot list what lies in such a folder, so it is found but not entered.
 bool FindInFiles::walk(const QDir& folder, const SearchCriteria& wanted)
 {
     for (const QFileInfo& file : folder.entryInfoList(QDir::Files | entryFilter, entryOrder)) {
+        if (!isDocumentLock(file) && !visit(FoundEntry::of(file), wanted))
+            return false;
+    }
+    for (const FoundEntry& file : UnreadableNames::files(folder.absolutePath())) {
         if (!visit(file, wanted))
             return false;
     }
     for (const QFileInfo& subFolder : folder.entryInfoList(QDir::Dirs | entryFilter, entryOrder)) {
-        if (!visit(subFolder, wanted) || !walk(QDir(subFolder.absoluteFilePath()), wanted))
+        if (!visit(FoundEntry::of(subFolder), wanted) || !walk(QDir(subFolder.absoluteFilePath()), wanted))
+            return false;
+    }
+    for (const FoundEntry& subFolder : UnreadableNames::folders(folder.absolutePath())) {
+        if (!visit(subFolder, wanted))
             return false;
     }
     return true;
 }
 
-bool FindInFiles::visit(const QFileInfo& entry, const SearchCriteria& wanted)
+// An open document's lock is hidden beside it and goes when the document closes: it is the
+// program's bookkeeping, and opening it from the results would lead nowhere.
+bool FindInFiles::isDocumentLock(const QFileInfo& file)
+{
+    const QString name = file.fileName();
+    const QString suffix = QStringLiteral(".lock");
+    if (!name.startsWith(QLatin1Char('.')) || !name.endsWith(suffix))
+        return false;
+    const QString document = file.dir().filePath(name.mid(1, name.size() - 1 - suffix.size()));
+    return QFileInfo(document).isFile() && DocumentLock::lockPathOf(document) == file.filePath();
+}
+
+bool FindInFiles::visit(const FoundEntry& entry, const SearchCriteria& wanted)
 {
     if (wanted.matches(entry))
         found->append(entry);

@@ -4,12 +4,14 @@
 #include <QFrame>
 
 class FoundFilesModel;
+struct FoundEntry;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QDir;
 class QFileInfo;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -35,6 +37,8 @@ public:
     QGroupBox* phraseGroup() const;
     QLineEdit* phraseEdit() const;
     QCheckBox* phraseCaseSensitive() const;
+    // Which kinds of file the phrase is looked for in.
+    QLabel* phraseKinds() const;
     QGroupBox* dateGroup() const;
     QComboBox* dateKind() const;
     QDateEdit* fromDate() const;
@@ -67,7 +71,8 @@ private:
     // False once the search is to end: stopped, the window closed, or the panel destroyed while
     // events ran (nothing of it may be touched then).
     bool walk(const QDir& folder, const SearchCriteria& criteria);
-    bool visit(const QFileInfo& entry, const SearchCriteria& criteria);
+    bool visit(const FoundEntry& entry, const SearchCriteria& criteria);
+    static bool isDocumentLock(const QFileInfo& file);
 
     FoundFilesModel* found;
     QGroupBox* groupFile = nullptr;
@@ -76,6 +81,7 @@ private:
     QGroupBox* groupPhrase = nullptr;
     QLineEdit* editPhrase = nullptr;
     QCheckBox* checkPhraseCase = nullptr;
+    QLabel* phraseHint = nullptr;
     QGroupBox* groupDate = nullptr;
     QComboBox* comboDateKind = nullptr;
     QDateEdit* editFrom = nullptr;

@@ -34,28 +34,39 @@ QVariant FoundFilesModel::data(const QModelIndex& index, int role) const
     return entryData(found.at(index.row()), index.column(), role);
 }
 
-QVariant FoundFilesModel::entryData(const QFileInfo& entry, int column, int role) const
+QVariant FoundFilesModel::entryData(const FoundEntry& entry, int column, int role) const
 {
     if (role == Qt::UserRole)
-        return entry.absoluteFilePath();
+        return entry.path;
+    if (role == ReadableNameRole)
+        return entry.nameReadable;
     if (role == Qt::DecorationRole && column == NameColumn)
-        return PathIcon::forPath(entry.absoluteFilePath());
+        return PathIcon::forPath(entry.path);
+    if (role == Qt::ToolTipRole && column == NameColumn && !entry.nameReadable)
+        return unreadableNameAdvice();
     if (role != Qt::DisplayRole)
         return QVariant();
     switch (column) {
     case NameColumn:
         return relativeName(entry);
     case SizeColumn:
-        return entry.isDir() ? QString() : sizeText(entry.size());
+        return entry.folder ? QString() : sizeText(entry.size);
     case ModifiedColumn:
-        return entry.lastModified().toString(QStringLiteral("dd/MM/yyyy hh:mm"));
+        return entry.modified.toString(QStringLiteral("dd/MM/yyyy hh:mm"));
     }
     return QVariant();
 }
 
-QString FoundFilesModel::relativeName(const QFileInfo& entry) const
+QString FoundFilesModel::unreadableNameAdvice()
 {
-    QString path = entry.absoluteFilePath();
+    return tr("Its name is not valid UTF-8 text, so it cannot be opened or searched for a phrase from here. "
+              "Rename it in the file manager, then search again.",
+              "Tool tip hint");
+}
+
+QString FoundFilesModel::relativeName(const FoundEntry& entry) const
+{
+    QString path = entry.path;
     if (!rootPrefix.isEmpty() && path.startsWith(rootPrefix))
         path.remove(0, rootPrefix.size());
     return QDir::toNativeSeparators(path);
@@ -94,6 +105,11 @@ void FoundFilesModel::startSearch(const QString& root)
 }
 
 void FoundFilesModel::append(const QFileInfo& entry)
+{
+    append(FoundEntry::of(entry));
+}
+
+void FoundFilesModel::append(const FoundEntry& entry)
 {
     const int row = found.size();
     beginInsertRows(QModelIndex(), row, row);

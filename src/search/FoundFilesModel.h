@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FoundEntry.h"
+
 #include <QAbstractTableModel>
 #include <QFileInfo>
 #include <QVector>
@@ -12,6 +14,8 @@ class FoundFilesModel : public QAbstractTableModel
 
 public:
     enum Column { NameColumn = 0, SizeColumn = 1, ModifiedColumn = 2 };
+    // False for an entry whose name is not valid UTF-8: the path of the user role cannot open it.
+    enum { ReadableNameRole = Qt::UserRole + 1 };
 
     explicit FoundFilesModel(QObject* parent = nullptr);
 
@@ -23,6 +27,7 @@ public:
     // Names are shown relative to `root`.
     void startSearch(const QString& root);
     void append(const QFileInfo& entry);
+    void append(const FoundEntry& entry);
     void finishSearch();
 
     bool isSearching() const;
@@ -31,16 +36,18 @@ public:
 
     // Whole kilobytes, rounded up, with the locale's digit grouping.
     static QString sizeText(qint64 bytes);
+    // Why an entry with an unreadable name cannot be opened, and what to do.
+    static QString unreadableNameAdvice();
 
 signals:
     void searchStarted();
     void searchFinished();
 
 private:
-    QVariant entryData(const QFileInfo& entry, int column, int role) const;
-    QString relativeName(const QFileInfo& entry) const;
+    QVariant entryData(const FoundEntry& entry, int column, int role) const;
+    QString relativeName(const FoundEntry& entry) const;
 
-    QVector<QFileInfo> found;
+    QVector<FoundEntry> found;
     QString rootPrefix;
     bool searching = false;
     bool noResults = false;

@@ -1,5 +1,6 @@
 #include "SearchCriteria.h"
 
+#include "FoundEntry.h"
 #include "SearchResultsDocument.h"
 #include "WildcardPattern.h"
 
@@ -44,38 +45,40 @@ QString SearchCriteria::widened(const QString& text)
 
 bool SearchCriteria::matches(const QFileInfo& entry) const
 {
+    return matches(FoundEntry::of(entry));
+}
+
+bool SearchCriteria::matches(const FoundEntry& entry) const
+{
     if (!name.match(entry.fileName()).hasMatch())
         return false;
     if (byDate && !dateMatches(entry))
         return false;
     if (bySize && !sizeMatches(entry))
         return false;
-    return !phrase || SearchResultsDocument::reportContains(*phrase, entry.absoluteFilePath());
+    return !phrase || (entry.nameReadable && SearchResultsDocument::reportContains(*phrase, entry.path));
 }
 
-bool SearchCriteria::dateMatches(const QFileInfo& entry) const
+bool SearchCriteria::dateMatches(const FoundEntry& entry) const
 {
     const QDate date = dateOf(entry, dateKind).date();
     return date.isValid() && date >= from && date <= to;
 }
 
-bool SearchCriteria::sizeMatches(const QFileInfo& entry) const
+bool SearchCriteria::sizeMatches(const FoundEntry& entry) const
 {
-    return comparison == GreaterThan ? entry.size() >= limitBytes : entry.size() <= limitBytes;
+    return comparison == GreaterThan ? entry.size >= limitBytes : entry.size <= limitBytes;
 }
 
-QDateTime SearchCriteria::dateOf(const QFileInfo& entry, DateKind kind)
+QDateTime SearchCriteria::dateOf(const FoundEntry& entry, DateKind kind)
 {
     switch (kind) {
-    case CreatedDate: {
-        // Not every file system records a birth time; the last status change is the nearest.
-        const QDateTime born = entry.birthTime();
-        return born.isValid() ? born : entry.metadataChangeTime();
-    }
+    case CreatedDate:
+        return entry.created;
     case ModifiedDate:
-        return entry.lastModified();
+        return entry.modified;
     case AccessedDate:
-        return entry.lastRead();
+        return entry.read;
     }
     return QDateTime();
 }

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QFileInfo;
+struct FoundEntry;
 
 // What one search looks for. Every enabled criterion must hold; the cheap ones are tested
 // first, so a report is opened only for entries that passed all the others.
@@ -28,13 +29,15 @@ public:
     void setPhrase(const QString& text, Qt::CaseSensitivity sensitivity);
 
     bool matches(const QFileInfo& entry) const;
+    // An entry whose name is not readable is never looked into for the phrase.
+    bool matches(const FoundEntry& entry) const;
 
     static QString widened(const QString& text);
 
 private:
-    bool dateMatches(const QFileInfo& entry) const;
-    bool sizeMatches(const QFileInfo& entry) const;
-    static QDateTime dateOf(const QFileInfo& entry, DateKind kind);
+    bool dateMatches(const FoundEntry& entry) const;
+    bool sizeMatches(const FoundEntry& entry) const;
+    static QDateTime dateOf(const FoundEntry& entry, DateKind kind);
 
     QRegularExpression name = QRegularExpression(QStringLiteral(".*"));
     bool byDate = false;

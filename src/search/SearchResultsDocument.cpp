@@ -1,10 +1,13 @@
 #include "SearchResultsDocument.h"
 
 #include "FileKind.h"
+#include "FoundFilesModel.h"
+#include "Prompts.h"
 #include "ReportContainer.h"
 #include "RightAlignedDelegate.h"
 #include "XmlSearchHandler.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QTableView>
@@ -87,8 +90,15 @@ void SearchResultsDocument::activated(const QModelIndex& index)
 {
     // The "no results" row leads nowhere.
     const QString path = index.data(Qt::UserRole).toString();
-    if (!path.isEmpty())
-        emit openDocument(path);
+    if (path.isEmpty())
+        return;
+    if (!index.data(FoundFilesModel::ReadableNameRole).toBool()) {
+        Prompts::instance().show(this, QMessageBox::Warning,
+                                 tr("%1 cannot be opened.", "Error Message").arg(QDir::toNativeSeparators(path)),
+                                 FoundFilesModel::unreadableNameAdvice());
+        return;
+    }
+    emit openDocument(path);
 }
 
 bool SearchResultsDocument::reportContains(const QString& pattern, Qt::CaseSensitivity sensitivity,

@@ -2,18 +2,44 @@
 
 #include "WildcardPattern.h"
 
+#include <QTextCodec>
 #include <QXmlStreamReader>
 
 namespace {
+// UTF-16 without a byte order mark shows itself by the zero byte beside the opening "<".
+QTextCodec* utf16Codec(const QByteArray& xml)
+{
+    if (xml.startsWith(QByteArray("<\0", 2)))
+        return QTextCodec::codecForName("UTF-16LE");
+    if (xml.startsWith(QByteArray("\0<", 2)))
+        return QTextCodec::codecForName("UTF-16BE");
+    return nullptr;
+}
+
+QByteArray declaredEncoding(const QByteArray& xml)
+{
+    static const QRegularExpression encoding(QStringLiteral("^<\\?xml[^>]*encoding\\s*=\\s*[\"']([^\"']+)[\"']"));
+    return encoding.match(QString::fromLatin1(xml.left(200))).captured(1).toLatin1();
+}
+
+// The document decoded as the reader decodes it: by its byte order mark, its zero bytes or
+// its declaration; null when the encoding is unknown here.
+QString decoded(const QByteArray& xml)
+{
+    if (QTextCodec* codec = QTextCodec::codecForUtfText(xml, utf16Codec(xml)))
+        return codec->toUnicode(xml);
+    const QByteArray encoding = declaredEncoding(xml);
+    if (encoding.isEmpty())
+        return QString::fromUtf8(xml.constData(), xml.size());
+    QTextCodec* codec = QTextCodec::codecForName(encoding);
+    return codec ? codec->toUnicode(xml) : QString();
+}
+
 // The document as text with the predefined entities resolved, which is how the text runs read;
-// empty when the bytes could read otherwise (another encoding, other references).
+// empty when the bytes could read otherwise (an unknown encoding, other references).
 QString plainText(const QByteArray& xml)
 {
-    const int declarationEnd = xml.startsWith("<?xml") ? xml.indexOf("?>") : -1;
-    const QByteArray declaration = xml.left(declarationEnd).toLower();
-    if (declaration.contains("encoding") && !declaration.contains("utf-8"))
-        return QString();
-    QString text = QString::fromUtf8(xml);
+    QString text = decoded(xml);
     if (!text.contains(QLatin1Char('&')))
         return text;
     text.replace(QLatin1String("&lt;"), QLatin1String("<"))

@@ -63,6 +63,7 @@ private slots:
     void closingAsksAndHonoursTheAnswer();
     void exportWritesAPdfAndRemembersTheFolder();
     void cancelledPrintDoesNothing();
+    void reopenedDiagramShowsAllOfItself();
 
 private:
     QString diagramFile(const QByteArray& content = "<installation_diagram/>");
@@ -329,6 +330,26 @@ void DiagramEditorTest::cancelledPrintDoesNothing()
     prompts.answer(false);
     action(doc, "actionPrint")->trigger();
     QCOMPARE(prompts.last().kind, ShownPrompt::Printer);
+    QVERIFY(!doc.isModified());
+}
+
+void DiagramEditorTest::reopenedDiagramShowsAllOfItself()
+{
+    InstallationDiagramDocument doc(diagramFile("<installation_diagram>"
+                                                "<panel id='id1' x='-1500' y='-900'/>"
+                                                "<inverter id='id2' x='1800' y='1100'/>"
+                                                "<connection id='id3'><connectionA x='2400' y='-700' direction='4'/>"
+                                                "<connectionB x='2500' y='-700' direction='8'/></connection>"
+                                                "</installation_diagram>"));
+    doc.resize(800, 600);
+    doc.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&doc));
+    QCoreApplication::processEvents();
+    const QRectF shown = doc.view()->mapToScene(doc.view()->viewport()->rect()).boundingRect();
+    QVERIFY(shown.contains(QRectF(-1500, -900, 3450, 2100)));
+    QVERIFY(shown.contains(QPointF(2500, -700)));
+    // About 4,000 wide in a view under 800 wide: a quarter would not fit, a sixth does.
+    QCOMPARE(doc.zoomLevel(), -5);
     QVERIFY(!doc.isModified());
 }
 

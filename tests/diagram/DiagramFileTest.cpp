@@ -65,6 +65,10 @@ private slots:
     void readOnlyFileIsNotOverwritten();
     void fullDiskKeepsTheOldDiagram();
     void wireBeingDrawnIsNotSaved();
+    void stackingSurvivesSavingAndReopening();
+    void freeWireEndsKeepTheirPlace();
+    void renumberedBoxesKeepTheirWires();
+    void unchangedDiagramGivesTheSameBytes();
 
 private:
     QString load(DiagramGraphicsScene& scene, const QByteArray& xml);
@@ -168,9 +172,14 @@ void DiagramFileTest::halfAttachedWireKeepsItsFreeEnd()
     const QString resaved = folder->filePath(QStringLiteral("again.arvid"));
     QVERIFY(scene.save(resaved));
     const QDomElement connection = rootOf(SceneInput::readFile(resaved)).firstChildElement(QStringLiteral("connection"));
-    QCOMPARE(childNames(connection), QStringList {QStringLiteral("connectionB")});
+    QCOMPARE(childNames(connection), (QStringList {QStringLiteral("connectionA"), QStringLiteral("connectionB")}));
     QCOMPARE(connection.attribute(QStringLiteral("type")), QStringLiteral("DC"));
-    const QDomElement end = connection.firstChildElement();
+    // A file that does not place the free end leaves it where the wire is, not at the origin.
+    const QDomElement freeEnd = connection.firstChildElement(QStringLiteral("connectionA"));
+    QVERIFY(!freeEnd.hasAttribute(QStringLiteral("connectedItemId")));
+    QCOMPARE(freeEnd.attribute(QStringLiteral("x")), QStringLiteral("100"));
+    QCOMPARE(freeEnd.attribute(QStringLiteral("y")), QStringLiteral("150"));
+    const QDomElement end = connection.firstChildElement(QStringLiteral("connectionB"));
     QCOMPARE(end.attribute(QStringLiteral("connectedItemId")), QStringLiteral("id1"));
     QCOMPARE(end.attribute(QStringLiteral("connectedPosY")), QStringLiteral("50"));
     QCOMPARE(end.attribute(QStringLiteral("direction")), QStringLiteral("8"));
@@ -351,6 +360,108 @@ void DiagramFileTest::wireBeingDrawnIsNotSaved()
     const QString path = folder->filePath(QStringLiteral("drawing.arvid"));
     QVERIFY(scene.save(path));
     QVERIFY(childNames(rootOf(SceneInput::readFile(path))).isEmpty());
+}
+
+void DiagramFileTest::stackingSurvivesSavingAndReopening()
+{
+    const QString path = folder->filePath(QStringLiteral("stack.arvid"));
+    {
+        DiagramGraphicsScene scene;
+        // Three boxes over one another, added bottom to top.
+        for (const QPointF& at : {QPointF(0, 0), QPointF(10, 10), QPointF(20, 20)}) {
+            auto* panel = new PanelDiagramComponent(scene.takeNextId());
+            panel->setPos(at);
+            scene.addDiagramItem(panel);
+        }
+        QVERIFY(scene.save(path));
+    }
+    for (int round = 0; round < 2; ++round) {
+        DiagramGraphicsScene scene;
+        QVERIFY(scene.load(path));
+        QStringList bottomToTop;
+        for (PanelDiagramComponent* panel : itemsOf<PanelDiagramComponent>(scene))
+            bottomToTop << panel->id();
+        QCOMPARE(bottomToTop, (QStringList {QStringLiteral("id1"), QStringLiteral("id2"), QStringLiteral("id3")}));
+        QCOMPARE(scene.itemAt(QPointF(25, 25), QTransform())->type(), int(PanelDiagramComponent::Type));
+        QCOMPARE(static_cast<DiagramGraphicsItem*>(scene.itemAt(QPointF(25, 25), QTransform()))->id(),
+                 QStringLiteral("id3"));
+        QVERIFY(scene.save(path));
+    }
+}
+
+void DiagramFileTest::freeWireEndsKeepTheirPlace()
+{
+    const QString path = folder->filePath(QStringLiteral("free.arvid"));
+    {
+        DiagramGraphicsScene scene;
+        auto* wire = new DiagramConnection(scene.takeNextId(), DiagramConnection::AcCable);
+        scene.addDiagramItem(wire);
+        wire->endA().setPos(310, 420);
+        wire->advance();
+        wire->endB().setPos(390.5, 420);
+        wire->advance();
+        QVERIFY(scene.save(path));
+    }
+    DiagramGraphicsScene reread;
+    // Read through the same checks as any file from outside.
+    QVERIFY(reread.load(path));
+    DiagramConnection* wire = itemsOf<DiagramConnection>(reread).first();
+    QCOMPARE(wire->endA().scenePos(), QPointF(310, 420));
+    QCOMPARE(wire->endB().scenePos(), QPointF(390.5, 420));
+    QVERIFY(!wire->endA().isAttached() && !wire->endB().isAttached());
+    QCOMPARE(wire->endA().direction(), int(ConnectionPoint::Left));
+    QCOMPARE(wire->endB().direction(), int(ConnectionPoint::Right));
+    // Nothing of the wire reaches back to the origin.
+    QVERIFY(wire->sceneBoundingRect().left() > 250);
+    QVERIFY(reread.drawingRect().left() > 250);
+}
+
+void DiagramFileTest::renumberedBoxesKeepTheirWires()
+{
+    DiagramGraphicsScene scene;
+    QVERIFY(!load(scene, "<installation_diagram>"
+                         "<panel id='id5' x='1'/><panel id='id5' x='2'/><panel id='idx' x='4'/>"
+                         "<connection id='id7'>"
+                         "<connectionA connectedItemId='idx' connectedPosX='0' connectedPosY='20' direction='8'/>"
+                         "<connectionB connectedItemId='id5' connectedPosX='30' connectedPosY='20' direction='4'/>"
+                         "</connection></installation_diagram>")
+                    .isEmpty());
+    const QString path = folder->filePath(QStringLiteral("renumbered.arvid"));
+    QVERIFY(scene.save(path));
+    DiagramGraphicsScene reread;
+    QVERIFY(reread.load(path));
+    DiagramConnection* wire = itemsOf<DiagramConnection>(reread).first();
+    QVERIFY(wire->endA().isAttached() && wire->endB().isAttached());
+    QCOMPARE(wire->endA().connectedComponent()->pos(), QPointF(4, 0));
+    QCOMPARE(wire->endA().scenePos(), QPointF(4, 20));
+    // Of two boxes with one id, the wire keeps to the first.
+    QCOMPARE(wire->endB().connectedComponent()->pos(), QPointF(1, 0));
+    QVERIFY(wire->endA().connectedComponent()->id() != QStringLiteral("idx"));
+}
+
+void DiagramFileTest::unchangedDiagramGivesTheSameBytes()
+{
+    const QByteArray file = "<installation_diagram>\n"
+                            "  <ac_isolator id=\"id1\" x=\"200\" y=\"100\">\n"
+                            "    <label x=\"105\" y=\"100\" width=\"80\" height=\"60\" text=\"Main&#10;AC\"/>\n"
+                            "  </ac_isolator>\n"
+                            "  <panel id=\"id2\" x=\"400\" y=\"100\"/>\n"
+                            "  <connection id=\"id3\" type=\"Single\">\n"
+                            "    <connectionA connectedItemId=\"id1\" connectedPosX=\"55\" connectedPosY=\"20\""
+                            " direction=\"4\"/>\n"
+                            "    <connectionB x=\"500\" y=\"300\" direction=\"4\"/>\n"
+                            "  </connection>\n"
+                            "</installation_diagram>\n";
+    DiagramGraphicsScene scene;
+    QVERIFY(!load(scene, file).isEmpty());
+    const QString first = folder->filePath(QStringLiteral("first.arvid"));
+    const QString second = folder->filePath(QStringLiteral("second.arvid"));
+    QVERIFY(scene.save(first));
+    QVERIFY(scene.save(second));
+    // Line by line, so that a difference is shown where it is.
+    const QStringList expected = QString::fromUtf8(file).split(QLatin1Char('\n'));
+    QCOMPARE(QString::fromUtf8(SceneInput::readFile(first)).split(QLatin1Char('\n')), expected);
+    QCOMPARE(SceneInput::readFile(second), SceneInput::readFile(first));
 }
 
 VELTRANO_TEST(DiagramFileTest)

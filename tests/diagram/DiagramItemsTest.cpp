@@ -1,3 +1,4 @@
+#include "AcIsolatorDiagramComponent.h"
 #include "ConnectionPoint.h"
 #include "DcIsolatorDiagramComponent.h"
 #include "DiagramConnection.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -67,6 +69,7 @@ private slots:
     void captionMenuRenamesAndDeletes();
     void deletingANoteCaptionDeletesTheNote();
     void wireMenuOnlyOnTheRoute();
+    void captionsNeverCoverTheirBox();
 };
 
 void DiagramItemsTest::kindsHaveTheirSizesTypesAndCaptions_data()
@@ -302,6 +305,46 @@ void DiagramItemsTest::wireMenuOnlyOnTheRoute()
     QCOMPARE(script.menus().value(1), QStringList {QStringLiteral("Delete Connection")});
     QVERIFY(!wire);
     QVERIFY(scene.items().isEmpty());
+}
+
+void DiagramItemsTest::captionsNeverCoverTheirBox()
+{
+    DiagramGraphicsScene scene;
+    // German names are longer than the room left of the box for the English ones.
+    auto* ac = addBox<AcIsolatorDiagramComponent>(scene, QPointF(300, 100), QStringLiteral("AC-Trennschalter"));
+    auto* dc = addBox<DcIsolatorDiagramComponent>(scene, QPointF(300, 300), QStringLiteral("DC-Trennschalter"));
+    auto* board = addBox<DistributionBoardDiagramComponent>(scene, QPointF(300, 500),
+                                                            QStringLiteral("Unterverteilung Hausanschlussraum"));
+    for (DiagramComponent* box : {static_cast<DiagramComponent*>(ac), static_cast<DiagramComponent*>(dc),
+                                  static_cast<DiagramComponent*>(board)}) {
+        QVERIFY2(!box->caption()->sceneBoundingRect().intersects(box->sceneBoundingRect()),
+                 qPrintable(box->caption()->labelText()));
+        QCOMPARE(box->caption()->y(), box->y());
+    }
+
+    auto* meter = addBox<GenerationMeterDiagramComponent>(scene, QPointF(300, 700), QStringLiteral("Meter"));
+    UiScript script;
+    script.chooseFromMenu(QStringLiteral("Set Label Text"));
+    script.answerDialog(QStringLiteral("Einspeisezähler mit Zweirichtungszählwerk"));
+    SceneInput::contextMenu(scene, meter->caption()->sceneBoundingRect().center());
+    QVERIFY(!meter->caption()->sceneBoundingRect().intersects(meter->sceneBoundingRect()));
+    QCOMPARE(meter->caption()->sceneBoundingRect().right(), 300.0 - 8);
+
+    // Read from a file: a caption reaching over its box from the left is moved off it; one the
+    // user put on the box stays where it is.
+    QTemporaryDir folder;
+    const QString path = SceneInput::writeFile(
+        folder.path(), QStringLiteral("captions.arvid"),
+        "<installation_diagram>"
+        "<ac_isolator id='id1' x='300' y='100'><label x='205' y='100' width='120' height='30' text='A'/></ac_isolator>"
+        "<dc_isolator id='id2' x='300' y='300'><label x='305' y='300' width='120' height='30' text='B'/></dc_isolator>"
+        "</installation_diagram>");
+    DiagramGraphicsScene reread;
+    QVERIFY(reread.load(path));
+    auto* readAc = dynamic_cast<AcIsolatorDiagramComponent*>(reread.componentWithId(QStringLiteral("id1")));
+    auto* readDc = dynamic_cast<DcIsolatorDiagramComponent*>(reread.componentWithId(QStringLiteral("id2")));
+    QCOMPARE(readAc->caption()->pos(), QPointF(300 - 8 - 120, 100));
+    QCOMPARE(readDc->caption()->pos(), QPointF(305, 300));
 }
 
 VELTRANO_TEST(DiagramItemsTest)

@@ -1,6 +1,9 @@
+#include "DocumentLock.h"
 #include "FindInFiles.h"
 #include "FoundFilesModel.h"
 #include "ProjectsFolder.h"
+#include "ScriptedPrompts.h"
+#include "SearchResultsDocument.h"
 #include "TestMain.h"
 
 #include <QCheckBox>
@@ -8,7 +11,9 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -16,9 +21,24 @@
 #include <QTest>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <memory>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+// Names as a Windows program writes them in Latin-1, which the toolkit cannot name.
+void writeLatin1Named(const QString& folder, const QByteArray& name, int bytes)
+{
+    const QByteArray path = QFile::encodeName(folder) + '/' + name;
+    const int file = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    QVERIFY(file >= 0);
+    const std::string content(size_t(bytes), 'x');
+    QVERIFY(::write(file, content.data(), content.size()) == bytes);
+    ::close(file);
+}
+
 QStringList shownNames(const FoundFilesModel* model)
 {
     QStringList names;
@@ -46,6 +66,9 @@ private slots:
     void nothingFoundShowsTheMessageRowUntilTheNextSearch();
     void awkwardTreesEndNormally();
     void vanishedRootGivesNoResults();
+    void hiddenEntriesAreListed();
+    void phraseGroupSaysWhatItSearches();
+    void namesThatAreNotUtf8AreListed();
 
 private:
     std::unique_ptr<ProjectsFolder> folder;
@@ -252,6 +275,73 @@ void FindInFilesTest::vanishedRootGivesNoResults()
     panel->search();
     QCOMPARE(panel->model()->foundCount(), 1);
     QVERIFY(QDir(folder->root()).removeRecursively());
+    panel->search();
+    QVERIFY(panel->model()->hasNoResults());
+}
+
+void FindInFilesTest::hiddenEntriesAreListed()
+{
+    folder->writeFile(QStringLiteral(".notes.txt"));
+    folder->writeFile(QStringLiteral(".backup/Roof.arvir"));
+    folder->writeFile(QStringLiteral("Farm/.old/photo.jpg"));
+    // The lock an open document holds beside itself is the program's, not the user's.
+    const QString report = folder->writeFile(QStringLiteral("Farm/Roof.arvir"));
+    DocumentLock lock(report);
+    QCOMPARE(lock.acquire(nullptr), DocumentLock::Outcome::Locked);
+    QVERIFY(QFileInfo::exists(folder->path(QStringLiteral("Farm/.Roof.arvir.lock"))));
+    folder->writeFile(QStringLiteral("Farm/.lock"));
+    folder->writeFile(QStringLiteral("Farm/.Gone.arvir.lock"));
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), (QStringList {".notes.txt", ".backup", ".backup/Roof.arvir", "Farm",
+                                                       "Farm/.Gone.arvir.lock", "Farm/.lock", "Farm/Roof.arvir",
+                                                       "Farm/.old", "Farm/.old/photo.jpg"}));
+}
+
+void FindInFilesTest::phraseGroupSaysWhatItSearches()
+{
+    const QString hint =
+        QStringLiteral("Looks into inspection reports, array test reports and verification certificates.");
+    QCOMPARE(panel->phraseKinds()->text(), hint);
+    QCOMPARE(panel->phraseKinds()->parentWidget(), panel->phraseGroup());
+    QCOMPARE(panel->phraseEdit()->toolTip(), hint);
+}
+
+void FindInFilesTest::namesThatAreNotUtf8AreListed()
+{
+    folder->writeFile(QStringLiteral("Farm/notes.txt"));
+    writeLatin1Named(folder->path(QStringLiteral("Farm")), "Bericht M\xfcller.txt", 1025);
+    QVERIFY(::mkdir((QFile::encodeName(folder->root()) + "/Stra\xdf" "e").constData(), 0755) == 0);
+    panel->search();
+    const QString replacement(QChar::ReplacementCharacter);
+    // After the readable entries of their folder.
+    const QString report = "Farm/Bericht M" + replacement + "ller.txt";
+    QCOMPARE(shownNames(panel->model()), (QStringList {"Farm", "Farm/notes.txt", report, "Stra" + replacement + "e"}));
+    QCOMPARE(panel->model()->index(2, FoundFilesModel::SizeColumn).data().toString(), QStringLiteral("2 KB"));
+    QCOMPARE(panel->model()->index(2, FoundFilesModel::ModifiedColumn).data().toString().left(10),
+             QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    QVERIFY(!panel->model()->index(2, FoundFilesModel::NameColumn).data(Qt::ToolTipRole).toString().isEmpty());
+    QVERIFY(panel->model()->index(1, FoundFilesModel::NameColumn).data(Qt::ToolTipRole).isNull());
+
+    // It cannot be opened by that name: the user is told why and what to do instead.
+    ScriptedPrompts prompts;
+    SearchResultsDocument results(folder->path(QStringLiteral("Search Results")));
+    results.setModel(panel->model());
+    QSignalSpy opened(&results, &SearchResultsDocument::openDocument);
+    results.activated(panel->model()->index(2, FoundFilesModel::ModifiedColumn));
+    QVERIFY(opened.isEmpty());
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
+    QVERIFY(prompts.last().message.text.contains(report));
+    QVERIFY(prompts.last().message.informativeText.contains(QStringLiteral("Rename")));
+    results.activated(panel->model()->index(1, FoundFilesModel::NameColumn));
+    QCOMPARE(opened.count(), 1);
+
+    panel->nameEdit()->setText(QStringLiteral("m?ller"));
+    panel->sizeGroup()->setChecked(true);
+    panel->sizeComparison()->setCurrentIndex(0);
+    panel->sizeLimit()->setValue(1);
+    panel->search();
+    QCOMPARE(shownNames(panel->model()), QStringList {report});
+    panel->sizeLimit()->setValue(2);
     panel->search();
     QVERIFY(panel->model()->hasNoResults());
 }

@@ -29,6 +29,7 @@ private slots:
     void damagedFilesNeverMatch_data();
     void damagedFilesNeverMatch();
     void hugeFileIsRejectedUnread();
+    void utf16ReportIsFound();
 };
 
 void ReportContainsTest::caseOfThePhraseFollowsTheBox()
@@ -109,6 +110,15 @@ void ReportContainsTest::textIsReadAsTheReaderSeesIt_data()
     QTest::newRow("fixed part only in a name") << QByteArray("<d><inverter/><t>none</t></d>") << "*inverter*" << false;
     QTest::newRow("CDATA") << QByteArray("<d><t><![CDATA[a < b & c]]></t></d>") << "*< b & c*" << true;
     QTest::newRow("not there at all") << QByteArray("<d><t>roof</t></d>") << "*cellar*" << false;
+    // "<d><t>Müller</t></d>" in UTF-16, as some tools write XML.
+    const QByteArray littleEndian("<\0d\0>\0<\0t\0>\0M\0\xfc\0l\0l\0e\0r\0<\0/\0t\0>\0<\0/\0d\0>\0", 40);
+    QByteArray bigEndian;
+    for (int i = 0; i < littleEndian.size(); i += 2)
+        bigEndian += littleEndian.mid(i + 1, 1) + littleEndian.mid(i, 1);
+    QTest::newRow("UTF-16LE with mark") << QByteArray("\xff\xfe", 2) + littleEndian << "*müller*" << true;
+    QTest::newRow("UTF-16BE with mark") << QByteArray("\xfe\xff", 2) + bigEndian << "*müller*" << true;
+    QTest::newRow("UTF-16LE unmarked") << littleEndian << "*müller*" << true;
+    QTest::newRow("UTF-16, phrase absent") << QByteArray("\xff\xfe", 2) + littleEndian << "*cellar*" << false;
 }
 
 void ReportContainsTest::textIsReadAsTheReaderSeesIt()
@@ -154,6 +164,19 @@ void ReportContainsTest::hugeFileIsRejectedUnread()
     // Sparse: takes no disk space, but reading it would take a gigabyte of memory.
     QVERIFY(file.resize(qint64(1) << 30));
     QVERIFY(!contains(QStringLiteral("*"), Qt::CaseInsensitive, report));
+}
+
+void ReportContainsTest::utf16ReportIsFound()
+{
+    ProjectsFolder folder;
+    // '<?xml version="1.0" encoding="UTF-16"?><document><text>Inverter</text></document>'
+    const QByteArray ascii = "<?xml version=\"1.0\" encoding=\"UTF-16\"?><document><text>Inverter</text></document>";
+    QByteArray xml("\xff\xfe", 2);
+    for (const char c : ascii)
+        xml += QByteArray(1, c) + QByteArray(1, '\0');
+    const QString report = folder.writeReport(QStringLiteral("a.arvir"), xml);
+    QVERIFY(contains(QStringLiteral("*inverter*"), Qt::CaseInsensitive, report));
+    QVERIFY(!contains(QStringLiteral("*cellar*"), Qt::CaseInsensitive, report));
 }
 
 VELTRANO_TEST(ReportContainsTest)
