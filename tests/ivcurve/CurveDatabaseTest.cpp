@@ -494,7 +494,7 @@ void CurveDatabaseTest::readOnlyFileTakesNoCurveChange()
     QVERIFY(held);
     CurveData edited = *held;
     STCparameters parameters = edited.parameters();
-    parameters.algorithm = int(Method::IEC60891);
+    parameters.algorithm = int(Method::Blaesser);
     edited.setParameters(parameters);
     QVERIFY(!collection.updateDetails(edited));
     AssignedModule module;
@@ -502,7 +502,7 @@ void CurveDatabaseTest::readOnlyFileTakesNoCurveChange()
     QVERIFY(!collection.assignModule(1, module, STCparameters()));
     QCOMPARE(prompts.messageTexts(), QStringList({refused, refused}));
     QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
-    QCOMPARE(held->parameters().algorithm, int(Method::Anderson));
+    QCOMPARE(held->parameters().algorithm, int(Method::IEC60891));
     QCOMPARE(held->module().moduleId, 0u);
     CurveTable table(database);
     CurveData curve = importedCurve();
