@@ -65,6 +65,7 @@ bool ReportXmlGuard::check(const QByteArray& xml)
     QXmlStreamReader reader(xml);
     int depth = 0;
     int textLength = 0;
+    int totalTextLength = 0;
     while (!reader.atEnd() && !reader.hasError()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         line = reader.lineNumber();
@@ -83,6 +84,12 @@ bool ReportXmlGuard::check(const QByteArray& xml)
             textLength += reader.text().size();
             if (textLength > ReportLimits::maximumTextLength)
                 return refuse(tr("a text is longer than %1 characters").arg(ReportLimits::maximumTextLength));
+            // The indentation between elements is never laid out.
+            if (!reader.isWhitespace())
+                totalTextLength += reader.text().size();
+            if (totalTextLength > ReportLimits::maximumTotalTextLength)
+                return refuse(tr("its texts together are longer than %1 characters")
+                                  .arg(ReportLimits::maximumTotalTextLength));
         }
     }
     if (reader.hasError() && XmlNesting::roughDepth(xml) > ReportLimits::maximumDepth)
