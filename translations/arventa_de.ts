@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AbstractDocument</name>
+    <message>
+        <source>%1 (read-only)</source>
+        <comment>Window title</comment>
+        <translation>%1 (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>%1 was opened read-only and cannot be saved.</source>
+        <comment>Error Message</comment>
+        <translation>%1 wurde schreibgeschützt geöffnet und kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>It was open on another computer or in another program when you opened it. Close it here, and open it again once it has been closed there.</source>
+        <comment>Error message informative text</comment>
+        <translation>Sie war auf einem anderen Computer oder in einem anderen Programm geöffnet, als Sie sie geöffnet haben. Schließen Sie sie hier und öffnen Sie sie erneut, sobald sie dort geschlossen wurde.</translation>
+    </message>
+</context>
+<context>
     <name>AcIsolatorDiagramComponent</name>
     <message>
         <source>AC Isolator</source>
@@ -83,6 +101,61 @@
         <comment>User prompt</comment>
         <translation>Weitere Fehler dieses Imports anzeigen</translation>
     </message>
+    <message>
+        <source>%1 cannot be imported: it is not a regular file.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht importiert werden: Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Devices, pipes and folders hold no results. Choose the results file itself.</source>
+        <comment>Error message informative text</comment>
+        <translation>Geräte, Pipes und Ordner enthalten keine Ergebnisse. Wählen Sie die Ergebnisdatei selbst.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: it is larger than %2 MB, more than a tester&apos;s memory holds.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht importiert werden: Die Datei ist größer als %2 MB, mehr als der Speicher eines Prüfgeräts fasst.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: it has more than %2 lines. Please split it into smaller files.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht importiert werden: Die Datei hat mehr als %2 Zeilen. Bitte teilen Sie sie in kleinere Dateien auf.</translation>
+    </message>
+    <message>
+        <source>%1 is not a results file of a PV tester: its second line names no columns of results.</source>
+        <comment>Error Message</comment>
+        <translation>%1 ist keine Ergebnisdatei eines PV-Prüfgeräts: Ihre zweite Zeile nennt keine Ergebnisspalten.</translation>
+    </message>
+    <message>
+        <source>%1 holds no results: nothing has been imported.</source>
+        <comment>Error Message</comment>
+        <translation>%1 enthält keine Ergebnisse: Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The tester wrote the file before any test was stored. Download its memory again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Das Prüfgerät hat die Datei geschrieben, bevor eine Messung gespeichert war. Laden Sie seinen Speicher erneut herunter.</translation>
+    </message>
+    <message>
+        <source>Choose the CSV file that the download program saved from the tester.</source>
+        <comment>Error message informative text</comment>
+        <translation>Wählen Sie die CSV-Datei, die das Download-Programm vom Prüfgerät gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>Line %2 of %1 holds more than %3 points; the file is damaged or is not a results file.</source>
+        <comment>Error Message</comment>
+        <translation>Zeile %2 von %1 enthält mehr als %3 Punkte; die Datei ist beschädigt oder keine Ergebnisdatei.</translation>
+    </message>
+    <message>
+        <source>%1 lines failed the checksum: %2</source>
+        <comment>Error Message</comment>
+        <translation>%1 Zeilen mit falscher Prüfsumme: %2</translation>
+    </message>
+    <message>
+        <source>Their curves are marked in red. The tester may be faulty, or the file was changed after the download.</source>
+        <comment>Error message informative text</comment>
+        <translation>Ihre Kennlinien sind rot markiert. Das Prüfgerät ist möglicherweise defekt, oder die Datei wurde nach dem Download verändert.</translation>
+    </message>
 </context>
 <context>
     <name>CurvePlotOutput</name>
@@ -144,14 +217,24 @@
         <translation>Fehler beim Öffnen von %1 zum Schreiben</translation>
     </message>
     <message>
-        <source>Error writing %1</source>
-        <comment>Error Message</comment>
-        <translation>Fehler beim Schreiben von %1</translation>
-    </message>
-    <message>
         <source>Is the file read-only or has it been deleted?</source>
         <comment>Error message informative text</comment>
         <translation>Ist die Datei schreibgeschützt oder wurde sie gelöscht?</translation>
+    </message>
+    <message>
+        <source>It is not a regular file: folders, devices and pipes cannot be opened as diagrams.</source>
+        <comment>Error message informative text</comment>
+        <translation>Es ist keine gewöhnliche Datei: Ordner, Geräte und Pipes können nicht als Schaltpläne geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <comment>Error message informative text</comment>
+        <translation>Die Datei ist größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is damaged or holds more than a diagram can.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht geöffnet werden: Die Datei ist beschädigt oder enthält mehr, als ein Schaltplan fassen kann.</translation>
     </message>
 </context>
 <context>
@@ -204,16 +287,34 @@
     </message>
 </context>
 <context>
-    <name>DiagramPrinter</name>
+    <name>DiagramXmlGuard</name>
     <message>
-        <source>Error opening %1 for writing</source>
-        <comment>Error Message</comment>
-        <translation>Fehler beim Öffnen von %1 zum Schreiben</translation>
+        <source>it declares a document type, which diagrams never do</source>
+        <translation>sie deklariert einen Dokumenttyp, was Schaltpläne nie tun</translation>
     </message>
     <message>
-        <source>Is the file read-only or has it been deleted?</source>
-        <comment>Error message informative text</comment>
-        <translation>Ist die Datei schreibgeschützt oder wurde sie gelöscht?</translation>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>ihre Elemente sind mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>a text is longer than %1 characters</source>
+        <translation>ein Text ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 boxes and wires</source>
+        <translation>sie enthält mehr als %1 Komponenten und Leitungen</translation>
+    </message>
+    <message>
+        <source>the text of %1 is longer than %2 characters</source>
+        <translation>der Text von %1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>more than %1 wires end at one box</source>
+        <translation>an einer Komponente enden mehr als %1 Leitungen</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -388,14 +489,9 @@
         <translation>Möchten Sie den Favoriten durch die neue Version des Berichts ersetzen?</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be created: %2</source>
+        <source>&quot;%1&quot; could not be created.</source>
         <comment>Error Message</comment>
-        <translation>„%1“ konnte nicht angelegt werden: %2</translation>
-    </message>
-    <message>
-        <source>Check that the folder &quot;%1&quot; exists and that you may write to it.</source>
-        <comment>Error message informative text</comment>
-        <translation>Prüfen Sie, ob der Ordner „%1“ existiert und Sie darin schreiben dürfen.</translation>
+        <translation>„%1“ konnte nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -414,6 +510,19 @@
         <source>Please make sure a program is associated with this file type.</source>
         <comment>Error message informative text</comment>
         <translation>Bitte stellen Sie sicher, dass diesem Dateityp ein Programm zugeordnet ist.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLock</name>
+    <message>
+        <source>Do you want to open it read-only? You can read and print it, but you cannot save it until it has been closed there.</source>
+        <comment>User prompt</comment>
+        <translation>Möchten Sie sie schreibgeschützt öffnen? Sie können sie lesen und drucken, aber erst speichern, wenn sie dort geschlossen wurde.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already open in %2 on the computer &quot;%3&quot; since %4.</source>
+        <comment>User prompt</comment>
+        <translation>„%1“ ist seit %4 in %2 auf dem Computer „%3“ geöffnet.</translation>
     </message>
 </context>
 <context>
@@ -471,6 +580,49 @@ Bitte installieren Sie %2 erneut</translation>
         <source>Choose No to finish the download in %1 first.</source>
         <comment>User prompt</comment>
         <translation>Wählen Sie Nein, um den Download in %1 zuerst abzuschließen.</translation>
+    </message>
+</context>
+<context>
+    <name>FileWriter</name>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <comment>Error message informative text</comment>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 no longer exists. Save the document in another folder, or create the folder again and save once more.</source>
+        <comment>Error message informative text</comment>
+        <translation>Der Ordner %1 existiert nicht mehr. Speichern Sie das Dokument in einem anderen Ordner, oder legen Sie den Ordner wieder an und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The file is read-only. Remove its read-only mark, or save under another name.</source>
+        <comment>Error message informative text</comment>
+        <translation>Die Datei ist schreibgeschützt. Entfernen Sie den Schreibschutz, oder speichern Sie unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file: folders, devices and pipes cannot be saved over.</source>
+        <comment>Error message informative text</comment>
+        <translation>Es ist keine gewöhnliche Datei: Ordner, Geräte und Pipes können nicht überschrieben werden.</translation>
+    </message>
+    <message>
+        <source>You may not change files in the folder %1. Ask for write access, or save in another folder.</source>
+        <comment>Error message informative text</comment>
+        <translation>Sie dürfen im Ordner %1 keine Dateien ändern. Bitten Sie um Schreibrechte, oder speichern Sie in einem anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>The disk is full. Free some space on %1, or save to another drive, then save again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Der Datenträger ist voll. Schaffen Sie Platz auf %1 oder speichern Sie auf einem anderen Laufwerk, und speichern Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The system reports: %1. Check the drive and save again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Das System meldet: %1. Prüfen Sie das Laufwerk und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <comment>Error message informative text</comment>
+        <translation>einen unbekannten Fehler</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1431,16 @@ Die Datei wurde unverändert gelassen. Öffnen Sie stattdessen eine Sicherungsko
         <comment>Error message informative text</comment>
         <translation>Legen Sie die Datei wieder an ihren Platz und versuchen Sie es erneut, oder schließen Sie dieses Dokument ohne zu speichern und öffnen Sie die Datei an ihrem neuen Ort.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file is damaged or was not written by this program. It has been left as it is.</source>
+        <comment>Error message informative text</comment>
+        <translation>Die Datei ist beschädigt oder wurde nicht von diesem Programm geschrieben. Sie wurde nicht verändert.</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveGraph</name>
@@ -1361,6 +1523,15 @@ Module database: %2</source>
         <translation>%1
 
 Moduldatenbank: %2</translation>
+    </message>
+    <message>
+        <source>The module database %1 cannot be read: %2.
+
+Replace it with the copy installed with the program.</source>
+        <comment>Error Message</comment>
+        <translation>Die Moduldatenbank %1 kann nicht gelesen werden: %2.
+
+Ersetzen Sie sie durch die mit dem Programm installierte Kopie.</translation>
     </message>
 </context>
 <context>
@@ -1627,15 +1798,23 @@ Dünnschicht 0,063</translation>
         <comment>File Save Dialog</comment>
         <translation>PDF-Datei (*.pdf)</translation>
     </message>
+</context>
+<context>
+    <name>IVCurve::CurveTable</name>
     <message>
-        <source>The report could not be written to %1.</source>
+        <source>its points take more than %1 characters</source>
         <comment>Error Message</comment>
-        <translation>Der Bericht konnte nicht nach %1 geschrieben werden.</translation>
+        <translation>ihre Punkte belegen mehr als %1 Zeichen</translation>
     </message>
     <message>
-        <source>Please check that the folder exists and that you may write to it.</source>
-        <comment>Error message informative text</comment>
-        <translation>Bitte prüfen Sie, ob der Ordner existiert und Sie darin schreiben dürfen.</translation>
+        <source>it has more than %1 points</source>
+        <comment>Error Message</comment>
+        <translation>sie hat mehr als %1 Punkte</translation>
+    </message>
+    <message>
+        <source>Curve %1 of %2 cannot be shown: %3.</source>
+        <comment>Error Message</comment>
+        <translation>Kennlinie %1 aus %2 kann nicht angezeigt werden: %3.</translation>
     </message>
 </context>
 <context>
@@ -1694,6 +1873,18 @@ Dünnschicht 0,063</translation>
         <comment>Tool tip hint</comment>
         <translation>Einstrahlungswarnung. Mehr als 10 % Schwankung während der Messung</translation>
     </message>
+    <message>
+        <source>its curve tree is nested more than %1 levels deep</source>
+        <translation>ihr Kennlinienbaum ist mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>node %1 of its curve tree comes more than once or lies below itself</source>
+        <translation>Knoten %1 ihres Kennlinienbaums kommt mehrfach vor oder liegt unter sich selbst</translation>
+    </message>
+    <message>
+        <source>its curve tree has more than %1 nodes</source>
+        <translation>ihr Kennlinienbaum hat mehr als %1 Knoten</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveTypeLegend</name>
@@ -1711,6 +1902,25 @@ Dünnschicht 0,063</translation>
         <source>NOM</source>
         <comment>Legend label</comment>
         <translation>NENN</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::ModuleDatabaseCheck</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>its Modules are not a plain table</source>
+        <translation>ihre Tabelle Modules ist keine einfache Tabelle</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 modules</source>
+        <translation>sie enthält mehr als %1 Module</translation>
+    </message>
+    <message>
+        <source>a module&apos;s description is longer than %1 characters, or one of its values longer than %2</source>
+        <translation>die Beschreibung eines Moduls ist länger als %1 Zeichen oder einer seiner Werte länger als %2</translation>
     </message>
 </context>
 <context>
@@ -2129,6 +2339,11 @@ Dünnschicht 0,063</translation>
         <comment>Error Message</comment>
         <translation>„%1“ kann nicht verschoben werden, solange das Dokument „%2“ geöffnet ist. Bitte schließen Sie das Dokument und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be deleted while the document &quot;%2&quot; is open. Please close the document and try again.</source>
+        <comment>Error Message</comment>
+        <translation>„%1“ kann nicht gelöscht werden, solange das Dokument „%2“ geöffnet ist. Bitte schließen Sie das Dokument und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectTreeView</name>
@@ -2236,14 +2451,9 @@ Dünnschicht 0,063</translation>
         <translation>Bitte installieren Sie %1 erneut.</translation>
     </message>
     <message>
-        <source>The favourite &quot;%1&quot; could not be created: %2</source>
+        <source>The favourite &quot;%1&quot; could not be created.</source>
         <comment>Error Message</comment>
-        <translation>Der Favorit „%1“ konnte nicht angelegt werden: %2</translation>
-    </message>
-    <message>
-        <source>Check that you may write to the folder &quot;%1&quot;.</source>
-        <comment>Error message informative text</comment>
-        <translation>Prüfen Sie, ob Sie im Ordner „%1“ schreiben dürfen.</translation>
+        <translation>Der Favorit „%1“ konnte nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -2267,11 +2477,6 @@ Dünnschicht 0,063</translation>
         <source>Error opening %1 for writing</source>
         <comment>Error Message</comment>
         <translation>Fehler beim Öffnen von %1 zum Schreiben</translation>
-    </message>
-    <message>
-        <source>Is the file read-only or has it been deleted?</source>
-        <comment>Error message informative text</comment>
-        <translation>Ist die Datei schreibgeschützt oder wurde sie gelöscht?</translation>
     </message>
     <message>
         <source>Picture %1 has more than %2 million pixels.</source>
@@ -2391,6 +2596,10 @@ Dünnschicht 0,063</translation>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
+    <message>
+        <source>its texts together are longer than %1 characters</source>
+        <translation>ihre Texte sind zusammen länger als %1 Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>ResultsFileChooser</name>
@@ -2426,6 +2635,19 @@ Dünnschicht 0,063</translation>
         <source>Programming error: Invalid row: %1</source>
         <comment>Error Message</comment>
         <translation>Programmfehler: Ungültige Zeile: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StagedPdfFile</name>
+    <message>
+        <source>The temporary folder %1 is full or cannot be written. Free some space there, then try again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Der temporäre Ordner %1 ist voll oder nicht beschreibbar. Schaffen Sie dort Platz und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation>Fehler beim Öffnen von %1 zum Schreiben</translation>
     </message>
 </context>
 </TS>

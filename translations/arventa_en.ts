@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>AbstractDocument</name>
+    <message>
+        <source>%1 (read-only)</source>
+        <comment>Window title</comment>
+        <translation>%1 (read-only)</translation>
+    </message>
+    <message>
+        <source>%1 was opened read-only and cannot be saved.</source>
+        <comment>Error Message</comment>
+        <translation>%1 was opened read-only and cannot be saved.</translation>
+    </message>
+    <message>
+        <source>It was open on another computer or in another program when you opened it. Close it here, and open it again once it has been closed there.</source>
+        <comment>Error message informative text</comment>
+        <translation>It was open on another computer or in another program when you opened it. Close it here, and open it again once it has been closed there.</translation>
+    </message>
+</context>
+<context>
     <name>AcIsolatorDiagramComponent</name>
     <message>
         <source>AC Isolator</source>
@@ -83,6 +101,61 @@
         <comment>User prompt</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 cannot be imported: it is not a regular file.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be imported: it is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Devices, pipes and folders hold no results. Choose the results file itself.</source>
+        <comment>Error message informative text</comment>
+        <translation>Devices, pipes and folders hold no results. Choose the results file itself.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: it is larger than %2 MB, more than a tester&apos;s memory holds.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be imported: it is larger than %2 MB, more than a tester&apos;s memory holds.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: it has more than %2 lines. Please split it into smaller files.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be imported: it has more than %2 lines. Please split it into smaller files.</translation>
+    </message>
+    <message>
+        <source>%1 is not a results file of a PV tester: its second line names no columns of results.</source>
+        <comment>Error Message</comment>
+        <translation>%1 is not a results file of a PV tester: its second line names no columns of results.</translation>
+    </message>
+    <message>
+        <source>%1 holds no results: nothing has been imported.</source>
+        <comment>Error Message</comment>
+        <translation>%1 holds no results: nothing has been imported.</translation>
+    </message>
+    <message>
+        <source>The tester wrote the file before any test was stored. Download its memory again.</source>
+        <comment>Error message informative text</comment>
+        <translation>The tester wrote the file before any test was stored. Download its memory again.</translation>
+    </message>
+    <message>
+        <source>Choose the CSV file that the download program saved from the tester.</source>
+        <comment>Error message informative text</comment>
+        <translation>Choose the CSV file that the download program saved from the tester.</translation>
+    </message>
+    <message>
+        <source>Line %2 of %1 holds more than %3 points; the file is damaged or is not a results file.</source>
+        <comment>Error Message</comment>
+        <translation>Line %2 of %1 holds more than %3 points; the file is damaged or is not a results file.</translation>
+    </message>
+    <message>
+        <source>%1 lines failed the checksum: %2</source>
+        <comment>Error Message</comment>
+        <translation>%1 lines failed the checksum: %2</translation>
+    </message>
+    <message>
+        <source>Their curves are marked in red. The tester may be faulty, or the file was changed after the download.</source>
+        <comment>Error message informative text</comment>
+        <translation>Their curves are marked in red. The tester may be faulty, or the file was changed after the download.</translation>
+    </message>
 </context>
 <context>
     <name>CurvePlotOutput</name>
@@ -141,17 +214,27 @@
     <message>
         <source>Error opening %1 for writing</source>
         <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error writing %1</source>
-        <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
+        <translation>Error opening %1 for writing</translation>
     </message>
     <message>
         <source>Is the file read-only or has it been deleted?</source>
         <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a regular file: folders, devices and pipes cannot be opened as diagrams.</source>
+        <comment>Error message informative text</comment>
+        <translation>It is not a regular file: folders, devices and pipes cannot be opened as diagrams.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <comment>Error message informative text</comment>
+        <translation>It is larger than %1 MB.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: it is damaged or holds more than a diagram can.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be opened: it is damaged or holds more than a diagram can.</translation>
     </message>
 </context>
 <context>
@@ -204,16 +287,34 @@
     </message>
 </context>
 <context>
-    <name>DiagramPrinter</name>
+    <name>DiagramXmlGuard</name>
     <message>
-        <source>Error opening %1 for writing</source>
-        <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
+        <source>it declares a document type, which diagrams never do</source>
+        <translation>it declares a document type, which diagrams never do</translation>
     </message>
     <message>
-        <source>Is the file read-only or has it been deleted?</source>
-        <comment>Error message informative text</comment>
-        <translation type="unfinished"></translation>
+        <source>its elements are nested more than %1 levels deep</source>
+        <translation>its elements are nested more than %1 levels deep</translation>
+    </message>
+    <message>
+        <source>a text is longer than %1 characters</source>
+        <translation>a text is longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 boxes and wires</source>
+        <translation>it holds more than %1 boxes and wires</translation>
+    </message>
+    <message>
+        <source>the text of %1 is longer than %2 characters</source>
+        <translation>the text of %1 is longer than %2 characters</translation>
+    </message>
+    <message>
+        <source>more than %1 wires end at one box</source>
+        <translation>more than %1 wires end at one box</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
     </message>
 </context>
 <context>
@@ -388,14 +489,9 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be created: %2</source>
+        <source>&quot;%1&quot; could not be created.</source>
         <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check that the folder &quot;%1&quot; exists and that you may write to it.</source>
-        <comment>Error message informative text</comment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; could not be created.</translation>
     </message>
 </context>
 <context>
@@ -414,6 +510,19 @@
         <source>Please make sure a program is associated with this file type.</source>
         <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLock</name>
+    <message>
+        <source>Do you want to open it read-only? You can read and print it, but you cannot save it until it has been closed there.</source>
+        <comment>User prompt</comment>
+        <translation>Do you want to open it read-only? You can read and print it, but you cannot save it until it has been closed there.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already open in %2 on the computer &quot;%3&quot; since %4.</source>
+        <comment>User prompt</comment>
+        <translation>&quot;%1&quot; is already open in %2 on the computer &quot;%3&quot; since %4.</translation>
     </message>
 </context>
 <context>
@@ -469,6 +578,49 @@ Please try re-installing %2 again</source>
         <source>Choose No to finish the download in %1 first.</source>
         <comment>User prompt</comment>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileWriter</name>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <comment>Error message informative text</comment>
+        <translation>%1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 no longer exists. Save the document in another folder, or create the folder again and save once more.</source>
+        <comment>Error message informative text</comment>
+        <translation>The folder %1 no longer exists. Save the document in another folder, or create the folder again and save once more.</translation>
+    </message>
+    <message>
+        <source>The file is read-only. Remove its read-only mark, or save under another name.</source>
+        <comment>Error message informative text</comment>
+        <translation>The file is read-only. Remove its read-only mark, or save under another name.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file: folders, devices and pipes cannot be saved over.</source>
+        <comment>Error message informative text</comment>
+        <translation>It is not a regular file: folders, devices and pipes cannot be saved over.</translation>
+    </message>
+    <message>
+        <source>You may not change files in the folder %1. Ask for write access, or save in another folder.</source>
+        <comment>Error message informative text</comment>
+        <translation>You may not change files in the folder %1. Ask for write access, or save in another folder.</translation>
+    </message>
+    <message>
+        <source>The disk is full. Free some space on %1, or save to another drive, then save again.</source>
+        <comment>Error message informative text</comment>
+        <translation>The disk is full. Free some space on %1, or save to another drive, then save again.</translation>
+    </message>
+    <message>
+        <source>The system reports: %1. Check the drive and save again.</source>
+        <comment>Error message informative text</comment>
+        <translation>The system reports: %1. Check the drive and save again.</translation>
+    </message>
+    <message>
+        <source>an unknown error</source>
+        <comment>Error message informative text</comment>
+        <translation>an unknown error</translation>
     </message>
 </context>
 <context>
@@ -1272,6 +1424,16 @@ The file has been left as it is. Open a backup copy of it instead.</translation>
         <comment>Error message informative text</comment>
         <translation>Put the file back in its place and try again, or close this document without saving and open the file where it is now.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>The file is damaged or was not written by this program. It has been left as it is.</source>
+        <comment>Error message informative text</comment>
+        <translation>The file is damaged or was not written by this program. It has been left as it is.</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveGraph</name>
@@ -1351,6 +1513,15 @@ The file has been left as it is. Open a backup copy of it instead.</translation>
 Module database: %2</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module database %1 cannot be read: %2.
+
+Replace it with the copy installed with the program.</source>
+        <comment>Error Message</comment>
+        <translation>The module database %1 cannot be read: %2.
+
+Replace it with the copy installed with the program.</translation>
     </message>
 </context>
 <context>
@@ -1611,15 +1782,23 @@ Thin-Film 0.063</source>
         <comment>File Save Dialog</comment>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>IVCurve::CurveTable</name>
     <message>
-        <source>The report could not be written to %1.</source>
+        <source>its points take more than %1 characters</source>
         <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
+        <translation>its points take more than %1 characters</translation>
     </message>
     <message>
-        <source>Please check that the folder exists and that you may write to it.</source>
-        <comment>Error message informative text</comment>
-        <translation type="unfinished"></translation>
+        <source>it has more than %1 points</source>
+        <comment>Error Message</comment>
+        <translation>it has more than %1 points</translation>
+    </message>
+    <message>
+        <source>Curve %1 of %2 cannot be shown: %3.</source>
+        <comment>Error Message</comment>
+        <translation>Curve %1 of %2 cannot be shown: %3.</translation>
     </message>
 </context>
 <context>
@@ -1678,6 +1857,18 @@ Thin-Film 0.063</source>
         <comment>Tool tip hint</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>its curve tree is nested more than %1 levels deep</source>
+        <translation>its curve tree is nested more than %1 levels deep</translation>
+    </message>
+    <message>
+        <source>node %1 of its curve tree comes more than once or lies below itself</source>
+        <translation>node %1 of its curve tree comes more than once or lies below itself</translation>
+    </message>
+    <message>
+        <source>its curve tree has more than %1 nodes</source>
+        <translation>its curve tree has more than %1 nodes</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveTypeLegend</name>
@@ -1695,6 +1886,25 @@ Thin-Film 0.063</source>
         <source>NOM</source>
         <comment>Legend label</comment>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::ModuleDatabaseCheck</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>its Modules are not a plain table</source>
+        <translation>its Modules are not a plain table</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 modules</source>
+        <translation>it holds more than %1 modules</translation>
+    </message>
+    <message>
+        <source>a module&apos;s description is longer than %1 characters, or one of its values longer than %2</source>
+        <translation>a module&apos;s description is longer than %1 characters, or one of its values longer than %2</translation>
     </message>
 </context>
 <context>
@@ -2112,6 +2322,11 @@ Thin-Film 0.063</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be deleted while the document &quot;%2&quot; is open. Please close the document and try again.</source>
+        <comment>Error Message</comment>
+        <translation>&quot;%1&quot; cannot be deleted while the document &quot;%2&quot; is open. Please close the document and try again.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectTreeView</name>
@@ -2217,14 +2432,9 @@ Thin-Film 0.063</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The favourite &quot;%1&quot; could not be created: %2</source>
+        <source>The favourite &quot;%1&quot; could not be created.</source>
         <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check that you may write to the folder &quot;%1&quot;.</source>
-        <comment>Error message informative text</comment>
-        <translation type="unfinished"></translation>
+        <translation>The favourite &quot;%1&quot; could not be created.</translation>
     </message>
 </context>
 <context>
@@ -2247,12 +2457,7 @@ Thin-Film 0.063</source>
     <message>
         <source>Error opening %1 for writing</source>
         <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Is the file read-only or has it been deleted?</source>
-        <comment>Error message informative text</comment>
-        <translation type="unfinished"></translation>
+        <translation>Error opening %1 for writing</translation>
     </message>
     <message>
         <source>Picture %1 has more than %2 million pixels.</source>
@@ -2346,11 +2551,11 @@ Thin-Film 0.063</source>
     </message>
     <message>
         <source>its elements are nested more than %1 levels deep</source>
-        <translation type="unfinished"></translation>
+        <translation>its elements are nested more than %1 levels deep</translation>
     </message>
     <message>
         <source>a text is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>a text is longer than %1 characters</translation>
     </message>
     <message>
         <source>it holds more than %1 elements</source>
@@ -2370,7 +2575,11 @@ Thin-Film 0.063</source>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>its texts together are longer than %1 characters</source>
+        <translation>its texts together are longer than %1 characters</translation>
     </message>
 </context>
 <context>
@@ -2407,6 +2616,19 @@ Thin-Film 0.063</source>
         <source>Programming error: Invalid row: %1</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StagedPdfFile</name>
+    <message>
+        <source>The temporary folder %1 is full or cannot be written. Free some space there, then try again.</source>
+        <comment>Error message informative text</comment>
+        <translation>The temporary folder %1 is full or cannot be written. Free some space there, then try again.</translation>
+    </message>
+    <message>
+        <source>Error opening %1 for writing</source>
+        <comment>Error Message</comment>
+        <translation>Error opening %1 for writing</translation>
     </message>
 </context>
 </TS>
