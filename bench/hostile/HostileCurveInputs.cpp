@@ -166,6 +166,10 @@ void run(const QString& folder, const QString& pipe, const Report& report)
            importing(write(path("v.csv"), instrumentLine + header + vShapedLine(100000))));
     report("curve import: empty file", importing(write(path("empty.csv"), QByteArray())));
     report("curve import: NUL bytes", importing(write(path("nul.csv"), QByteArray(1024 * 1024, '\0'))));
+    QByteArray garbage(1024 * 1024, Qt::Uninitialized);
+    for (int i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 7919 + i / 13) % 251 + 1);
+    report("curve import: 1 MB of garbage", importing(write(path("garbage.csv"), garbage)));
     report("curve import: 10,000 bad checksums", importing(write(path("sums.csv"), badChecksums(10000))));
     auto listing = [](const QString& file) { return [file] { return listModules(file); }; };
     report("modules: 1,000,000 modules",
