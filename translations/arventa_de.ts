@@ -101,6 +101,61 @@
         <comment>User prompt</comment>
         <translation>Weitere Fehler dieses Imports anzeigen</translation>
     </message>
+    <message>
+        <source>%1 cannot be imported: it is not a regular file.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht importiert werden: Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Devices, pipes and folders hold no results. Choose the results file itself.</source>
+        <comment>Error message informative text</comment>
+        <translation>Geräte, Pipes und Ordner enthalten keine Ergebnisse. Wählen Sie die Ergebnisdatei selbst.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: it is larger than %2 MB, more than a tester&apos;s memory holds.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht importiert werden: Die Datei ist größer als %2 MB, mehr als der Speicher eines Prüfgeräts fasst.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: it has more than %2 lines. Please split it into smaller files.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht importiert werden: Die Datei hat mehr als %2 Zeilen. Bitte teilen Sie sie in kleinere Dateien auf.</translation>
+    </message>
+    <message>
+        <source>%1 is not a results file of a PV tester: its second line names no columns of results.</source>
+        <comment>Error Message</comment>
+        <translation>%1 ist keine Ergebnisdatei eines PV-Prüfgeräts: Ihre zweite Zeile nennt keine Ergebnisspalten.</translation>
+    </message>
+    <message>
+        <source>%1 holds no results: nothing has been imported.</source>
+        <comment>Error Message</comment>
+        <translation>%1 enthält keine Ergebnisse: Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The tester wrote the file before any test was stored. Download its memory again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Das Prüfgerät hat die Datei geschrieben, bevor eine Messung gespeichert war. Laden Sie seinen Speicher erneut herunter.</translation>
+    </message>
+    <message>
+        <source>Choose the CSV file that the download program saved from the tester.</source>
+        <comment>Error message informative text</comment>
+        <translation>Wählen Sie die CSV-Datei, die das Download-Programm vom Prüfgerät gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>Line %2 of %1 holds more than %3 points; the file is damaged or is not a results file.</source>
+        <comment>Error Message</comment>
+        <translation>Zeile %2 von %1 enthält mehr als %3 Punkte; die Datei ist beschädigt oder keine Ergebnisdatei.</translation>
+    </message>
+    <message>
+        <source>%1 lines failed the checksum: %2</source>
+        <comment>Error Message</comment>
+        <translation>%1 Zeilen mit falscher Prüfsumme: %2</translation>
+    </message>
+    <message>
+        <source>Their curves are marked in red. The tester may be faulty, or the file was changed after the download.</source>
+        <comment>Error message informative text</comment>
+        <translation>Ihre Kennlinien sind rot markiert. Das Prüfgerät ist möglicherweise defekt, oder die Datei wurde nach dem Download verändert.</translation>
+    </message>
 </context>
 <context>
     <name>CurvePlotOutput</name>
@@ -169,7 +224,7 @@
     <message>
         <source>It is not a regular file: folders, devices and pipes cannot be opened as diagrams.</source>
         <comment>Error message informative text</comment>
-        <translation>Es ist keine gewöhnliche Datei: Ordner, Geräte und Pipes können nicht als Diagramme geöffnet werden.</translation>
+        <translation>Es ist keine gewöhnliche Datei: Ordner, Geräte und Pipes können nicht als Anlagenschemata geöffnet werden.</translation>
     </message>
     <message>
         <source>It is larger than %1 MB.</source>
@@ -179,7 +234,7 @@
     <message>
         <source>%1 cannot be opened: it is damaged or holds more than a diagram can.</source>
         <comment>Error Message</comment>
-        <translation>%1 kann nicht geöffnet werden: Die Datei ist beschädigt oder enthält mehr, als ein Diagramm fassen kann.</translation>
+        <translation>%1 kann nicht geöffnet werden: Die Datei ist beschädigt oder enthält mehr, als ein Anlagenschema fassen kann.</translation>
     </message>
 </context>
 <context>
@@ -235,7 +290,7 @@
     <name>DiagramXmlGuard</name>
     <message>
         <source>it declares a document type, which diagrams never do</source>
-        <translation>sie deklariert einen Dokumenttyp, was Diagramme nie tun</translation>
+        <translation>sie deklariert einen Dokumenttyp, was Anlagenschemata nie tun</translation>
     </message>
     <message>
         <source>its elements are nested more than %1 levels deep</source>
@@ -1386,6 +1441,16 @@ Die Datei wurde unverändert gelassen. Öffnen Sie stattdessen eine Sicherungsko
         <comment>Error message informative text</comment>
         <translation>Legen Sie die Datei wieder an ihren Platz und versuchen Sie es erneut, oder schließen Sie dieses Dokument ohne zu speichern und öffnen Sie die Datei an ihrem neuen Ort.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>Error Message</comment>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file is damaged or was not written by this program. It has been left as it is.</source>
+        <comment>Error message informative text</comment>
+        <translation>Die Datei ist beschädigt oder wurde nicht von diesem Programm geschrieben. Sie wurde nicht verändert.</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveGraph</name>
@@ -1468,6 +1533,15 @@ Module database: %2</source>
         <translation>%1
 
 Moduldatenbank: %2</translation>
+    </message>
+    <message>
+        <source>The module database %1 cannot be read: %2.
+
+Replace it with the copy installed with the program.</source>
+        <comment>Error Message</comment>
+        <translation>Die Moduldatenbank %1 kann nicht gelesen werden: %2.
+
+Ersetzen Sie sie durch die mit dem Programm installierte Kopie.</translation>
     </message>
 </context>
 <context>
@@ -1736,6 +1810,24 @@ Dünnschicht 0,063</translation>
     </message>
 </context>
 <context>
+    <name>IVCurve::CurveTable</name>
+    <message>
+        <source>its points take more than %1 characters</source>
+        <comment>Error Message</comment>
+        <translation>ihre Punkte belegen mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>it has more than %1 points</source>
+        <comment>Error Message</comment>
+        <translation>sie hat mehr als %1 Punkte</translation>
+    </message>
+    <message>
+        <source>Curve %1 of %2 cannot be shown: %3.</source>
+        <comment>Error Message</comment>
+        <translation>Kennlinie %1 aus %2 kann nicht angezeigt werden: %3.</translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CurveTreeModel</name>
     <message>
         <source>Item Description</source>
@@ -1791,6 +1883,18 @@ Dünnschicht 0,063</translation>
         <comment>Tool tip hint</comment>
         <translation>Einstrahlungswarnung. Mehr als 10 % Schwankung während der Messung</translation>
     </message>
+    <message>
+        <source>its curve tree is nested more than %1 levels deep</source>
+        <translation>ihr Kennlinienbaum ist mehr als %1 Ebenen tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>node %1 of its curve tree comes more than once or lies below itself</source>
+        <translation>Knoten %1 ihres Kennlinienbaums kommt mehrfach vor oder liegt unter sich selbst</translation>
+    </message>
+    <message>
+        <source>its curve tree has more than %1 nodes</source>
+        <translation>ihr Kennlinienbaum hat mehr als %1 Knoten</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveTypeLegend</name>
@@ -1808,6 +1912,25 @@ Dünnschicht 0,063</translation>
         <source>NOM</source>
         <comment>Legend label</comment>
         <translation>NENN</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::ModuleDatabaseCheck</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>its Modules are not a plain table</source>
+        <translation>ihre Tabelle Modules ist keine einfache Tabelle</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 modules</source>
+        <translation>sie enthält mehr als %1 Module</translation>
+    </message>
+    <message>
+        <source>a module&apos;s description is longer than %1 characters, or one of its values longer than %2</source>
+        <translation>die Beschreibung eines Moduls ist länger als %1 Zeichen oder einer seiner Werte länger als %2</translation>
     </message>
 </context>
 <context>
@@ -2482,6 +2605,10 @@ Dünnschicht 0,063</translation>
     <message>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>its texts together are longer than %1 characters</source>
+        <translation>ihre Texte sind zusammen länger als %1 Zeichen</translation>
     </message>
 </context>
 <context>

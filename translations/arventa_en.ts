@@ -101,6 +101,61 @@
         <comment>User prompt</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 cannot be imported: it is not a regular file.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be imported: it is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Devices, pipes and folders hold no results. Choose the results file itself.</source>
+        <comment>Error message informative text</comment>
+        <translation>Devices, pipes and folders hold no results. Choose the results file itself.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: it is larger than %2 MB, more than a tester&apos;s memory holds.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be imported: it is larger than %2 MB, more than a tester&apos;s memory holds.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: it has more than %2 lines. Please split it into smaller files.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be imported: it has more than %2 lines. Please split it into smaller files.</translation>
+    </message>
+    <message>
+        <source>%1 is not a results file of a PV tester: its second line names no columns of results.</source>
+        <comment>Error Message</comment>
+        <translation>%1 is not a results file of a PV tester: its second line names no columns of results.</translation>
+    </message>
+    <message>
+        <source>%1 holds no results: nothing has been imported.</source>
+        <comment>Error Message</comment>
+        <translation>%1 holds no results: nothing has been imported.</translation>
+    </message>
+    <message>
+        <source>The tester wrote the file before any test was stored. Download its memory again.</source>
+        <comment>Error message informative text</comment>
+        <translation>The tester wrote the file before any test was stored. Download its memory again.</translation>
+    </message>
+    <message>
+        <source>Choose the CSV file that the download program saved from the tester.</source>
+        <comment>Error message informative text</comment>
+        <translation>Choose the CSV file that the download program saved from the tester.</translation>
+    </message>
+    <message>
+        <source>Line %2 of %1 holds more than %3 points; the file is damaged or is not a results file.</source>
+        <comment>Error Message</comment>
+        <translation>Line %2 of %1 holds more than %3 points; the file is damaged or is not a results file.</translation>
+    </message>
+    <message>
+        <source>%1 lines failed the checksum: %2</source>
+        <comment>Error Message</comment>
+        <translation>%1 lines failed the checksum: %2</translation>
+    </message>
+    <message>
+        <source>Their curves are marked in red. The tester may be faulty, or the file was changed after the download.</source>
+        <comment>Error message informative text</comment>
+        <translation>Their curves are marked in red. The tester may be faulty, or the file was changed after the download.</translation>
+    </message>
 </context>
 <context>
     <name>CurvePlotOutput</name>
@@ -239,11 +294,11 @@
     </message>
     <message>
         <source>its elements are nested more than %1 levels deep</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">its elements are nested more than %1 levels deep</translation>
     </message>
     <message>
         <source>a text is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">a text is longer than %1 characters</translation>
     </message>
     <message>
         <source>it holds more than %1 boxes and wires</source>
@@ -259,7 +314,7 @@
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Line %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1379,6 +1434,16 @@ The file has been left as it is. Open a backup copy of it instead.</translation>
         <comment>Error message informative text</comment>
         <translation>Put the file back in its place and try again, or close this document without saving and open the file where it is now.</translation>
     </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>Error Message</comment>
+        <translation>%1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>The file is damaged or was not written by this program. It has been left as it is.</source>
+        <comment>Error message informative text</comment>
+        <translation>The file is damaged or was not written by this program. It has been left as it is.</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveGraph</name>
@@ -1458,6 +1523,15 @@ The file has been left as it is. Open a backup copy of it instead.</translation>
 Module database: %2</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The module database %1 cannot be read: %2.
+
+Replace it with the copy installed with the program.</source>
+        <comment>Error Message</comment>
+        <translation>The module database %1 cannot be read: %2.
+
+Replace it with the copy installed with the program.</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1794,24 @@ Thin-Film 0.063</source>
     </message>
 </context>
 <context>
+    <name>IVCurve::CurveTable</name>
+    <message>
+        <source>its points take more than %1 characters</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has more than %1 points</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curve %1 of %2 cannot be shown: %3.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CurveTreeModel</name>
     <message>
         <source>Item Description</source>
@@ -1775,6 +1867,18 @@ Thin-Film 0.063</source>
         <comment>Tool tip hint</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>its curve tree is nested more than %1 levels deep</source>
+        <translation>its curve tree is nested more than %1 levels deep</translation>
+    </message>
+    <message>
+        <source>node %1 of its curve tree comes more than once or lies below itself</source>
+        <translation>node %1 of its curve tree comes more than once or lies below itself</translation>
+    </message>
+    <message>
+        <source>its curve tree has more than %1 nodes</source>
+        <translation>its curve tree has more than %1 nodes</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveTypeLegend</name>
@@ -1792,6 +1896,25 @@ Thin-Film 0.063</source>
         <source>NOM</source>
         <comment>Legend label</comment>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::ModuleDatabaseCheck</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>its Modules are not a plain table</source>
+        <translation>its Modules are not a plain table</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 modules</source>
+        <translation>it holds more than %1 modules</translation>
+    </message>
+    <message>
+        <source>a module&apos;s description is longer than %1 characters, or one of its values longer than %2</source>
+        <translation>a module&apos;s description is longer than %1 characters, or one of its values longer than %2</translation>
     </message>
 </context>
 <context>
@@ -2438,11 +2561,11 @@ Thin-Film 0.063</source>
     </message>
     <message>
         <source>its elements are nested more than %1 levels deep</source>
-        <translation type="unfinished"></translation>
+        <translation>its elements are nested more than %1 levels deep</translation>
     </message>
     <message>
         <source>a text is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>a text is longer than %1 characters</translation>
     </message>
     <message>
         <source>it holds more than %1 elements</source>
@@ -2462,7 +2585,11 @@ Thin-Film 0.063</source>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>its texts together are longer than %1 characters</source>
+        <translation>its texts together are longer than %1 characters</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "HostileCurveInputs.h"
 #include "HostileInputs.h"
 #include "MeasuredRun.h"
 
@@ -165,5 +166,10 @@ int main()
            drawing(write(QStringLiteral("wires.arvid"), diagramOf("<panel id='id1'/>" + wireToBox.repeated(100000)))));
     report("diagram: &amp; 1,000,000 times in one attribute",
            drawing(write(QStringLiteral("amp.arvid"), diagramOf("<label text='" + QByteArray("&amp;").repeated(1000000) + "'/>"))));
+    report("100 texts of one 9,999-character word",
+           openWith(withTemplate(onPage(("<text width='200' height='20'>" + QByteArray(9999, 'W') + "</text>").repeated(100)))));
+    report("10 texts of one 9,999-character word",
+           openWith(withTemplate(onPage(("<text width='200' height='20'>" + QByteArray(9999, 'W') + "</text>").repeated(10)))));
+    HostileCurveInputs::run(folderPath, pipe, report);
     return 0;
 }

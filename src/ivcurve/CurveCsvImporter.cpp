@@ -1,8 +1,10 @@
 #include "CurveCsvImporter.h"
 
 #include "CsvLineChecksum.h"
+#include "CurrentDipRemoval.h"
 #include "CurveData.h"
 #include "CurveDatabase.h"
+#include "CurveFileLimits.h"
 #include "CurveMessageBox.h"
 #include "CurveTable.h"
 #include "CurveTreeModel.h"
@@ -13,6 +15,7 @@
 
 #include "Prompts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -85,37 +88,6 @@ void useUserDecimalPoint(CurveReadings& readings, QChar fileDecimalPoint)
         text->replace(fileDecimalPoint, userDecimalPoint);
 }
 
-// Removes the middle point of every three whose current dips below both neighbours, judged on
-// the converted curve, until none is left.
-void removeCurrentDips(CurveData& curve)
-{
-    while (true) {
-        const QVector<QPointF>& converted = curve.stcCurve(false).points();
-        QVector<bool> marked(converted.size(), false);
-        bool anyMarked = false;
-        for (int i = 2; i < converted.size(); ++i) {
-            const double twoBack = converted.at(i - 2).y();
-            const double previous = converted.at(i - 1).y();
-            if (twoBack != 0.0 && twoBack >= previous && converted.at(i).y() >= previous) {
-                marked[i - 1] = true;
-                anyMarked = true;
-            }
-        }
-        if (!anyMarked)
-            return;
-        CurveData rebuilt;
-        rebuilt.setReadings(curve.readings());
-        rebuilt.setParameters(curve.parameters());
-        rebuilt.setModule(curve.module());
-        for (int i = 0; i < curve.points().size() && i < marked.size(); ++i) {
-            if (!marked.at(i)) {
-                const CurvePoint& info = curve.pointInfo().at(i);
-                rebuilt.addPoint(curve.points().at(i).x(), curve.points().at(i).y(), info.irradiance, info.tag);
-            }
-        }
-        curve = std::move(rebuilt);
-    }
-}
 } // namespace
 
 CurveCsvImporter::CurveCsvImporter(const QString& filePath, CurveDatabase& database, CurveTreeModel& tree)
@@ -148,6 +120,10 @@ bool CurveCsvImporter::run()
         return false;
     chooseSeparator(lines);
     changedBySpreadsheet = removeTrailingSeparators(lines, separator);
+    readInstrumentLine(lines);
+    readHeader(lines);
+    if (!checkResults(lines))
+        return false;
     QSqlDatabase connection = database.database();
     if (!connection.transaction()) {
         waitCursor.reset();
@@ -156,14 +132,13 @@ bool CurveCsvImporter::run()
     }
     fileItem = tree.insertNewRow();
     tree.setItemValues(fileItem, {{TreeItem::Description, QFileInfo(filePath).fileName()}});
-    readInstrumentLine(lines);
-    readHeader(lines);
     CurveTable table(database);
     if (!importResults(lines, table) || !commitWithTree(connection))
         return fail();
     tree.markSaved();
     std::reverse(importedCurves.begin(), importedCurves.end());
     waitCursor.reset();
+    showChecksumSummary();
     return true;
 }
 
@@ -177,15 +152,56 @@ bool CurveCsvImporter::commitWithTree(QSqlDatabase& connection)
     return false;
 }
 
+// A pipe would block the program on its first read, and a link to a device never ends.
 bool CurveCsvImporter::readFile(QStringList& lines)
 {
+    const QFileInfo info(filePath);
+    const QString shown = QDir::toNativeSeparators(filePath);
+    if (info.exists() && !info.isFile())
+        return refuse(tr("%1 cannot be imported: it is not a regular file.", "Error Message").arg(shown),
+                      tr("Devices, pipes and folders hold no results. Choose the results file itself.",
+                         "Error message informative text"));
+    if (info.size() > CurveFileLimits::maximumResultsFileBytes)
+        return refuse(tr("%1 cannot be imported: it is larger than %2 MB, more than a tester's memory holds.",
+                         "Error Message")
+                          .arg(shown)
+                          .arg(CurveFileLimits::maximumResultsFileBytes / (1024 * 1024)),
+                      notResultsAdvice());
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        showWarning(tr("Error opening %1 for reading.", "Error Message").arg(filePath), file.errorString());
-        return false;
-    }
-    lines = splitLines(QString::fromUtf8(file.readAll()));
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(tr("Error opening %1 for reading.", "Error Message").arg(filePath), file.errorString());
+    const QByteArray bytes = file.read(CurveFileLimits::maximumResultsFileBytes);
+    if (bytes.count('\n') > CurveFileLimits::maximumResultsLines)
+        return refuse(tr("%1 cannot be imported: it has more than %2 lines. Please split it into smaller files.",
+                         "Error Message")
+                          .arg(shown)
+                          .arg(CurveFileLimits::maximumResultsLines),
+                      notResultsAdvice());
+    lines = splitLines(QString::fromUtf8(bytes));
     return true;
+}
+
+// Anything else would end as an empty node that claims an import.
+bool CurveCsvImporter::checkResults(const QStringList& lines)
+{
+    const QString shown = QDir::toNativeSeparators(filePath);
+    if (!columns.contains(QStringLiteral("Index")) || columns.size() < 2)
+        return refuse(tr("%1 is not a results file of a PV tester: its second line names no columns of results.",
+                         "Error Message")
+                          .arg(shown),
+                      notResultsAdvice());
+    const bool anyResult = std::any_of(lines.cbegin() + 2, lines.cend(),
+                                       [](const QString& line) { return !line.trimmed().isEmpty(); });
+    if (!anyResult)
+        return refuse(tr("%1 holds no results: nothing has been imported.", "Error Message").arg(shown),
+                      tr("The tester wrote the file before any test was stored. Download its memory again.",
+                         "Error message informative text"));
+    return true;
+}
+
+QString CurveCsvImporter::notResultsAdvice()
+{
+    return tr("Choose the CSV file that the download program saved from the tester.", "Error message informative text");
 }
 
 void CurveCsvImporter::readInstrumentLine(const QStringList& lines)
@@ -226,13 +242,21 @@ bool CurveCsvImporter::importLine(const QString& line, int lineNumber, CurveTabl
     row.readings.testerSerNo = testerSerialNumber;
     row.readings.fileVersion = int(fileFormat);
     row.description = tr("String %1").arg(row.readings.memLocation);
+    const int first = columns.value(curveColumn, -1);
+    if (first >= 0 && fields.size() - 2 - first > CurveFileLimits::maximumPointsPerCurve)
+        return refuse(tr("Line %2 of %1 holds more than %3 points; the file is damaged or is not a results file.",
+                         "Error Message")
+                          .arg(QDir::toNativeSeparators(filePath))
+                          .arg(lineNumber)
+                          .arg(CurveFileLimits::maximumPointsPerCurve),
+                      notResultsAdvice());
     CurveData curve;
     readPoints(fields, curve);
     const uint status = statusOf(row, curve, checksumFailed);
     row.statusCode = QString::number(status);
     curve.setReadings(row.readings);
     if (fileFormat >= 2)
-        removeCurrentDips(curve);
+        CurrentDipRemoval::run(curve);
     if (!table.insert(curve))
         return false;
     importedCurves << curve.curveId;
@@ -240,11 +264,14 @@ bool CurveCsvImporter::importLine(const QString& line, int lineNumber, CurveTabl
     return true;
 }
 
+// The first failures each get a box; the others are summed up once the import is done, so that a
+// file of thousands of bad lines does not bring thousands of boxes.
 bool CurveCsvImporter::checksumFails(const QString& line, int lineNumber)
 {
     if (CsvLineChecksum::isValid(line, separator, decimalPoint))
         return false;
-    if (!showChecksumErrors)
+    failedLines << lineNumber;
+    if (!showChecksumErrors || failedLines.size() > checksumBoxes)
         return true;
     MessageRequest request;
     request.parent = database.messageParent();
@@ -257,6 +284,24 @@ bool CurveCsvImporter::checksumFails(const QString& line, int lineNumber)
     showChecksumErrors = Prompts::instance().message(request).checkBoxChecked;
     waitCursor.emplace();
     return true;
+}
+
+void CurveCsvImporter::showChecksumSummary()
+{
+    if (!showChecksumErrors || failedLines.size() <= checksumBoxes)
+        return;
+    std::sort(failedLines.begin(), failedLines.end());
+    QStringList numbers;
+    for (int i = 0; i < failedLines.size() && i < summedLineNumbers; ++i)
+        numbers << QString::number(failedLines.at(i));
+    if (failedLines.size() > summedLineNumbers)
+        numbers << QStringLiteral("\u2026");
+    showWarning(tr("%1 lines failed the checksum: %2", "Error Message")
+                    .arg(failedLines.size())
+                    .arg(numbers.join(QStringLiteral(", "))),
+                tr("Their curves are marked in red. The tester may be faulty, or the file was changed after the "
+                   "download.",
+                   "Error message informative text"));
 }
 
 // Each field from the "IVCurve" column up to the status code is one point "V:I[:G[:tag]]" in the
@@ -333,6 +378,12 @@ bool CurveCsvImporter::fail()
     fileItem = nullptr;
     importedCurves.clear();
     waitCursor.reset();
+    return false;
+}
+
+bool CurveCsvImporter::refuse(const QString& text, const QString& informativeText)
+{
+    showWarning(text, informativeText);
     return false;
 }
 

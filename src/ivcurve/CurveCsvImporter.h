@@ -45,7 +45,15 @@ public:
     QVector<int> curveIds() const;
 
 private:
+    // Boxes for the first failed checksums; the rest are summed up in one message at the end.
+    static constexpr int checksumBoxes = 3;
+    static constexpr int summedLineNumbers = 10;
+
     bool readFile(QStringList& lines);
+    bool checkResults(const QStringList& lines);
+    static QString notResultsAdvice();
+    void showChecksumSummary();
+    bool refuse(const QString& text, const QString& informativeText);
     void chooseSeparator(const QStringList& lines);
     void readInstrumentLine(const QStringList& lines);
     void readHeader(const QStringList& lines);
@@ -70,6 +78,7 @@ private:
     uint fileFormat = 0;
     bool changedBySpreadsheet = false;
     bool showChecksumErrors = true;
+    QVector<int> failedLines;
     TreeItem* fileItem = nullptr;
     QVector<int> importedCurves;
     std::optional<WaitCursor> waitCursor;

@@ -84,6 +84,13 @@ void CurveDatabase::refuseWrites()
     readOnly = true;
 }
 
+void CurveDatabase::refuse(const CurveFileCheck::Problem& problem)
+{
+    opened = false;
+    database().close();
+    show(problem, QMessageBox::Critical);
+}
+
 QString CurveDatabase::filePath() const
 {
     return path;

@@ -28,6 +28,8 @@ public:
     bool isReadOnly() const;
     // From now on every change is refused as for a read-only file.
     void refuseWrites();
+    // Closes the file for what was found in it after opening, and says so; isOpen() then says false.
+    void refuse(const IVCurve::CurveFileCheck::Problem& problem);
     QString filePath() const;
     QSqlDatabase database() const;
     QWidget* messageParent() const;

@@ -58,8 +58,8 @@ CurveDocument::CurveDocument(const QString& filePath, QWidget* parent)
     , database(std::make_unique<CurveDatabase>(filePath, this))
 {
     curveTreeModel = new CurveTreeModel(*database, this);
-    if (database->isOpen())
-        curveTreeModel->load();
+    if (database->isOpen() && !curveTreeModel->load() && !curveTreeModel->refusal().isEmpty())
+        database->refuse(CurveFileCheck::beyondLimits(filePath, curveTreeModel->refusal()));
     curveGraphModel = new CurveGraphModel(*database, curveTreeModel, this);
     curveGraphModel->collection().setModuleLookup([this](AssignedModule& module) { lookUpModule(module); });
     curveTree = new CurveTree;

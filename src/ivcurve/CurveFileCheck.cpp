@@ -66,6 +66,13 @@ CurveFileCheck::Problem CurveFileCheck::ofContents(const QString& path, QSqlData
                 .arg(verdict)};
 }
 
+CurveFileCheck::Problem CurveFileCheck::beyondLimits(const QString& path, const QString& cause)
+{
+    return {tr("%1 cannot be opened: %2.", "Error Message").arg(shown(path), cause),
+            tr("The file is damaged or was not written by this program. It has been left as it is.",
+               "Error message informative text")};
+}
+
 CurveFileCheck::Problem CurveFileCheck::readOnly(const QString& path)
 {
     return {tr("%1 is read-only: nothing has been changed.", "Error Message").arg(shown(path)),

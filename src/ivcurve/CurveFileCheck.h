@@ -36,6 +36,8 @@ public:
     static Problem unreadable(const QString& path, const QSqlError& error);
     // A damaged file opens like an intact one and fails later, when the user's work is at stake.
     static Problem ofContents(const QString& path, QSqlDatabase& database);
+    // What the file holds passes what a curve file may hold; `cause` ends the sentence.
+    static Problem beyondLimits(const QString& path, const QString& cause);
 
     // Why nothing may be written to the file now: it is marked read-only or was opened so, or it
     // is no longer where it was opened.

@@ -1,7 +1,9 @@
 #include "CurveModuleDatabase.h"
 
+#include "CurveFileLimits.h"
 #include "CurveMessageBox.h"
 #include "Folders.h"
+#include "ModuleDatabaseCheck.h"
 #include "ShippedModuleDatabase.h"
 
 #include <QDir>
@@ -10,6 +12,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+
+#include <cmath>
 
 namespace IVCurve {
 
@@ -31,19 +35,26 @@ QStringList shippedCopies()
     return relocated().file.isEmpty() ? ShippedModuleDatabase::copies() : relocated().shippedCopies;
 }
 
+// A value the STC methods cannot work with reads as missing.
+double finiteValue(const QVariant& value)
+{
+    const double number = value.toDouble();
+    return std::isfinite(number) ? number : 0.0;
+}
+
 CurveModuleRow rowAt(const QSqlQuery& query)
 {
     CurveModuleRow row;
     row.id = query.value(0).toUInt();
     row.description = query.value(1).toString();
-    row.Isc = query.value(2).toDouble();
-    row.Voc = query.value(3).toDouble();
-    row.Imp = query.value(4).toDouble();
-    row.Vmp = query.value(5).toDouble();
-    row.alpha = query.value(6).toDouble();
-    row.beta = query.value(7).toDouble();
-    row.delta = query.value(8).toDouble();
-    row.Rs = query.value(9).toDouble();
+    row.Isc = finiteValue(query.value(2));
+    row.Voc = finiteValue(query.value(3));
+    row.Imp = finiteValue(query.value(4));
+    row.Vmp = finiteValue(query.value(5));
+    row.alpha = finiteValue(query.value(6));
+    row.beta = finiteValue(query.value(7));
+    row.delta = finiteValue(query.value(8));
+    row.Rs = finiteValue(query.value(9));
     row.userModule = query.value(10).toInt() != 0;
     row.favourite = query.value(11).toInt() != 0;
     return row;
@@ -101,16 +112,42 @@ bool CurveModuleDatabase::open(QSqlDatabase& database)
         CurveMessageBox::warning(parent, tr("File is missing:\n %1", "Error Message").arg(path));
         return false;
     }
+    QString cause = ModuleDatabaseCheck::beforeOpening(path);
+    if (!cause.isEmpty()) {
+        refuse(path, cause);
+        return false;
+    }
     database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
     database.setDatabaseName(path);
-    if (database.open())
+    if (!database.open()) {
+        const QString driverText = database.lastError().text();
+        forget(database);
+        showError(driverText);
+        return false;
+    }
+    cause = ModuleDatabaseCheck::ofContents(database);
+    if (cause.isEmpty())
         return true;
-    const QString driverText = database.lastError().text();
-    database = QSqlDatabase();
-    // A later attempt tries again, after the user has had a chance to mend the file.
-    QSqlDatabase::removeDatabase(path);
-    showError(driverText);
+    forget(database);
+    refuse(path, cause);
     return false;
+}
+
+// A later attempt tries again, after the user has had a chance to mend the file.
+void CurveModuleDatabase::forget(QSqlDatabase& database)
+{
+    const QString name = database.connectionName();
+    database.close();
+    database = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+}
+
+void CurveModuleDatabase::refuse(const QString& path, const QString& cause)
+{
+    CurveMessageBox::warning(parent, tr("The module database %1 cannot be read: %2.\n\nReplace it with the copy "
+                                        "installed with the program.",
+                                        "Error Message")
+                                         .arg(QDir::toNativeSeparators(path), cause));
 }
 
 bool CurveModuleDatabase::prepare(QSqlQuery& query, const QString& statement)
@@ -143,7 +180,7 @@ QVector<CurveModuleRow> CurveModuleDatabase::query(const QString& filter)
     query.setForwardOnly(true);
     const QString statement = QStringLiteral("SELECT _id, Description , Isc, Voc, Imp, Vmp, alpha, beta, delta, Rs, "
                                              "UserModule, Favourite FROM Modules WHERE (")
-                              + filter + QStringLiteral(") ORDER BY Description ;");
+                              + filter + QStringLiteral(") ORDER BY Description LIMIT %1;").arg(CurveFileLimits::maximumModules);
     if (!prepare(query, statement) || !execute(query))
         return {};
     QVector<CurveModuleRow> rows;

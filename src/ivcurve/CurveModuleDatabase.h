@@ -41,6 +41,8 @@ public:
 
 private:
     bool open(QSqlDatabase& database);
+    static void forget(QSqlDatabase& database);
+    void refuse(const QString& path, const QString& cause);
     bool prepare(QSqlQuery& query, const QString& statement);
     bool execute(QSqlQuery& query);
     void showError(const QString& driverText);

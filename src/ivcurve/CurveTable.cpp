@@ -2,10 +2,12 @@
 
 #include "CurveData.h"
 #include "CurveDatabase.h"
+#include "CurveFileLimits.h"
 #include "CurveMessageBox.h"
 #include "CurveNumberText.h"
 #include "CurvePointsCodec.h"
 
+#include <QDir>
 #include <QSqlError>
 #include <QVariant>
 
@@ -19,10 +21,12 @@ const char* const InsertStatement =
     "Iclamp, Rpe, FF, Vmp, Imp, CurvePoints, FileVersion, STCAlgorithm) VALUES (:MemLoc,:Date,:SerNo,:Irr,:Amb,:Cell,"
     ":Voc, :Isc, :Riso, :Viso, :Iclamp, :Rpe, :FF, :Vmp, :Imp, :CurvePoints, :FileVersion, :alg);";
 
+// The points come only when their length is within the limit, so that a hostile text is never
+// fetched; its length comes last.
 const char* const SelectStatement =
-    "SELECT\tCurveID, CurvePoints, MemLocation, TestDate, TesterSerNo, Irradiance, AmbientTemp, CellTemp, Voc, Isc, "
+    "SELECT\tCurveID, CASE WHEN length(CurvePoints) <= %1 THEN CurvePoints END, MemLocation, TestDate, TesterSerNo, Irradiance, AmbientTemp, CellTemp, Voc, Isc, "
     "Riso, Viso, Iclamp, Rpe, FF, Vmp, Imp, STCAlgorithm, STC_alpha, STC_beta, STC_delta, STC_a, STC_b, STC_K, "
-    "STC_Rs, ModuleID, ModuleSeries, ModuleParallel, FileVersion\t\tFROM Curves\t\tWHERE CurveID = ?";
+    "STC_Rs, ModuleID, ModuleSeries, ModuleParallel, FileVersion, length(CurvePoints)\t\tFROM Curves\t\tWHERE CurveID = ?";
 
 const char* const UpdateDetailsStatement =
     "UPDATE Curves SET STCAlgorithm = :alg,STC_alpha = :alpha,STC_beta = :beta,STC_delta = :delta,STC_a = :a,"
@@ -37,7 +41,7 @@ const char* const UpdateModuleStatement =
 enum Column {
     ColCurveId, ColPoints, ColMemLocation, ColTestDate, ColSerNo, ColIrradiance, ColAmbient, ColCell, ColVoc,
     ColIsc, ColRiso, ColViso, ColIclamp, ColRpe, ColFF, ColVmp, ColImp, ColAlgorithm, ColAlpha, ColBeta, ColDelta,
-    ColA, ColB, ColKappa, ColRs, ColModuleId, ColSeries, ColParallel, ColFileVersion
+    ColA, ColB, ColKappa, ColRs, ColModuleId, ColSeries, ColParallel, ColFileVersion, ColPointsLength
 };
 
 QString stored(const QString& userText)
@@ -194,7 +198,8 @@ bool CurveTable::prepareSelect()
 {
     if (selectPrepared)
         return true;
-    selectPrepared = selectQuery.prepare(QString::fromLatin1(SelectStatement));
+    selectPrepared =
+        selectQuery.prepare(QString::fromLatin1(SelectStatement).arg(CurveFileLimits::maximumPointsTextLength));
     if (!selectPrepared) {
         reportFailure(selectQuery);
         // A file without the table gains it here, so that the next attempt can succeed.
@@ -214,15 +219,36 @@ CurveTable::LoadResult CurveTable::load(int curveId, CurveData& curve)
         selectQuery.finish();
         return LoadResult::NotFound;
     }
+    const QString points = selectQuery.value(ColPoints).toString();
+    if (!pointsWithinLimits(curveId, selectQuery.value(ColPointsLength).toLongLong(), points)) {
+        selectQuery.finish();
+        return LoadResult::Failed;
+    }
     CurveData loaded;
     loaded.curveId = selectQuery.value(ColCurveId).toInt();
     loaded.setReadings(readingsOf(selectQuery));
     loaded.setParameters(parametersOf(selectQuery));
     loaded.setModule(layoutOf(selectQuery));
-    CurvePointsCodec::decode(selectQuery.value(ColPoints).toString(), loaded);
+    CurvePointsCodec::decode(points, loaded);
     selectQuery.finish();
     curve = std::move(loaded);
     return LoadResult::Loaded;
+}
+
+bool CurveTable::pointsWithinLimits(int curveId, qint64 length, const QString& points)
+{
+    QString cause;
+    if (length > CurveFileLimits::maximumPointsTextLength)
+        cause = tr("its points take more than %1 characters", "Error Message").arg(CurveFileLimits::maximumPointsTextLength);
+    else if (points.count(QLatin1Char('#')) >= CurveFileLimits::maximumPointsPerCurve)
+        cause = tr("it has more than %1 points", "Error Message").arg(CurveFileLimits::maximumPointsPerCurve);
+    if (cause.isEmpty())
+        return true;
+    CurveMessageBox::warning(database.messageParent(),
+                             tr("Curve %1 of %2 cannot be shown: %3.", "Error Message")
+                                 .arg(curveId)
+                                 .arg(QDir::toNativeSeparators(database.filePath()), cause));
+    return false;
 }
 
 bool CurveTable::updateDetails(const CurveData& curve)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 class CurveData;
@@ -11,6 +12,8 @@ namespace IVCurve {
 // driver's error text, a failed write with what it means for the file.
 class CurveTable
 {
+    Q_DECLARE_TR_FUNCTIONS(IVCurve::CurveTable)
+
 public:
     enum class LoadResult { Loaded, NotFound, Failed };
 
@@ -28,6 +31,8 @@ public:
 
 private:
     bool prepareSelect();
+    // Shows why the points of a curve are not decoded, when they pass the limits.
+    bool pointsWithinLimits(int curveId, qint64 length, const QString& points);
     bool execute(QSqlQuery& query);
     bool write(QSqlQuery& query);
     void reportFailure(const QSqlQuery& query);

@@ -6,6 +6,7 @@
 
 #include "CurveData.h"
 #include "CurveDatabase.h"
+#include "CurveFileLimits.h"
 #include "CurveFileUpkeep.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <deque>
 
 namespace IVCurve {
 
@@ -80,25 +82,54 @@ std::unique_ptr<TreeItem> CurveTreeModel::makeNode(const TreeItem* parent)
     return node;
 }
 
+// The nodes met so far; a node met twice closes a cycle or repeats an id.
+struct CurveTreeModel::TreeWalk
+{
+    QSet<qlonglong> seen;
+    std::deque<std::pair<TreeItem*, int>> pending;
+};
+
 bool CurveTreeModel::load()
 {
     beginResetModel();
     root = makeRoot();
     largestNodeId = 0;
+    treeRefusal.clear();
     bool loaded = false;
     if (connection().isOpen()) {
         database.runTreeSchema();
-        QSqlQuery query(connection());
-        query.setForwardOnly(true);
-        loaded = loadChildren(root.get(), query);
+        loaded = loadTree();
     }
+    if (!loaded)
+        root = makeRoot();
     endResetModel();
     return loaded;
 }
 
+QString CurveTreeModel::refusal() const
+{
+    return treeRefusal;
+}
+
+// Level by level instead of by recursion: a file may chain nodes deeper than any stack, or
+// make a node its own child where the table lost its primary key.
+bool CurveTreeModel::loadTree()
+{
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    TreeWalk walk;
+    walk.pending.emplace_back(root.get(), 0);
+    while (!walk.pending.empty()) {
+        const auto [parent, depth] = walk.pending.front();
+        walk.pending.pop_front();
+        if (!loadChildren(parent, depth, query, walk))
+            return false;
+    }
+    return true;
+}
+
 // Rows come in descending ParentRow and each goes in at row 0, so siblings end in stored order.
-// A level is read whole before its children are asked for, so one query serves the whole tree.
-bool CurveTreeModel::loadChildren(TreeItem* parent, QSqlQuery& query)
+bool CurveTreeModel::loadChildren(TreeItem* parent, int depth, QSqlQuery& query, TreeWalk& walk)
 {
     const bool topLevel = parent == root.get();
     if (!query.prepare(topLevel ? topLevelQuery() : childQuery()))
@@ -107,23 +138,34 @@ bool CurveTreeModel::loadChildren(TreeItem* parent, QSqlQuery& query)
         query.addBindValue(parent->value(TreeItem::NodeId));
     if (!query.exec())
         return false;
+    if (depth == CurveFileLimits::maximumTreeDepth && query.next())
+        return refuse(tr("its curve tree is nested more than %1 levels deep").arg(CurveFileLimits::maximumTreeDepth));
     const QSqlRecord record = query.record();
     const int colourColumn = record.indexOf(QStringLiteral("Colour"));
     while (query.next()) {
         auto item = std::make_unique<TreeItem>();
         for (int value = 0; value < TreeItem::ValueCount; ++value)
             item->setValue(value, query.value(record.indexOf(QLatin1String(valueColumns[value]))));
+        const qlonglong nodeId = item->value(TreeItem::NodeId).toLongLong();
+        if (walk.seen.contains(nodeId))
+            return refuse(tr("node %1 of its curve tree comes more than once or lies below itself").arg(nodeId));
+        if (walk.seen.size() == CurveFileLimits::maximumTreeNodes)
+            return refuse(tr("its curve tree has more than %1 nodes").arg(CurveFileLimits::maximumTreeNodes));
+        walk.seen.insert(nodeId);
         if (!query.isNull(colourColumn))
             item->setColour(QColor(query.value(colourColumn).toString()));
         largestNodeId = std::max(largestNodeId, item->value(TreeItem::NodeId).toInt());
+        walk.pending.emplace_back(item.get(), depth + 1);
         parent->insertChild(0, std::move(item));
     }
     query.finish();
-    for (int row = 0; row < parent->childCount(); ++row) {
-        if (!loadChildren(parent->child(row), query))
-            return false;
-    }
     return true;
+}
+
+bool CurveTreeModel::refuse(const QString& cause)
+{
+    treeRefusal = cause;
+    return false;
 }
 
 // A file that lacks the table gets it before anything is deleted. A save that frees much space

@@ -32,9 +32,11 @@ public:
     explicit CurveTreeModel(CurveDatabase& database, QObject* parent = nullptr);
     ~CurveTreeModel() override;
 
-    // Replaces the tree with the one stored in the file. False when the file cannot be read; the
-    // tree is then empty.
+    // Replaces the tree with the one stored in the file. False when the file cannot be read or its
+    // tree passes the limits (refusal() then says how); the tree is then empty.
     bool load();
+    // Why the stored tree was refused, as the end of a sentence; empty when it was not.
+    QString refusal() const;
     // Writes the whole tree and removes the curves that no node refers to, all or nothing. A
     // failure, a read-only file or one no longer in its place among them, is shown to the user
     // and leaves the file and the dirty state as they were.
@@ -87,7 +89,10 @@ private:
     QSqlDatabase connection() const;
     std::unique_ptr<TreeItem> makeRoot() const;
     std::unique_ptr<TreeItem> makeNode(const TreeItem* parent);
-    bool loadChildren(TreeItem* parent, QSqlQuery& query);
+    struct TreeWalk;
+    bool loadTree();
+    bool loadChildren(TreeItem* parent, int depth, QSqlQuery& query, TreeWalk& walk);
+    bool refuse(const QString& cause);
     bool writeChildren(const TreeItem* parent, QSqlQuery& insert) const;
     bool failSave(const QSqlError& error);
     QVariant displayValue(const TreeItem* item, int column) const;
@@ -102,6 +107,7 @@ private:
     CurveDatabase& database;
     std::unique_ptr<TreeItem> root;
     int largestNodeId = 0;
+    QString treeRefusal;
     // By CurveID: why Voc of a converted curve is approximate, empty when it is not.
     QHash<int, QString> openCircuitReasons;
 };

@@ -72,16 +72,35 @@ void GraphicsTextItem::stopEditing()
         setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
+// Breaking a word where it does not fit costs a search for a word boundary over the whole rest of
+// the word at every line, so a text of long words would take seconds to lay out. Such a text is
+// broken anywhere instead, which the layout does in one go.
+bool GraphicsTextItem::hasLongWord(const QString& text)
+{
+    int run = 0;
+    for (const QChar character : text) {
+        run = character.isSpace() ? 0 : run + 1;
+        if (run > longestWordWrappedAtBoundaries)
+            return true;
+    }
+    return false;
+}
+
 double GraphicsTextItem::fittingScale(const QFont& font, const QString& text, double width, double height)
 {
     const QFontMetrics metrics(font);
+    const bool brokenAnywhere = hasLongWord(text);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    // Lines broken anywhere each hold all but the last letter that would pass the width: at most
+    // as many lines as that fills, from the text's width measured once.
+    const double advance = brokenAnywhere ? metrics.horizontalAdvance(text) : 0.0;
     double scale = 1.0;
     for (int pass = 0; pass < 10; ++pass) {
         const int availableWidth = int(std::floor((width - 10.0) / scale));
         const int availableHeight = int(std::floor((height - 4.0) / scale));
-        const int needed = metrics.boundingRect(QRect(0, 0, qMax(availableWidth, 1), qMax(availableHeight, 1)),
-                                                flags, text).height();
+        const int needed = brokenAnywhere
+            ? int(std::ceil(advance / qMax(availableWidth - metrics.maxWidth(), 1))) * metrics.lineSpacing()
+            : metrics.boundingRect(QRect(0, 0, qMax(availableWidth, 1), qMax(availableHeight, 1)), flags, text).height();
         if (needed <= availableHeight || needed <= 0)
             break;
         const double ratio = double(qMax(availableHeight, 0)) / needed;
@@ -100,6 +119,9 @@ void GraphicsTextItem::refit()
     if (fixedWidth <= 0.0 || fixedHeight <= 0.0 || text.isEmpty())
         return;
     prepareGeometryChange();
+    QTextOption option = document()->defaultTextOption();
+    option.setWrapMode(hasLongWord(text) ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document()->setDefaultTextOption(option);
     const double scale = fittingScale(font(), text, fixedWidth, fixedHeight);
     setTextWidth(fixedWidth / scale);
     setScale(scale);

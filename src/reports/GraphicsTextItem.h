@@ -37,6 +37,9 @@ public:
 
     // Scales the text down until it fits the set size (never up).
     void refit();
+    // Words longer than this are broken anywhere, and so are the other words of their text.
+    static constexpr int longestWordWrappedAtBoundaries = 200;
+    static bool hasLongWord(const QString& text);
     // The scale at which `text` in `font` fits a width x height rectangle, in (0, 1].
     static double fittingScale(const QFont& font, const QString& text, double width, double height);
 

@@ -11,6 +11,9 @@ inline constexpr int maximumDepth = 32;
 inline constexpr int maximumElements = 5000;
 // Longer texts take seconds to lay out and fit, and no field of a form holds them.
 inline constexpr int maximumTextLength = 10000;
+// Laying out text costs time in proportion to its length, however it is spread over the texts;
+// a long form with its notes fills a few thousand characters.
+inline constexpr int maximumTotalTextLength = 100000;
 inline constexpr int maximumTableLines = 1000;
 inline constexpr int maximumTableCells = 10000;
 inline constexpr int maximumPictures = 200;

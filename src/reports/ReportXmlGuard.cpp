@@ -73,6 +73,7 @@ bool ReportXmlGuard::check(const QByteArray& xml)
     int textLength = 0;
     // The depth of the text item being read, 0 outside one: its text runs on through inner elements.
     int textItemDepth = 0;
+    int totalTextLength = 0;
     while (!reader.atEnd() && !reader.hasError()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         line = reader.lineNumber();
@@ -96,6 +97,12 @@ bool ReportXmlGuard::check(const QByteArray& xml)
             textLength += reader.text().size();
             if (textLength > ReportLimits::maximumTextLength)
                 return refuse(tr("a text is longer than %1 characters").arg(ReportLimits::maximumTextLength));
+            // The indentation between elements is never laid out.
+            if (!reader.isWhitespace())
+                totalTextLength += reader.text().size();
+            if (totalTextLength > ReportLimits::maximumTotalTextLength)
+                return refuse(tr("its texts together are longer than %1 characters")
+                                  .arg(ReportLimits::maximumTotalTextLength));
         }
     }
     if (reader.hasError() && XmlNesting::roughDepth(xml) > ReportLimits::maximumDepth)

@@ -10,7 +10,6 @@
 
 #include <QColor>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -430,20 +429,6 @@ void CurveCsvImporterTest::badFilesGiveWhatCouldBeRead_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("curves");
-    QByteArray noise(1024 * 1024, Qt::Uninitialized);
-    QRandomGenerator random(11);
-    for (char& byte : noise)
-        byte = char(1 + random.bounded(255));
-    QByteArray large(50 * 1024 * 1024, 'x');
-    QTest::newRow("empty") << QByteArray() << 0;
-    QTest::newRow("one line") << instrumentLine << 0;
-    QTest::newRow("photo") << QByteArray::fromHex("ffd8ffe000104a4649460001010000010001") << 0;
-    // About one result a line; lines that are blank or white space are passed over.
-    QTest::newRow("binary garbage") << noise << -1;
-    QTest::newRow("50 MB in one line") << large << 0;
-    QTest::newRow("carriage returns only")
-        << QByteArray(instrumentLine + header + signedLine("1,07/03/2015,09:05:00,800,40,0.7,0:8,0")).replace("\r\n", "\r")
-        << 0;
     QTest::newRow("lines longer than the header")
         << QByteArray(instrumentLine + "Index,Irr (W/m2)\r\n" + signedLine("4,800,9,9,9,9,0")) << 1;
     QTest::newRow("no IVCurve") << QByteArray(instrumentLine + "Index,Tpv (C)\r\n5,40,0:8,1:7,0,XYZ\r\n") << 1;
@@ -461,12 +446,8 @@ void CurveCsvImporterTest::badFilesGiveWhatCouldBeRead()
     QVERIFY(import.imported);
     QCOMPARE(import.tree.rowCount(), 1);
     QCOMPARE(import.fileIndex().data().toString(), QStringLiteral("bad.csv"));
-    const int nodes = import.tree.rowCount(import.fileIndex());
-    if (curves < 0)
-        QVERIFY2(nodes > 3900, qPrintable(QString::number(nodes)));
-    else
-        QCOMPARE(nodes, curves);
-    QCOMPARE(file.count("Curves"), nodes + 1);
+    QCOMPARE(import.tree.rowCount(import.fileIndex()), curves);
+    QCOMPARE(file.count("Curves"), curves + 1);
     QCOMPARE(file.rows("SELECT MemLocation FROM Curves WHERE CurveID = 1"), QStringList{"99"});
 }
 

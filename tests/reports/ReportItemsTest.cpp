@@ -76,6 +76,7 @@ private slots:
     void malformedNumbersKeepDefaults();
     void checkBoxTogglesOnLettersSpaceAndClicks();
     void textFittingShrinksButNeverEnlarges();
+    void longWordsAreBrokenToFitTheBox();
     void typedTextIsRefitted();
     void backgroundDrawingIsScaledByDpi();
     void picturesKeepTheirAspectRatio();
@@ -288,6 +289,24 @@ void ReportItemsTest::textFittingShrinksButNeverEnlarges()
     const int available = int((height - 4.0) / scale);
     QVERIFY(metrics.boundingRect(QRect(0, 0, int((width - 10) / scale), available),
                                  Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text).height() <= available);
+}
+
+// A word wider than the box was measured as one line and ran out of it; laid out at a boundary
+// a letter at a time, 100 of them took 31 s.
+void ReportItemsTest::longWordsAreBrokenToFitTheBox()
+{
+    const QFont font(QStringLiteral("DejaVu Sans"), 10);
+    const QFontMetrics metrics(font);
+    const double width = 200.0;
+    const double height = 40.0;
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextWrapAnywhere;
+    QVERIFY(!GraphicsTextItem::hasLongWord(QString(200, 'W') + QStringLiteral(" ") + QString(200, 'W')));
+    QVERIFY(GraphicsTextItem::hasLongWord(QStringLiteral("a ") + QString(201, 'W')));
+    const QString word(2000, 'W');
+    const double scale = GraphicsTextItem::fittingScale(font, word, width, height);
+    QVERIFY2(scale < 0.5, qPrintable(QString::number(scale)));
+    const int available = int((height - 4.0) / scale);
+    QVERIFY(metrics.boundingRect(QRect(0, 0, int((width - 10) / scale), available), flags, word).height() <= available);
 }
 
 void ReportItemsTest::typedTextIsRefitted()

@@ -118,6 +118,11 @@ void ReportLimitsTest::guardRefusesWhatNoReportHolds_data()
                                    << QStringLiteral("more than 5000 elements");
     QTest::newRow("300 pictures") << onPage(QByteArray("<image index='1'/>").repeated(300))
                                   << QStringLiteral("more than 200 pictures");
+    // 100 such texts took 31 s to lay out.
+    QTest::newRow("11 texts of a 9,999-character word")
+        << onPage(("<text width='200' height='20'>" + QByteArray(9999, 'W') + "</text>").repeated(10)
+                  + "<text>" + QByteArray(11, 'W') + "</text>")
+        << QStringLiteral("its texts together are longer than 100000 characters");
 }
 
 void ReportLimitsTest::guardRefusesWhatNoReportHolds()
@@ -144,6 +149,8 @@ void ReportLimitsTest::guardPassesOrdinaryReports()
     QVERIFY(guard.check("<document><page></document>"));
     QVERIFY(guard.check(nestedElements("a", ReportLimits::maximumDepth - 1)));
     QVERIFY(guard.check(longWord(ReportLimits::maximumTextLength)));
+    const QByteArray indented = "\n" + QByteArray(200, ' ');
+    QVERIFY(guard.check(onPage(("<text>" + QByteArray(10000, 'W') + "</text>" + indented).repeated(10))));
 }
 
 // Each limit at its value and one past it; a text counts whole however it is cut up, since the
