@@ -7,6 +7,7 @@
 #include "LocaleFormat.h"
 #include "PortEnumerator.h"
 #include "Prompts.h"
+#include "QuilletFiles.h"
 #include "WinSerialDeviceAsync.h"
 
 #include <QAction>
@@ -368,7 +369,7 @@ void MainWindow::convertDataToggled(bool checked)
 
 void MainWindow::changeLanguage()
 {
-    DialogLanguage dialog(QCoreApplication::applicationDirPath() + QStringLiteral("/Translations"), this);
+    DialogLanguage dialog(QuilletFiles::translationFolder(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     MessageRequest request;
@@ -383,12 +384,7 @@ void MainWindow::changeLanguage()
 
 void MainWindow::showHelp()
 {
-    const QString pattern = QCoreApplication::applicationDirPath() + QStringLiteral("/Help/TorvaneVurerQuilletHelp_%1.html");
-    QString page = pattern.arg(QLocale().name().left(2));
-    // A language without its own page gets the English one rather than nothing.
-    if (!QFileInfo::exists(page))
-        page = pattern.arg(QStringLiteral("en"));
-    Prompts::instance().openWithDesktop(QUrl::fromLocalFile(page));
+    Prompts::instance().openWithDesktop(QUrl::fromLocalFile(QuilletFiles::helpPage(QLocale().name().left(2))));
 }
 
 void MainWindow::showAbout()

@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "Prompts.h"
+#include "QuilletFiles.h"
 #include "TranslationLoader.h"
 
 #include <QApplication>
@@ -21,7 +22,7 @@ int Startup::run()
     bool restart = false;
     do {
         QObject translators;
-        if (!TranslationLoader::load(QCoreApplication::applicationDirPath() + QStringLiteral("/Translations"), &translators))
+        if (!TranslationLoader::load(QuilletFiles::translationFolder(), &translators))
             Prompts::instance().show(nullptr, QMessageBox::Warning, QStringLiteral("Failed to load translations, defaulting to English."));
         // Declared after the translators, so the window goes first.
         auto window = std::make_unique<MainWindow>();
