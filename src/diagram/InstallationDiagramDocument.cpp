@@ -86,7 +86,7 @@ void InstallationDiagramDocument::showWholeDiagram()
 void InstallationDiagramDocument::connectScene()
 {
     connect(actionPrint, &QAction::triggered, diagramScene, &DiagramGraphicsScene::print);
-    connect(actionExportToPdf, &QAction::triggered, diagramScene, &DiagramGraphicsScene::exportToPdf);
+    connect(actionExportToPdf, &QAction::triggered, diagramScene, [this] { diagramScene->exportToPdf(filePath()); });
     connect(diagramScene, &QGraphicsScene::sceneRectChanged, this, &InstallationDiagramDocument::sceneRectChanged);
     connect(diagramScene, &DiagramGraphicsScene::modeChanged, this, &InstallationDiagramDocument::modeChanged);
     connect(diagramScene, &DiagramGraphicsScene::modified, this, &InstallationDiagramDocument::modified);

@@ -247,15 +247,33 @@ void MainWindow::download()
     connect(device, &QIODevice::readyRead, this, &MainWindow::readyRead);
     connect(device, &Ks::WinSerialDeviceAsync::readTimeOut, this, &MainWindow::readTimeOut);
     if (!device->open(QIODevice::ReadWrite, readTimeout)) {
-        // The serial layer's own text went to the error stream; the user is told what to do.
-        Prompts::instance().show(this, QMessageBox::Warning,
-                                 tr("Failed to connect. Please check the device is connected and switched on", "Error Message"));
+        showOpenFailure(portList->currentData().toString(), device->isAccessDenied());
         cancelDownload();
         return;
     }
     // Both go out on the worker's next pass; the tester answers only once the user starts it.
     device->write(DownloadProtocol::remoteCommand());
     device->write(DownloadProtocol::memoryCommand());
+}
+
+void MainWindow::showOpenFailure(const QString& portPath, bool accessDenied)
+{
+    // The serial layer's own text went to the error stream; the user is told what to do.
+    if (!accessDenied) {
+        Prompts::instance().show(this, QMessageBox::Warning,
+                                 tr("Failed to connect. Please check the device is connected and switched on", "Error Message"));
+        return;
+    }
+    // Serial adapters belong to a group whose members may use them; on Debian that is dialout.
+    QString group = QFileInfo(portPath).group();
+    if (group.isEmpty())
+        group = QStringLiteral("dialout");
+    Prompts::instance().show(this, QMessageBox::Warning,
+                             tr("You may not open the port \"%1\": permission denied.", "Error Message").arg(portPath),
+                             tr("Join the group \"%1\", which owns the port (for example with \"sudo adduser $USER %1\"), "
+                                "then log out and log in again, so that the membership takes effect.",
+                                "Error message informative text")
+                                 .arg(group));
 }
 
 void MainWindow::cancelDownload()

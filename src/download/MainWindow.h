@@ -48,6 +48,7 @@ private:
     static QString noPortText();
     // "Select a port", or that there is none to select.
     void showIdlePrompt();
+    void showOpenFailure(const QString& portPath, bool accessDenied);
     void receive(const QByteArray& chunk);
 
     bool restartRequested = false;
