@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -335,6 +337,18 @@ void MainWindow::readTimeOut()
     downloadButton->setEnabled(true);
 }
 
+QString MainWindow::saveStartFolder(const QString& lastSavedPath)
+{
+    // The folder alone: the last job's name filled in would be overwritten by a hasty Enter.
+    const QFileInfo lastSaved(lastSavedPath);
+    if (!lastSavedPath.isEmpty() && lastSaved.absoluteDir().exists())
+        return lastSaved.absolutePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A fresh account may not have it yet; a dialog asked to open a missing folder shows another.
+    QDir().mkpath(documents);
+    return documents;
+}
+
 void MainWindow::saveFile()
 {
     QByteArray bytes = DownloadBytes::sevenBit(downloadBuffer);
@@ -342,7 +356,7 @@ void MainWindow::saveFile()
     FileRequest request;
     request.kind = FileRequest::SaveFile;
     request.caption = tr("Save downloaded data to file", "Window Title");
-    request.directory = settings.value(lastSavedKey).toString();
+    request.directory = saveStartFolder(settings.value(lastSavedKey).toString());
     const QString csvFilter = tr("Comma Separated Value files (*.csv)", "File filter");
     request.filter = QStringLiteral("%1;;%2;;%3")
                          .arg(csvFilter, tr("Text files (*.txt)", "File filter"), tr("All files (*.*)", "File filter"));
