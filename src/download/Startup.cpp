@@ -15,6 +15,8 @@ void Startup::setIdentity()
     QCoreApplication::setOrganizationDomain(QStringLiteral("torvane.example"));
     QCoreApplication::setApplicationName(QStringLiteral("TORVANE Dudav Quillet"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.2.0.0"));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.torvane.TorvaneQuillet"));
 }
 
 int Startup::run()
