@@ -238,6 +238,16 @@
         <comment>Error Message</comment>
         <translation>Es wurde kein serieller Anschluss gefunden. Bitte schließen Sie das Prüfgerät an und wählen Sie im Menü Extras den Punkt „Anschlüsse aktualisieren“.</translation>
     </message>
+    <message>
+        <source>You may not open the port &quot;%1&quot;: permission denied.</source>
+        <comment>Error Message</comment>
+        <translation>Sie dürfen den Anschluss „%1“ nicht öffnen: Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>Join the group &quot;%1&quot;, which owns the port (for example with &quot;sudo adduser $USER %1&quot;), then log out and log in again, so that the membership takes effect.</source>
+        <comment>Error message informative text</comment>
+        <translation>Treten Sie der Gruppe „%1“ bei, der der Anschluss gehört (zum Beispiel mit „sudo adduser $USER %1“), und melden Sie sich dann ab und wieder an, damit die Mitgliedschaft wirksam wird.</translation>
+    </message>
 </context>
 <context>
     <name>StagedPdfFile</name>

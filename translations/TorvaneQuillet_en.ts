@@ -235,6 +235,16 @@
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>You may not open the port &quot;%1&quot;: permission denied.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join the group &quot;%1&quot;, which owns the port (for example with &quot;sudo adduser $USER %1&quot;), then log out and log in again, so that the membership takes effect.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StagedPdfFile</name>

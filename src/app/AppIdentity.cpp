@@ -1,6 +1,6 @@
 #include "AppIdentity.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 const QString AppIdentity::organisationName = QStringLiteral("Torvane");
 const QString AppIdentity::organisationDomain = QStringLiteral("torvane.example");
@@ -16,6 +16,8 @@ void AppIdentity::apply()
     QCoreApplication::setOrganizationDomain(organisationDomain);
     QCoreApplication::setApplicationName(applicationName);
     QCoreApplication::setApplicationVersion(applicationVersion);
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.torvane.Veltrano"));
 }
 
 QString AppIdentity::logoPath()

@@ -1,11 +1,12 @@
 #include "TranslationCatalogues.h"
 
-#include <QCoreApplication>
+#include "ShippedFiles.h"
+
 #include <QDir>
 
 QString TranslationCatalogues::folder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Translations");
+    return ShippedFiles::path(QStringLiteral("Translations"));
 }
 
 QVector<TranslationCatalogues::Catalogue> TranslationCatalogues::list(const QString& folder)

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QVector>
 
-// The "arventa_*.qm" catalogues shipped beside the program, and the locale each stands for.
+// The "arventa_*.qm" catalogues shipped with the program, and the locale each stands for.
 class TranslationCatalogues
 {
 public:
@@ -14,7 +14,7 @@ public:
         QLocale locale;
     };
 
-    // The folder "Translations" beside the program.
+    // The folder "Translations" among the shipped files (beside the program in a build tree).
     static QString folder();
     // In the folder listing's order; empty when the folder is missing or unreadable.
     static QVector<Catalogue> list(const QString& folder);

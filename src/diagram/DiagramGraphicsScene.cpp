@@ -221,9 +221,9 @@ void DiagramGraphicsScene::print()
     DiagramPrinter(*this).print();
 }
 
-void DiagramGraphicsScene::exportToPdf()
+void DiagramGraphicsScene::exportToPdf(const QString& documentPath)
 {
-    DiagramPrinter(*this).exportToPdf();
+    DiagramPrinter(*this).exportToPdf(documentPath);
 }
 
 void DiagramGraphicsScene::paint(QPrinter* printer)

@@ -61,7 +61,7 @@ signals:
 
 public slots:
     void print();
-    void exportToPdf();
+    void exportToPdf(const QString& documentPath);
     void paint(QPrinter* printer);
     void childModified();
 

@@ -62,11 +62,11 @@ void DiagramPrinter::print()
         paint(&printer);
 }
 
-void DiagramPrinter::exportToPdf()
+void DiagramPrinter::exportToPdf(const QString& documentPath)
 {
     scene.endWireMode();
     scene.setFocusItem(nullptr);
-    const QString fileName = PdfExportChooser::choose();
+    const QString fileName = PdfExportChooser::choose(documentPath);
     if (fileName.isEmpty())
         return;
     QPrinter printer(QPrinter::HighResolution);

@@ -114,7 +114,7 @@ bool InstallationDiagramDocument::showsWhole(const QRectF& drawn) const
 void InstallationDiagramDocument::connectScene()
 {
     connect(actionPrint, &QAction::triggered, diagramScene, &DiagramGraphicsScene::print);
-    connect(actionExportToPdf, &QAction::triggered, diagramScene, &DiagramGraphicsScene::exportToPdf);
+    connect(actionExportToPdf, &QAction::triggered, diagramScene, [this] { diagramScene->exportToPdf(filePath()); });
     connect(diagramScene, &QGraphicsScene::sceneRectChanged, this, &InstallationDiagramDocument::sceneRectChanged);
     connect(diagramScene, &DiagramGraphicsScene::modeChanged, this, &InstallationDiagramDocument::modeChanged);
     connect(diagramScene, &DiagramGraphicsScene::modified, this, &InstallationDiagramDocument::modified);

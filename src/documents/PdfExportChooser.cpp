@@ -5,10 +5,21 @@
 #include "Prompts.h"
 #include "SettingsKeys.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
-QString PdfExportChooser::choose()
+namespace {
+QString startPath(const QString& documentPath, const QSettings& settings)
+{
+    if (documentPath.isEmpty())
+        return settings.value(SettingsKeys::lastPdfExportDir).toString();
+    const QFileInfo document(documentPath);
+    return document.absoluteDir().filePath(document.completeBaseName() + QStringLiteral(".pdf"));
+}
+} // namespace
+
+QString PdfExportChooser::choose(const QString& documentPath)
 {
     QSettings settings;
     FileRequest request;
@@ -16,7 +27,7 @@ QString PdfExportChooser::choose()
     request.parent = Globals::mainWindowInstance();
     request.caption = tr("Export PDF", "Window Title");
     request.filter = tr("PDF Files (*.pdf)", "File filter");
-    request.directory = settings.value(SettingsKeys::lastPdfExportDir).toString();
+    request.directory = startPath(documentPath, settings);
     const QString fileName = Prompts::instance().chooseFile(request);
     if (!fileName.isEmpty())
         settings.setValue(SettingsKeys::lastPdfExportDir, QFileInfo(fileName).absolutePath());

@@ -3,13 +3,14 @@
 #include <QCoreApplication>
 #include <QString>
 
-// Asks where a document is to be exported as PDF, starting in the folder of the last export,
-// which it remembers for the next one.
+// Asks where a document is to be exported as PDF. The dialog offers the document's own folder
+// and name, where the user works; a document without a file starts in the folder of the last
+// export. The chosen folder is remembered as the last export's.
 class PdfExportChooser
 {
     Q_DECLARE_TR_FUNCTIONS(PdfExportChooser)
 
 public:
     // Empty when the user cancels.
-    static QString choose();
+    static QString choose(const QString& documentPath);
 };

@@ -7,11 +7,13 @@
 #include "LocaleFormat.h"
 #include "PortEnumerator.h"
 #include "Prompts.h"
+#include "QuilletFiles.h"
 #include "WinSerialDeviceAsync.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -246,15 +249,33 @@ void MainWindow::download()
     connect(device, &QIODevice::readyRead, this, &MainWindow::readyRead);
     connect(device, &Ks::WinSerialDeviceAsync::readTimeOut, this, &MainWindow::readTimeOut);
     if (!device->open(QIODevice::ReadWrite, readTimeout)) {
-        // The serial layer's own text went to the error stream; the user is told what to do.
-        Prompts::instance().show(this, QMessageBox::Warning,
-                                 tr("Failed to connect. Please check the device is connected and switched on", "Error Message"));
+        showOpenFailure(portList->currentData().toString(), device->isAccessDenied());
         cancelDownload();
         return;
     }
     // Both go out on the worker's next pass; the tester answers only once the user starts it.
     device->write(DownloadProtocol::remoteCommand());
     device->write(DownloadProtocol::memoryCommand());
+}
+
+void MainWindow::showOpenFailure(const QString& portPath, bool accessDenied)
+{
+    // The serial layer's own text went to the error stream; the user is told what to do.
+    if (!accessDenied) {
+        Prompts::instance().show(this, QMessageBox::Warning,
+                                 tr("Failed to connect. Please check the device is connected and switched on", "Error Message"));
+        return;
+    }
+    // Serial adapters belong to a group whose members may use them; on Debian that is dialout.
+    QString group = QFileInfo(portPath).group();
+    if (group.isEmpty())
+        group = QStringLiteral("dialout");
+    Prompts::instance().show(this, QMessageBox::Warning,
+                             tr("You may not open the port \"%1\": permission denied.", "Error Message").arg(portPath),
+                             tr("Join the group \"%1\", which owns the port (for example with \"sudo adduser $USER %1\"), "
+                                "then log out and log in again, so that the membership takes effect.",
+                                "Error message informative text")
+                                 .arg(group));
 }
 
 void MainWindow::cancelDownload()
@@ -316,6 +337,18 @@ void MainWindow::readTimeOut()
     downloadButton->setEnabled(true);
 }
 
+QString MainWindow::saveStartFolder(const QString& lastSavedPath)
+{
+    // The folder alone: the last job's name filled in would be overwritten by a hasty Enter.
+    const QFileInfo lastSaved(lastSavedPath);
+    if (!lastSavedPath.isEmpty() && lastSaved.absoluteDir().exists())
+        return lastSaved.absolutePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A fresh account may not have it yet; a dialog asked to open a missing folder shows another.
+    QDir().mkpath(documents);
+    return documents;
+}
+
 void MainWindow::saveFile()
 {
     QByteArray bytes = DownloadBytes::sevenBit(downloadBuffer);
@@ -323,7 +356,7 @@ void MainWindow::saveFile()
     FileRequest request;
     request.kind = FileRequest::SaveFile;
     request.caption = tr("Save downloaded data to file", "Window Title");
-    request.directory = settings.value(lastSavedKey).toString();
+    request.directory = saveStartFolder(settings.value(lastSavedKey).toString());
     const QString csvFilter = tr("Comma Separated Value files (*.csv)", "File filter");
     request.filter = QStringLiteral("%1;;%2;;%3")
                          .arg(csvFilter, tr("Text files (*.txt)", "File filter"), tr("All files (*.*)", "File filter"));
@@ -368,7 +401,7 @@ void MainWindow::convertDataToggled(bool checked)
 
 void MainWindow::changeLanguage()
 {
-    DialogLanguage dialog(QCoreApplication::applicationDirPath() + QStringLiteral("/Translations"), this);
+    DialogLanguage dialog(QuilletFiles::translationFolder(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     MessageRequest request;
@@ -383,12 +416,7 @@ void MainWindow::changeLanguage()
 
 void MainWindow::showHelp()
 {
-    const QString pattern = QCoreApplication::applicationDirPath() + QStringLiteral("/Help/TorvaneVurerQuilletHelp_%1.html");
-    QString page = pattern.arg(QLocale().name().left(2));
-    // A language without its own page gets the English one rather than nothing.
-    if (!QFileInfo::exists(page))
-        page = pattern.arg(QStringLiteral("en"));
-    Prompts::instance().openWithDesktop(QUrl::fromLocalFile(page));
+    Prompts::instance().openWithDesktop(QUrl::fromLocalFile(QuilletFiles::helpPage(QLocale().name().left(2))));
 }
 
 void MainWindow::showAbout()

@@ -48,6 +48,9 @@ private:
     static QString noPortText();
     // "Select a port", or that there is none to select.
     void showIdlePrompt();
+    void showOpenFailure(const QString& portPath, bool accessDenied);
+    // Where the save dialog opens: the last save's folder while it exists, else Documents.
+    static QString saveStartFolder(const QString& lastSavedPath);
     void receive(const QByteArray& chunk);
 
     bool restartRequested = false;

@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "Prompts.h"
+#include "QuilletFiles.h"
 #include "TranslationLoader.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ void Startup::setIdentity()
     QCoreApplication::setOrganizationDomain(QStringLiteral("torvane.example"));
     QCoreApplication::setApplicationName(QStringLiteral("TORVANE Dudav Quillet"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.2.0.0"));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.torvane.TorvaneQuillet"));
 }
 
 int Startup::run()
@@ -21,7 +24,7 @@ int Startup::run()
     bool restart = false;
     do {
         QObject translators;
-        if (!TranslationLoader::load(QCoreApplication::applicationDirPath() + QStringLiteral("/Translations"), &translators))
+        if (!TranslationLoader::load(QuilletFiles::translationFolder(), &translators))
             Prompts::instance().show(nullptr, QMessageBox::Warning, QStringLiteral("Failed to load translations, defaulting to English."));
         // Declared after the translators, so the window goes first.
         auto window = std::make_unique<MainWindow>();

@@ -17,4 +17,14 @@ const SerialSettings& SyncSerialDevice::settings() const
     return lineSettings;
 }
 
+bool SyncSerialDevice::isAccessDenied() const
+{
+    return accessDenied;
+}
+
+void SyncSerialDevice::setAccessDenied(bool denied)
+{
+    accessDenied = denied;
+}
+
 } // namespace Ks

@@ -25,9 +25,16 @@ public:
 
     void setSettings(const SerialSettings& settings);
     const SerialSettings& settings() const;
+    // The last openPort failed because the user may not use the port, which no replugging or
+    // switching on mends.
+    bool isAccessDenied() const;
+
+protected:
+    void setAccessDenied(bool denied);
 
 private:
     SerialSettings lineSettings;
+    bool accessDenied = false;
 };
 
 } // namespace Ks

@@ -31,6 +31,7 @@ bool TermiosSerialDevice::openPort(OpenMode mode, int readTimeout, int writeTime
     this->writeTimeout = writeTimeout;
     // Non-blocking, so that opening never waits for a carrier; every wait is done by poll.
     fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    setAccessDenied(fd < 0 && (errno == EACCES || errno == EPERM));
     if (fd < 0)
         return failOpen(errno);
     wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);

@@ -59,6 +59,11 @@ bool WinSerialDeviceAsync::open(OpenMode mode, int readTimeout)
     return QIODevice::open(mode | Unbuffered);
 }
 
+bool WinSerialDeviceAsync::isAccessDenied() const
+{
+    return device->isAccessDenied();
+}
+
 void WinSerialDeviceAsync::close()
 {
     if (!worker->isRunning())

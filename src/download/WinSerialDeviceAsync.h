@@ -43,6 +43,8 @@ public:
     bool open(OpenMode mode) override;
     // False when already running or when the port cannot be opened (see errorString()).
     virtual bool open(OpenMode mode, int readTimeout);
+    // After a failed open: the user may not use the port (see SyncSerialDevice).
+    bool isAccessDenied() const;
 
 signals:
     void readTimeOut();

@@ -1,3 +1,5 @@
+#include "QuilletFiles.h"
+#include "ShippedFiles.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -9,5 +11,9 @@ int main(int argc, char** argv)
     Q_INIT_RESOURCE(quillet);
 #endif
     Startup::setIdentity();
+    if (ShippedFiles::checkRequested(QApplication::arguments())) {
+        QTextStream out(stdout);
+        return ShippedFiles::report(QuilletFiles::required(), out);
+    }
     return Startup::run();
 }

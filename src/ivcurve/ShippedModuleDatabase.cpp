@@ -1,8 +1,8 @@
 #include "ShippedModuleDatabase.h"
 
 #include "FileWriter.h"
+#include "ShippedFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -10,9 +10,7 @@ namespace IVCurve {
 
 QStringList ShippedModuleDatabase::copies()
 {
-    const QDir programs(QCoreApplication::applicationDirPath());
-    return {programs.filePath(QStringLiteral("modules.db")),
-            programs.filePath(QStringLiteral("../share/veltrano/modules.db"))};
+    return {ShippedFiles::path(QStringLiteral("modules.db"))};
 }
 
 bool ShippedModuleDatabase::installIfMissing(const QString& target, const QStringList& shippedCopies)

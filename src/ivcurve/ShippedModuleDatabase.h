@@ -10,7 +10,7 @@ namespace IVCurve {
 class ShippedModuleDatabase
 {
 public:
-    // Where a shipped copy may be, in the order they are tried.
+    // Where the shipped copy is (see ShippedFiles), as a list of the places to try.
     static QStringList copies();
     // Copies the first existing shipped file to `target` unless `target` already exists, which
     // is never overwritten. True when `target` exists afterwards.

@@ -81,7 +81,7 @@ void GraphicalReportDocument::buildToolBar()
     connect(actionDownload, &QAction::triggered, this, &GraphicalReportDocument::downloadRequested);
     connect(actionImport, &QAction::triggered, this, &GraphicalReportDocument::importRequested);
     connect(actionPrint, &QAction::triggered, reportScene, &ReportScene::print);
-    connect(actionExportToPdf, &QAction::triggered, reportScene, &ReportScene::exportToPdf);
+    connect(actionExportToPdf, &QAction::triggered, reportScene, [this] { reportScene->exportToPdf(filePath()); });
 }
 
 void GraphicalReportDocument::connectStack()

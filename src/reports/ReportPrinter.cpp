@@ -43,10 +43,10 @@ void ReportPrinter::print()
         paint(&printer);
 }
 
-void ReportPrinter::exportToPdf()
+void ReportPrinter::exportToPdf(const QString& documentPath)
 {
     scene.clearFocus();
-    const QString fileName = PdfExportChooser::choose();
+    const QString fileName = PdfExportChooser::choose(documentPath);
     if (fileName.isEmpty())
         return;
     QPrinter printer(QPrinter::HighResolution);

@@ -84,9 +84,9 @@ void ReportScene::print()
     ReportPrinter(*this).print();
 }
 
-void ReportScene::exportToPdf()
+void ReportScene::exportToPdf(const QString& documentPath)
 {
-    ReportPrinter(*this).exportToPdf();
+    ReportPrinter(*this).exportToPdf(documentPath);
 }
 
 void ReportScene::paint(QPrinter* printer)

@@ -82,8 +82,8 @@ public slots:
     void newCommand(QUndoCommand* cmd);
     // Print dialog, then every page on A4.
     void print();
-    // Asks for a PDF file and writes every page to it.
-    void exportToPdf();
+    // Asks for a PDF file, offered beside the document under its name, and writes every page to it.
+    void exportToPdf(const QString& documentPath);
     // Every page, one printer page each, with the footer.
     void paint(QPrinter* printer);
 

@@ -3,6 +3,7 @@
 #include "AppIdentity.h"
 #include "Globals.h"
 #include "Prompts.h"
+#include "ShippedFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +11,7 @@
 
 QString Manual::path()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName(Globals::reportsFolder());
+    return ShippedFiles::path(fileName(Globals::reportsFolder()));
 }
 
 QString Manual::fileName(const QString& reportsFolder)

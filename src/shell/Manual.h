@@ -4,13 +4,13 @@
 
 class QWidget;
 
-// The PDF instruction manuals installed beside the program, one per language.
+// The PDF instruction manuals shipped with the program, one per language.
 class Manual
 {
     Q_DECLARE_TR_FUNCTIONS(Manual)
 
 public:
-    // The manual of the language the program runs in, beside the program.
+    // The manual of the language the program runs in, among the shipped files.
     static QString path();
     // "Bedienungsanleitung.pdf" for the German templates folder, else "Instruction Manual.pdf".
     static QString fileName(const QString& reportsFolder);

@@ -314,13 +314,16 @@ void DiagramEditorTest::exportWritesAPdfAndRemembersTheFolder()
     action(doc, "actionExportToPdf")->trigger();
     QCOMPARE(prompts.last().files.caption, QStringLiteral("Export PDF"));
     QCOMPARE(prompts.last().files.filter, QStringLiteral("PDF Files (*.pdf)"));
+    // Offered beside the diagram, under its name, wherever the last export went.
+    QCOMPARE(prompts.last().files.directory, folder->filePath(QStringLiteral("Installation Diagram.pdf")));
     QVERIFY(SceneInput::readFile(pdf).startsWith("%PDF"));
     QCOMPARE(QSettings().value(SettingsKeys::lastPdfExportDir).toString(), QFileInfo(pdf).absolutePath());
     // Exporting ends the wire tool.
     QVERIFY(!action(doc, "actionWire")->isChecked());
 
+    // The next export is offered beside the diagram again, not in the folder used last.
     action(doc, "actionExportToPdf")->trigger();
-    QCOMPARE(prompts.last().files.directory, QFileInfo(pdf).absolutePath());
+    QCOMPARE(prompts.last().files.directory, folder->filePath(QStringLiteral("Installation Diagram.pdf")));
 }
 
 void DiagramEditorTest::cancelledPrintDoesNothing()

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -208,7 +209,8 @@ void DownloadWindowTest::csvIsConvertedUnderADecimalCommaLocale()
     const QByteArray memory = sample();
     tester.start(withTopBits(memory));
     auto window = makeWindow(tester.portPath());
-    QSettings().setValue(QStringLiteral("Device/LastSavedFilePath"), QStringLiteral("/earlier/file.csv"));
+    QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("earlier")));
+    QSettings().setValue(QStringLiteral("Device/LastSavedFilePath"), folder.filePath(QStringLiteral("earlier/file.csv")));
     const QString target = folder.filePath(QStringLiteral("RESULTS.CSV"));
     prompts->answer(target);
 
@@ -219,7 +221,7 @@ void DownloadWindowTest::csvIsConvertedUnderADecimalCommaLocale()
     converted.replace(',', ';').replace('.', ',');
     QCOMPARE(fileText(target), QString::fromLatin1(converted));
     QCOMPARE(QSettings().value(QStringLiteral("ConvertData")).toBool(), true);
-    QCOMPARE(prompts->shown().first().files.directory, QStringLiteral("/earlier/file.csv"));
+    QCOMPARE(prompts->shown().first().files.directory, folder.filePath(QStringLiteral("earlier")));
 }
 
 void DownloadWindowTest::cancelMidTransferKeepsTheReceivedBytes()

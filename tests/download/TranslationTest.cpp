@@ -56,6 +56,9 @@ void TranslationTest::storedGermanCatalogueTranslatesTheWindow()
         MainWindow window;
         QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("downloadButton"))->text(), QStringLiteral("Herunterladen"));
         QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("saveButton"))->text(), QStringLiteral("Speichern"));
+        QCOMPARE(QCoreApplication::translate("MainWindow", "You may not open the port \"%1\": permission denied.",
+                                             "Error Message"),
+                 QStringLiteral("Sie dürfen den Anschluss „%1“ nicht öffnen: Zugriff verweigert."));
         // The toolkit's own texts too: standard buttons and the save dialog.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
         QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("Datei&name:"));

@@ -287,12 +287,13 @@ void GraphicalReportDocumentTest::exportWritesEveryPageWithTheFooter()
     GraphicalReportDocument doc(folder.copyDefault("en", "arvir", "site.arvir"));
     QSettings().setValue(SettingsKeys::lastPdfExportDir, folder.path("earlier"));
 
-    // Cancelling the file dialog writes nothing and keeps the folder.
+    // The dialog starts beside the report, under the report's name; cancelling it writes
+    // nothing and keeps the folder of the last export.
     action(doc, "actionExportToPdf")->trigger();
     QCOMPARE(prompts.last().files.kind, FileRequest::SaveFile);
     QCOMPARE(prompts.last().files.caption, QStringLiteral("Export PDF"));
     QCOMPARE(prompts.last().files.filter, QStringLiteral("PDF Files (*.pdf)"));
-    QCOMPARE(prompts.last().files.directory, folder.path("earlier"));
+    QCOMPARE(prompts.last().files.directory, folder.path("site.pdf"));
     QCOMPARE(QSettings().value(SettingsKeys::lastPdfExportDir).toString(), folder.path("earlier"));
 
     const QString pdf = folder.path("out/site.pdf");
