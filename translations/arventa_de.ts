@@ -502,7 +502,7 @@
         <translation>„%1“ kann nicht geöffnet werden: Diese Version von %2 hat kein Fenster für diese Dokumentart.</translation>
     </message>
     <message>
-        <source>There was an problem trying to open %1</source>
+        <source>There was a problem trying to open %1</source>
         <comment>Error Message</comment>
         <translation>Beim Öffnen von %1 ist ein Problem aufgetreten</translation>
     </message>
@@ -1495,7 +1495,7 @@ Die Datei wurde unverändert gelassen. Öffnen Sie stattdessen eine Sicherungsko
         <translation>Bilder (*.bmp *.jpeg *.png)</translation>
     </message>
     <message>
-        <source>There was an problem trying to save the image %1</source>
+        <source>There was a problem trying to save the image %1</source>
         <comment>Error Message</comment>
         <translation>Beim Speichern des Bildes %1 ist ein Problem aufgetreten</translation>
     </message>
@@ -2403,6 +2403,11 @@ Dünnschicht 0,063</translation>
         <source>You can restore them from the trash.</source>
         <comment>User prompt</comment>
         <translation>Sie können sie aus dem Papierkorb wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>You can restore it from the trash.</source>
+        <comment>User prompt</comment>
+        <translation>Sie können es aus dem Papierkorb wiederherstellen.</translation>
     </message>
 </context>
 <context>

@@ -502,7 +502,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There was an problem trying to open %1</source>
+        <source>There was a problem trying to open %1</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
@@ -1488,7 +1488,7 @@ The file has been left as it is. Open a backup copy of it instead.</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There was an problem trying to save the image %1</source>
+        <source>There was a problem trying to save the image %1</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
@@ -2382,6 +2382,11 @@ Thin-Film 0.063</source>
     </message>
     <message>
         <source>You can restore them from the trash.</source>
+        <comment>User prompt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can restore it from the trash.</source>
         <comment>User prompt</comment>
         <translation type="unfinished"></translation>
     </message>

@@ -279,7 +279,7 @@ void CurveGraph::exportTo(const QString& caption, const QString& filter, const Q
     if (CurvePlotOutput::renderToFile(this, path, error))
         return;
     Prompts::instance().show(this, QMessageBox::Critical,
-                             tr("There was an problem trying to save the image %1", "Error Message")
+                             tr("There was a problem trying to save the image %1", "Error Message")
                                  .arg(QFileInfo(path).fileName()),
                              tr("Exception details: %1", "Error message informative text").arg(error));
 }

@@ -61,8 +61,9 @@ bool RecycleBin::confirm(const QStringList& paths, QWidget* parent)
                              : tr("Move these %1 items to the trash?\n%2", "User prompt")
                                    .arg(paths.size())
                                    .arg(names.join('\n'));
-    return Prompts::instance().show(parent, QMessageBox::Question, text,
-                                    tr("You can restore them from the trash.", "User prompt"),
+    const QString restore = paths.size() == 1 ? tr("You can restore it from the trash.", "User prompt")
+                                              : tr("You can restore them from the trash.", "User prompt");
+    return Prompts::instance().show(parent, QMessageBox::Question, text, restore,
                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
            == QMessageBox::Yes;
 }

@@ -124,7 +124,7 @@ void DocumentFactory::handToDesktop(const QString& path)
     if (opened)
         return;
     Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Warning,
-                             tr("There was an problem trying to open %1", "Error Message").arg(path),
+                             tr("There was a problem trying to open %1", "Error Message").arg(path),
                              tr("Please make sure a program is associated with this file type.",
                                 "Error message informative text"));
 }

@@ -414,7 +414,7 @@ void CurveDocumentTest::plotExportIntoAMissingFolderSaysSo()
     prompts.answer(folder->filePath(QStringLiteral("missing/plot.png")));
     document->graph()->exportimg();
     QCOMPARE(prompts.last().message.icon, QMessageBox::Critical);
-    QCOMPARE(prompts.last().message.text, QStringLiteral("There was an problem trying to save the image plot.png"));
+    QCOMPARE(prompts.last().message.text, QStringLiteral("There was a problem trying to save the image plot.png"));
     prompts.answer(folder->filePath(QStringLiteral("plot")));
     document->graph()->exportpdf();
     QVERIFY(QFileInfo(folder->filePath(QStringLiteral("plot.pdf"))).size() > 1000);

@@ -51,6 +51,7 @@ void PlatformLayersTest::trashAsksOnceNamingTheItems()
     QCOMPARE(prompts.shown().size(), 1);
     QCOMPARE(prompts.last().message.text,
              QStringLiteral("Move these 3 items to the trash?\nPrüfbericht.arvir\nroof.jpg\nOld Project"));
+    QCOMPARE(prompts.last().message.informativeText, QStringLiteral("You can restore them from the trash."));
     QVERIFY(QDir(folder.path()).isEmpty());
     QVERIFY(QFile::exists(trashFolder() + QStringLiteral("/Prüfbericht.arvir")));
     QVERIFY(QDir(trashFolder() + QStringLiteral("/Old Project")).exists());
@@ -86,6 +87,7 @@ void PlatformLayersTest::declinedTrashKeepsEverything()
 
     QVERIFY(!RecycleBin::moveToTrash({report}, nullptr));
     QCOMPARE(prompts.last().message.text, QStringLiteral("Move \"report.arvatr\" to the trash?"));
+    QCOMPARE(prompts.last().message.informativeText, QStringLiteral("You can restore it from the trash."));
     QVERIFY(QFile::exists(report));
 
     // A file that vanished meanwhile is reported, not silently counted as deleted.

@@ -167,7 +167,7 @@ void DocumentWindowsTest::desktopRefusalIsReported()
     QCOMPARE(window->openDocument(photo), nullptr);
     const ShownPrompt& warning = fixture->prompts.last();
     QCOMPARE(warning.message.icon, QMessageBox::Warning);
-    QCOMPARE(warning.message.text, QStringLiteral("There was an problem trying to open %1").arg(photo));
+    QCOMPARE(warning.message.text, QStringLiteral("There was a problem trying to open %1").arg(photo));
     QCOMPARE(warning.message.informativeText,
              QStringLiteral("Please make sure a program is associated with this file type."));
 }
