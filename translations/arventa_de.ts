@@ -2190,6 +2190,16 @@ Dünnschicht 0,063</translation>
         <comment>Error message informative text</comment>
         <translation>Bitte installieren Sie %1 erneut.</translation>
     </message>
+    <message>
+        <source>No program could show the instruction manual &quot;%1&quot;.</source>
+        <comment>Error Message</comment>
+        <translation>Kein Programm konnte die Bedienungsanleitung „%1“ anzeigen.</translation>
+    </message>
+    <message>
+        <source>Install a program for PDF files, such as a document viewer, then open the manual again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Installieren Sie ein Programm für PDF-Dateien, etwa einen Dokumentbetrachter, und öffnen Sie die Anleitung dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>MdiWindow</name>

@@ -2173,6 +2173,16 @@ Thin-Film 0.063</source>
         <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No program could show the instruction manual &quot;%1&quot;.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install a program for PDF files, such as a document viewer, then open the manual again.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MdiWindow</name>

@@ -34,5 +34,13 @@ bool Manual::open(QWidget* parent, int page)
     QUrl url = QUrl::fromLocalFile(manual);
     if (page > 0)
         url.setFragment(QStringLiteral("page=%1").arg(page));
-    return Prompts::instance().openWithDesktop(url);
+    if (Prompts::instance().openWithDesktop(url))
+        return true;
+    Prompts::instance().show(parent, QMessageBox::Warning,
+                             tr("No program could show the instruction manual \"%1\".", "Error Message")
+                                 .arg(QDir::toNativeSeparators(manual)),
+                             tr("Install a program for PDF files, such as a document viewer, then open the "
+                                "manual again.",
+                                "Error message informative text"));
+    return false;
 }

@@ -267,10 +267,15 @@ void DialogsTest::helpOpensTheManualOfTheCurrentLanguage()
     }
     MainWindow window;
     window.findChild<QAction*>(QStringLiteral("actionPDFManual"))->trigger();
-    if (!built)
-        QFile::remove(manual);
     QCOMPARE(fixture->prompts.last().kind, ShownPrompt::Desktop);
     QCOMPARE(fixture->prompts.last().url, QUrl::fromLocalFile(manual).toString());
+    // Without a program for PDF files the desktop refuses, and the user is told what to install.
+    fixture->prompts.answer(false);
+    window.findChild<QAction*>(QStringLiteral("actionPDFManual"))->trigger();
+    if (!built)
+        QFile::remove(manual);
+    QCOMPARE(fixture->prompts.messageTexts(),
+             QStringList {QStringLiteral("No program could show the instruction manual \"%1\".").arg(manual)});
 }
 
 void DialogsTest::cancelledLanguageChangeChangesNothing()
