@@ -14,7 +14,9 @@ void ensureApplication()
     if (QCoreApplication::instance())
         return;
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
+    // Never destroyed: at exit, the toolkit's clean-up of database connections would run after the
+    // driver's own statics are gone and crash, long after every input was read.
+    new QApplication(argc, argv);
     // Every message box is answered at once, as if cancelled.
     static ScriptedPrompts prompts;
 }
