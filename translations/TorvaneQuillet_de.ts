@@ -248,6 +248,26 @@
         <comment>Error message informative text</comment>
         <translation>Treten Sie der Gruppe „%1“ bei, der der Anschluss gehört (zum Beispiel mit „sudo adduser $USER %1“), und melden Sie sich dann ab und wieder an, damit die Mitgliedschaft wirksam wird.</translation>
     </message>
+    <message>
+        <source>No port found: connect the tester and refresh</source>
+        <comment>User prompt</comment>
+        <translation>Kein Anschluss: Gerät anstecken, aktualisieren</translation>
+    </message>
+    <message>
+        <source>The connection to the tester was lost after %1 bytes.</source>
+        <comment>Error Message</comment>
+        <translation>Die Verbindung zum Prüfgerät brach nach %1 Bytes ab.</translation>
+    </message>
+    <message>
+        <source>The data may be incomplete. Save it if you wish, then check the cable and download again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Die Daten sind womöglich unvollständig. Speichern Sie sie bei Bedarf, prüfen Sie dann das Kabel und laden Sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>Saved, but the connection was lost after %1 bytes: the file may be incomplete</source>
+        <comment>User prompt</comment>
+        <translation>Gespeichert, doch die Verbindung brach nach %1 Bytes ab: die Datei ist womöglich unvollständig</translation>
+    </message>
 </context>
 <context>
     <name>StagedPdfFile</name>

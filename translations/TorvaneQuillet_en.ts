@@ -245,6 +245,26 @@
         <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No port found: connect the tester and refresh</source>
+        <comment>User prompt</comment>
+        <translation>No port found: connect the tester and refresh</translation>
+    </message>
+    <message>
+        <source>The connection to the tester was lost after %1 bytes.</source>
+        <comment>Error Message</comment>
+        <translation>The connection to the tester was lost after %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The data may be incomplete. Save it if you wish, then check the cable and download again.</source>
+        <comment>Error message informative text</comment>
+        <translation>The data may be incomplete. Save it if you wish, then check the cable and download again.</translation>
+    </message>
+    <message>
+        <source>Saved, but the connection was lost after %1 bytes: the file may be incomplete</source>
+        <comment>User prompt</comment>
+        <translation>Saved, but the connection was lost after %1 bytes: the file may be incomplete</translation>
+    </message>
 </context>
 <context>
     <name>StagedPdfFile</name>

@@ -5,7 +5,9 @@
 #include "TestMain.h"
 #include "TranslationLoader.h"
 
+#include <QComboBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,6 +58,15 @@ void TranslationTest::storedGermanCatalogueTranslatesTheWindow()
         MainWindow window;
         QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("downloadButton"))->text(), QStringLiteral("Herunterladen"));
         QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("saveButton"))->text(), QStringLiteral("Speichern"));
+        // The German hint for a missing port fits the status bar at the window's first size.
+        ScriptedPrompts prompts;
+        window.findChild<QComboBox*>(QStringLiteral("portList"))->clear();
+        window.show();
+        window.download();
+        const QString noPort = window.statusBar()->currentMessage();
+        QCOMPARE(noPort, QStringLiteral("Kein Anschluss: Gerät anstecken, aktualisieren"));
+        QCOMPARE(window.width(), 451);
+        QVERIFY(window.statusBar()->fontMetrics().horizontalAdvance(noPort) < window.width() - 20);
         QCOMPARE(QCoreApplication::translate("MainWindow", "You may not open the port \"%1\": permission denied.",
                                              "Error Message"),
                  QStringLiteral("Sie dürfen den Anschluss „%1“ nicht öffnen: Zugriff verweigert."));
