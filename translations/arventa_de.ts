@@ -2669,6 +2669,11 @@ Dünnschicht 0,063</translation>
         <comment>Error Message</comment>
         <translation>%1 kann nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>Search Results</source>
+        <comment>Window Title</comment>
+        <translation>Suchergebnisse</translation>
+    </message>
 </context>
 <context>
     <name>StagedPdfFile</name>

@@ -2650,6 +2650,11 @@ Thin-Film 0.063</source>
         <comment>Error Message</comment>
         <translation>%1 cannot be opened.</translation>
     </message>
+    <message>
+        <source>Search Results</source>
+        <comment>Window Title</comment>
+        <translation>Search Results</translation>
+    </message>
 </context>
 <context>
     <name>StagedPdfFile</name>

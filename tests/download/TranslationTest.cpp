@@ -4,6 +4,7 @@
 #include "ScriptedPrompts.h"
 #include "TestMain.h"
 #include "TranslationLoader.h"
+#include "UntranslatedTexts.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -67,6 +68,12 @@ void TranslationTest::storedGermanCatalogueTranslatesTheWindow()
         QCOMPARE(noPort, QStringLiteral("Kein Anschluss: Gerät anstecken, aktualisieren"));
         QCOMPARE(window.width(), 451);
         QVERIFY(window.statusBar()->fontMetrics().horizontalAdvance(noPort) < window.width() - 20);
+        // Nothing the window or the language dialog shows is left in English.
+        const UntranslatedTexts english(QStringLiteral(TRANSLATIONS_SOURCE_DIR "/TorvaneQuillet_de.ts"));
+        QVERIFY(english.isLoaded());
+        QCOMPARE(english.in(&window), QStringList());
+        DialogLanguage dialog(folder, &window);
+        QCOMPARE(english.in(&dialog), QStringList());
         QCOMPARE(QCoreApplication::translate("MainWindow", "You may not open the port \"%1\": permission denied.",
                                              "Error Message"),
                  QStringLiteral("Sie dürfen den Anschluss „%1“ nicht öffnen: Zugriff verweigert."));
@@ -77,6 +84,11 @@ void TranslationTest::storedGermanCatalogueTranslatesTheWindow()
     // Gone with their owner.
     MainWindow window;
     QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("downloadButton"))->text(), QStringLiteral("Download"));
+    // The walk does find English where it is left.
+    const QStringList english =
+        UntranslatedTexts(QStringLiteral(TRANSLATIONS_SOURCE_DIR "/TorvaneQuillet_de.ts")).in(&window);
+    QVERIFY(english.contains(QStringLiteral("Downloaded Output")));
+    QVERIFY(english.contains(QStringLiteral("Refreshes the list of COM ports")));
 }
 
 void TranslationTest::noCatalogueAtAllIsAFailure()
