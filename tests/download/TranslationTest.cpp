@@ -6,12 +6,14 @@
 #include "TranslationLoader.h"
 #include "UntranslatedTexts.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -25,6 +27,8 @@ private slots:
     void cleanup();
     void storedGermanCatalogueTranslatesTheWindow();
     void noCatalogueAtAllIsAFailure();
+    void firstStartSpeaksTheSessionsLanguage_data();
+    void firstStartSpeaksTheSessionsLanguage();
     void helpOpensThePageOfTheLanguage();
     void helpFallsBackToEnglish();
 
@@ -98,6 +102,52 @@ void TranslationTest::noCatalogueAtAllIsAFailure()
     const QLocale before = QLocale();
     QVERIFY(!TranslationLoader::load(empty.path(), &translators));
     QCOMPARE(QLocale(), before);
+}
+
+void TranslationTest::firstStartSpeaksTheSessionsLanguage_data()
+{
+    const QString systemCode = QLocale::system().language() == QLocale::German ? QStringLiteral("de") : QStringLiteral("en");
+    QTest::addColumn<QString>("veltranoLanguage");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("Veltrano in German") << "de" << "de";
+    QTest::newRow("Veltrano in English") << "en" << "en";
+    QTest::newRow("Veltrano in a language without catalogue") << "fr" << systemCode;
+    QTest::newRow("Veltrano never started") << "" << systemCode;
+}
+
+void TranslationTest::firstStartSpeaksTheSessionsLanguage()
+{
+    QFETCH(QString, veltranoLanguage);
+    QFETCH(QString, code);
+    QSettings veltrano(QStringLiteral("Torvane"), QStringLiteral("Veltrano"));
+    veltrano.clear();
+    if (!veltranoLanguage.isEmpty())
+        veltrano.setValue(QStringLiteral("locale"), veltranoLanguage);
+    veltrano.sync();
+    // A language dialog would wait for the user: close it, and note that it came.
+    bool asked = false;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            asked = true;
+            dialog->close();
+        }
+    });
+    closer.start(50);
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/Translations");
+    {
+        QObject translators;
+        QVERIFY(TranslationLoader::load(folder, &translators));
+        QVERIFY(!asked);
+        QCOMPARE(QLocale().name().left(2), code);
+        MainWindow window;
+        const QString download = window.findChild<QPushButton*>(QStringLiteral("downloadButton"))->text();
+        QCOMPARE(download, code == QLatin1String("de") ? QStringLiteral("Herunterladen") : QStringLiteral("Download"));
+    }
+    // Nothing is stored: the choice stays the user's, and a later Veltrano language is followed.
+    QVERIFY(!QSettings().contains(QuilletSettingsKeys::languageFilePath()));
+    QVERIFY(!QSettings().contains(QuilletSettingsKeys::languageCode()));
+    veltrano.clear();
 }
 
 void TranslationTest::helpOpensThePageOfTheLanguage()
