@@ -103,7 +103,7 @@ bool MainWindow::isRestartRequested() const
 
 void MainWindow::buildWidgets()
 {
-    setWindowTitle(tr("Quillet", "Window Title"));
+    setWindowTitle(tr("TorvaneQuillet", "Window Title"));
     resize(451, 367);
     auto* central = new QWidget(this);
     auto* outer = makeLayout<QVBoxLayout>(central);
@@ -164,7 +164,7 @@ void MainWindow::buildMenus()
     connect(addAction(help, QStringLiteral("actionHelp"), tr("Help", "Menu option"), tr("Shows documentation", "Tool tip hint")),
             &QAction::triggered, this, &MainWindow::showHelp);
     connect(addAction(help, QStringLiteral("actionAbout"), tr("About", "Menu option"),
-                      tr("Shows version information about Dudav Quillet", "Tool tip hint")),
+                      tr("Shows version information about TorvaneQuillet", "Tool tip hint")),
             &QAction::triggered, this, &MainWindow::showAbout);
 }
 
@@ -455,9 +455,9 @@ void MainWindow::showAbout()
 {
     MessageRequest request;
     //: Title of the About box
-    request.title = tr("About Kestrow Quillet", "Window Title");
+    request.title = tr("About TorvaneQuillet", "Window Title");
     //: The %1 is replaced with the version number so please don't remove it!
-    request.text = tr("Kestrow Quillet\n\n %1\n", "About box")
+    request.text = tr("TorvaneQuillet\n\n %1\n", "About box")
                        .arg(QCoreApplication::applicationVersion());
     request.windowIcon = windowIcon();
     request.parent = this;

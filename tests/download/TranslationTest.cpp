@@ -7,7 +7,9 @@
 #include "UntranslatedTexts.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QSettings>
@@ -31,6 +33,7 @@ private slots:
     void firstStartSpeaksTheSessionsLanguage();
     void helpOpensThePageOfTheLanguage();
     void helpFallsBackToEnglish();
+    void theProgramHasOneName();
 
 private:
     QLocale originalLocale;
@@ -171,6 +174,34 @@ void TranslationTest::helpFallsBackToEnglish()
     const QString page = QCoreApplication::applicationDirPath() + QStringLiteral("/Help/TorvaneVurerQuilletHelp_en.html");
     QCOMPARE(prompts.last().url, QUrl::fromLocalFile(page).toString());
     QVERIFY(QFile::exists(page));
+}
+
+void TranslationTest::theProgramHasOneName()
+{
+    const QString name = QStringLiteral("TorvaneQuillet");
+    ScriptedPrompts prompts;
+    MainWindow window;
+    QCOMPARE(window.windowTitle(), name);
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("actionAbout"))->toolTip(),
+             QStringLiteral("Shows version information about TorvaneQuillet"));
+    window.showAbout();
+    QCOMPARE(prompts.last().message.title, QStringLiteral("About TorvaneQuillet"));
+    QCOMPARE(prompts.last().message.text, QStringLiteral("TorvaneQuillet\n\n %1\n").arg(QCoreApplication::applicationVersion()));
+
+    // Any other name, or the short one standing alone, in the help pages and the catalogues.
+    const QRegularExpression otherName(QStringLiteral("Kestrow|Dudav|Vurer|(?<!Torvane)Quillet"));
+    QStringList texts;
+    for (const QString& code : {QStringLiteral("en"), QStringLiteral("de")}) {
+        QFile page(QCoreApplication::applicationDirPath() + QStringLiteral("/Help/TorvaneVurerQuilletHelp_%1.html").arg(code));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        texts << QString::fromUtf8(page.readAll());
+        QFile catalogue(QStringLiteral(TRANSLATIONS_SOURCE_DIR "/TorvaneQuillet_%1.ts").arg(code));
+        QVERIFY(catalogue.open(QIODevice::ReadOnly));
+        // Only what is shown: the catalogue's own file name is no text of the program.
+        texts << QString::fromUtf8(catalogue.readAll()).remove(QRegularExpression(QStringLiteral("<TS[^>]*>")));
+    }
+    for (const QString& text : qAsConst(texts))
+        QVERIFY2(!otherName.match(text).hasMatch(), qPrintable(otherName.match(text).captured()));
 }
 
 VELTRANO_TEST(TranslationTest)
