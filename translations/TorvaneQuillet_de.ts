@@ -60,11 +60,6 @@
         <translation>Bitte wählen Sie einen Anschluss und schließen Sie Ihr Gerät an</translation>
     </message>
     <message>
-        <source>Quillet</source>
-        <comment>Window Title</comment>
-        <translation>Quillet</translation>
-    </message>
-    <message>
         <source>Device Connection</source>
         <comment>Window Title</comment>
         <translation>Geräteverbindung</translation>
@@ -160,11 +155,6 @@
         <translation>Über</translation>
     </message>
     <message>
-        <source>Shows version information about Dudav Quillet</source>
-        <comment>Tool tip hint</comment>
-        <translation>Zeigt Versionsinformationen zu Dudav Quillet</translation>
-    </message>
-    <message>
         <source>Now initiate the download on the tester</source>
         <comment>User prompt</comment>
         <translation>Starten Sie jetzt die Übertragung am Prüfgerät</translation>
@@ -216,24 +206,6 @@
         <translation>„%1“ kann nicht zum Schreiben geöffnet werden. Ist die Datei bereits geöffnet oder schreibgeschützt?</translation>
     </message>
     <message>
-        <source>About Kestrow Quillet</source>
-        <comment>Window Title</comment>
-        <extracomment>Title of the About box</extracomment>
-        <translation>Über Kestrow Quillet</translation>
-    </message>
-    <message>
-        <source>Kestrow Quillet
-
- %1
-</source>
-        <comment>About box</comment>
-        <extracomment>The %1 is replaced with the version number so please don&apos;t remove it!</extracomment>
-        <translation>Kestrow Quillet
-
- %1
-</translation>
-    </message>
-    <message>
         <source>No serial port was found. Please connect the tester and choose Refresh Ports in the Tools menu.</source>
         <comment>Error Message</comment>
         <translation>Es wurde kein serieller Anschluss gefunden. Bitte schließen Sie das Prüfgerät an und wählen Sie im Menü Extras den Punkt „Anschlüsse aktualisieren“.</translation>
@@ -247,6 +219,54 @@
         <source>Join the group &quot;%1&quot;, which owns the port (for example with &quot;sudo adduser $USER %1&quot;), then log out and log in again, so that the membership takes effect.</source>
         <comment>Error message informative text</comment>
         <translation>Treten Sie der Gruppe „%1“ bei, der der Anschluss gehört (zum Beispiel mit „sudo adduser $USER %1“), und melden Sie sich dann ab und wieder an, damit die Mitgliedschaft wirksam wird.</translation>
+    </message>
+    <message>
+        <source>No port found: connect the tester and refresh</source>
+        <comment>User prompt</comment>
+        <translation>Kein Anschluss: Gerät anstecken, aktualisieren</translation>
+    </message>
+    <message>
+        <source>The connection to the tester was lost after %1 bytes.</source>
+        <comment>Error Message</comment>
+        <translation>Die Verbindung zum Prüfgerät brach nach %1 Bytes ab.</translation>
+    </message>
+    <message>
+        <source>The data may be incomplete. Save it if you wish, then check the cable and download again.</source>
+        <comment>Error message informative text</comment>
+        <translation>Die Daten sind womöglich unvollständig. Speichern Sie sie bei Bedarf, prüfen Sie dann das Kabel und laden Sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>Saved, but the connection was lost after %1 bytes: the file may be incomplete</source>
+        <comment>User prompt</comment>
+        <translation>Gespeichert, doch die Verbindung brach nach %1 Bytes ab: die Datei ist womöglich unvollständig</translation>
+    </message>
+    <message>
+        <source>TorvaneQuillet</source>
+        <comment>Window Title</comment>
+        <translation>TorvaneQuillet</translation>
+    </message>
+    <message>
+        <source>Shows version information about TorvaneQuillet</source>
+        <comment>Tool tip hint</comment>
+        <translation>Zeigt Versionsinformationen zu TorvaneQuillet</translation>
+    </message>
+    <message>
+        <source>About TorvaneQuillet</source>
+        <comment>Window Title</comment>
+        <extracomment>Title of the About box</extracomment>
+        <translation>Über TorvaneQuillet</translation>
+    </message>
+    <message>
+        <source>TorvaneQuillet
+
+ %1
+</source>
+        <comment>About box</comment>
+        <extracomment>The %1 is replaced with the version number so please don&apos;t remove it!</extracomment>
+        <translation>TorvaneQuillet
+
+ %1
+</translation>
     </message>
 </context>
 <context>

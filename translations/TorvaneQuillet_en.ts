@@ -60,11 +60,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Quillet</source>
-        <comment>Window Title</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Device Connection</source>
         <comment>Window Title</comment>
         <translation type="unfinished"></translation>
@@ -160,11 +155,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Shows version information about Dudav Quillet</source>
-        <comment>Tool tip hint</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Now initiate the download on the tester</source>
         <comment>User prompt</comment>
         <translation type="unfinished"></translation>
@@ -216,21 +206,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>About Kestrow Quillet</source>
-        <comment>Window Title</comment>
-        <extracomment>Title of the About box</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Kestrow Quillet
-
- %1
-</source>
-        <comment>About box</comment>
-        <extracomment>The %1 is replaced with the version number so please don&apos;t remove it!</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No serial port was found. Please connect the tester and choose Refresh Ports in the Tools menu.</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
@@ -244,6 +219,54 @@
         <source>Join the group &quot;%1&quot;, which owns the port (for example with &quot;sudo adduser $USER %1&quot;), then log out and log in again, so that the membership takes effect.</source>
         <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No port found: connect the tester and refresh</source>
+        <comment>User prompt</comment>
+        <translation>No port found: connect the tester and refresh</translation>
+    </message>
+    <message>
+        <source>The connection to the tester was lost after %1 bytes.</source>
+        <comment>Error Message</comment>
+        <translation>The connection to the tester was lost after %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The data may be incomplete. Save it if you wish, then check the cable and download again.</source>
+        <comment>Error message informative text</comment>
+        <translation>The data may be incomplete. Save it if you wish, then check the cable and download again.</translation>
+    </message>
+    <message>
+        <source>Saved, but the connection was lost after %1 bytes: the file may be incomplete</source>
+        <comment>User prompt</comment>
+        <translation>Saved, but the connection was lost after %1 bytes: the file may be incomplete</translation>
+    </message>
+    <message>
+        <source>TorvaneQuillet</source>
+        <comment>Window Title</comment>
+        <translation>TorvaneQuillet</translation>
+    </message>
+    <message>
+        <source>Shows version information about TorvaneQuillet</source>
+        <comment>Tool tip hint</comment>
+        <translation>Shows version information about TorvaneQuillet</translation>
+    </message>
+    <message>
+        <source>About TorvaneQuillet</source>
+        <comment>Window Title</comment>
+        <extracomment>Title of the About box</extracomment>
+        <translation>About TorvaneQuillet</translation>
+    </message>
+    <message>
+        <source>TorvaneQuillet
+
+ %1
+</source>
+        <comment>About box</comment>
+        <extracomment>The %1 is replaced with the version number so please don&apos;t remove it!</extracomment>
+        <translation>TorvaneQuillet
+
+ %1
+</translation>
     </message>
 </context>
 <context>

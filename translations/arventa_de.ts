@@ -71,6 +71,26 @@
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
+    <message>
+        <source>Continuity</source>
+        <comment>Test type</comment>
+        <translation>Durchgang</translation>
+    </message>
+    <message>
+        <source>Positive-earth insulation</source>
+        <comment>Test type</comment>
+        <translation>Isolation Plus gegen Erde</translation>
+    </message>
+    <message>
+        <source>Negative-earth insulation</source>
+        <comment>Test type</comment>
+        <translation>Isolation Minus gegen Erde</translation>
+    </message>
+    <message>
+        <source>AutoTest &amp; Curve</source>
+        <comment>Test type</comment>
+        <translation>AutoTest &amp; Kennlinie</translation>
+    </message>
 </context>
 <context>
     <name>CurveCollection</name>
@@ -365,6 +385,11 @@
         <source>Import Results - %1</source>
         <comment>Window Title</comment>
         <translation>Ergebnisse importieren - %1</translation>
+    </message>
+    <message>
+        <source>Rows in red carry a fault flagged by the tester. For an insulation result, choose in its drop-down whether the positive or the negative pole was measured against earth.</source>
+        <comment>Legend of the results table</comment>
+        <translation>Rot dargestellte Zeilen enthalten einen vom Prüfgerät gemeldeten Fehler. Wählen Sie bei einem Isolationsergebnis in seiner Auswahlliste, ob der Plus- oder der Minuspol gegen Erde gemessen wurde.</translation>
     </message>
 </context>
 <context>
@@ -2668,6 +2693,11 @@ Dünnschicht 0,063</translation>
         <source>%1 cannot be opened.</source>
         <comment>Error Message</comment>
         <translation>%1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <comment>Window Title</comment>
+        <translation>Suchergebnisse</translation>
     </message>
 </context>
 <context>

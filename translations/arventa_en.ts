@@ -71,6 +71,26 @@
         <source>Unknown</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Continuity</source>
+        <comment>Test type</comment>
+        <translation>Continuity</translation>
+    </message>
+    <message>
+        <source>Positive-earth insulation</source>
+        <comment>Test type</comment>
+        <translation>Positive-earth insulation</translation>
+    </message>
+    <message>
+        <source>Negative-earth insulation</source>
+        <comment>Test type</comment>
+        <translation>Negative-earth insulation</translation>
+    </message>
+    <message>
+        <source>AutoTest &amp; Curve</source>
+        <comment>Test type</comment>
+        <translation>AutoTest &amp; Curve</translation>
+    </message>
 </context>
 <context>
     <name>CurveCollection</name>
@@ -365,6 +385,11 @@
         <source>Import Results - %1</source>
         <comment>Window Title</comment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows in red carry a fault flagged by the tester. For an insulation result, choose in its drop-down whether the positive or the negative pole was measured against earth.</source>
+        <comment>Legend of the results table</comment>
+        <translation>Rows in red carry a fault flagged by the tester. For an insulation result, choose in its drop-down whether the positive or the negative pole was measured against earth.</translation>
     </message>
 </context>
 <context>
@@ -2649,6 +2674,11 @@ Thin-Film 0.063</source>
         <source>%1 cannot be opened.</source>
         <comment>Error Message</comment>
         <translation>%1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Search Results</source>
+        <comment>Window Title</comment>
+        <translation>Search Results</translation>
     </message>
 </context>
 <context>

@@ -56,6 +56,13 @@ void AbstractDocument::setReadOnly(bool isReadOnly)
     emit titleChanged(this);
 }
 
+void AbstractDocument::setTitle(const QString& title)
+{
+    fileTitle = title;
+    setWindowTitle(displayTitle());
+    emit titleChanged(this);
+}
+
 bool AbstractDocument::isReadOnly() const
 {
     return readOnly;

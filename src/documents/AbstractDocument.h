@@ -43,6 +43,8 @@ signals:
 protected:
     // False, after saying why, when the document was opened read-only.
     bool mayBeSaved();
+    // For documents whose file name is no name for the user.
+    void setTitle(const QString& title);
 
 private:
     QString path;

@@ -103,7 +103,7 @@ bool MainWindow::isRestartRequested() const
 
 void MainWindow::buildWidgets()
 {
-    setWindowTitle(tr("Quillet", "Window Title"));
+    setWindowTitle(tr("TorvaneQuillet", "Window Title"));
     resize(451, 367);
     auto* central = new QWidget(this);
     auto* outer = makeLayout<QVBoxLayout>(central);
@@ -164,7 +164,7 @@ void MainWindow::buildMenus()
     connect(addAction(help, QStringLiteral("actionHelp"), tr("Help", "Menu option"), tr("Shows documentation", "Tool tip hint")),
             &QAction::triggered, this, &MainWindow::showHelp);
     connect(addAction(help, QStringLiteral("actionAbout"), tr("About", "Menu option"),
-                      tr("Shows version information about Dudav Quillet", "Tool tip hint")),
+                      tr("Shows version information about TorvaneQuillet", "Tool tip hint")),
             &QAction::triggered, this, &MainWindow::showAbout);
 }
 
@@ -201,16 +201,12 @@ void MainWindow::refreshPorts()
     showIdlePrompt();
 }
 
-QString MainWindow::noPortText()
-{
-    return tr("No serial port was found. Please connect the tester and choose Refresh Ports in the Tools menu.",
-              "Error Message");
-}
-
 void MainWindow::showIdlePrompt()
 {
-    statusBar()->showMessage(portList->count() == 0 ? noPortText()
-                                                    : tr("Please select a port and connect your device", "User prompt"));
+    // Short enough for the status bar at the window's first size; the box gives the whole story.
+    statusBar()->showMessage(portList->count() == 0
+                                 ? tr("No port found: connect the tester and refresh", "User prompt")
+                                 : tr("Please select a port and connect your device", "User prompt"));
 }
 
 void MainWindow::setDownloading(bool downloading)
@@ -226,7 +222,10 @@ void MainWindow::download()
 {
     if (portList->count() == 0) {
         showIdlePrompt();
-        Prompts::instance().show(this, QMessageBox::Warning, noPortText());
+        Prompts::instance().show(
+            this, QMessageBox::Warning,
+            tr("No serial port was found. Please connect the tester and choose Refresh Ports in the Tools menu.",
+               "Error Message"));
         return;
     }
     setDownloading(true);
@@ -240,6 +239,7 @@ void MainWindow::download()
     device->setSettings(DownloadProtocol::lineSettings());
     output->clear();
     receivedAny = false;
+    transferCutShort = false;
     downloadBuffer.clear();
     characterCount = 0;
     extendedCount = 0;
@@ -248,9 +248,13 @@ void MainWindow::download()
     const int readTimeout = DownloadProtocol::readTimeout(settings);
     connect(device, &QIODevice::readyRead, this, &MainWindow::readyRead);
     connect(device, &Ks::WinSerialDeviceAsync::readTimeOut, this, &MainWindow::readTimeOut);
+    connect(device, &Ks::WinSerialDeviceAsync::readFailed, this, &MainWindow::lineLost);
     if (!device->open(QIODevice::ReadWrite, readTimeout)) {
-        showOpenFailure(portList->currentData().toString(), device->isAccessDenied());
+        const bool accessDenied = device->isAccessDenied();
+        // Back to idle first, so that the status bar does not send the user to the tester while
+        // the box says the connection failed.
         cancelDownload();
+        showOpenFailure(portList->currentData().toString(), accessDenied);
         return;
     }
     // Both go out on the worker's next pass; the tester answers only once the user starts it.
@@ -328,6 +332,29 @@ void MainWindow::readTimeOut()
     // Until the first byte the user may take as long as needed to start the tester.
     if (!receivedAny || !device)
         return;
+    finishTransfer();
+}
+
+void MainWindow::lineLost()
+{
+    // Before the first byte the tester may not be started yet: the wait goes on as after a silence.
+    if (!receivedAny || !device)
+        return;
+    transferCutShort = true;
+    // Counted after the stop, which may still hand over bytes that were never announced; Download
+    // stays off while the warning is up, as during the save dialog.
+    downloadButton->setEnabled(false);
+    cancelDownload();
+    Prompts::instance().show(
+        this, QMessageBox::Warning,
+        tr("The connection to the tester was lost after %1 bytes.", "Error Message").arg(characterCount),
+        tr("The data may be incomplete. Save it if you wish, then check the cable and download again.",
+           "Error message informative text"));
+    finishTransfer();
+}
+
+void MainWindow::finishTransfer()
+{
     // A click that lands on Download between the stop and the save dialog must not start a
     // new download and wipe out the one about to be saved.
     downloadButton->setEnabled(false);
@@ -384,7 +411,12 @@ void MainWindow::saveFile()
         return;
     }
     openButton->show();
-    statusBar()->showMessage(tr("File successfully saved", "User prompt"), 3000);
+    if (transferCutShort)
+        statusBar()->showMessage(tr("Saved, but the connection was lost after %1 bytes: the file may be incomplete",
+                                    "User prompt")
+                                     .arg(characterCount));
+    else
+        statusBar()->showMessage(tr("File successfully saved", "User prompt"), 3000);
     settings.setValue(lastSavedKey, QFileInfo(lastFileName).absoluteFilePath());
 }
 
@@ -423,9 +455,9 @@ void MainWindow::showAbout()
 {
     MessageRequest request;
     //: Title of the About box
-    request.title = tr("About Kestrow Quillet", "Window Title");
+    request.title = tr("About TorvaneQuillet", "Window Title");
     //: The %1 is replaced with the version number so please don't remove it!
-    request.text = tr("Kestrow Quillet\n\n %1\n", "About box")
+    request.text = tr("TorvaneQuillet\n\n %1\n", "About box")
                        .arg(QCoreApplication::applicationVersion());
     request.windowIcon = windowIcon();
     request.parent = this;

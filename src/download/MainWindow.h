@@ -45,13 +45,15 @@ private:
     QAction* addAction(QMenu* menu, const QString& name, const QString& text, const QString& toolTip);
     void restoreSettings();
     void setDownloading(bool downloading);
-    static QString noPortText();
     // "Select a port", or that there is none to select.
     void showIdlePrompt();
     void showOpenFailure(const QString& portPath, bool accessDenied);
     // Where the save dialog opens: the last save's folder while it exists, else Documents.
     static QString saveStartFolder(const QString& lastSavedPath);
     void receive(const QByteArray& chunk);
+    void lineLost();
+    // Stops the transfer and asks where to save what came.
+    void finishTransfer();
 
     bool restartRequested = false;
     Ks::WinSerialDeviceAsync* device = nullptr;
@@ -61,6 +63,8 @@ private:
     QString lastFileName;
     qint32 characterCount = 0;
     quint32 extendedCount = 0;
+    // Set when the line failed mid-transfer, so that the save does not pass the data as whole.
+    bool transferCutShort = false;
 
     QComboBox* portList = nullptr;
     QPushButton* cancelButton = nullptr;

@@ -4,8 +4,8 @@
 
 class QObject;
 
-// Installs the chosen translation of the download program, asking for a language when none was
-// chosen yet or the chosen catalogue is gone. The translators belong to `owner`; destroying it
+// Installs the chosen translation of the download program; before the user chose one, that of
+// the main program's or the system's language. Asks for a language when the chosen catalogue is gone. The translators belong to `owner`; destroying it
 // removes them again.
 class TranslationLoader
 {

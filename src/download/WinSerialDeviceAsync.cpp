@@ -17,6 +17,7 @@ WinSerialDeviceAsync::WinSerialDeviceAsync(QObject* parent, SyncSerialDevice* de
 {
     connect(worker, &WorkerThread::readyRead, this, &QIODevice::readyRead);
     connect(worker, &WorkerThread::readTimeOut, this, &WinSerialDeviceAsync::readTimeOut);
+    connect(worker, &WorkerThread::readFailed, this, &WinSerialDeviceAsync::readFailed);
     connect(worker, &WorkerThread::bytesWritten, this, &QIODevice::bytesWritten);
 }
 

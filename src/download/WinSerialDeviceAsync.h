@@ -11,6 +11,7 @@ class WorkerThread;
 
 // The port as the window uses it: reads and writes never block, received bytes are announced
 // with readyRead(), a silent read time-out with readTimeOut(), sent bytes with bytesWritten().
+// A failed read, as after a hang-up, is announced with readFailed(), never as a silence.
 // write() only queues and returns 0. One object serves one download; it is not reopened.
 class WinSerialDeviceAsync : public QIODevice
 {
@@ -48,6 +49,7 @@ public:
 
 signals:
     void readTimeOut();
+    void readFailed();
 
 protected:
     qint64 readData(char* data, qint64 maxSize) override;

@@ -132,11 +132,13 @@ void WorkerThread::receive()
     }
     if (isStopRequested())
         return;
-    if (count <= 0)
+    if (count == 0)
         emit readTimeOut();
-    // A failed read returns at once; without a pause a dead port would spin the processor.
-    if (count < 0)
+    if (count < 0) {
+        emit readFailed();
+        // A failed read returns at once; without a pause a dead port would spin the processor.
         pauseAfterFailure();
+    }
 }
 
 void WorkerThread::pauseAfterFailure()

@@ -40,6 +40,8 @@ public:
 signals:
     void readyRead();
     void readTimeOut();
+    // The line failed, as when the far end hangs up: unlike a silence, data may be missing.
+    void readFailed();
     void bytesWritten(qint64 bytes);
 
 protected:

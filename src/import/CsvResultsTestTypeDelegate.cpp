@@ -19,18 +19,18 @@ QStyle* styleOf(const QStyleOptionViewItem& option)
 
 QString CsvResultsTestTypeDelegate::testTypeName(uint code)
 {
-    // The instrument's own names, shown as the instrument shows them.
+    // "AutoTest" is the tester's name for its test sequence and stays as the tester shows it.
     switch (code) {
     case ResultsCsv::Continuity:
-        return QStringLiteral("Continuity");
+        return tr("Continuity", "Test type");
     case ResultsCsv::AutoTest:
         return QStringLiteral("AutoTest");
     case ResultsCsv::PositiveEarthInsulation:
-        return QStringLiteral("Positive-earth insulation");
+        return tr("Positive-earth insulation", "Test type");
     case ResultsCsv::NegativeEarthInsulation:
-        return QStringLiteral("Negative-earth insulation");
+        return tr("Negative-earth insulation", "Test type");
     case ResultsCsv::AutoTestAndCurve:
-        return QStringLiteral("AutoTest & Curve");
+        return tr("AutoTest & Curve", "Test type");
     default:
         return tr("Unknown");
     }

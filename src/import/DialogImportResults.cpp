@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -37,11 +38,18 @@ DialogImportResults::DialogImportResults(QWidget* parent)
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContentsOnFirstShow);
 
+    auto* legend = new QLabel(tr("Rows in red carry a fault flagged by the tester. For an insulation result, choose in "
+                                 "its drop-down whether the positive or the negative pole was measured against earth.",
+                                 "Legend of the results table"),
+                              this);
+    legend->setWordWrap(true);
+
     auto* importButton = new QCommandLinkButton(tr("Import row(s)"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);
     layout->addWidget(table);
+    layout->addWidget(legend);
     layout->addWidget(importButton);
 
     connect(importButton, &QCommandLinkButton::clicked, this, &DialogImportResults::slotImportRows);
@@ -75,12 +83,24 @@ bool DialogImportResults::load(const QString& fileName)
             installTestTypeDelegate();
             updateInsulationEditors();
             table->resizeColumnsToContents();
+            widenToTheColumns();
         }
     }
     if (resultsModel->status() == CsvResultsModel::ReadStatus::Ok)
         return true;
     Prompts::instance().show(messageParent, QMessageBox::Warning, resultsModel->describeStatus(fileName));
     return false;
+}
+
+void DialogImportResults::widenToTheColumns()
+{
+    const int frame = 2 * table->frameWidth();
+    const int wanted = table->verticalHeader()->sizeHint().width() + table->horizontalHeader()->length() + frame
+        + table->verticalScrollBar()->sizeHint().width() + (width() - table->width());
+    const QScreen* shown = screen();
+    const int widest = shown ? shown->availableGeometry().width() * 9 / 10 : wanted;
+    if (wanted > width())
+        resize(qMin(wanted, widest), height());
 }
 
 void DialogImportResults::installTestTypeDelegate()

@@ -32,6 +32,8 @@ public slots:
 
 private:
     void installTestTypeDelegate();
+    // Wide enough for every column, within the screen.
+    void widenToTheColumns();
     // Pole choices are open on the insulation rows in and near view only: a file of a hundred
     // thousand such rows would otherwise make as many combo boxes.
     void updateInsulationEditors();

@@ -1,11 +1,14 @@
 #include "ResultsImporter.h"
 
 #include "CsvResultsModel.h"
+#include "Globals.h"
 #include "ReportScene.h"
 #include "ReportTable.h"
 #include "ReportTableCell.h"
 #include "ResultsCsv.h"
 #include "ResultsImporterCommand.h"
+
+#include <QDate>
 
 #include <algorithm>
 #include <memory>
@@ -58,6 +61,7 @@ void ResultsImporter::mapItem(int column, const QString& name, AbstractReportIte
     } else if (name == NegativeInsulationId) {
         negativeCell = cell;
     } else if (name == DateId) {
+        dateColumn = column;
         commentColumns.append(column);
     }
     if (cell) {
@@ -208,8 +212,25 @@ void ResultsImporter::addTestInstrument(ResultsImporterCommand& command) const
 
 void ResultsImporter::copyTextFields(int row, ResultsImporterCommand& command) const
 {
-    for (auto field = textFields.cbegin(); field != textFields.cend(); ++field)
-        command.changeText(field.value(), value(row, field.key()));
+    for (auto field = textFields.cbegin(); field != textFields.cend(); ++field) {
+        const QString text = value(row, field.key());
+        command.changeText(field.value(), field.key() == dateColumn ? fieldDate(text) : text);
+    }
+}
+
+QString ResultsImporter::fieldDate(const QString& written)
+{
+    // The tester writes day/month/year; a spreadsheet may have dropped the zeros or used dots.
+    static const QString readFormats[] = {QStringLiteral("d/M/yyyy"), QStringLiteral("dd.MM.yyyy")};
+    for (const QString& format : readFormats) {
+        const QDate date = QDate::fromString(written, format);
+        if (date.isValid()) {
+            // The field's caption on the German templates reads "TT.MM.JJJJ", on the English "DD/MM/YYYY".
+            const bool german = Globals::reportsFolder() == QLatin1String("reports_de");
+            return date.toString(german ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("dd/MM/yyyy"));
+        }
+    }
+    return written;
 }
 
 void ResultsImporter::appendComments(int row, ResultsImporterCommand& command) const

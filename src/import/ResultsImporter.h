@@ -55,6 +55,8 @@ private:
     void copyTextFields(int row, ResultsImporterCommand& command) const;
     void appendComments(int row, ResultsImporterCommand& command) const;
     QString value(int row, int column) const;
+    // The tester's day/month/year as the date field of the session's report templates writes it.
+    static QString fieldDate(const QString& written);
 
     ReportScene* scene;
     const CsvResultsModel* model;
@@ -64,6 +66,7 @@ private:
     QVector<int> commentColumns;
     ReportText* comments = nullptr;
     int insulationColumn = -1;
+    int dateColumn = -1;
     ReportTableCell* positiveCell = nullptr;
     ReportTableCell* negativeCell = nullptr;
 };

@@ -39,6 +39,7 @@ SearchResultsDocument::SearchResultsDocument(const QString& filePath, QWidget* p
     , table(new QTableView(this))
     , pendingResize(new QTimer(this))
 {
+    setTitle(tr("Search Results", "Window Title"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(table);

@@ -1,6 +1,7 @@
 #include "MdiWindow.h"
 
 #include "AbstractDocument.h"
+#include "AppIdentity.h"
 #include "DocumentArea.h"
 #include "MdiSubWindow.h"
 #include "ResourceIcons.h"
@@ -27,12 +28,15 @@ MdiWindow::MdiWindow(QWidget* parent)
 }
 
 // The area closes its sub-windows as it goes, after this part of the window is gone: neither the
-// area, its sub-windows nor its tab bar may reach these slots any more.
+// area, its sub-windows, their documents nor its tab bar may reach these slots any more.
 MdiWindow::~MdiWindow()
 {
     area->disconnect(this);
-    for (QMdiSubWindow* sub : area->subWindowList())
+    for (QMdiSubWindow* sub : area->subWindowList()) {
         sub->disconnect(this);
+        if (QWidget* doc = sub->widget())
+            doc->disconnect(this);
+    }
     if (QTabBar* tabBar = area->tabBar())
         tabBar->disconnect(this);
     windowMapper->disconnect(this);
@@ -157,6 +161,8 @@ void MdiWindow::openDocument(AbstractDocument* doc)
     auto* sub = new MdiSubWindow(doc);
     area->addSubWindow(sub);
     connect(sub, &QMdiSubWindow::windowStateChanged, this, &MdiWindow::windowStateChanged);
+    // The sub-window takes the document's new title later than this.
+    connect(doc, &QWidget::windowTitleChanged, this, &MdiWindow::showActiveDocumentInTitle);
     sub->show();
 }
 
@@ -209,6 +215,27 @@ void MdiWindow::subWindowActivated(QMdiSubWindow* sub)
     AbstractDocument* to = sub ? qobject_cast<AbstractDocument*>(sub->widget()) : nullptr;
     emit activeDocumentChanged(lastActive, to);
     lastActive = to;
+    showActiveDocumentInTitle();
+}
+
+// Each maximised sub-window adds its document to the title it found when it was maximised,
+// which may already name another document; the title is therefore rebuilt whenever it changes.
+void MdiWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange)
+        showActiveDocumentInTitle();
+}
+
+void MdiWindow::showActiveDocumentInTitle()
+{
+    const QMdiSubWindow* sub = area->activeSubWindow();
+    const QString title = sub && sub->isMaximized() && sub->widget()
+        ? QStringLiteral("%1 - [%2]").arg(AppIdentity::applicationName, sub->widget()->windowTitle())
+        : AppIdentity::applicationName;
+    // Setting it again raises the change event again, which then finds nothing to do.
+    if (windowTitle() != title)
+        setWindowTitle(title);
 }
 
 // Tabs while the documents are maximised, none while they are tiled or cascaded. Judged by all
@@ -219,6 +246,7 @@ void MdiWindow::windowStateChanged(Qt::WindowStates, Qt::WindowStates)
     const QList<QMdiSubWindow*> windows = area->subWindowList();
     area->setTabBarShown(
         std::any_of(windows.cbegin(), windows.cend(), [](const QMdiSubWindow* sub) { return sub->isMaximized(); }));
+    showActiveDocumentInTitle();
 }
 
 // The most recently opened document is asked first; a refusal keeps it, the older ones and the

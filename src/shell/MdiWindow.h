@@ -50,6 +50,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The Window menu's title and its six actions; the menu itself is filled when it opens.
     void setUpWindowMenu(QMenu* menu);
 
@@ -57,6 +58,8 @@ private:
     QMdiSubWindow* subWindowOf(const QWidget* widget) const;
     void connectTabBar(QTabBar* bar);
     QAction* makeAction(const QString& text, const QString& icon, const QString& statusTip);
+    // The program's name, and the active document's while it is maximised.
+    void showActiveDocumentInTitle();
 
     DocumentArea* area;
     QMenu* menuWindow = nullptr;

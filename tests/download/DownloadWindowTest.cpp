@@ -87,6 +87,19 @@ struct ClickWhenShown : QObject
     QPushButton* target;
     bool clicked = false;
 };
+
+// Notes what the status bar says while each message box is up.
+struct StatusWhilePrompting : ScriptedPrompts
+{
+    MessageAnswer message(const MessageRequest& request) override
+    {
+        statusTexts << (window ? window->statusBar()->currentMessage() : QString());
+        return ScriptedPrompts::message(request);
+    }
+
+    QMainWindow* window = nullptr;
+    QStringList statusTexts;
+};
 } // namespace
 
 class DownloadWindowTest : public QObject
@@ -262,6 +275,7 @@ void DownloadWindowTest::unpluggingEndsTheDownload()
     tester.start(memory, 1000);
     auto window = makeWindow(tester.portPath());
     const QString target = folder.filePath(QStringLiteral("unplugged.txt"));
+    prompts->answerMessage(QMessageBox::Ok);
     prompts->answer(target);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("readData failed")));
 
@@ -269,6 +283,17 @@ void DownloadWindowTest::unpluggingEndsTheDownload()
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(target), 30000);
     QCOMPARE(fileBytes(target), memory.left(1000));
     QVERIFY(button(*window, "downloadButton")->isVisible());
+
+    // A hang-up is no end of transfer: the user hears of it before choosing where to save.
+    QCOMPARE(prompts->shown().size(), 2);
+    const ShownPrompt& warning = prompts->shown().first();
+    QCOMPARE(warning.kind, ShownPrompt::Message);
+    QCOMPARE(warning.message.icon, QMessageBox::Warning);
+    QCOMPARE(warning.message.text, QStringLiteral("The connection to the tester was lost after 1000 bytes."));
+    QCOMPARE(warning.message.informativeText,
+             QStringLiteral("The data may be incomplete. Save it if you wish, then check the cable and download again."));
+    QCOMPARE(prompts->shown().at(1).kind, ShownPrompt::Files);
+    QCOMPARE(statusText(*window), QStringLiteral("Saved, but the connection was lost after 1000 bytes: the file may be incomplete"));
 }
 
 void DownloadWindowTest::chunksAreCountedAndShownAsTheyArrive()
@@ -303,9 +328,15 @@ void DownloadWindowTest::silentTesterKeepsTheWindowWaiting()
 
 void DownloadWindowTest::failedOpenReturnsToIdle()
 {
+    prompts.reset();
+    auto recording = std::make_unique<StatusWhilePrompting>();
     auto window = makeWindow(QStringLiteral("/dev/ttyNoSuchTester"));
+    recording->window = window.get();
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("open failed")));
     window->download();
+    // The tester prompt would send the user to the tester while the box says the opposite.
+    QCOMPARE(recording->statusTexts, QStringList { QStringLiteral("Please select a port and connect your device") });
+    prompts = std::move(recording);
     QCOMPARE(prompts->messageTexts(),
              QStringList { QStringLiteral("Failed to connect. Please check the device is connected and switched on") });
     QCOMPARE(prompts->last().message.icon, QMessageBox::Warning);
@@ -397,6 +428,7 @@ void DownloadWindowTest::noPortSaysSoAndOpensNothing()
 {
     auto window = std::make_unique<MainWindow>();
     window->findChild<QComboBox*>(QStringLiteral("portList"))->clear();
+    window->show();
     window->download();
     const QString noPort =
         QStringLiteral("No serial port was found. Please connect the tester and choose Refresh Ports in the Tools menu.");
@@ -404,7 +436,12 @@ void DownloadWindowTest::noPortSaysSoAndOpensNothing()
     QVERIFY(!window->findChild<Ks::WinSerialDeviceAsync*>());
     QVERIFY(button(*window, "downloadButton")->isVisibleTo(window.get()));
     QVERIFY(!button(*window, "cancelButton")->isVisibleTo(window.get()));
-    QCOMPARE(statusText(*window), noPort);
+    const QString status = statusText(*window);
+    QCOMPARE(status, QStringLiteral("No port found: connect the tester and refresh"));
+    // Readable in full at the window's first size, beside the status bar's own margins.
+    QCOMPARE(window->width(), 451);
+    QVERIFY2(window->statusBar()->fontMetrics().horizontalAdvance(status) < window->width() - 20,
+             qPrintable(QString::number(window->statusBar()->fontMetrics().horizontalAdvance(status))));
 }
 
 void DownloadWindowTest::nameTypedWithoutSuffixIsSavedAsConvertedCsv()

@@ -1,11 +1,16 @@
 #include "CsvResultsModel.h"
 #include "CsvResultsTestTypeDelegate.h"
 #include "DialogImportResults.h"
+#include "ResultsCsv.h"
 #include "ResultsFiles.h"
 #include "ScriptedPrompts.h"
 #include "TestMain.h"
 
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QTranslator>
 #include <QCommandLinkButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -47,6 +52,8 @@ private slots:
     void fileWithoutTestTypeDropsTheDelegate();
     void notAResultsFileIsSaidAndRefusedFileKeepsTheTable();
     void poleChoicesOpenOnlyOnRowsInView();
+    void loadedResultsShowEveryValueAndAreExplained();
+    void testTypesSpeakGerman();
 
 private:
     std::unique_ptr<DialogImportResults> dialog;
@@ -85,6 +92,39 @@ void DialogImportResultsTest::loadNamesTheFileAndOpensPoleChoices()
     QVERIFY(dialog->load(ResultsFiles::samplePath(QStringLiteral("results-point.csv"))));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(table->findChildren<QComboBox*>().size(), 1);
+}
+
+void DialogImportResultsTest::loadedResultsShowEveryValueAndAreExplained()
+{
+    QVERIFY(dialog->load(ResultsFiles::samplePath(QStringLiteral("results-point.csv"))));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QTableView* table = tableOf(*dialog);
+    // Every column fits beside the row numbers, unless the screen is too narrow for them.
+    const int screenWidth = dialog->screen()->availableGeometry().width();
+    QVERIFY(dialog->width() > 424);
+    QVERIFY2(table->horizontalHeader()->length() <= table->viewport()->width() || dialog->width() >= screenWidth * 9 / 10,
+             qPrintable(QStringLiteral("%1 of %2").arg(table->viewport()->width()).arg(table->horizontalHeader()->length())));
+    QStringList labels;
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+        labels << label->text();
+    QVERIFY(labels.contains(
+        QStringLiteral("Rows in red carry a fault flagged by the tester. For an insulation result, choose in its "
+                       "drop-down whether the positive or the negative pole was measured against earth.")));
+}
+
+void DialogImportResultsTest::testTypesSpeakGerman()
+{
+    QTranslator german;
+    QVERIFY(german.load(QCoreApplication::applicationDirPath() + QStringLiteral("/Translations/arventa_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    const QStringList names {CsvResultsTestTypeDelegate::testTypeName(ResultsCsv::Continuity),
+                             CsvResultsTestTypeDelegate::testTypeName(ResultsCsv::PositiveEarthInsulation),
+                             CsvResultsTestTypeDelegate::testTypeName(ResultsCsv::NegativeEarthInsulation),
+                             CsvResultsTestTypeDelegate::testTypeName(ResultsCsv::AutoTestAndCurve)};
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(names, (QStringList {QStringLiteral("Durchgang"), QStringLiteral("Isolation Plus gegen Erde"),
+                                  QStringLiteral("Isolation Minus gegen Erde"), QStringLiteral("AutoTest & Kennlinie")}));
 }
 
 void DialogImportResultsTest::choosingNegativeEarthStoresEight()

@@ -122,6 +122,8 @@ private slots:
     void insulationResultsFindTheirRow();
     void testerSerialIsAddedOnce();
     void columnsNamedLikeFieldsSetTheirText();
+    void testDateTakesTheFieldsFormat_data();
+    void testDateTakesTheFieldsFormat();
     void invalidRowsAreRejected_data();
     void invalidRowsAreRejected();
     void withoutSceneThereIsNoInsertionPlace();
@@ -276,6 +278,38 @@ void ResultsImporterTest::testerSerialIsAddedOnce()
     QCOMPARE(report.import(results, {PositiveEarthRow}), int(ResultsImporter::Imported));
     QCOMPARE(report.import(otherTester, {0}), int(ResultsImporter::Imported));
     QCOMPARE(report.text("test_instruments"), QStringLiteral("23104877, 30550012"));
+}
+
+void ResultsImporterTest::testDateTakesTheFieldsFormat_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("tester, English") << "reports_en" << QByteArray("06/07/2026") << "06/07/2026";
+    QTest::newRow("tester, German") << "reports_de" << QByteArray("06/07/2026") << "06.07.2026";
+    QTest::newRow("last day of the year") << "reports_de" << QByteArray("31/12/2026") << "31.12.2026";
+    QTest::newRow("spreadsheet, short") << "reports_en" << QByteArray("6/7/2026") << "06/07/2026";
+    QTest::newRow("spreadsheet, German") << "reports_en" << QByteArray("06.07.2026") << "06/07/2026";
+    // What is no date is kept as written rather than lost.
+    QTest::newRow("day past the month") << "reports_de" << QByteArray("31/06/2026") << "31/06/2026";
+    QTest::newRow("month past the year") << "reports_de" << QByteArray("01/13/2026") << "01/13/2026";
+    QTest::newRow("no date") << "reports_de" << QByteArray("unknown") << "unknown";
+}
+
+void ResultsImporterTest::testDateTakesTheFieldsFormat()
+{
+    QFETCH(QString, folder);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, shown);
+    Report report;
+    Results results(resultsFile("DD/MM/YYYY,Voc (VDC)", {written + ",401.2"}));
+    Globals::setReportsFolder(folder);
+    const int result = report.import(results, {0});
+    Globals::setReportsFolder(QStringLiteral("reports_en"));
+    QCOMPARE(result, int(ResultsImporter::Imported));
+    QCOMPARE(report.text("DD/MM/YYYY"), shown);
+    // The comments keep the tester's own text.
+    QCOMPARE(report.text("comments"), QStringLiteral("DD/MM/YYYY=%1; \n").arg(QString::fromLatin1(written)));
 }
 
 void ResultsImporterTest::columnsNamedLikeFieldsSetTheirText()

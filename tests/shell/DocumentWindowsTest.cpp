@@ -68,6 +68,7 @@ private slots:
     void plainWheelDoesNotZoom();
     void windowMenuLosesTheAcceleratorFromTheTenthWindow();
     void tabsShowWhileTheDocumentsAreMaximised();
+    void titleNamesOnlyTheActiveDocument();
     void closingTheMainWindowAsksNewestFirst();
     void documentsWhoseFileVanishedAreClosed();
     void documentKeptOpenCancelsTheLanguageChange();
@@ -357,6 +358,27 @@ void DocumentWindowsTest::tabsShowWhileTheDocumentsAreMaximised()
     QVERIFY(window->documentTabs() && window->documentTabs()->isVisibleTo(window.get()));
     QCOMPARE(window->documentTabs()->count(), 4);
     QVERIFY(window->mdiArea()->activeSubWindow()->isMaximized());
+}
+
+void DocumentWindowsTest::titleNamesOnlyTheActiveDocument()
+{
+    window->setWindowTitle(QStringLiteral("Veltrano"));
+    AbstractDocument* first = window->openDocument(fixture->writeFile(QStringLiteral("a.arvir")));
+    AbstractDocument* second = window->openDocument(fixture->writeFile(QStringLiteral("b.arvvc")));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Veltrano - [b.arvvc]"));
+    window->setActiveDocument(first);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Veltrano - [a.arvir]"));
+    window->setActiveDocument(second);
+    window->setActiveDocument(first);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Veltrano - [a.arvir]"));
+    first->setModified(true);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Veltrano - [a.arvir *]"));
+    first->setModified(false);
+    window->tileDocuments();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Veltrano"));
+    window->closeDocument(first);
+    window->closeDocument(second);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Veltrano"));
 }
 
 void DocumentWindowsTest::closingTheMainWindowAsksNewestFirst()
