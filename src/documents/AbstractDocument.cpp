@@ -52,15 +52,13 @@ void AbstractDocument::holdLock(std::unique_ptr<DocumentLock> documentLock)
 void AbstractDocument::setReadOnly(bool isReadOnly)
 {
     readOnly = isReadOnly;
-    setWindowTitle(displayTitle());
-    emit titleChanged(this);
+    showTitle();
 }
 
 void AbstractDocument::setTitle(const QString& title)
 {
     fileTitle = title;
-    setWindowTitle(displayTitle());
-    emit titleChanged(this);
+    showTitle();
 }
 
 bool AbstractDocument::isReadOnly() const
@@ -99,6 +97,11 @@ void AbstractDocument::setModified(bool isModified)
     if (modified == isModified)
         return;
     modified = isModified;
+    showTitle();
+}
+
+void AbstractDocument::showTitle()
+{
     setWindowTitle(displayTitle());
     emit titleChanged(this);
 }

@@ -47,6 +47,9 @@ protected:
     void setTitle(const QString& title);
 
 private:
+    // The window title and whoever shows it follow every change of name, state or mark.
+    void showTitle();
+
     QString path;
     QString fileTitle;
     bool valid = false;
