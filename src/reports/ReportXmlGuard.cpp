@@ -66,47 +66,59 @@ bool ReportXmlGuard::check(const QByteArray& xml)
     elements = 0;
     pictures = 0;
     line = 0;
+    depth = 0;
+    textLength = 0;
+    textItemDepth = 0;
+    totalTextLength = 0;
     if (xml.size() > ReportLimits::maximumXmlBytes)
         return refuse(tr("the report text is larger than %1 MB").arg(ReportLimits::maximumXmlBytes / (1024 * 1024)));
     QXmlStreamReader reader(xml);
-    int depth = 0;
-    int textLength = 0;
-    // The depth of the text item being read, 0 outside one: its text runs on through inner elements.
-    int textItemDepth = 0;
-    int totalTextLength = 0;
     while (!reader.atEnd() && !reader.hasError()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         line = reader.lineNumber();
         if (token == QXmlStreamReader::DTD)
             return refuse(tr("it declares a document type, which reports never do"));
-        if (token == QXmlStreamReader::StartElement) {
-            if (++depth > ReportLimits::maximumDepth)
-                return refuse(tr("its elements are nested more than %1 levels deep").arg(ReportLimits::maximumDepth));
-            if (textItemDepth == 0) {
-                textLength = 0;
-                textItemDepth = holdsText(reader.name()) ? depth : 0;
-            }
-            if (!checkElement(reader.name().toString(), reader.attributes()))
-                return false;
-        } else if (token == QXmlStreamReader::EndElement) {
-            if (depth-- == textItemDepth)
-                textItemDepth = 0;
-            if (textItemDepth == 0)
-                textLength = 0;
-        } else if (token == QXmlStreamReader::Characters) {
-            textLength += reader.text().size();
-            if (textLength > ReportLimits::maximumTextLength)
-                return refuse(tr("a text is longer than %1 characters").arg(ReportLimits::maximumTextLength));
-            // The indentation between elements is never laid out.
-            if (!reader.isWhitespace())
-                totalTextLength += reader.text().size();
-            if (totalTextLength > ReportLimits::maximumTotalTextLength)
-                return refuse(tr("its texts together are longer than %1 characters")
-                                  .arg(ReportLimits::maximumTotalTextLength));
-        }
+        if (token == QXmlStreamReader::StartElement && !enterElement(reader))
+            return false;
+        if (token == QXmlStreamReader::EndElement)
+            leaveElement();
+        if (token == QXmlStreamReader::Characters && !countText(reader))
+            return false;
     }
     if (reader.hasError() && XmlNesting::roughDepth(xml) > ReportLimits::maximumDepth)
         return refuse(tr("its elements are nested more than %1 levels deep").arg(ReportLimits::maximumDepth));
+    return true;
+}
+
+bool ReportXmlGuard::enterElement(const QXmlStreamReader& reader)
+{
+    if (++depth > ReportLimits::maximumDepth)
+        return refuse(tr("its elements are nested more than %1 levels deep").arg(ReportLimits::maximumDepth));
+    if (textItemDepth == 0) {
+        textLength = 0;
+        textItemDepth = holdsText(reader.name()) ? depth : 0;
+    }
+    return checkElement(reader.name().toString(), reader.attributes());
+}
+
+void ReportXmlGuard::leaveElement()
+{
+    if (depth-- == textItemDepth)
+        textItemDepth = 0;
+    if (textItemDepth == 0)
+        textLength = 0;
+}
+
+bool ReportXmlGuard::countText(const QXmlStreamReader& reader)
+{
+    textLength += reader.text().size();
+    if (textLength > ReportLimits::maximumTextLength)
+        return refuse(tr("a text is longer than %1 characters").arg(ReportLimits::maximumTextLength));
+    // The indentation between elements is never laid out.
+    if (!reader.isWhitespace())
+        totalTextLength += reader.text().size();
+    if (totalTextLength > ReportLimits::maximumTotalTextLength)
+        return refuse(tr("its texts together are longer than %1 characters").arg(ReportLimits::maximumTotalTextLength));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 class QXmlStreamAttributes;
+class QXmlStreamReader;
 
 // Looks over a report's or template's XML before it is parsed into a tree: nesting, element
 // and picture counts, text lengths, table sizes, numbers and the drawings it names must stay
@@ -22,6 +23,9 @@ public:
     QString cause() const { return refusal; }
 
 private:
+    bool enterElement(const QXmlStreamReader& reader);
+    void leaveElement();
+    bool countText(const QXmlStreamReader& reader);
     bool checkElement(const QString& tag, const QXmlStreamAttributes& attributes);
     bool checkNumbers(const QXmlStreamAttributes& attributes);
     bool checkTable(const QXmlStreamAttributes& attributes);
@@ -33,4 +37,10 @@ private:
     qint64 line = 0;
     int elements = 0;
     int pictures = 0;
+    int depth = 0;
+    // The characters of the text being read; a text item's runs on through its inner elements.
+    int textLength = 0;
+    // The depth of the text item being read, 0 outside one.
+    int textItemDepth = 0;
+    int totalTextLength = 0;
 };

@@ -6,6 +6,7 @@
 #include "ReportResizableItemCommand.h"
 #include "ReportTable.h"
 #include "ReportTableCell.h"
+#include "ReplaceText.h"
 #include "ReportText.h"
 #include "SceneFixture.h"
 #include "ScriptedPrompts.h"
@@ -65,24 +66,6 @@ QList<ReportResizableImage*> pictures(const QGraphicsScene& scene)
             found << picture;
     return found;
 }
-// What an import does to a field: replaces its text without the editor's own history.
-class ReplaceText : public QUndoCommand
-{
-public:
-    ReplaceText(ReportText* field, const QString& text)
-        : field(field)
-        , before(field->text())
-        , after(text)
-    {
-    }
-    void redo() override { field->setText(after); }
-    void undo() override { field->setText(before); }
-
-private:
-    ReportText* field;
-    QString before;
-    QString after;
-};
 } // namespace
 
 class ReportUndoTest : public QObject

@@ -4,6 +4,7 @@
 #include "ReportScene.h"
 #include "ReportTable.h"
 #include "ReportTableCell.h"
+#include "ReplaceText.h"
 #include "ReportText.h"
 #include "SceneFixture.h"
 #include "ScriptedPrompts.h"
@@ -85,25 +86,6 @@ void activate(ReportScene& scene)
     scene.setFocus();
 }
 
-// What a results import does to a field: one command of its own that replaces the text.
-class ImportText : public QUndoCommand
-{
-public:
-    ImportText(ReportText* field, const QString& text)
-        : field(field)
-        , before(field->text())
-        , after(text)
-    {
-    }
-    void redo() override { field->setText(after); }
-    void undo() override { field->setText(before); }
-
-private:
-    ReportText* field;
-    QString before;
-    QString after;
-};
-
 // One random user at work on a field, checking after every step what must always hold.
 class RandomSession
 {
@@ -168,7 +150,7 @@ private:
             send(scene, Qt::Key_Y, Qt::ControlModifier);
             return "redo";
         case 8:
-            doc.undoStack()->push(new ImportText(field(), QString("import %1").arg(random.bounded(100))));
+            doc.undoStack()->push(new ReplaceText(field(), QString("import %1").arg(random.bounded(100))));
             return "import";
         default:
             doc.scene()->itemById("notes")->setFocus();
