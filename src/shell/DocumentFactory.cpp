@@ -64,6 +64,11 @@ void DocumentFactory::setMaker(DocumentClass documentClass, const Maker& maker)
         makers().remove(int(documentClass));
 }
 
+void DocumentFactory::restoreBuiltInMakers()
+{
+    makers() = builtInMakers();
+}
+
 AbstractDocument* DocumentFactory::createDocument(const QString& path, QWidget* parent)
 {
     DocumentClass documentClass = documentClassOf(fileKind(path));

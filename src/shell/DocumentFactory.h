@@ -23,6 +23,8 @@ public:
 
     // Each document class registers its maker as it is built; an empty maker removes it.
     static void setMaker(DocumentClass documentClass, const Maker& maker);
+    // Puts the program's own makers back, after stand-ins have replaced or removed them.
+    static void restoreBuiltInMakers();
 
 private:
     static AbstractDocument* makeDocument(DocumentClass documentClass, const QString& path, QWidget* parent);

@@ -1,4 +1,9 @@
+#include "AbstractDocument.h"
+#include "CurveModulesChooser.h"
+#include "CurveModulesDlg.h"
+#include "CurveModulesEditDlg.h"
 #include "DialogAbout.h"
+#include "DialogComponentSettings.h"
 #include "DialogImportResults.h"
 #include "DialogSettings.h"
 #include "DialogWelcome.h"
@@ -6,11 +11,11 @@
 #include "Folders.h"
 #include "Globals.h"
 #include "MainWindow.h"
-#include "SearchResultsDocument.h"
 #include "ShellFixture.h"
 #include "TestMain.h"
 #include "UntranslatedTexts.h"
 
+#include <QFile>
 #include <QTest>
 #include <QTranslator>
 
@@ -27,10 +32,13 @@ private slots:
     void init();
     void cleanup();
     void mainWindowAndItsDocuments();
+    void everyKindOfDocument_data();
+    void everyKindOfDocument();
     void dialogs();
 
 private:
     void expectGerman(QWidget* window);
+    QString copyOfGermanDefault(const QString& kind) const;
 
     std::unique_ptr<ShellFixture> fixture;
     std::unique_ptr<QTranslator> german;
@@ -42,9 +50,7 @@ void GermanTextsTest::initTestCase()
 {
     Q_INIT_RESOURCE(veltrano);
     // Other tests of this program may have put stand-ins in place of the real documents.
-    DocumentFactory::setMaker(DocumentClass::SearchResults, [](const QString& path, QWidget* parent) {
-        return new SearchResultsDocument(path, parent);
-    });
+    DocumentFactory::restoreBuiltInMakers();
     english = std::make_unique<UntranslatedTexts>(QStringLiteral(TRANSLATIONS_SOURCE_DIR "/arventa_de.ts"));
     QVERIFY(english->isLoaded());
 }
@@ -88,6 +94,37 @@ void GermanTextsTest::mainWindowAndItsDocuments()
     expectGerman(&window);
 }
 
+QString GermanTextsTest::copyOfGermanDefault(const QString& kind) const
+{
+    const QString copy = fixture->path(QStringLiteral("document.") + kind);
+    if (!QFile::copy(QStringLiteral(":res/reports_de/default.") + kind, copy))
+        return {};
+    // Resource files come read-only; the document would open as such and hide its editing tools.
+    QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::WriteOwner);
+    return copy;
+}
+
+void GermanTextsTest::everyKindOfDocument_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"arvir", "arvatr", "arvvc", "arvchk", "arvid", "arvcrv"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+// The documents' tool bars, tool tips, column headers and menus, shown inside the main window.
+void GermanTextsTest::everyKindOfDocument()
+{
+    QFETCH(QString, kind);
+    const QString path = copyOfGermanDefault(kind);
+    QVERIFY(!path.isEmpty());
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    AbstractDocument* document = window.openDocument(path);
+    QVERIFY(document && document->isValid());
+    expectGerman(&window);
+}
+
 void GermanTextsTest::dialogs()
 {
     MainWindow window;
@@ -99,6 +136,14 @@ void GermanTextsTest::dialogs()
     expectGerman(&welcome);
     DialogImportResults import(&window);
     expectGerman(&import);
+    DialogComponentSettings component(&window);
+    expectGerman(&component);
+    IVCurve::CurveModulesDlg modules(&window);
+    expectGerman(&modules);
+    IVCurve::CurveModulesChooser chooser(0, 1, &window);
+    expectGerman(&chooser);
+    IVCurve::CurveModulesEditDlg moduleEditor(&window);
+    expectGerman(&moduleEditor);
 }
 
 VELTRANO_TEST(GermanTextsTest)
