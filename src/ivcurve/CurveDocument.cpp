@@ -467,7 +467,8 @@ void CurveDocument::slotCurveReport()
     QVector<CurveReport::Entry> entries;
     for (TreeItem* item : selectedCurveItems()) {
         if (CurveData* curve = curveGraphModel->curveOf(item))
-            entries.append({item->value(TreeItem::Description).toString(), curve, foldersAbove(item)});
+            entries.append({item->value(TreeItem::Description).toString(), curve, foldersAbove(item),
+                            item->parent()->value(TreeItem::NodeId).toLongLong()});
     }
     if (entries.isEmpty()) {
         CurveMessageBox::show(this, QMessageBox::Information,

@@ -247,23 +247,26 @@ QString CurveReport::html(const QString& templateText, const QVector<Entry>& ent
 {
     QString measurementRows;
     QString keyValueRows;
-    const QStringList* lastFolders = nullptr;
+    const Entry* previous = nullptr;
     for (const Entry& entry : entries) {
-        if (!entry.folders.isEmpty() && (!lastFolders || *lastFolders != entry.folders)) {
+        const bool newGroup =
+            !previous || previous->folders != entry.folders || previous->folderNode != entry.folderNode;
+        if (newGroup && !entry.folders.isEmpty()) {
             measurementRows += groupRow(entry.folders, table1Placeholders.size());
             keyValueRows += groupRow(entry.folders, table2Placeholders.size());
         }
-        lastFolders = &entry.folders;
+        previous = &entry;
         measurementRows += measurementRow(entry);
         keyValueRows += keyValueRow(entry, threshold);
     }
     QString page = templateText;
     page.replace(table1Marker, measurementRows);
     page.replace(table2Marker, keyValueRows + totalRow(entries, threshold));
-    if (nominalTotalIsPartial(entries)) {
-        page.replace(totalNoteMarker,
-                     tr("The nominal total covers only the strings with a module assigned.", "Curve report"));
-    }
+    QString note = tr("Deviations from the nominal power of more than %1 % are marked in colour.", "Curve report")
+                       .arg(QLocale().toString(threshold));
+    if (nominalTotalIsPartial(entries))
+        note += QLatin1Char(' ') + tr("The nominal total covers only the strings with a module assigned.", "Curve report");
+    page.replace(totalNoteMarker, note.toHtmlEscaped());
     return page;
 }
 

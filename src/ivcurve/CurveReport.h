@@ -24,10 +24,19 @@ public:
     static constexpr double LargestDeviationThreshold = 100.0;
 
     struct Entry {
+        Entry() = default;
+        Entry(const QString& stringName, CurveData* stringCurve, const QStringList& foldersAbove = {},
+              qlonglong folderNodeId = 0)
+            : name(stringName), curve(stringCurve), folders(foldersAbove), folderNode(folderNodeId)
+        {
+        }
+
         QString name;
         CurveData* curve = nullptr;
         // The descriptions of the nodes above the string, the top-level one (the file) first.
         QStringList folders;
+        // The node id of the folder the string is filed in: two files of one name are two groups.
+        qlonglong folderNode = 0;
     };
 
     static const QString table1Marker;

@@ -209,6 +209,10 @@ void CurveReportTest::rowsAreGroupedUnderTheirFileAndFolder()
     const QStringList groups{"roof.csv", "roof.csv › East &lt;wing&gt;", "carport.csv"};
     QCOMPARE(groupsIn(page), groups + groups);
     const QStringList order{groups[0], "String A", "String B", groups[1], "String C", groups[2], "String D"};
+    // A file imported twice is two nodes of one name, and two groups.
+    const QVector<CurveReport::Entry> twice{{QStringLiteral("String A"), &a, {QStringLiteral("roof.csv")}, 1},
+                                            {QStringLiteral("String A"), &b, {QStringLiteral("roof.csv")}, 9}};
+    QCOMPARE(groupsIn(CurveReport::html(CurveReport::templateText(), twice)).size(), 4);
     for (int table = 0; table < 2; ++table) {
         int at = page.indexOf(table == 0 ? QStringLiteral("Measurement Data") : QStringLiteral("IV Curve Data"));
         for (const QString& next : order) {
@@ -241,6 +245,8 @@ void CurveReportTest::totalsCompareMeasuredAndStcWithNominal()
     QCOMPARE(textsOf(totals).mid(0, 5), (QStringList{"Total", "2750", "2750", "2000", ""}));
     const QString page = CurveReport::html(CurveReport::templateText(), entries);
     QVERIFY(page.contains(QStringLiteral("The nominal total covers only the strings with a module assigned.")));
+    QVERIFY(CurveReport::html(CurveReport::templateText(), entries, 7.5)
+                .contains(QStringLiteral("Deviations from the nominal power of more than 7.5 % are marked in colour.")));
 }
 
 void CurveReportTest::datesCarryFourDigitYears()
