@@ -50,6 +50,15 @@ QVector<int> pathOf(const QModelIndex& index)
         rows.prepend(at.row());
     return rows;
 }
+
+// The descriptions of the nodes above, the top-level one (the file) first.
+QStringList foldersAbove(const TreeItem* item)
+{
+    QStringList folders;
+    for (const TreeItem* above = item->parent(); above && above->parent(); above = above->parent())
+        folders.prepend(above->value(TreeItem::Description).toString());
+    return folders;
+}
 } // namespace
 
 CurveDocument::CurveDocument(const QString& filePath, QWidget* parent)
@@ -476,14 +485,6 @@ void CurveDocument::slotCurveReport()
         return;
     }
     CurveReport::exportPdf(this, entries, QFileInfo(filePath()).completeBaseName() + QStringLiteral(".pdf"));
-}
-
-QStringList CurveDocument::foldersAbove(const TreeItem* item) const
-{
-    QStringList folders;
-    for (const TreeItem* above = item->parent(); above && above->parent(); above = above->parent())
-        folders.prepend(above->value(TreeItem::Description).toString());
-    return folders;
 }
 
 void CurveDocument::exportPoints(int kind)

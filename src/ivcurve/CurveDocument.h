@@ -3,7 +3,6 @@
 #include "DocumentWithToolbar.h"
 
 #include <QModelIndex>
-#include <QStringList>
 
 #include <functional>
 
@@ -84,8 +83,6 @@ private:
     // The plot shows the curve again after its settings or module changed.
     void replotString(uint stringId);
     void updateModuleNote();
-    // The descriptions of the nodes above, the top-level one first.
-    QStringList foldersAbove(const TreeItem* item) const;
 
     std::unique_ptr<CurveDatabase> database;
     CurveTreeModel* curveTreeModel = nullptr;
