@@ -459,6 +459,16 @@
         <comment>Window Title</comment>
         <translation>Projekt-Stammverzeichnis wählen</translation>
     </message>
+    <message>
+        <source>Curve Report</source>
+        <comment>Window Title</comment>
+        <translation>Kennlinienbericht</translation>
+    </message>
+    <message>
+        <source>The curve report marks the deviation of a string&apos;s STC power from its nominal power in colour when it is greater than:</source>
+        <comment>User prompt</comment>
+        <translation>Der Kennlinienbericht hebt die Abweichung der STC-Leistung eines Strings von seiner Nennleistung farbig hervor, wenn sie größer ist als:</translation>
+    </message>
 </context>
 <context>
     <name>DialogWelcome</name>
@@ -1411,6 +1421,11 @@ Dünnschicht 0,063</translation>
         <comment>User prompt</comment>
         <translation>Bitte wählen Sie zuerst im Baum die Strings, denen ein Modul zugeordnet werden soll.</translation>
     </message>
+    <message>
+        <source>no module assigned: STC values approximate</source>
+        <comment>Graph footnote</comment>
+        <translation>kein Modul zugeordnet: STC-Werte nur näherungsweise</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveFileCheck</name>
@@ -1774,6 +1789,24 @@ Dünnschicht 0,063</translation>
     </message>
 </context>
 <context>
+    <name>IVCurve::CurveNumberText</name>
+    <message>
+        <source>Your language setting writes decimals with a comma, for example %1.</source>
+        <comment>Warning Message</comment>
+        <translation>Ihre Spracheinstellung schreibt Dezimalzahlen mit Komma, zum Beispiel %1.</translation>
+    </message>
+    <message>
+        <source>Your language setting writes decimals with a point, for example %1.</source>
+        <comment>Warning Message</comment>
+        <translation>Ihre Spracheinstellung schreibt Dezimalzahlen mit Punkt, zum Beispiel %1.</translation>
+    </message>
+    <message>
+        <source>Your language setting writes decimals as in %1.</source>
+        <comment>Warning Message</comment>
+        <translation>Ihre Spracheinstellung schreibt Dezimalzahlen wie in %1.</translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CurvePointsExport</name>
     <message>
         <source>STC</source>
@@ -1832,6 +1865,54 @@ Dünnschicht 0,063</translation>
         <source>PDF file (*.pdf)</source>
         <comment>File Save Dialog</comment>
         <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Riso %1 MΩ at %2 V</source>
+        <comment>Curve report</comment>
+        <translation>Riso %1 MΩ bei %2 V</translation>
+    </message>
+    <message>
+        <source>Riso %1 MΩ</source>
+        <comment>Curve report</comment>
+        <translation>Riso %1 MΩ</translation>
+    </message>
+    <message>
+        <source>Rpe %1 Ω</source>
+        <comment>Curve report</comment>
+        <translation>Rpe %1 Ω</translation>
+    </message>
+    <message>
+        <source>Iclamp %1 A</source>
+        <comment>Curve report</comment>
+        <translation>Iclamp %1 A</translation>
+    </message>
+    <message>
+        <source>no IV curve</source>
+        <comment>Curve report</comment>
+        <translation>keine IV-Kennlinie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>Curve report</comment>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>The nominal total covers only the strings with a module assigned.</source>
+        <comment>Curve report</comment>
+        <translation>Die Summe der Nennleistung umfasst nur die Strings mit zugeordnetem Modul.</translation>
+    </message>
+    <message>
+        <source>Deviations from the nominal power of more than %1 % are marked in colour.</source>
+        <comment>Curve report</comment>
+        <translation>Abweichungen von der Nennleistung über %1 % sind farbig hervorgehoben.</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveReportPrinter</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <comment>Report page foot</comment>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1919,6 +2000,11 @@ Dünnschicht 0,063</translation>
     <message>
         <source>its curve tree has more than %1 nodes</source>
         <translation>ihr Kennlinienbaum hat mehr als %1 Knoten</translation>
+    </message>
+    <message>
+        <source>Status code of the test instrument: %1</source>
+        <comment>Tool tip hint</comment>
+        <translation>Statuscode des Prüfgeräts: %1</translation>
     </message>
 </context>
 <context>

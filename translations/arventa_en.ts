@@ -459,6 +459,16 @@
         <comment>Window Title</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Curve Report</source>
+        <comment>Window Title</comment>
+        <translation>Curve Report</translation>
+    </message>
+    <message>
+        <source>The curve report marks the deviation of a string&apos;s STC power from its nominal power in colour when it is greater than:</source>
+        <comment>User prompt</comment>
+        <translation>The curve report marks the deviation of a string&apos;s STC power from its nominal power in colour when it is greater than:</translation>
+    </message>
 </context>
 <context>
     <name>DialogWelcome</name>
@@ -1317,7 +1327,7 @@ Thin-Film 0.063</source>
     <message>
         <source>Curve Report</source>
         <comment>Tool tip hint</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Curve Report</translation>
     </message>
     <message>
         <source>Export MEAS IV Curve Points</source>
@@ -1403,6 +1413,11 @@ Thin-Film 0.063</source>
         <source>Please select the strings to assign a module to in the tree first.</source>
         <comment>User prompt</comment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no module assigned: STC values approximate</source>
+        <comment>Graph footnote</comment>
+        <translation>no module assigned: STC values approximate</translation>
     </message>
 </context>
 <context>
@@ -1759,6 +1774,24 @@ Thin-Film 0.063</source>
     </message>
 </context>
 <context>
+    <name>IVCurve::CurveNumberText</name>
+    <message>
+        <source>Your language setting writes decimals with a comma, for example %1.</source>
+        <comment>Warning Message</comment>
+        <translation>Your language setting writes decimals with a comma, for example %1.</translation>
+    </message>
+    <message>
+        <source>Your language setting writes decimals with a point, for example %1.</source>
+        <comment>Warning Message</comment>
+        <translation>Your language setting writes decimals with a point, for example %1.</translation>
+    </message>
+    <message>
+        <source>Your language setting writes decimals as in %1.</source>
+        <comment>Warning Message</comment>
+        <translation>Your language setting writes decimals as in %1.</translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CurvePointsExport</name>
     <message>
         <source>STC</source>
@@ -1816,6 +1849,54 @@ Thin-Film 0.063</source>
         <source>PDF file (*.pdf)</source>
         <comment>File Save Dialog</comment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Riso %1 MΩ at %2 V</source>
+        <comment>Curve report</comment>
+        <translation>Riso %1 MΩ at %2 V</translation>
+    </message>
+    <message>
+        <source>Riso %1 MΩ</source>
+        <comment>Curve report</comment>
+        <translation>Riso %1 MΩ</translation>
+    </message>
+    <message>
+        <source>Rpe %1 Ω</source>
+        <comment>Curve report</comment>
+        <translation>Rpe %1 Ω</translation>
+    </message>
+    <message>
+        <source>Iclamp %1 A</source>
+        <comment>Curve report</comment>
+        <translation>Iclamp %1 A</translation>
+    </message>
+    <message>
+        <source>no IV curve</source>
+        <comment>Curve report</comment>
+        <translation>no IV curve</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>Curve report</comment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>The nominal total covers only the strings with a module assigned.</source>
+        <comment>Curve report</comment>
+        <translation>The nominal total covers only the strings with a module assigned.</translation>
+    </message>
+    <message>
+        <source>Deviations from the nominal power of more than %1 % are marked in colour.</source>
+        <comment>Curve report</comment>
+        <translation>Deviations from the nominal power of more than %1 % are marked in colour.</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::CurveReportPrinter</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <comment>Report page foot</comment>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -1903,6 +1984,11 @@ Thin-Film 0.063</source>
     <message>
         <source>its curve tree has more than %1 nodes</source>
         <translation>its curve tree has more than %1 nodes</translation>
+    </message>
+    <message>
+        <source>Status code of the test instrument: %1</source>
+        <comment>Tool tip hint</comment>
+        <translation>Status code of the test instrument: %1</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,8 @@ inline const QString showWelcome = QStringLiteral("Welcome/show");
 inline const QString hideDeleteDefaultsWarning = QStringLiteral("/HideDeleteDefaultsWarning");
 inline const QString hideAutomaticSaveWarning = QStringLiteral("Curves/HideAutomaticSaveWarning");
 inline const QString showModuleFavouritesOnly = QStringLiteral("Curves/ShowModuleFavouritesOnly");
+// Percent; the curve report marks a deviation from nominal power beyond it.
+inline const QString curveReportDeviationThreshold = QStringLiteral("Curves/ReportDeviationThreshold");
 // Kept in the download program's store, not in Veltrano's.
 inline const QString downloadLastSavedFilePath = QStringLiteral("Device/LastSavedFilePath");
 } // namespace SettingsKeys

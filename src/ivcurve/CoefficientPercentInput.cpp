@@ -54,13 +54,15 @@ bool CoefficientPercentInput::readPercentage(QWidget* parent, Coefficient coeffi
     const double lowest = lowestPercentage(coefficient);
     const double highest = highestPercentage(coefficient);
     double read = 0.0;
-    if (CurveNumberText::parseUser(text, read) && read >= lowest && read <= highest) {
+    const bool readable = CurveNumberText::parseUser(text, read);
+    if (readable && read >= lowest && read <= highest) {
         // The box offers four decimals; more typed digits are not kept.
         percentage = std::round(read * decimalScale) / decimalScale;
         return true;
     }
-    CurveMessageBox::warning(parent, tr("\"%1\" is not a percentage from %2 to %3.", "Warning Message")
-                                      .arg(text, QLocale().toString(lowest), QLocale().toString(highest)));
+    const QString range = tr("\"%1\" is not a percentage from %2 to %3.", "Warning Message")
+                              .arg(text, QLocale().toString(lowest), QLocale().toString(highest));
+    CurveMessageBox::warning(parent, readable ? range : range + QLatin1Char('\n') + CurveNumberText::decimalMarkAdvice());
     return false;
 }
 

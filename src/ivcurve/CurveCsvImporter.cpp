@@ -351,8 +351,10 @@ uint CurveCsvImporter::statusOf(const CurveCsvRow& row, const CurveData& curve, 
         status |= IrradianceSpread;
     if (changedBySpreadsheet)
         status |= SpreadsheetModified;
-    else if (checksumFailed)
+    if (!changedBySpreadsheet && checksumFailed)
         status |= ChecksumFailed;
+    else if (status & ChecksumFailed)
+        status |= InstrumentOwnsBit1;
     return status;
 }
 

@@ -9,10 +9,9 @@
 #include "CurveGraphModel.h"
 #include "CurveGraphSquishHelper.h"
 #include "CurveMessageBox.h"
-#include "CurveModuleDatabase.h"
+#include "CurveModuleAssignment.h"
 #include "CurveModulesChooser.h"
 #include "CurveModulesDlg.h"
-#include "CurveNumberText.h"
 #include "CurvePointsExport.h"
 #include "CurveReport.h"
 #include "CurveTree.h"
@@ -51,6 +50,15 @@ QVector<int> pathOf(const QModelIndex& index)
         rows.prepend(at.row());
     return rows;
 }
+
+// The descriptions of the nodes above, the top-level one (the file) first.
+QStringList foldersAbove(const TreeItem* item)
+{
+    QStringList folders;
+    for (const TreeItem* above = item->parent(); above && above->parent(); above = above->parent())
+        folders.prepend(above->value(TreeItem::Description).toString());
+    return folders;
+}
 } // namespace
 
 CurveDocument::CurveDocument(const QString& filePath, QWidget* parent)
@@ -61,7 +69,7 @@ CurveDocument::CurveDocument(const QString& filePath, QWidget* parent)
     if (database->isOpen() && !curveTreeModel->load() && !curveTreeModel->refusal().isEmpty())
         database->refuse(CurveFileCheck::beyondLimits(filePath, curveTreeModel->refusal()));
     curveGraphModel = new CurveGraphModel(*database, curveTreeModel, this);
-    curveGraphModel->collection().setModuleLookup([this](AssignedModule& module) { lookUpModule(module); });
+    curveGraphModel->collection().setModuleLookup(CurveModuleAssignment::databaseLookup(this));
     curveTree = new CurveTree;
     curveTree->setModel(curveTreeModel);
     curveTree->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -282,6 +290,8 @@ void CurveDocument::connectModels()
             &CurveGraphModel::slotRowRemoved);
     connect(curveGraphModel, &CurveGraphModel::signalStringSelected, curveGraph, &CurveGraph::slotInsertCurves);
     connect(curveGraphModel, &CurveGraphModel::signalStringDeselected, curveGraph, &CurveGraph::slotRemoveCurves);
+    connect(curveGraphModel, &CurveGraphModel::signalStringSelected, this, &CurveDocument::updateModuleNote);
+    connect(curveGraphModel, &CurveGraphModel::signalStringDeselected, this, &CurveDocument::updateModuleNote);
     connect(curveGraphModel, &CurveGraphModel::signalUpdateLegend, curveGraph, &CurveGraph::updateLegend);
     connect(curveTree, &QWidget::customContextMenuRequested, this, &CurveDocument::onCustomContextMenu);
     connect(curveTree, &QAbstractItemView::doubleClicked, this, &CurveDocument::slotDoubleClickTree);
@@ -428,6 +438,19 @@ void CurveDocument::replotString(uint stringId)
         return;
     curveGraph->slotRemoveCurves(stringId);
     curveGraph->slotInsertCurves(stringId);
+    updateModuleNote();
+}
+
+// Without a module the whole string is converted with the coefficients of one module, so its
+// STC values are no more than an estimate; the plot says so rather than nothing.
+void CurveDocument::updateModuleNote()
+{
+    bool unassigned = false;
+    for (uint stringId : curveGraph->shownStrings()) {
+        const CurveData* curve = curveGraphModel->collection().curve(int(stringId));
+        unassigned = unassigned || (curve && curve->module().moduleId == 0);
+    }
+    curveGraph->setFooter(unassigned ? tr("no module assigned: STC values approximate", "Graph footnote") : QString());
 }
 
 void CurveDocument::slotSetColour()
@@ -445,6 +468,7 @@ void CurveDocument::slotSetColour()
         return;
     curveGraphModel->setStringColour(item, colour);
     curveGraph->setStringColour(CurveGraphModel::curveIdOf(item), colour);
+    modified(true);
 }
 
 void CurveDocument::slotCurveReport()
@@ -452,7 +476,8 @@ void CurveDocument::slotCurveReport()
     QVector<CurveReport::Entry> entries;
     for (TreeItem* item : selectedCurveItems()) {
         if (CurveData* curve = curveGraphModel->curveOf(item))
-            entries.append({item->value(TreeItem::Description).toString(), curve});
+            entries.append({item->value(TreeItem::Description).toString(), curve, foldersAbove(item),
+                            item->parent()->value(TreeItem::NodeId).toLongLong()});
     }
     if (entries.isEmpty()) {
         CurveMessageBox::show(this, QMessageBox::Information,
@@ -554,31 +579,19 @@ void CurveDocument::slotAssignModule()
     CurveModuleRow row;
     if (chooser.exec() != QDialog::Accepted || !chooser.chosenModule(row))
         return;
-    AssignedModule module;
-    module.moduleId = row.id;
-    module.series = chooser.series();
-    module.setDataSheet(row.Voc, row.Isc, row.Vmp, row.Imp);
-    STCparameters coefficients;
-    coefficients.alpha = CurveNumberText::userText(row.alpha);
-    coefficients.beta = CurveNumberText::userText(row.beta);
-    coefficients.delta = CurveNumberText::userText(row.delta);
-    coefficients.Rs = CurveNumberText::userText(row.Rs);
+    QList<int> curveIds;
+    for (TreeItem* item : items)
+        curveIds.append(int(CurveGraphModel::curveIdOf(item)));
     const WaitCursor waiting;
+    const QList<int> assigned =
+        CurveModuleAssignment::assign(curveGraphModel->collection(), curveIds, row, chooser.series());
     for (TreeItem* item : items) {
         const uint id = CurveGraphModel::curveIdOf(item);
-        CurveData* curve = curveGraphModel->curveOf(item);
-        if (curve && curveGraphModel->collection().assignModule(int(id), module, coefficients)) {
-            curveTreeModel->setItemConversion(item, *curve);
-            replotString(id);
-        }
+        if (!assigned.contains(int(id)))
+            continue;
+        curveTreeModel->setItemConversion(item, *curveGraphModel->curveOf(item));
+        replotString(id);
     }
-}
-
-void CurveDocument::lookUpModule(AssignedModule& module)
-{
-    CurveModuleRow row;
-    if (CurveModuleDatabase(this).moduleById(module.moduleId, row))
-        module.setDataSheet(row.Voc, row.Isc, row.Vmp, row.Imp);
 }
 
 } // namespace IVCurve

@@ -9,7 +9,6 @@
 #include <memory>
 
 class CurveData;
-struct AssignedModule;
 class CurveDatabase;
 class QMenu;
 class QSplitter;
@@ -83,9 +82,7 @@ private:
     TreeItem* currentCurveItem() const;
     // The plot shows the curve again after its settings or module changed.
     void replotString(uint stringId);
-    // Gives a curve's module its data-sheet values; it stays without them when the module
-    // database is missing or no longer has the module.
-    void lookUpModule(AssignedModule& module);
+    void updateModuleNote();
 
     std::unique_ptr<CurveDatabase> database;
     CurveTreeModel* curveTreeModel = nullptr;

@@ -33,20 +33,21 @@ AssignedModule CurveModuleAssignment::layout(const CurveModuleRow& module, unsig
     return assigned;
 }
 
-bool CurveModuleAssignment::assign(CurveCollection& curves, const QList<int>& curveIds, const CurveModuleRow& module,
-                                   unsigned series)
+QList<int> CurveModuleAssignment::assign(CurveCollection& curves, const QList<int>& curveIds,
+                                         const CurveModuleRow& module, unsigned series)
 {
     STCparameters coefficients;
     coefficients.alpha = CurveNumberText::userText(module.alpha);
     coefficients.beta = CurveNumberText::userText(module.beta);
     coefficients.delta = CurveNumberText::userText(module.delta);
     coefficients.Rs = CurveNumberText::userText(module.Rs);
-    const AssignedModule assigned = layout(module, series);
+    const AssignedModule layoutOfString = layout(module, series);
+    QList<int> assigned;
     for (int curveId : curveIds) {
-        if (!curves.curve(curveId) || !curves.assignModule(curveId, assigned, coefficients))
-            return false;
+        if (curves.curve(curveId) && curves.assignModule(curveId, layoutOfString, coefficients))
+            assigned.append(curveId);
     }
-    return true;
+    return assigned;
 }
 
 } // namespace IVCurve

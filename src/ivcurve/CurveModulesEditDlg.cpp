@@ -164,7 +164,8 @@ bool CurveModulesEditDlg::readNumber(Field which, double& value)
         return true;
     static const char* const names[] = {"", "Isc", "Voc", "Impp", "Vmpp", "α", "β", "delta", "Rs"};
     CurveMessageBox::warning(this, tr("The value of %1 is not a number: \"%2\"", "Warning Message")
-                                    .arg(QString::fromUtf8(names[which]), fields[which]->text()));
+                                           .arg(QString::fromUtf8(names[which]), fields[which]->text())
+                                       + QLatin1Char('\n') + CurveNumberText::decimalMarkAdvice());
     fields[which]->setFocus();
     fields[which]->selectAll();
     return false;

@@ -55,4 +55,15 @@ bool CurveNumberText::parseC(const QString& text, double& value)
     return true;
 }
 
+QString CurveNumberText::decimalMarkAdvice()
+{
+    const QLocale locale;
+    const QString example = locale.toString(12.5);
+    if (locale.decimalPoint() == QLatin1Char(','))
+        return tr("Your language setting writes decimals with a comma, for example %1.", "Warning Message").arg(example);
+    if (locale.decimalPoint() == QLatin1Char('.'))
+        return tr("Your language setting writes decimals with a point, for example %1.", "Warning Message").arg(example);
+    return tr("Your language setting writes decimals as in %1.", "Warning Message").arg(example);
+}
+
 } // namespace IVCurve

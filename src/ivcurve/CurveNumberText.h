@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QVariant>
 
@@ -10,6 +11,8 @@ namespace IVCurve {
 // never reach a computation or a plot.
 class CurveNumberText
 {
+    Q_DECLARE_TR_FUNCTIONS(IVCurve::CurveNumberText)
+
 public:
     // User-locale text to what is bound for the file; text that does not parse is kept.
     static QString toStorage(const QString& userText);
@@ -18,6 +21,9 @@ public:
     static QString userText(double value);
     static bool parseUser(const QString& text, double& value);
     static bool parseC(const QString& text, double& value);
+    // One sentence for a message about a number that did not read: which decimal mark the
+    // user's language setting expects, with an example.
+    static QString decimalMarkAdvice();
 };
 
 } // namespace IVCurve

@@ -3,35 +3,41 @@
 #include "AssignedModule.h"
 #include "CurveData.h"
 #include "CurveKeyValues.h"
+#include "CurveNumberText.h"
+#include "CurveReportPrinter.h"
 #include "ExportFileChooser.h"
 #include "Globals.h"
 #include "SettingsKeys.h"
 #include "StagedPdfFile.h"
 #include "StcApproximation.h"
 #include "TestDateText.h"
-#include "WaitCursor.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocale>
-#include <QPainter>
-#include <QPrinter>
-#include <QTextDocument>
+#include <QSettings>
+
+#include <cmath>
 
 namespace IVCurve {
 
 const QString CurveReport::table1Marker = QStringLiteral("<!-- TABLE1_ROWS -->");
 const QString CurveReport::table2Marker = QStringLiteral("<!-- TABLE2_ROWS -->");
+const QString CurveReport::totalNoteMarker = QStringLiteral("<!-- TOTAL_NOTE -->");
 
 namespace {
-const int printerDpi = 1200;
-const double pageMarginMm = 10.0;
 const int fillFactorDecimals = 2;
+const int deviationDecimals = 1;
+const QString fontStyle = QStringLiteral("font-family: Arial, Helvetica, sans-serif;");
+const QString markedStyle = QStringLiteral(" background-color: #F6CACA; color: #8B1A1A; font-weight: bold;");
+const QString totalStyle = QStringLiteral(" font-weight: bold; border-top: 1px solid #173A5E;");
+const QString groupStyle =
+    QStringLiteral("font-family: Arial, Helvetica, sans-serif; font-weight: bold; color: #173A5E; "
+                   "background-color: #EEF3F8;");
+const QString folderSeparator = QStringLiteral(" \u203A ");
 
 const QStringList table1Placeholders{
     QStringLiteral("<!--#STRINGNAME#-->"), QStringLiteral("<!--#DATE#-->"), QStringLiteral("<!--#IRRADIANCE#-->"),
-    QStringLiteral("<!--#CELLTEMP#-->"), QStringLiteral("<!--#FILLFACTOR#-->")};
+    QStringLiteral("<!--#CELLTEMP#-->"), QStringLiteral("<!--#FILLFACTOR#-->"), QStringLiteral("<!--#OTHERS#-->")};
 
 const QStringList table2Placeholders{
     QStringLiteral("<!--#STRINGNAME#-->"), QStringLiteral("<!--#MEAS_PWR#-->"), QStringLiteral("<!--#STC_PWR#-->"),
@@ -41,9 +47,11 @@ const QStringList table2Placeholders{
     QStringLiteral("<!--#STC_ISC#-->"),    QStringLiteral("<!--#NOM_ISC#-->"),  QStringLiteral("<!--#MEAS_IMPP#-->"),
     QStringLiteral("<!--#STC_IMPP#-->"),   QStringLiteral("<!--#NOM_IMPP#-->")};
 
-void fill(QString& row, const QString& placeholder, const QString& value)
+const int diffCell = 4;
+
+bool readNumber(const QString& text, double& value)
 {
-    row.replace(placeholder, value);
+    return CurveNumberText::parseUser(text.trimmed(), value);
 }
 } // namespace
 
@@ -55,19 +63,48 @@ QString CurveReport::templateText()
     return QString::fromUtf8(file.readAll());
 }
 
-QString CurveReport::cell(const QString& indent, const QString& placeholder, bool centred)
+// A stored value that is no percentage (another program's, or a hand edit) counts as not set.
+double CurveReport::deviationThreshold()
 {
-    const QString style = centred ? QStringLiteral("font-family: Arial, Helvetica, sans-serif; text-align: center;")
-                                  : QStringLiteral("font-family: Arial, Helvetica, sans-serif;");
-    return QStringLiteral("%1<td style=\"%2\">\n%3\n< / td>\n").arg(indent, style, placeholder);
+    bool read = false;
+    const double stored = QSettings().value(SettingsKeys::curveReportDeviationThreshold).toDouble(&read);
+    if (!read || !std::isfinite(stored) || stored < 0.0 || stored > LargestDeviationThreshold)
+        return DefaultDeviationThreshold;
+    return stored;
 }
 
-QString CurveReport::rowOf(const QString& indent, const QStringList& placeholders)
+QString CurveReport::cell(const QString& indent, const QString& placeholder, const QString& extraStyle)
+{
+    return QStringLiteral("%1<td style=\"%2%3\">\n%4\n< / td>\n").arg(indent, fontStyle, extraStyle, placeholder);
+}
+
+QString CurveReport::rowOf(const QString& indent, const QStringList& placeholders, int markedCell)
 {
     QString row = QStringLiteral("<tr>\n");
-    for (int i = 0; i < placeholders.size(); ++i)
-        row += cell(indent, placeholders.at(i), i > 0);
+    for (int i = 0; i < placeholders.size(); ++i) {
+        QString style = i > 0 ? QStringLiteral(" text-align: center;") : QString();
+        if (i == markedCell)
+            style += markedStyle;
+        row += cell(indent, placeholders.at(i), style);
+    }
     return row + QStringLiteral("</tr>\n");
+}
+
+// Cells without a value keep their placeholder: an HTML comment, so the cell shows nothing.
+QString CurveReport::filled(const QString& indent, const QStringList& placeholders, const QStringList& values,
+                            int markedCell)
+{
+    QString row = rowOf(indent, placeholders, markedCell);
+    for (int i = 0; i < values.size(); ++i)
+        row.replace(placeholders.at(i), values.at(i));
+    return row;
+}
+
+QString CurveReport::groupRow(const QStringList& folders, int columns)
+{
+    return QStringLiteral("<tr><td class=\"group\" colspan=\"%1\" style=\"%2\">%3</td></tr>\n")
+        .arg(columns)
+        .arg(groupStyle, folders.join(folderSeparator).toHtmlEscaped());
 }
 
 QString CurveReport::fixed(double value, int decimals)
@@ -78,140 +115,172 @@ QString CurveReport::fixed(double value, int decimals)
 // A reading that is not a number stays out of the report rather than showing as 0.
 QString CurveReport::localeNumber(const QString& text, int decimals)
 {
-    bool ok = false;
-    const double value = QLocale().toDouble(text.trimmed(), &ok);
-    return ok ? fixed(value, decimals) : QString();
+    double value = 0.0;
+    return readNumber(text, value) ? fixed(value, decimals) : QString();
 }
 
 QString CurveReport::measurementRow(const Entry& entry)
 {
     const CurveReadings& readings = entry.curve->readings();
-    QString row = rowOf(QStringLiteral("  "), table1Placeholders);
-    fill(row, table1Placeholders.at(0), entry.name.toHtmlEscaped());
-    fill(row, table1Placeholders.at(1), TestDateText::forDisplay(readings.testDate).toHtmlEscaped());
-    fill(row, table1Placeholders.at(2), localeNumber(readings.irradiance, 0));
-    fill(row, table1Placeholders.at(3), localeNumber(readings.cellTemp, 1));
     // A fill factor is a ratio below 1: whole numbers would show every string as 0 or 1.
-    fill(row, table1Placeholders.at(4), localeNumber(readings.ff, fillFactorDecimals));
-    return row;
+    return filled(QStringLiteral("  "), table1Placeholders,
+                  {entry.name.toHtmlEscaped(), TestDateText::forReport(readings.testDate).toHtmlEscaped(),
+                   localeNumber(readings.irradiance, 0), localeNumber(readings.cellTemp, 1),
+                   localeNumber(readings.ff, fillFactorDecimals), otherResults(entry)});
 }
 
-// STC values converted outside the validated conditions say so under the string's name.
+// Insulation, earth continuity and clamp current, as the tester gave them.
+QString CurveReport::otherResults(const Entry& entry)
+{
+    const CurveReadings& readings = entry.curve->readings();
+    QStringList results;
+    double riso = 0.0;
+    double viso = 0.0;
+    double rpe = 0.0;
+    double iclamp = 0.0;
+    if (readNumber(readings.riso, riso)) {
+        results << (readNumber(readings.viso, viso)
+                        ? tr("Riso %1 MΩ at %2 V", "Curve report").arg(QLocale().toString(riso), QLocale().toString(viso))
+                        : tr("Riso %1 MΩ", "Curve report").arg(QLocale().toString(riso)));
+    }
+    if (readNumber(readings.rpe, rpe))
+        results << tr("Rpe %1 Ω", "Curve report").arg(QLocale().toString(rpe));
+    if (readNumber(readings.iclamp, iclamp))
+        results << tr("Iclamp %1 A", "Curve report").arg(QLocale().toString(iclamp));
+    return results.join(QStringLiteral("; ")).toHtmlEscaped();
+}
+
+// STC values converted outside the validated conditions say so under the string's name; a result
+// without points has no STC values and says why.
 QString CurveReport::nameWithNote(const Entry& entry)
 {
     const QString name = entry.name.toHtmlEscaped();
-    const QString note = StcApproximation::note(StcApproximation::reasons(*entry.curve));
+    const QString note = entry.curve->isEmpty() ? tr("no IV curve", "Curve report")
+                                                : StcApproximation::note(StcApproximation::reasons(*entry.curve));
     if (note.isEmpty())
         return name;
     return name + QStringLiteral("<br><i>") + note.toHtmlEscaped() + QStringLiteral("</i>");
 }
 
-QString CurveReport::keyValueRow(const Entry& entry)
+double CurveReport::deviation(double nominal, double stc)
+{
+    if (nominal == 0.0)
+        return -1.0;
+    const double scale = std::pow(10.0, deviationDecimals);
+    return std::round(qAbs(nominal - stc) * 100.0 / nominal * scale) / scale;
+}
+
+// Values the tester reported without points; the power is that of the point it reported.
+CurveKeyValues CurveReport::readingsKeyValues(const CurveData& curve)
+{
+    const CurveReadings& readings = curve.readings();
+    CurveKeyValues values;
+    values.voc = values.isc = values.vmpp = values.impp = values.pmpp = std::nan("");
+    readNumber(readings.voc, values.voc);
+    readNumber(readings.isc, values.isc);
+    readNumber(readings.vmp, values.vmpp);
+    readNumber(readings.imp, values.impp);
+    values.pmpp = values.vmpp * values.impp;
+    return values;
+}
+
+QStringList CurveReport::keyValues(const CurveKeyValues& measured, const CurveKeyValues& stc,
+                                   const CurveKeyValues& nominal, bool withStc)
+{
+    const auto number = [](double value, int decimals) { return std::isnan(value) ? QString() : fixed(value, decimals); };
+    const auto converted = [withStc, number](double value, int decimals) {
+        return withStc ? number(value, decimals) : QString();
+    };
+    return {number(measured.pmpp, 0),    converted(stc.pmpp, 0),   fixed(nominal.pmpp, 0), QString(),
+            number(measured.voc, 1),     converted(stc.voc, 1),    fixed(nominal.voc, 1),
+            number(measured.vmpp, 1),    converted(stc.vmpp, 1),   fixed(nominal.vmpp, 1),
+            number(measured.isc, 2),     converted(stc.isc, 2),    fixed(nominal.isc, 2),
+            number(measured.impp, 2),    converted(stc.impp, 2),   fixed(nominal.impp, 2)};
+}
+
+QString CurveReport::keyValueRow(const Entry& entry, double threshold)
 {
     CurveData& curve = *entry.curve;
-    const CurveKeyValues measured = CurveKeyValues::ofCurve(curve);
+    const bool hasCurve = !curve.isEmpty();
+    const CurveKeyValues measured = hasCurve ? CurveKeyValues::ofCurve(curve) : readingsKeyValues(curve);
     const CurveData& converted = curve.stcCurve(true);
     const CurveKeyValues stc = CurveKeyValues::ofCurve(converted);
     const CurveKeyValues nominal = CurveKeyValues::ofModule(curve.module());
-    const bool hasNominal = !curve.nominalCurve().isEmpty();
-
-    QString row = rowOf(QStringLiteral("\t"), table2Placeholders);
-    const QStringList values{nameWithNote(entry),
-                             fixed(measured.pmpp, 0), fixed(stc.pmpp, 0), fixed(nominal.pmpp, 0), QString(),
-                             fixed(measured.voc, 1), fixed(stc.voc, 1), fixed(nominal.voc, 1),
-                             fixed(measured.vmpp, 1), fixed(stc.vmpp, 1), fixed(nominal.vmpp, 1),
-                             fixed(measured.isc, 2), fixed(stc.isc, 2), fixed(nominal.isc, 2),
-                             fixed(measured.impp, 2), fixed(stc.impp, 2), fixed(nominal.impp, 2)};
-    for (int i = 0; i < values.size(); ++i) {
-        if (i != 4)
-            fill(row, table2Placeholders.at(i), values.at(i));
-    }
+    QStringList values = QStringList{nameWithNote(entry)} + keyValues(measured, stc, nominal, hasCurve);
     // A nominal power of 0 (a data sheet without current at mpp) has no percentage to give.
-    if (hasNominal && !converted.isEmpty() && nominal.pmpp != 0.0)
-        fill(row, table2Placeholders.at(4), fixed(qAbs(nominal.pmpp - stc.pmpp) * 100.0 / nominal.pmpp, 1));
-    return row;
+    const double percent = hasCurve && !curve.nominalCurve().isEmpty() && !converted.isEmpty()
+                               ? deviation(nominal.pmpp, stc.pmpp)
+                               : -1.0;
+    values[diffCell] = percent >= 0.0 ? fixed(percent, deviationDecimals) : table2Placeholders.at(diffCell);
+    return filled(QStringLiteral("\t"), table2Placeholders, values, percent > threshold ? diffCell : -1);
 }
 
-QString CurveReport::html(const QString& templateText, const QVector<Entry>& entries)
+QString CurveReport::totalRow(const QVector<Entry>& entries, double threshold)
+{
+    double measured = 0.0;
+    double stc = 0.0;
+    double nominal = 0.0;
+    for (const Entry& entry : entries) {
+        if (entry.curve->isEmpty())
+            continue;
+        measured += CurveKeyValues::ofCurve(*entry.curve).pmpp;
+        stc += CurveKeyValues::ofCurve(entry.curve->stcCurve(true)).pmpp;
+        nominal += CurveKeyValues::ofModule(entry.curve->module()).pmpp;
+    }
+    const double percent = nominalTotalIsPartial(entries) ? -1.0 : deviation(nominal, stc);
+    QStringList values{tr("Total", "Curve report"), fixed(measured, 0), fixed(stc, 0), fixed(nominal, 0),
+                       percent >= 0.0 ? fixed(percent, deviationDecimals) : table2Placeholders.at(diffCell)};
+    QString row = filled(QStringLiteral("\t"), table2Placeholders, values, percent > threshold ? diffCell : -1);
+    return row.replace(fontStyle, fontStyle + totalStyle);
+}
+
+bool CurveReport::nominalTotalIsPartial(const QVector<Entry>& entries)
+{
+    for (const Entry& entry : entries) {
+        if (!entry.curve->isEmpty() && entry.curve->module().moduleId == 0)
+            return true;
+    }
+    return false;
+}
+
+QString CurveReport::html(const QString& templateText, const QVector<Entry>& entries, double threshold)
 {
     QString measurementRows;
     QString keyValueRows;
+    const Entry* previous = nullptr;
     for (const Entry& entry : entries) {
+        const bool newGroup =
+            !previous || previous->folders != entry.folders || previous->folderNode != entry.folderNode;
+        if (newGroup && !entry.folders.isEmpty()) {
+            measurementRows += groupRow(entry.folders, table1Placeholders.size());
+            keyValueRows += groupRow(entry.folders, table2Placeholders.size());
+        }
+        previous = &entry;
         measurementRows += measurementRow(entry);
-        keyValueRows += keyValueRow(entry);
+        keyValueRows += keyValueRow(entry, threshold);
     }
     QString page = templateText;
     page.replace(table1Marker, measurementRows);
-    page.replace(table2Marker, keyValueRows);
+    page.replace(table2Marker, keyValueRows + totalRow(entries, threshold));
+    QString note = tr("Deviations from the nominal power of more than %1 % are marked in colour.", "Curve report")
+                       .arg(QLocale().toString(threshold));
+    if (nominalTotalIsPartial(entries))
+        note += QLatin1Char(' ') + tr("The nominal total covers only the strings with a module assigned.", "Curve report");
+    page.replace(totalNoteMarker, note.toHtmlEscaped());
     return page;
 }
 
 bool CurveReport::exportPdf(QWidget* parent, const QVector<Entry>& entries, const QString& proposedName)
 {
-    const QString page = html(templateText(), entries);
+    const QString page = html(templateText(), entries, deviationThreshold());
     const ExportFileChooser chooser(SettingsKeys::lastExportDir, QStringLiteral("pdf"));
     const QString path = chooser.choose(parent, tr("Save PDF file", "File Save Dialog"),
                                         tr("PDF file (*.pdf)", "File Save Dialog"), proposedName);
     if (path.isEmpty())
         return false;
     StagedPdfFile output(path);
-    printToPdf(page, output.printPath());
+    CurveReportPrinter::printToPdf(page, output.printPath());
     return output.commitOrWarn(parent);
-}
-
-bool CurveReport::printToPdf(const QString& html, const QString& path)
-{
-    const WaitCursor waiting;
-    QPrinter printer(QPrinter::HighResolution);
-    setUpPrinter(printer, path);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    QTextDocument document;
-    // Laid out at the printer's resolution, so that point sizes come out right on paper.
-    document.documentLayout()->setPaintDevice(&printer);
-    document.setHtml(html);
-    paintPages(document, printer, painter);
-    return painter.end();
-}
-
-void CurveReport::setUpPrinter(QPrinter& printer, const QString& path)
-{
-    printer.setResolution(printerDpi);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setFullPage(true);
-    printer.setPageMargins(QMarginsF(pageMarginMm, pageMarginMm, pageMarginMm, pageMarginMm), QPageLayout::Millimeter);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-}
-
-// A full-page printer paints from the paper's corner and reports the whole paper as its page:
-// the margins are kept by painting inside them.
-QRectF CurveReport::pageArea(const QPrinter& printer)
-{
-    QPageLayout layout = printer.pageLayout();
-    layout.setMode(QPageLayout::StandardMode);
-    return layout.paintRectPixels(printer.resolution());
-}
-
-void CurveReport::paintPages(QTextDocument& document, QPrinter& printer, QPainter& painter)
-{
-    const QRectF page = pageArea(printer);
-    document.setPageSize(page.size());
-    const int pageCount = document.pageCount();
-    for (int index = 0; index < pageCount; ++index) {
-        if (index > 0)
-            printer.newPage();
-        painter.save();
-        painter.translate(page.left(), page.top() - index * page.height());
-        const QRectF visible(0, index * page.height(), page.width(), page.height());
-        painter.setClipRect(visible);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = visible;
-        document.documentLayout()->draw(&painter, context);
-        painter.restore();
-    }
 }
 
 } // namespace IVCurve

@@ -15,8 +15,11 @@ public:
 
     // Every column as wide as its widest entry.
     void fitColumns();
+    // Columns narrower than their widest shown entry grow to it; wider ones stay.
+    void widenColumns();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
 

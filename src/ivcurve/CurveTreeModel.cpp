@@ -285,14 +285,17 @@ void CurveTreeModel::setItemConversion(TreeItem* item, CurveData& curve)
     emit dataChanged(indexFor(item, 0), indexFor(item, columnCount() - 1));
 }
 
-// The plot gives a string its colour when first shown. In a read-only file the colour lasts for
-// this session only: the document must not claim changes that it can never save.
+// The plot gives a string its colour when first shown: that colour is saved with the next change
+// of the user's, but is none itself, or merely looking at curves would ask to save on closing.
+// In a read-only file a colour lasts for this session only: the document must not claim changes
+// that it can never save.
 void CurveTreeModel::setItemColour(TreeItem* item, const QColor& colour)
 {
+    const bool firstColour = !item->colour().isValid();
     item->setColour(colour);
     const QModelIndex swatch = indexFor(item, ColourColumn);
     emit dataChanged(swatch, swatch, {Qt::BackgroundRole, Qt::ForegroundRole});
-    if (!database.isReadOnly())
+    if (!firstColour && !database.isReadOnly())
         emit modified(true);
 }
 
@@ -380,7 +383,7 @@ QVariant CurveTreeModel::toolTip(const TreeItem* item) const
 {
     const uint status = item->value(TreeItem::Status).toUInt();
     QString tip;
-    if (status & ChecksumFailed)
+    if (checksumFailedIn(status))
         tip += tr("Invalid checksum. Internal error in test instrument or the CSV data has been modified",
                   "Tool tip hint");
     if (status & SpreadsheetModified)
@@ -389,6 +392,8 @@ QVariant CurveTreeModel::toolTip(const TreeItem* item) const
         appendLine(tip, tr("Irradiance warning. Greater than 10% variance during test", "Tool tip hint"));
     if (tip.isEmpty())
         tip = item->value(TreeItem::Description).toString();
+    if (instrumentCodeKnown(status) && instrumentCodeOf(status) != 0)
+        appendLine(tip, tr("Status code of the test instrument: %1", "Tool tip hint").arg(instrumentCodeOf(status)));
     appendLine(tip, approximationNote(item));
     return tip;
 }
@@ -432,7 +437,7 @@ QVariant CurveTreeModel::foreground(const TreeItem* item, int column) const
         colour = QColor(Qt::darkGreen);
     if (status & IrradianceSpread)
         colour = QColor(Qt::blue);
-    if (status & ChecksumFailed)
+    if (checksumFailedIn(status))
         colour = QColor(Qt::red);
     return colour;
 }

@@ -22,19 +22,32 @@ QTime readTime(const QString& text)
 
 QString TestDateText::forDisplay(const QString& stored, const QLocale& locale)
 {
-    const QString iso = fromIso(stored, locale);
-    return iso.isEmpty() ? fromDateAndTime(stored, locale) : iso;
+    return shown(stored, locale, locale.dateFormat(QLocale::ShortFormat));
 }
 
-QString TestDateText::fromIso(const QString& stored, const QLocale& locale)
+QString TestDateText::forReport(const QString& stored, const QLocale& locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return shown(stored, locale, format);
+}
+
+QString TestDateText::shown(const QString& stored, const QLocale& locale, const QString& dateFormat)
+{
+    const QString iso = fromIso(stored, locale, dateFormat);
+    return iso.isEmpty() ? fromDateAndTime(stored, locale, dateFormat) : iso;
+}
+
+QString TestDateText::fromIso(const QString& stored, const QLocale& locale, const QString& dateFormat)
 {
     const QDateTime dateTime = QDateTime::fromString(stored, Qt::ISODate);
     if (!dateTime.isValid())
         return QString();
-    return joined(dateTime.date(), dateTime.time(), locale);
+    return joined(dateTime.date(), dateTime.time(), locale, dateFormat);
 }
 
-QString TestDateText::fromDateAndTime(const QString& stored, const QLocale& locale)
+QString TestDateText::fromDateAndTime(const QString& stored, const QLocale& locale, const QString& dateFormat)
 {
     const QStringList parts = stored.split(QLatin1Char(' '));
     if (parts.size() != 2)
@@ -45,12 +58,12 @@ QString TestDateText::fromDateAndTime(const QString& stored, const QLocale& loca
     const QTime time = readTime(parts[1]);
     if (!date.isValid() || !time.isValid())
         return QString();
-    return joined(date, time, locale);
+    return joined(date, time, locale, dateFormat);
 }
 
-QString TestDateText::joined(const QDate& date, const QTime& time, const QLocale& locale)
+QString TestDateText::joined(const QDate& date, const QTime& time, const QLocale& locale, const QString& dateFormat)
 {
-    return locale.toString(date, QLocale::ShortFormat) + QLatin1Char(' ') + time.toString(QStringLiteral("HH:mm:ss"));
+    return locale.toString(date, dateFormat) + QLatin1Char(' ') + time.toString(QStringLiteral("HH:mm:ss"));
 }
 
 } // namespace IVCurve

@@ -1,16 +1,20 @@
 #include "DialogSettings.h"
 
+#include "CurveReport.h"
 #include "Folders.h"
 #include "Prompts.h"
 #include "ReportFavourites.h"
+#include "SettingsKeys.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -22,6 +26,7 @@ DialogSettings::DialogSettings(QWidget* parent)
     auto* tabs = new QTabWidget(this);
     tabs->addTab(buildProjectsTab(), tr("Projects Directory", "Window Title"));
     tabs->addTab(buildFavouritesTab(), tr("Report Favourites", "Window Title"));
+    tabs->addTab(buildCurveReportTab(), tr("Curve Report", "Window Title"));
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(box, &QDialogButtonBox::accepted, this, &DialogSettings::accept);
     connect(box, &QDialogButtonBox::rejected, this, &DialogSettings::reject);
@@ -67,6 +72,30 @@ QWidget* DialogSettings::buildFavouritesTab()
     return tab;
 }
 
+QWidget* DialogSettings::buildCurveReportTab()
+{
+    auto* tab = new QWidget(this);
+    deviationThreshold = new QDoubleSpinBox(tab);
+    deviationThreshold->setObjectName(QStringLiteral("deviationThreshold"));
+    deviationThreshold->setRange(0.0, IVCurve::CurveReport::LargestDeviationThreshold);
+    deviationThreshold->setDecimals(1);
+    deviationThreshold->setSingleStep(0.5);
+    deviationThreshold->setSuffix(QStringLiteral(" %"));
+    deviationThreshold->setValue(IVCurve::CurveReport::deviationThreshold());
+    auto* text = new QLabel(tr("The curve report marks the deviation of a string's STC power from its nominal power "
+                               "in colour when it is greater than:",
+                               "User prompt"),
+                            tab);
+    text->setWordWrap(true);
+    text->setBuddy(deviationThreshold);
+    auto* layout = new QGridLayout(tab);
+    layout->addWidget(text, 0, 0, 1, 2);
+    layout->addWidget(deviationThreshold, 1, 0);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(2, 1);
+    return tab;
+}
+
 void DialogSettings::addFavouriteRow(QWidget* tab, const QString& text, const QString& extension,
                                      void (DialogSettings::*slot)())
 {
@@ -105,6 +134,11 @@ QPushButton* DialogSettings::restoreButton(const QString& extension) const
 QLabel* DialogSettings::statusLabel(const QString& extension) const
 {
     return labels.value(extension);
+}
+
+QDoubleSpinBox* DialogSettings::deviationThresholdBox() const
+{
+    return deviationThreshold;
 }
 
 void DialogSettings::browseProjectsRoot()
@@ -150,5 +184,6 @@ void DialogSettings::accept()
     const QString chosen = root->text();
     if (chosen != Folders::instance().rootDir() && !Folders::instance().setRootDir(chosen))
         return;
+    QSettings().setValue(SettingsKeys::curveReportDeviationThreshold, deviationThreshold->value());
     QDialog::accept();
 }

@@ -3,11 +3,12 @@
 #include <QDialog>
 #include <QHash>
 
+class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The projects root folder and the report favourites.
+// The projects root folder, the report favourites and the curve report's deviation mark.
 class DialogSettings : public QDialog
 {
     Q_OBJECT
@@ -18,6 +19,7 @@ public:
     QLineEdit* rootEdit() const;
     QPushButton* restoreButton(const QString& extension) const;
     QLabel* statusLabel(const QString& extension) const;
+    QDoubleSpinBox* deviationThresholdBox() const;
 
 public slots:
     void browseProjectsRoot();
@@ -31,11 +33,13 @@ public slots:
 private:
     QWidget* buildProjectsTab();
     QWidget* buildFavouritesTab();
+    QWidget* buildCurveReportTab();
     void addFavouriteRow(QWidget* tab, const QString& text, const QString& extension, void (DialogSettings::*slot)());
     void showFavouriteState(const QString& extension);
     void restore(const QString& extension);
 
     QLineEdit* root = nullptr;
+    QDoubleSpinBox* deviationThreshold = nullptr;
     QHash<QString, QPushButton*> buttons;
     QHash<QString, QLabel*> labels;
 };

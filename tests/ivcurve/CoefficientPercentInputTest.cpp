@@ -63,7 +63,9 @@ void CoefficientPercentInputTest::unreadableOrOutOfRangeChangesNothing()
     prompts.answer(QStringLiteral("0,3"));
     QVERIFY(!CoefficientPercentInput::ask(nullptr, CoefficientPercentInput::Beta, "40", beta));
     QVERIFY(!CoefficientPercentInput::ask(nullptr, CoefficientPercentInput::Beta, "40", beta));
-    QCOMPARE(prompts.messageTexts(), (QStringList{"\"0.05\" is not a percentage from 0 to 100.",
+    // Only the unreadable number is told about the decimal mark; the others are out of range.
+    QCOMPARE(prompts.messageTexts(), (QStringList{"\"0.05\" is not a percentage from 0 to 100.\n"
+                                                  "Your language setting writes decimals with a comma, for example 12,5.",
                                                   "\"-0,05\" is not a percentage from 0 to 100.",
                                                   "\"0,3\" is not a percentage from -100 to 0."}));
     QCOMPARE(alpha, QStringLiteral("0,004"));

@@ -91,6 +91,7 @@ private slots:
     void importsTheResultsFileInFileOrder();
     void storesTheRowsOfTheCurveFile();
     void badChecksumsAreShownAndMarked();
+    void testersLowStatusBitIsNoChecksumFailure();
     void untickingStopsTheChecksumBoxes();
     void spreadsheetMarkSkipsTheChecksum();
     void decimalCommaFileReadsUnderItsLocale();
@@ -198,10 +199,7 @@ void CurveCsvImporterTest::importsTheResultsFileInFileOrder()
     QCOMPARE(first.sibling(0, 3).data().toString(), QStringLiteral("697"));
     QCOMPARE(first.sibling(0, 4).data().toString(), QStringLiteral("51.2"));
     QCOMPARE(first.sibling(0, 5).data().toString(), QStringLiteral("0.77"));
-    QCOMPARE(import.status(0), 3u);
     QCOMPARE(import.status(2), uint(IVCurve::NoIrradiance | IVCurve::NoCellTemperature));
-    // The tester's own status 3 has the low bit that also marks a failed checksum.
-    QCOMPARE(first.data(Qt::ForegroundRole), QVariant(QColor(Qt::red)));
     // Imported strings have no module yet: their STC values are estimates until one is assigned.
     QCOMPARE(import.tree.index(1, 0, import.fileIndex()).data(Qt::ToolTipRole).toString(),
              QStringLiteral("String 2\napproximate: no module assigned"));
@@ -249,6 +247,35 @@ void CurveCsvImporterTest::badChecksumsAreShownAndMarked()
         QCOMPARE(bool(import.status(row) & IVCurve::ChecksumFailed), row % 3 == 2);
     const QString tip = import.tree.index(2, 0, import.fileIndex()).data(Qt::ToolTipRole).toString();
     QVERIFY(tip.startsWith("Invalid checksum."));
+}
+
+// The first line of the sample carries the tester's status 3 and a correct checksum (0xF2C1).
+void CurveCsvImporterTest::testersLowStatusBitIsNoChecksumFailure()
+{
+    TestCurveFile file;
+    ScriptedPrompts prompts;
+    Import sample(file, samplePath("results-point.csv"));
+    QCOMPARE(sample.status(0), 0x10000003u);
+    const QModelIndex first = sample.tree.index(0, 0, sample.fileIndex());
+    QVERIFY(!first.data(Qt::ForegroundRole).isValid());
+    QCOMPARE(first.data(Qt::ToolTipRole).toString().split('\n').mid(0, 2),
+             (QStringList{"String 1", "Status code of the test instrument: 3"}));
+
+    const QByteArray good = signedLine("1,07/03/2015,09:05:00,800,40,0.7,0:8:800:0,1:0:800:0,3");
+    const QByteArray bad = QByteArray(good).replace("0.7", "0.8");
+    const QByteArray padded = QByteArray(good).replace("\r\n", ",,\r\n");
+    Import lines(file, writeFile(folder, "status3.csv", instrumentLine + header + good + bad));
+    QCOMPARE(lines.status(0), 0x10000003u);
+    QCOMPARE(lines.status(1), 3u);
+    const QModelIndex failed = lines.tree.index(1, 0, lines.fileIndex());
+    QCOMPARE(failed.data(Qt::ForegroundRole), QVariant(QColor(Qt::red)));
+    QVERIFY(failed.data(Qt::ToolTipRole).toString().startsWith("Invalid checksum."));
+    QVERIFY(!failed.data(Qt::ToolTipRole).toString().contains("Status code"));
+    // A spreadsheet's file is not checked at all: its bit 0x1 can only be the tester's.
+    Import spreadsheet(file, writeFile(folder, "padded3.csv", instrumentLine + header + padded));
+    QCOMPARE(spreadsheet.status(0), 0x10000043u);
+    QCOMPARE(spreadsheet.tree.index(0, 0, spreadsheet.fileIndex()).data(Qt::ForegroundRole),
+             QVariant(QColor(Qt::darkGreen)));
 }
 
 void CurveCsvImporterTest::untickingStopsTheChecksumBoxes()

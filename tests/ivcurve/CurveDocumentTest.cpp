@@ -7,6 +7,7 @@
 #include "CurveKeyValues.h"
 #include "CurvePointsExport.h"
 #include "CurveReport.h"
+#include "CurveReportPrinter.h"
 #include "CurveTree.h"
 #include "CurveTreeModel.h"
 #include "ExportFileChooser.h"
@@ -155,7 +156,7 @@ void CurveDocumentTest::reportRowsOfAStringWithoutModule()
     readings.cellTemp = QStringLiteral("41.25");
     readings.ff = QStringLiteral("not read");
     curve.setReadings(readings);
-    const CurveReport::Entry entry{QStringLiteral("String <7>"), &curve};
+    const CurveReport::Entry entry{QStringLiteral("String <7>"), &curve, {}};
 
     const QString measurement = CurveReport::measurementRow(entry);
     QVERIFY(measurement.startsWith(QStringLiteral("<tr>\n  <td style=")));
@@ -179,14 +180,15 @@ void CurveDocumentTest::reportRowsOfAStringWithoutModule()
     QVERIFY(page.contains(QStringLiteral("PV Array - IV Curve Report")));
     QVERIFY(!page.contains(CurveReport::table1Marker));
     QVERIFY(!page.contains(CurveReport::table2Marker));
-    QCOMPARE(page.count(QStringLiteral("<!--#DIFF_PWR#-->")), 2);
-    QVERIFY(CurveReport::printToPdf(page, folder->filePath(QStringLiteral("report.pdf"))));
+    // Two strings and their total, none of them with a nominal power to compare with.
+    QCOMPARE(page.count(QStringLiteral("<!--#DIFF_PWR#-->")), 3);
+    QVERIFY(CurveReportPrinter::printToPdf(page, folder->filePath(QStringLiteral("report.pdf"))));
     QVERIFY(QFileInfo(folder->filePath(QStringLiteral("report.pdf"))).size() > 1000);
 
     // 10 mm of paper stay free on every side (to the whole point the layout rounds them to).
     QPrinter printer(QPrinter::HighResolution);
-    CurveReport::setUpPrinter(printer, folder->filePath(QStringLiteral("margins.pdf")));
-    const QRectF area = CurveReport::pageArea(printer);
+    CurveReportPrinter::setUpPrinter(printer, folder->filePath(QStringLiteral("margins.pdf")));
+    const QRectF area = CurveReportPrinter::pageArea(printer);
     const double tenMillimetres = 10 / 25.4 * printer.resolution();
     const double onePoint = printer.resolution() / 72.0;
     QVERIFY(qAbs(area.left() - tenMillimetres) < onePoint);
@@ -228,7 +230,7 @@ void CurveDocumentTest::reportRowOfTenModulesInSeriesTwoInParallel()
     curve.addPoint(250.0, 14.0, 1000.0);
     curve.addPoint(300.0, 8.0, 1000.0);
     curve.addPoint(330.0, 0.0, 1000.0);
-    const CurveReport::Entry entry{QStringLiteral("String 3"), &curve};
+    const CurveReport::Entry entry{QStringLiteral("String 3"), &curve, {}};
 
     const QStringList cells = cellsOf(CurveReport::keyValueRow(entry));
     QCOMPARE(cells.size(), 17);
@@ -294,8 +296,20 @@ void CurveDocumentTest::importedCurvesShowWhenSelected()
     QCOMPARE(document->graph()->lineCount(CurveLineKind::StcIV), 2);
     for (TreeItem* item : document->selectedCurveItems())
         QVERIFY(item->colour().isValid());
+    // The colour of first showing is no change of the user's: closing must not ask to save.
+    QVERIFY(!document->isModified());
+    QCOMPARE(document->graph()->footer().text(), QStringLiteral("no module assigned: STC values approximate"));
     document->tree()->selectionModel()->clearSelection();
     QCOMPARE(document->graph()->visibleLineCount(), 0);
+    QCOMPARE(document->graph()->footer().text(), QString());
+
+    ScriptedPrompts prompts;
+    prompts.answer(QColor(0x12, 0x34, 0x56));
+    document->tree()->setCurrentIndex(document->treeModel()->index(0, 0, fileNode));
+    document->findChild<QAction*>(QStringLiteral("actionSetColour"))->trigger();
+    QCOMPARE(document->treeModel()->itemFor(document->treeModel()->index(0, 0, fileNode))->colour(),
+             QColor(0x12, 0x34, 0x56));
+    QVERIFY(document->isModified());
 }
 
 // The new file goes on top, opened, with curves of its own beside those of the first.

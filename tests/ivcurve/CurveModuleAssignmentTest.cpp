@@ -53,6 +53,7 @@ private slots:
     void cleanup();
     void assignmentResetsParallelAndRebuildsTheNominalCurve();
     void loadedCurveLearnsItsModulesDataSheet();
+    void aCurveThatCannotBeLoadedStopsNoOther();
 
 private:
     std::unique_ptr<QTemporaryDir> folder;
@@ -86,7 +87,7 @@ void CurveModuleAssignmentTest::assignmentResetsParallelAndRebuildsTheNominalCur
     QVERIFY(curves.curve(first)->nominalCurve().isEmpty());
 
     const CurveModuleRow kyocera = moduleNamed("Kyocera KC200GT");
-    QVERIFY(CurveModuleAssignment::assign(curves, {first, second}, kyocera, 10));
+    QCOMPARE(CurveModuleAssignment::assign(curves, {first, second}, kyocera, 10), (QList<int>{first, second}));
     for (int curveId : {first, second}) {
         QCOMPARE(storedModuleColumns(database, curveId),
                  (QVariantList{int(kyocera.id), 10, 1, -0.1168, 0.325}));
@@ -120,6 +121,23 @@ void CurveModuleAssignmentTest::loadedCurveLearnsItsModulesDataSheet()
     QVERIFY(module.shape != 0.0);
     QCOMPARE(curves.curve(unknown)->module().Voc, 0.0);
     QVERIFY(curves.curve(unknown)->nominalCurve().isEmpty());
+}
+
+// A node may refer to a curve that its file no longer has: the other strings still get the module.
+void CurveModuleAssignmentTest::aCurveThatCannotBeLoadedStopsNoOther()
+{
+    ScriptedPrompts prompts;
+    CurveDatabase database(folder->filePath("strings.arvcrv"));
+    const int first = storedCurve(database);
+    const int second = storedCurve(database);
+    CurveCollection curves(database);
+    const CurveModuleRow sharp = moduleNamed("Sharp ND-224UC1");
+    const auto assigned = CurveModuleAssignment::assign(curves, {first, 999, second}, sharp, 8);
+    QCOMPARE(curves.curve(second)->module().moduleId, sharp.id);
+    QCOMPARE(storedModuleColumns(database, second).mid(0, 3), (QVariantList{int(sharp.id), 8, 1}));
+    QCOMPARE(curves.curve(first)->module().series, 8u);
+    QCOMPARE(assigned, (QList<int>{first, second}));
+    QCOMPARE(prompts.shown().size(), 0);
 }
 
 VELTRANO_TEST(CurveModuleAssignmentTest)

@@ -75,9 +75,18 @@ void CurveModulesEditDlgTest::unreadableInputKeepsTheDialogOpen()
     dialog.field(CurveModulesEditDlg::Description)->setText("  ");
     dialog.accept();
     QVERIFY(dialog.isVisible());
-    QCOMPARE(prompts.messageTexts(), (QStringList{"The value of Voc is not a number: \"40.1\"",
-                                                  "The value of Rs is not a number: \"\"",
+    // German is read with a decimal comma even where the program speaks English.
+    const QString comma = "\nYour language setting writes decimals with a comma, for example 12,5.";
+    QCOMPARE(prompts.messageTexts(), (QStringList{"The value of Voc is not a number: \"40.1\"" + comma,
+                                                  "The value of Rs is not a number: \"\"" + comma,
                                                   "Please enter a description of the module."}));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    dialog.field(CurveModulesEditDlg::Description)->setText("Zeta 400");
+    dialog.field(CurveModulesEditDlg::Rs)->setText("0,35");
+    dialog.accept();
+    QCOMPARE(prompts.messageTexts().last(), QStringLiteral("The value of Isc is not a number: \"9,5\"\n"
+                                                           "Your language setting writes decimals with a point, "
+                                                           "for example 12.5."));
     QCOMPARE(fixture.count(), 32);
 }
 

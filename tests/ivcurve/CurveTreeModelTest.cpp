@@ -131,7 +131,16 @@ void CurveTreeModelTest::statusShowsTipsAndColours_data()
     QTest::addColumn<uint>("status");
     QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QVariant>("foreground");
-    QTest::newRow("plain") << 2u << "String 4" << QVariant();
+    const QString code = "\nStatus code of the test instrument: %1";
+    QTest::newRow("plain") << 2u << "String 4" + code.arg(2) << QVariant();
+    QTest::newRow("nothing to tell") << 0u << "String 4" << QVariant();
+    QTest::newRow("tester's low bit") << uint(IVCurve::InstrumentOwnsBit1 | 3u) << "String 4" + code.arg(3)
+                                      << QVariant();
+    // Imported before the tester's bit was told apart: the low bit is the checksum's, as it was.
+    QTest::newRow("imported earlier") << 3u << invalid << QVariant(QColor(Qt::red));
+    QTest::newRow("tester's low bit, irradiance")
+        << uint(IVCurve::InstrumentOwnsBit1 | IVCurve::IrradianceSpread | IVCurve::NoIrradiance | 0x21u)
+        << spread + code.arg(0x21) << QVariant(QColor(Qt::blue));
     QTest::newRow("spreadsheet") << uint(IVCurve::SpreadsheetModified) << ignored << QVariant(QColor(Qt::darkGreen));
     QTest::newRow("checksum and irradiance") << uint(IVCurve::ChecksumFailed | IVCurve::IrradianceSpread)
                                              << invalid + "\n" + spread << QVariant(QColor(Qt::red));

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QDoubleSpinBox>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -80,6 +81,7 @@ private slots:
     void browseReplacesTheRootText();
     void okWithAMissingFolderAnsweredNoStaysOpen();
     void okWithANewFolderReRootsTheTree();
+    void reportThresholdIsKeptOnOkOnly();
     void welcomeNeedsAChoiceBeforeOk();
     void aboutShowsItsWholePicture();
     void welcomeCanBeTurnedOff();
@@ -180,6 +182,26 @@ void DialogsTest::okWithAMissingFolderAnsweredNoStaysOpen()
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(fixture->prompts.shown().size(), 1);
+}
+
+void DialogsTest::reportThresholdIsKeptOnOkOnly()
+{
+    QSettings().remove(SettingsKeys::curveReportDeviationThreshold);
+    {
+        DialogSettings dialog;
+        QCOMPARE(dialog.deviationThresholdBox()->value(), 5.0);
+        dialog.deviationThresholdBox()->setValue(7.5);
+        dialog.reject();
+    }
+    QVERIFY(!QSettings().contains(SettingsKeys::curveReportDeviationThreshold));
+    {
+        DialogSettings dialog;
+        dialog.deviationThresholdBox()->setValue(7.5);
+        dialog.accept();
+    }
+    QCOMPARE(QSettings().value(SettingsKeys::curveReportDeviationThreshold).toDouble(), 7.5);
+    DialogSettings again;
+    QCOMPARE(again.deviationThresholdBox()->value(), 7.5);
 }
 
 void DialogsTest::okWithANewFolderReRootsTheTree()
