@@ -282,7 +282,6 @@ void CurveDocument::connectModels()
             &CurveGraphModel::slotRowRemoved);
     connect(curveGraphModel, &CurveGraphModel::signalStringSelected, curveGraph, &CurveGraph::slotInsertCurves);
     connect(curveGraphModel, &CurveGraphModel::signalStringDeselected, curveGraph, &CurveGraph::slotRemoveCurves);
-    connect(curveGraphModel, &CurveGraphModel::signalUpdateLegend, curveGraph, &CurveGraph::updateLegend);
     connect(curveTree, &QWidget::customContextMenuRequested, this, &CurveDocument::onCustomContextMenu);
     connect(curveTree, &QAbstractItemView::doubleClicked, this, &CurveDocument::slotDoubleClickTree);
 }
