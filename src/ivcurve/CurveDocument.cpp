@@ -575,9 +575,7 @@ void CurveDocument::slotAssignModule()
 
 void CurveDocument::lookUpModule(AssignedModule& module)
 {
-    CurveModuleRow row;
-    if (CurveModuleDatabase(this).moduleById(module.moduleId, row))
-        module.setDataSheet(row.Voc, row.Isc, row.Vmp, row.Imp);
+    CurveModuleDatabase(this).lookUpDataSheet(module);
 }
 
 } // namespace IVCurve
