@@ -10,6 +10,7 @@
 #include "TestMain.h"
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <qwt_plot_renderer.h>
@@ -91,6 +92,7 @@ private slots:
     void thinningLeavesOutOnlyWhatTheEyeMisses();
     void lineValuesInterpolateInsideTheirSpan();
     void trackerTextFollowsTheLineFormats();
+    void trackerBoxLeavesRoomAroundItsText();
     void legendShowsTheKindsInOrder();
     void legendTitleCountsTheDrawnStrings();
     void legendOnPaperKeepsItsProportions();
@@ -299,6 +301,32 @@ void CurvePlotTest::trackerTextFollowsTheLineFormats()
              qPrintable(german));
     QCOMPARE(CurveTracker::textAt(150.0, constLines(lines), QStringLiteral(","), QLocale::c()), QString());
     qDeleteAll(lines);
+}
+
+// The box used to be exactly as large as its text, so its frame cut into the last subscript.
+void CurvePlotTest::trackerBoxLeavesRoomAroundItsText()
+{
+    PreparedSource source;
+    CurveGraph graph(source);
+    graph.displayNOMToggled(true);
+    graph.slotInsertCurves(1);
+    graph.resize(900, 600);
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    QCoreApplication::processEvents();
+    QWidget* canvas = graph.canvas();
+    const QPoint at(canvas->width() / 3, canvas->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &move);
+
+    const QString text = graph.tracker()->textAt(graph.invTransform(QwtPlot::xBottom, at.x()));
+    QVERIFY2(text.endsWith(QStringLiteral("W<sub>nom</sub></font>")), qPrintable(text));
+    const QSizeF textSize = QwtText(text, QwtText::RichText).textSize(graph.tracker()->trackerFont());
+    const QRect box = graph.tracker()->trackerRect(graph.tracker()->trackerFont());
+    // At least two pixels each side, beyond the one of the frame.
+    QVERIFY2(box.width() >= textSize.width() + 6 && box.height() >= textSize.height() + 6,
+             qPrintable(QStringLiteral("%1 x %2 for %3 x %4").arg(box.width()).arg(box.height())
+                            .arg(textSize.width()).arg(textSize.height())));
 }
 
 void CurvePlotTest::legendShowsTheKindsInOrder()
