@@ -1544,9 +1544,6 @@ Die Datei wurde unverändert gelassen. Öffnen Sie stattdessen eine Sicherungsko
         <comment>Error message informative text</comment>
         <translation>Details: %1</translation>
     </message>
-</context>
-<context>
-    <name>IVCurve::CurveGraphModel</name>
     <message numerus="yes">
         <source>%n strings</source>
         <comment>Graph legend title</comment>

@@ -1537,15 +1537,12 @@ The file has been left as it is. Open a backup copy of it instead.</translation>
         <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>IVCurve::CurveGraphModel</name>
     <message numerus="yes">
         <source>%n strings</source>
         <comment>Graph legend title</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n string</numerusform>
+            <numerusform>%n strings</numerusform>
         </translation>
     </message>
 </context>

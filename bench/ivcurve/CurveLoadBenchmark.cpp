@@ -1,9 +1,13 @@
 // Compares loading 1,000 curves of 250 points from a curve file, each with its STC and nominal
-// curve built, against a bare query loop that reads the same rows as text. Goal: within 3x.
+// curve built and its module looked up in a module database as the program does, against a bare
+// query loop that reads the same rows as text. Goal: within 3x.
 #include "CurveCollection.h"
 #include "CurveData.h"
 #include "CurveDatabase.h"
+#include "CurveModuleAssignment.h"
+#include "CurveModuleDatabase.h"
 #include "CurveTable.h"
+#include "ShippedModuleDatabase.h"
 
 #include "BestOf.h"
 
@@ -51,15 +55,10 @@ bool fill(CurveDatabase& database)
     return db.commit();
 }
 
-void lookUpModule(AssignedModule& module)
-{
-    module.setDataSheet(37.9, 9.4, 31.2, 8.9);
-}
-
 int loadAll(CurveDatabase& database)
 {
     IVCurve::CurveCollection collection(database);
-    collection.setModuleLookup(lookUpModule);
+    collection.setModuleLookup(IVCurve::CurveModuleAssignment::databaseLookup(nullptr));
     int points = 0;
     for (int id = 1; id <= Curves; ++id) {
         CurveData* curve = collection.curve(id);
@@ -96,6 +95,12 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bench.arvcrv"));
+    IVCurve::CurveModuleDatabase::relocate(folder.filePath(QStringLiteral("modules.db")),
+                                           IVCurve::ShippedModuleDatabase::copies());
+    if (!IVCurve::CurveModuleDatabase().isAvailable()) {
+        out << "No module database beside the program\n";
+        return 1;
+    }
     int checksum = 0;
     {
         CurveDatabase database(path);
@@ -103,12 +108,13 @@ int main(int argc, char* argv[])
             out << "Cannot make " << path << "\n";
             return 1;
         }
-        const qint64 load = bestOf(5, [&] { checksum += loadAll(database); });
-        const qint64 bare = bestOf(5, [&] { checksum += readAsText(database); });
+        const qint64 load = bestOf(7, [&] { checksum += loadAll(database); });
+        const qint64 bare = bestOf(7, [&] { checksum += readAsText(database); });
         out << "Loading " << Curves << " curves of " << PointsPerCurve << " points with STC and nominal curves: "
             << load / 1000000.0 << " ms\n"
             << "Reading the same rows as text with a bare query: " << bare / 1000000.0 << " ms\n"
-            << "Ratio: " << double(load) / double(bare) << " (goal: within 3x)\n";
+            << "Ratio: " << double(load) / double(bare) << " (goal within 3x: "
+            << (double(load) / double(bare) <= 3.0 ? "met" : "NOT met") << ")\n";
     }
     return checksum > 0 ? 0 : 1;
 }

@@ -292,7 +292,6 @@ void CurveDocument::connectModels()
     connect(curveGraphModel, &CurveGraphModel::signalStringDeselected, curveGraph, &CurveGraph::slotRemoveCurves);
     connect(curveGraphModel, &CurveGraphModel::signalStringSelected, this, &CurveDocument::updateModuleNote);
     connect(curveGraphModel, &CurveGraphModel::signalStringDeselected, this, &CurveDocument::updateModuleNote);
-    connect(curveGraphModel, &CurveGraphModel::signalUpdateLegend, curveGraph, &CurveGraph::updateLegend);
     connect(curveTree, &QWidget::customContextMenuRequested, this, &CurveDocument::onCustomContextMenu);
     connect(curveTree, &QAbstractItemView::doubleClicked, this, &CurveDocument::slotDoubleClickTree);
 }

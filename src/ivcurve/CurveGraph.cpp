@@ -26,6 +26,8 @@ namespace IVCurve {
 namespace {
 const QColor majorGridColour(0xB8, 0xC2, 0xCC);
 const QColor minorGridColour(0xE1, 0xE6, 0xEB);
+// Beyond this many lines smoothing and a wide pen cost far more than they show.
+const int crowdedLineCount = 300;
 } // namespace
 
 CurveGraph::CurveGraph(CurveSource& source, QWidget* parent)
@@ -129,24 +131,67 @@ void CurveGraph::slotInsertCurves(uint StringID)
     if (!strings.contains(StringID))
         strings.append(StringID);
     addMissingLines(StringID);
-    fitToCurves();
+    fitWhenIdle();
 }
 
 void CurveGraph::slotRemoveCurves(uint StringID)
 {
     strings.removeAll(StringID);
     qDeleteAll(lines.take(StringID));
-    fitToCurves();
+    fitWhenIdle();
+}
+
+void CurveGraph::fitWhenIdle()
+{
+    if (fitPending)
+        return;
+    fitPending = true;
+    QMetaObject::invokeMethod(this, &CurveGraph::fitIfPending, Qt::QueuedConnection);
+}
+
+void CurveGraph::fitIfPending()
+{
+    if (fitPending)
+        fitToCurves();
 }
 
 // A zoom kept its axes fixed; a zoom base taken from them would leave no way back to the whole
 // of the lines now shown.
 void CurveGraph::fitToCurves()
 {
+    fitPending = false;
+    retitle();
+    updateCrowding();
     for (int axis : {QwtPlot::xBottom, QwtPlot::yLeft, QwtPlot::yRight})
         setAxisAutoScale(axis, true);
     replot();
     curveZoomer->setZoomBase(false);
+}
+
+void CurveGraph::retitle()
+{
+    QString onlyTitle;
+    int drawn = 0;
+    for (uint stringId : qAsConst(strings)) {
+        const QVector<CurveLine*> stringLines = lines.value(stringId);
+        if (stringLines.isEmpty())
+            continue;
+        ++drawn;
+        onlyTitle = stringLines.first()->title().text();
+    }
+    updateLegend(drawn == 1 ? onlyTitle : drawn == 0 ? QString() : tr("%n strings", "Graph legend title", drawn));
+}
+
+void CurveGraph::updateCrowding()
+{
+    const bool nowCrowded = visibleLineCount() > crowdedLineCount;
+    if (nowCrowded == crowded)
+        return;
+    crowded = nowCrowded;
+    for (const QVector<CurveLine*>& stringLines : qAsConst(lines)) {
+        for (CurveLine* line : stringLines)
+            line->setCrowded(crowded);
+    }
 }
 
 void CurveGraph::addMissingLines(uint stringId)
@@ -171,6 +216,7 @@ void CurveGraph::showLine(uint stringId, CurveLineKind kind, const CurveStringLi
     if (points.isEmpty())
         return;
     auto* line = new CurveLine(stringId, kind, stringLines.title, stringLines.colour, points);
+    line->setCrowded(crowded);
     line->showOn(this);
     shown.append(line);
 }

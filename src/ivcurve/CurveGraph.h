@@ -21,7 +21,8 @@ struct CurveStringLines;
 
 // The plot of a curve document: for every selected string the lines of the kinds that are
 // switched on. A line shows when its family (IV or PWR) and its kind (MEAS, STC or NOM) are
-// both on.
+// both on. Strings come and go one by one as the tree's selection changes; the plot fits its
+// axes and replots once after all of them, when the program is next idle.
 class CurveGraph : public QwtPlot
 {
     Q_OBJECT
@@ -59,8 +60,14 @@ private:
 
     void buildLayout();
     void toggle(Switch which, bool on);
-    // Axes around all lines shown, and the zoom's way back to them.
+    // Axes around all lines shown, and the zoom's way back to them; the legend names what is
+    // shown, and a crowded plot draws plain lines.
     void fitToCurves();
+    void fitWhenIdle();
+    void fitIfPending();
+    void retitle();
+    // Draws every line plainly while more than a few hundred are shown.
+    void updateCrowding();
     // Adds the lines of the kinds now on that the string does not have yet.
     void addMissingLines(uint stringId);
     void removeHiddenLines();
@@ -73,6 +80,8 @@ private:
     QVector<uint> strings;
     QHash<uint, QVector<CurveLine*>> lines;
     bool switches[SwitchCount] = {true, false, false, true, false};
+    bool fitPending = false;
+    bool crowded = false;
     QwtPlotGrid* grid;
     CurveTypeLegend* legendWidget;
     CurveZoomer* curveZoomer;

@@ -81,7 +81,6 @@ void CurveGraphModel::slotTreeSelectionChanged(const QItemSelection& selected, c
         selectedItems.insert(curveIdOf(item), item);
         emit signalStringSelected(curveIdOf(item));
     }
-    announceTitle();
 }
 
 void CurveGraphModel::slotRowRemoved(const QModelIndex& parent, int first, int last)
@@ -89,7 +88,6 @@ void CurveGraphModel::slotRowRemoved(const QModelIndex& parent, int first, int l
     const TreeItem* parentItem = tree->itemFor(parent);
     for (int row = first; row <= last && row < parentItem->childCount(); ++row)
         forget(parentItem->child(row));
-    announceTitle();
 }
 
 void CurveGraphModel::forget(const TreeItem* item)
@@ -101,16 +99,6 @@ void CurveGraphModel::forget(const TreeItem* item)
         selectedItems.remove(id);
         emit signalStringDeselected(id);
     }
-}
-
-void CurveGraphModel::announceTitle()
-{
-    if (selectedItems.size() == 1)
-        emit signalUpdateLegend(selectedItems.begin().value()->value(TreeItem::Description).toString());
-    else if (selectedItems.isEmpty())
-        emit signalUpdateLegend(QString());
-    else
-        emit signalUpdateLegend(tr("%n strings", "Graph legend title", selectedItems.size()));
 }
 
 } // namespace IVCurve

@@ -37,7 +37,6 @@ public:
 signals:
     void signalStringSelected(uint StringID);
     void signalStringDeselected(uint StringID);
-    void signalUpdateLegend(QString newTitle);
     void modified(bool dirty);
 
 public slots:
@@ -49,7 +48,6 @@ private:
     QVector<TreeItem*> curveItems(const QModelIndexList& indexes) const;
     void forget(const TreeItem* item);
     QColor colourOf(TreeItem* item);
-    void announceTitle();
 
     CurveCollection curves;
     CurveTreeModel* tree;

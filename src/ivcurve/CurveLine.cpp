@@ -1,6 +1,11 @@
 #include "CurveLine.h"
 
+#include "PolylineThinning.h"
+
+#include <qwt_clipper.h>
+#include <qwt_painter.h>
 #include <qwt_plot.h>
+#include <qwt_point_mapper.h>
 #include <qwt_symbol.h>
 
 #include <QPen>
@@ -9,7 +14,11 @@ namespace IVCurve {
 
 namespace {
 const double linePenWidth = 2.0;
+// Drawn with a pen this thin, lines take the painter's quick path, dashes included.
+const double crowdedPenWidth = 1.0;
 const int markerSize = 8;
+// Half a pixel, on screen or on paper: closer to the line than that, a point changes nothing.
+const double thinningTolerance = 0.5;
 } // namespace
 
 CurveLine::CurveLine(uint stringId, CurveLineKind kind, const QString& title, const QColor& colour,
@@ -55,9 +64,18 @@ QColor CurveLine::colour() const
 
 void CurveLine::setColour(const QColor& colour)
 {
-    setPen(colour, linePenWidth, penStyleOf(lineKind));
+    setPen(colour, crowded ? crowdedPenWidth : linePenWidth, penStyleOf(lineKind));
     mppMarker.setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QBrush(Qt::white), QPen(colour, linePenWidth),
                                       QSize(markerSize, markerSize)));
+}
+
+void CurveLine::setCrowded(bool crowdedPlot)
+{
+    if (crowded == crowdedPlot)
+        return;
+    crowded = crowdedPlot;
+    setRenderHint(QwtPlotItem::RenderAntialiased, !crowded);
+    setColour(colour());
 }
 
 void CurveLine::showOn(QwtPlot* plot)
@@ -71,6 +89,23 @@ void CurveLine::hide()
 {
     detach();
     mppMarker.detach();
+}
+
+// Points far outside the canvas (deep in a zoom) are clipped a pen's width beyond its edge, so
+// the cut ends stay out of sight.
+void CurveLine::drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
+                          const QRectF& canvasRect, int from, int to) const
+{
+    if (from > to)
+        return;
+    QwtPointMapper mapper;
+    mapper.setFlag(QwtPointMapper::RoundPoints, QwtPainter::roundingAlignment(painter));
+    mapper.setFlag(QwtPointMapper::WeedOutPoints, true);
+    mapper.setBoundingRect(canvasRect);
+    const qreal margin = qMax(qreal(1.0), pen().widthF());
+    const QRectF clipRect = canvasRect.adjusted(-margin, -margin, margin, margin);
+    const QPolygonF shown = QwtClipper::clipPolygonF(clipRect, mapper.toPolygonF(xMap, yMap, data(), from, to));
+    QwtPainter::drawPolyline(painter, PolylineThinning::thinned(shown, thinningTolerance));
 }
 
 QVector<QPointF> CurveLine::powerPoints(const QVector<QPointF>& ivPoints)

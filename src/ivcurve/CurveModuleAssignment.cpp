@@ -16,11 +16,7 @@ void takeDataSheet(AssignedModule& assigned, const CurveModuleRow& module)
 
 CurveCollection::ModuleLookup CurveModuleAssignment::databaseLookup(QWidget* messageParent)
 {
-    return [messageParent](AssignedModule& assigned) {
-        CurveModuleRow module;
-        if (CurveModuleDatabase(messageParent).moduleById(assigned.moduleId, module))
-            takeDataSheet(assigned, module);
-    };
+    return [messageParent](AssignedModule& assigned) { CurveModuleDatabase(messageParent).lookUpDataSheet(assigned); };
 }
 
 AssignedModule CurveModuleAssignment::layout(const CurveModuleRow& module, unsigned series)

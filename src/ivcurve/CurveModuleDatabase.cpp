@@ -1,5 +1,6 @@
 #include "CurveModuleDatabase.h"
 
+#include "AssignedModule.h"
 #include "CurveFileLimits.h"
 #include "CurveMessageBox.h"
 #include "Folders.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -28,6 +30,14 @@ Location& relocated()
 {
     static Location location;
     return location;
+}
+
+// Data sheets already read, by module id: opening a file of a thousand curves asks for the same
+// few modules a thousand times. Every change to the modules, and a move to another file, empties it.
+QHash<uint, CurveModuleRow>& knownModules()
+{
+    static QHash<uint, CurveModuleRow> rows;
+    return rows;
 }
 
 QStringList shippedCopies()
@@ -93,6 +103,7 @@ QString CurveModuleDatabase::location()
 void CurveModuleDatabase::relocate(const QString& file, const QStringList& shippedCopies)
 {
     relocated() = {file, shippedCopies};
+    knownModules().clear();
 }
 
 bool CurveModuleDatabase::isAvailable()
@@ -136,6 +147,7 @@ bool CurveModuleDatabase::open(QSqlDatabase& database)
 // A later attempt tries again, after the user has had a chance to mend the file.
 void CurveModuleDatabase::forget(QSqlDatabase& database)
 {
+    knownModules().clear();
     const QString name = database.connectionName();
     database.close();
     database = QSqlDatabase();
@@ -208,8 +220,21 @@ bool CurveModuleDatabase::moduleById(uint id, CurveModuleRow& row)
     return true;
 }
 
+void CurveModuleDatabase::lookUpDataSheet(AssignedModule& module)
+{
+    auto known = knownModules().constFind(module.moduleId);
+    if (known == knownModules().constEnd()) {
+        CurveModuleRow row;
+        if (!moduleById(module.moduleId, row))
+            return;
+        known = knownModules().insert(module.moduleId, row);
+    }
+    module.setDataSheet(known->Voc, known->Isc, known->Vmp, known->Imp);
+}
+
 bool CurveModuleDatabase::insert(CurveModuleRow& row)
 {
+    knownModules().clear();
     QSqlDatabase database;
     if (!open(database))
         return false;
@@ -227,6 +252,7 @@ bool CurveModuleDatabase::insert(CurveModuleRow& row)
 
 bool CurveModuleDatabase::update(const CurveModuleRow& row)
 {
+    knownModules().clear();
     QSqlDatabase database;
     if (!open(database))
         return false;
@@ -242,6 +268,7 @@ bool CurveModuleDatabase::update(const CurveModuleRow& row)
 
 bool CurveModuleDatabase::remove(uint id)
 {
+    knownModules().clear();
     QSqlDatabase database;
     if (!open(database))
         return false;

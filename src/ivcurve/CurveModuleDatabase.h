@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVector>
 
+struct AssignedModule;
 class QSqlDatabase;
 class QSqlQuery;
 class QWidget;
@@ -34,6 +35,9 @@ public:
     QVector<CurveModuleRow> favourites();
     // True only when exactly one module has that id.
     bool moduleById(uint id, CurveModuleRow& row);
+    // Gives `module` the data-sheet values of its module id; leaves it as it is when there is
+    // no such module.
+    void lookUpDataSheet(AssignedModule& module);
     // Gives `row` the id of the new module.
     bool insert(CurveModuleRow& row);
     bool update(const CurveModuleRow& row);

@@ -6,12 +6,16 @@
 #include <qwt_plot.h>
 #include <qwt_text.h>
 
+#include <QPainter>
 #include <QPen>
 
 namespace IVCurve {
 
 namespace {
 const int trackerPointSize = 10;
+// Between the frame and the text: a frame drawn on the text's own edge cuts into its last letters.
+const int boxPadding = 4;
+const int boxRadius = 3;
 
 QString suffixOf(CurveLineKind kind)
 {
@@ -89,13 +93,40 @@ QwtText CurveTracker::trackerTextF(const QPointF& position) const
     QwtText text(textAt(position.x()), QwtText::RichText);
     text.setFont(trackerFont());
     text.setRenderFlags(Qt::AlignLeft | Qt::AlignTop);
+    return text;
+}
+
+QRect CurveTracker::trackerRect(const QFont& font) const
+{
+    const QRect textRect = QwtPlotPicker::trackerRect(font);
+    if (textRect.isEmpty())
+        return textRect;
+    QRect box = textRect.adjusted(-boxPadding, -boxPadding, boxPadding, boxPadding);
+    // Kept inside the canvas, as the text alone would be.
+    const QRect area = pickArea().boundingRect().toAlignedRect();
+    box.moveLeft(qBound(area.left(), box.left(), qMax(area.left(), area.right() - box.width() + 1)));
+    box.moveTop(qBound(area.top(), box.top(), qMax(area.top(), area.bottom() - box.height() + 1)));
+    return box;
+}
+
+// A framed box reads as one label over the curves and the grid.
+void CurveTracker::drawTracker(QPainter* painter) const
+{
+    const QRect box = trackerRect(painter->font());
+    if (box.isEmpty())
+        return;
+    const QwtText text = trackerText(trackerPosition());
+    if (text.isEmpty())
+        return;
     QColor background(Qt::white);
     background.setAlpha(220);
-    text.setBackgroundBrush(background);
-    // A framed box reads as one label over the curves and the grid.
-    text.setBorderPen(QPen(QColor(150, 150, 150)));
-    text.setBorderRadius(3);
-    return text;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setPen(QPen(QColor(150, 150, 150)));
+    painter->setBrush(background);
+    painter->drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), boxRadius, boxRadius);
+    painter->restore();
+    text.draw(painter, box.adjusted(boxPadding, boxPadding, -boxPadding, -boxPadding));
 }
 
 } // namespace IVCurve

@@ -25,8 +25,12 @@ public:
     static QString textAt(double voltage, const QVector<const CurveLine*>& lines, const QString& listSeparator,
                           const QLocale& locale = QLocale());
 
+    // The text's own size with room for the frame around it.
+    QRect trackerRect(const QFont& font) const override;
+
 protected:
     QwtText trackerTextF(const QPointF& position) const override;
+    void drawTracker(QPainter* painter) const override;
 
 private:
     QVector<const CurveLine*> visibleLines() const;

@@ -1,3 +1,4 @@
+#include "AssignedModule.h"
 #include "CurveModuleDatabase.h"
 #include "ModuleDatabaseFixture.h"
 #include "ScriptedPrompts.h"
@@ -14,6 +15,7 @@ class CurveModuleDatabaseTest : public QObject
 
 private slots:
     void insertReadUpdateAndDeleteAModule();
+    void dataSheetsFollowChangesToTheModules();
     void quotesAndLongDescriptionsAreStoredAsTyped();
     void brokenFileShowsTheDriverText_data();
     void brokenFileShowsTheDriverText();
@@ -50,6 +52,44 @@ void CurveModuleDatabaseTest::insertReadUpdateAndDeleteAModule()
     QVERIFY(!modules.moduleById(0, read));
     QCOMPARE(fixture.count(), 32);
     QCOMPARE(prompts.shown().size(), 0);
+}
+
+// Data sheets are read once for many curves; a module changed, deleted or in another file is
+// read afresh.
+void CurveModuleDatabaseTest::dataSheetsFollowChangesToTheModules()
+{
+    ModuleDatabaseFixture fixture;
+    CurveModuleDatabase modules;
+    CurveModuleRow row;
+    row.description = "Kappa 310";
+    row.Voc = 40.0;
+    row.Isc = 10.0;
+    row.Vmp = 32.0;
+    row.Imp = 9.5;
+    QVERIFY(modules.insert(row));
+    AssignedModule module;
+    module.moduleId = row.id;
+    modules.lookUpDataSheet(module);
+    QCOMPARE(module.Voc, 40.0);
+    QCOMPARE(module.Impp, 9.5);
+
+    row.Voc = 41.5;
+    QVERIFY(modules.update(row));
+    modules.lookUpDataSheet(module);
+    QCOMPARE(module.Voc, 41.5);
+
+    ModuleDatabaseFixture other;
+    QVERIFY(other.execute(QStringLiteral("INSERT INTO Modules (_id, Description, Isc, Voc, Imp, Vmp, UserModule, "
+                                         "Favourite) VALUES (%1, 'Other', 10, 45, 9.5, 32, 1, 0)")
+                              .arg(row.id)));
+    modules.lookUpDataSheet(module);
+    QCOMPARE(module.Voc, 45.0);
+
+    QVERIFY(modules.remove(row.id));
+    AssignedModule gone;
+    gone.moduleId = row.id;
+    modules.lookUpDataSheet(gone);
+    QCOMPARE(gone.Voc, 0.0);
 }
 
 void CurveModuleDatabaseTest::quotesAndLongDescriptionsAreStoredAsTyped()

@@ -6,9 +6,11 @@
 #include "CurveTracker.h"
 #include "CurveTypeLegend.h"
 #include "CurveZoomer.h"
+#include "PolylineThinning.h"
 #include "TestMain.h"
 
 #include <QImage>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <qwt_plot_renderer.h>
@@ -52,6 +54,24 @@ int legendTitleHeight(const QImage& picture)
     return qMax(0, bottom - top + 1);
 }
 
+// Counts the replots that reach the plot.
+class CountingGraph : public CurveGraph
+{
+public:
+    using CurveGraph::CurveGraph;
+    void replot() override
+    {
+        ++replots;
+        CurveGraph::replot();
+    }
+    int replots = 0;
+};
+
+QPolygonF polyline(std::initializer_list<QPointF> points)
+{
+    return QPolygonF(QVector<QPointF>(points));
+}
+
 QVector<const CurveLine*> constLines(const QVector<CurveLine*>& lines)
 {
     return QVector<const CurveLine*>(lines.begin(), lines.end());
@@ -67,9 +87,14 @@ private slots:
     void togglesCombineFamilyAndKind();
     void removedStringsTakeTheirLines();
     void changedLinesZoomBackOutToAllOfThem();
+    void selectingManyStringsReplotsOnce();
+    void crowdedPlotDrawsPlainLines();
+    void thinningLeavesOutOnlyWhatTheEyeMisses();
     void lineValuesInterpolateInsideTheirSpan();
     void trackerTextFollowsTheLineFormats();
+    void trackerBoxLeavesRoomAroundItsText();
     void legendShowsTheKindsInOrder();
+    void legendTitleCountsTheDrawnStrings();
     void legendOnPaperKeepsItsProportions();
 };
 
@@ -165,6 +190,78 @@ void CurvePlotTest::changedLinesZoomBackOutToAllOfThem()
     QVERIFY(graph.axisScaleDiv(QwtPlot::xBottom).upperBound() >= 240);
 }
 
+// One replot for the whole selection: a replot for each string made selecting all of them cost
+// the square of their number.
+void CurvePlotTest::selectingManyStringsReplotsOnce()
+{
+    PreparedSource source;
+    CountingGraph graph(source);
+    // A new plot replots once when it is polished.
+    QCoreApplication::processEvents();
+    graph.replots = 0;
+    for (uint id = 1; id <= 50; ++id)
+        graph.slotInsertCurves(id);
+    graph.slotRemoveCurves(50);
+    QCOMPARE(graph.visibleLineCount(), 49);
+    QCoreApplication::processEvents();
+    QCOMPARE(graph.replots, 1);
+    QCOMPARE(graph.axisScaleDiv(QwtPlot::xBottom).upperBound() >= 220, true);
+    QCoreApplication::processEvents();
+    QCOMPARE(graph.replots, 1);
+}
+
+// Beyond 300 lines they are drawn thin, without smoothing: hundreds of overlapping lines hide
+// the smoothing anyway, and it is what makes them slow to draw.
+void CurvePlotTest::crowdedPlotDrawsPlainLines()
+{
+    PreparedSource source;
+    CurveGraph graph(source);
+    for (uint id = 1; id <= 300; ++id)
+        graph.slotInsertCurves(id);
+    QCoreApplication::processEvents();
+    const auto firstLine = [&graph] {
+        return dynamic_cast<const CurveLine*>(graph.itemList(QwtPlotItem::Rtti_PlotCurve).first());
+    };
+    QCOMPARE(graph.visibleLineCount(), 300);
+    QCOMPARE(firstLine()->pen().widthF(), 2.0);
+    QVERIFY(firstLine()->testRenderHint(QwtPlotItem::RenderAntialiased));
+
+    graph.slotInsertCurves(301);
+    QCoreApplication::processEvents();
+    QCOMPARE(firstLine()->pen().widthF(), 1.0);
+    QVERIFY(!firstLine()->testRenderHint(QwtPlotItem::RenderAntialiased));
+    const QList<QwtPlotItem*> curves = graph.itemList(QwtPlotItem::Rtti_PlotCurve);
+    QVERIFY(!dynamic_cast<const CurveLine*>(curves.last())->testRenderHint(QwtPlotItem::RenderAntialiased));
+    // The kinds stay apart by their dashes.
+    QCOMPARE(firstLine()->pen().style(), Qt::SolidLine);
+    graph.displayMEASToggled(true);
+    QCOMPARE(dynamic_cast<const CurveLine*>(graph.itemList(QwtPlotItem::Rtti_PlotCurve).last())->pen().style(),
+             Qt::DashLine);
+
+    graph.displayMEASToggled(false);
+    graph.slotRemoveCurves(301);
+    QCoreApplication::processEvents();
+    QCOMPARE(firstLine()->pen().widthF(), 2.0);
+    QVERIFY(firstLine()->testRenderHint(QwtPlotItem::RenderAntialiased));
+}
+
+void CurvePlotTest::thinningLeavesOutOnlyWhatTheEyeMisses()
+{
+    QCOMPARE(PolylineThinning::thinned(polyline({{0, 0}, {1, 1}, {2, 2}, {10, 10}}), 0.5), polyline({{0, 0}, {10, 10}}));
+    // A corner stays, the points along its two arms go.
+    QCOMPARE(PolylineThinning::thinned(polyline({{0, 0}, {50, 0}, {100, 0}, {100, 50}, {100, 100}}), 0.5),
+             polyline({{0, 0}, {100, 0}, {100, 100}}));
+    // At the tolerance a point goes, just beyond it it stays.
+    QCOMPARE(PolylineThinning::thinned(polyline({{0, 0}, {5, 0.5}, {10, 0}}), 0.5), polyline({{0, 0}, {10, 0}}));
+    QCOMPARE(PolylineThinning::thinned(polyline({{0, 0}, {5, 0.51}, {10, 0}}), 0.5), polyline({{0, 0}, {5, 0.51}, {10, 0}}));
+    // A spike back along the line lies on that line but far from the chord.
+    QCOMPARE(PolylineThinning::thinned(polyline({{0, 0}, {10, 0}, {4, 0}}), 0.5), polyline({{0, 0}, {10, 0}, {4, 0}}));
+    // A line back to its start has no chord to measure against.
+    QCOMPARE(PolylineThinning::thinned(polyline({{5, 5}, {6, 5}, {5, 5}}), 0.5), polyline({{5, 5}, {6, 5}, {5, 5}}));
+    QCOMPARE(PolylineThinning::thinned(polyline({{1, 2}, {3, 4}}), 0.5), polyline({{1, 2}, {3, 4}}));
+    QCOMPARE(PolylineThinning::thinned(QPolygonF(), 0.5), QPolygonF());
+}
+
 void CurvePlotTest::lineValuesInterpolateInsideTheirSpan()
 {
     const CurveLine line(1, CurveLineKind::MeasuredIV, QStringLiteral("S"), Qt::red,
@@ -206,6 +303,32 @@ void CurvePlotTest::trackerTextFollowsTheLineFormats()
     qDeleteAll(lines);
 }
 
+// The box used to be exactly as large as its text, so its frame cut into the last subscript.
+void CurvePlotTest::trackerBoxLeavesRoomAroundItsText()
+{
+    PreparedSource source;
+    CurveGraph graph(source);
+    graph.displayNOMToggled(true);
+    graph.slotInsertCurves(1);
+    graph.resize(900, 600);
+    graph.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&graph));
+    QCoreApplication::processEvents();
+    QWidget* canvas = graph.canvas();
+    const QPoint at(canvas->width() / 3, canvas->height() / 2);
+    QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &move);
+
+    const QString text = graph.tracker()->textAt(graph.invTransform(QwtPlot::xBottom, at.x()));
+    QVERIFY2(text.endsWith(QStringLiteral("W<sub>nom</sub></font>")), qPrintable(text));
+    const QSizeF textSize = QwtText(text, QwtText::RichText).textSize(graph.tracker()->trackerFont());
+    const QRect box = graph.tracker()->trackerRect(graph.tracker()->trackerFont());
+    // At least two pixels each side, beyond the one of the frame.
+    QVERIFY2(box.width() >= textSize.width() + 6 && box.height() >= textSize.height() + 6,
+             qPrintable(QStringLiteral("%1 x %2 for %3 x %4").arg(box.width()).arg(box.height())
+                            .arg(textSize.width()).arg(textSize.height())));
+}
+
 void CurvePlotTest::legendShowsTheKindsInOrder()
 {
     PreparedSource source;
@@ -215,6 +338,29 @@ void CurvePlotTest::legendShowsTheKindsInOrder()
     QCOMPARE(graph.typeLegend()->title(), QStringLiteral("Roof east"));
     QCOMPARE(graph.title().text(), QStringLiteral("IV Curve"));
     QCOMPARE(graph.axisTitle(QwtPlot::yRight).text(), QStringLiteral("Power (W)"));
+}
+
+// The title names what the plot shows: strings whose lines are all switched off or missing are
+// not counted.
+void CurvePlotTest::legendTitleCountsTheDrawnStrings()
+{
+    PreparedSource source;
+    CurveGraph graph(source);
+    graph.displayNOMToggled(true);
+    graph.displaySTCToggled(false);
+    for (uint id = 1; id <= 4; ++id)
+        graph.slotInsertCurves(id);
+    graph.slotInsertCurves(0);
+    QCoreApplication::processEvents();
+    // Only the odd strings have a nominal line.
+    QCOMPARE(graph.typeLegend()->title(), QStringLiteral("2 strings"));
+    graph.slotRemoveCurves(3);
+    QCoreApplication::processEvents();
+    QCOMPARE(graph.typeLegend()->title(), QStringLiteral("String 1"));
+    graph.displaySTCToggled(true);
+    QCOMPARE(graph.typeLegend()->title(), QStringLiteral("3 strings"));
+    graph.displayIVToggled(false);
+    QCOMPARE(graph.typeLegend()->title(), QString());
 }
 
 // An exported plot is rendered at the paper's resolution: the legend, like the rest of the plot,

@@ -1,0 +1,86 @@
+#include "PolylineThinning.h"
+
+#include <QPair>
+#include <QVector>
+
+namespace IVCurve {
+
+// Douglas and Peucker's method, with a stack in place of recursion: a span whose farthest point
+// lies within the tolerance of its chord is drawn as that chord; otherwise the farthest point is
+// kept and both halves are looked at again.
+QPolygonF PolylineThinning::thinned(const QPolygonF& points, double tolerance)
+{
+    const int count = points.size();
+    if (count < 3)
+        return points;
+    QVector<bool> kept(count, false);
+    kept[0] = true;
+    kept[count - 1] = true;
+    QVector<QPair<int, int>> spans{{0, count - 1}};
+    while (!spans.isEmpty()) {
+        const QPair<int, int> span = spans.takeLast();
+        const int farthest = farthestBeyond(points, span.first, span.second, tolerance);
+        if (farthest < 0)
+            continue;
+        kept[farthest] = true;
+        spans.append({span.first, farthest});
+        spans.append({farthest, span.second});
+    }
+    QPolygonF result;
+    for (int i = 0; i < count; ++i) {
+        if (kept.at(i))
+            result.append(points.at(i));
+    }
+    return result;
+}
+
+// Distances to the segment, not to the endless line through it: a spike that turns back along
+// the line is far from the chord although it lies on its line. They are compared multiplied by
+// the chord's squared length, which spares a division for each point.
+int PolylineThinning::farthestBeyond(const QPolygonF& points, int first, int last, double tolerance)
+{
+    const QPointF from = points.at(first);
+    const QPointF to = points.at(last);
+    const QPointF along = to - from;
+    const double length = QPointF::dotProduct(along, along);
+    if (length == 0.0)
+        return farthestFromPoint(points, first, last, tolerance);
+    int farthest = -1;
+    double widest = tolerance * tolerance * length;
+    for (int i = first + 1; i < last; ++i) {
+        const QPointF offset = points.at(i) - from;
+        const double projection = QPointF::dotProduct(offset, along);
+        double scaled;
+        if (projection <= 0.0) {
+            scaled = QPointF::dotProduct(offset, offset) * length;
+        } else if (projection >= length) {
+            const QPointF beyond = points.at(i) - to;
+            scaled = QPointF::dotProduct(beyond, beyond) * length;
+        } else {
+            const double cross = offset.x() * along.y() - offset.y() * along.x();
+            scaled = cross * cross;
+        }
+        if (scaled > widest) {
+            widest = scaled;
+            farthest = i;
+        }
+    }
+    return farthest;
+}
+
+int PolylineThinning::farthestFromPoint(const QPolygonF& points, int first, int last, double tolerance)
+{
+    int farthest = -1;
+    double widest = tolerance * tolerance;
+    for (int i = first + 1; i < last; ++i) {
+        const QPointF gap = points.at(i) - points.at(first);
+        const double distance = QPointF::dotProduct(gap, gap);
+        if (distance > widest) {
+            widest = distance;
+            farthest = i;
+        }
+    }
+    return farthest;
+}
+
+} // namespace IVCurve

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPolygonF>
+
+namespace IVCurve {
+
+// Leaves out the points of a polyline that the eye cannot miss: every point left out lies within
+// `tolerance` of the line drawn through the points kept. A curve of hundreds of points shrinks to
+// the few dozen its shape needs on the pixels it covers, which is what makes thousands of lines
+// quick to draw.
+class PolylineThinning
+{
+public:
+    // The first and the last point are always kept.
+    static QPolygonF thinned(const QPolygonF& points, double tolerance);
+
+private:
+    // The point between `first` and `last` farthest from their chord, if it lies beyond the
+    // tolerance; -1 otherwise.
+    static int farthestBeyond(const QPolygonF& points, int first, int last, double tolerance);
+    static int farthestFromPoint(const QPolygonF& points, int first, int last, double tolerance);
+};
+
+} // namespace IVCurve
