@@ -65,26 +65,28 @@ DiagnosisFinding CurveDiagnosis::finding(DiagnosisFinding::Kind kind, double val
     return found;
 }
 
+std::optional<DiagnosisFinding> CurveDiagnosis::ratioBelow(DiagnosisFinding::Kind kind, double value,
+                                                           double reference, double threshold)
+{
+    if (!(reference > 0.0))
+        return std::nullopt;
+    const double ratio = value / reference;
+    if (!(ratio < threshold))
+        return std::nullopt;
+    return finding(kind, ratio, threshold);
+}
+
 std::optional<DiagnosisFinding> CurveDiagnosis::performance(double measuredPmpp, double expectedPmpp,
                                                             const DiagnosisThresholds& thresholds)
 {
-    if (!(expectedPmpp > 0.0))
-        return std::nullopt;
-    const double factor = measuredPmpp / expectedPmpp;
-    if (!(factor < thresholds.performanceFactor))
-        return std::nullopt;
-    return finding(DiagnosisFinding::Kind::LowPerformance, factor, thresholds.performanceFactor);
+    return ratioBelow(DiagnosisFinding::Kind::LowPerformance, measuredPmpp, expectedPmpp,
+                      thresholds.performanceFactor);
 }
 
 std::optional<DiagnosisFinding> CurveDiagnosis::stcRatio(double stcPmpp, double nominalPmpp,
                                                          const DiagnosisThresholds& thresholds)
 {
-    if (!(nominalPmpp > 0.0))
-        return std::nullopt;
-    const double ratio = stcPmpp / nominalPmpp;
-    if (!(ratio < thresholds.stcRatio))
-        return std::nullopt;
-    return finding(DiagnosisFinding::Kind::LowStcRatio, ratio, thresholds.stcRatio);
+    return ratioBelow(DiagnosisFinding::Kind::LowStcRatio, stcPmpp, nominalPmpp, thresholds.stcRatio);
 }
 
 double CurveDiagnosis::currentAt(const QVector<QPointF>& points, double voltage)

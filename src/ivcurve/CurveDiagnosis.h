@@ -60,6 +60,9 @@ private:
     static bool slopeNearOpenCircuit(const QVector<QPointF>& points, double& slope);
     static double median(QVector<double> values);
     static DiagnosisFinding finding(DiagnosisFinding::Kind kind, double value, double limit);
+    // value / reference when it is below the threshold; nothing when the reference is unknown.
+    static std::optional<DiagnosisFinding> ratioBelow(DiagnosisFinding::Kind kind, double value, double reference,
+                                                      double threshold);
 };
 
 } // namespace IVCurve

@@ -1,5 +1,6 @@
 #include "Anderson.h"
 #include "AssignedModule.h"
+#include "ConversionChecks.h"
 #include "CurveData.h"
 #include "CurveKeyValues.h"
 #include "IEC60891Procedure2.h"
@@ -16,30 +17,15 @@
 // against the single-diode truth.
 
 using namespace IVCurve;
+using namespace ConversionChecks;
 
 namespace {
-STCparameters conditions(const QString& irradiance, const QString& temperature)
-{
-    STCparameters parameters;
-    parameters.irradiance = irradiance;
-    parameters.cellTemperature = temperature;
-    return parameters;
-}
-
 AssignedModule layout(unsigned series, unsigned parallel)
 {
     AssignedModule module;
     module.series = series;
     module.parallel = parallel;
     return module;
-}
-
-void verifyNear(const QPointF& actual, double voltage, double current, double tolerance = 1e-9)
-{
-    if (std::abs(actual.x() - voltage) > tolerance || std::abs(actual.y() - current) > tolerance)
-        QFAIL(qPrintable(QStringLiteral("(%1, %2) is not (%3, %4)")
-                             .arg(actual.x(), 0, 'g', 12).arg(actual.y(), 0, 'g', 12)
-                             .arg(voltage, 0, 'g', 12).arg(current, 0, 'g', 12)));
 }
 
 CurveData curveOf(Method method, const QString& irradiance, const QString& temperature)
