@@ -2023,6 +2023,44 @@ Dünnschicht 0,063</translation>
     </message>
 </context>
 <context>
+    <name>IVCurve::DiagnosisFinding</name>
+    <message>
+        <source>%1 (uncertain: low or uneven irradiance)</source>
+        <comment>Diagnosis finding</comment>
+        <translation>%1 (unsicher: geringe oder ungleichmäßige Einstrahlung)</translation>
+    </message>
+    <message>
+        <source>performance factor %1 % is below %2 %: less power than expected at the measured conditions</source>
+        <comment>Diagnosis finding</comment>
+        <translation>Performance-Faktor %1 % liegt unter %2 %: weniger Leistung als bei den gemessenen Bedingungen erwartet</translation>
+    </message>
+    <message>
+        <source>power at STC is %1 % of the nominal power, below %2 %</source>
+        <comment>Diagnosis finding</comment>
+        <translation>Leistung bei STC beträgt %1 % der Nennleistung, weniger als %2 %</translation>
+    </message>
+    <message>
+        <source>step in the curve from %1 V: shading or an active bypass diode</source>
+        <comment>Diagnosis finding</comment>
+        <translation>Stufe in der Kennlinie ab %1 V: Verschattung oder eine aktive Bypass-Diode</translation>
+    </message>
+    <message>
+        <source>high series resistance (%1 Ω, more than %2 Ω): check connectors and cables</source>
+        <comment>Diagnosis finding</comment>
+        <translation>hoher Serienwiderstand (%1 Ω, mehr als %2 Ω): Steckverbinder und Leitungen prüfen</translation>
+    </message>
+    <message>
+        <source>low shunt resistance (current falls by %1 % of Isc): possible cell or module damage</source>
+        <comment>Diagnosis finding</comment>
+        <translation>niedriger Parallelwiderstand (Strom fällt um %1 % von Isc): möglicher Zellen- oder Modulschaden</translation>
+    </message>
+    <message>
+        <source>power at STC is %1 % below the median of the other strings</source>
+        <comment>Diagnosis finding</comment>
+        <translation>Leistung bei STC liegt %1 % unter dem Median der anderen Strings</translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::ModuleDatabaseCheck</name>
     <message>
         <source>it is not a regular file</source>

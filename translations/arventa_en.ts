@@ -2007,6 +2007,44 @@ Thin-Film 0.063</source>
     </message>
 </context>
 <context>
+    <name>IVCurve::DiagnosisFinding</name>
+    <message>
+        <source>%1 (uncertain: low or uneven irradiance)</source>
+        <comment>Diagnosis finding</comment>
+        <translation>%1 (uncertain: low or uneven irradiance)</translation>
+    </message>
+    <message>
+        <source>performance factor %1 % is below %2 %: less power than expected at the measured conditions</source>
+        <comment>Diagnosis finding</comment>
+        <translation>performance factor %1 % is below %2 %: less power than expected at the measured conditions</translation>
+    </message>
+    <message>
+        <source>power at STC is %1 % of the nominal power, below %2 %</source>
+        <comment>Diagnosis finding</comment>
+        <translation>power at STC is %1 % of the nominal power, below %2 %</translation>
+    </message>
+    <message>
+        <source>step in the curve from %1 V: shading or an active bypass diode</source>
+        <comment>Diagnosis finding</comment>
+        <translation>step in the curve from %1 V: shading or an active bypass diode</translation>
+    </message>
+    <message>
+        <source>high series resistance (%1 Ω, more than %2 Ω): check connectors and cables</source>
+        <comment>Diagnosis finding</comment>
+        <translation>high series resistance (%1 Ω, more than %2 Ω): check connectors and cables</translation>
+    </message>
+    <message>
+        <source>low shunt resistance (current falls by %1 % of Isc): possible cell or module damage</source>
+        <comment>Diagnosis finding</comment>
+        <translation>low shunt resistance (current falls by %1 % of Isc): possible cell or module damage</translation>
+    </message>
+    <message>
+        <source>power at STC is %1 % below the median of the other strings</source>
+        <comment>Diagnosis finding</comment>
+        <translation>power at STC is %1 % below the median of the other strings</translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::ModuleDatabaseCheck</name>
     <message>
         <source>it is not a regular file</source>

@@ -5,6 +5,8 @@
 #include "Blaesser.h"
 #include "CurveNumberText.h"
 #include "IEC60891.h"
+#include "IEC60891Procedure2.h"
+#include "IEC60891Procedure4.h"
 
 #include <cmath>
 
@@ -210,6 +212,15 @@ std::unique_ptr<IVCurve::STCAlgorithm> CurveData::makeAlgorithm()
                                           readingOr(measured.voc, largestVoltage));
     case int(Method::IEC60891):
         return std::make_unique<IEC60891>(settings, assigned, firstPointCurrent(), firstPointIrradiance);
+    case int(Method::IEC60891Procedure2): {
+        const double voc = readingOr(measured.voc, largestVoltage);
+        const auto stored = IEC60891Procedure2::storedCoefficients(settings, assigned, firstPointCurrent(), voc);
+        return std::make_unique<IEC60891Procedure2>(settings, assigned, stored, voc);
+    }
+    case int(Method::IEC60891Procedure4): {
+        const auto stored = IEC60891Procedure4::storedCoefficients(settings, assigned, readingOr(measured.voc, largestVoltage));
+        return std::make_unique<IEC60891Procedure4>(settings, assigned, stored, firstPointCurrent());
+    }
     default:
         return std::make_unique<Anderson>(settings, assigned, firstPointCurrent(), largestVoltage);
     }

@@ -22,9 +22,14 @@ double irradianceOr(const QString& text, double fallback)
 
 STCAlgorithm::STCAlgorithm(const STCparameters& parameters)
     : parameters(parameters)
-    , G(irradianceOr(parameters.irradiance, G_STC))
+    , G(irradianceOf(parameters))
     , T(temperatureOr(parameters.cellTemperature, T_STC))
 {
+}
+
+double STCAlgorithm::irradianceOf(const STCparameters& parameters)
+{
+    return irradianceOr(parameters.irradiance, G_STC);
 }
 
 double STCAlgorithm::irradiance() const

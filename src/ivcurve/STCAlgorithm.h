@@ -27,6 +27,7 @@ public:
     // The conditions read from the parameters: unparsable or 0 fall back to STC.
     double irradiance() const;
     double temperature() const;
+    static double irradianceOf(const STCparameters& parameters);
 
 protected:
     const STCparameters& parameters;

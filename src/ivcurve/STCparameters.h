@@ -4,7 +4,8 @@
 
 namespace IVCurve {
 
-enum class Method { Blaesser = 0, IEC60891 = 1, Anderson = 2 };
+// The numbers are those of the curve file's STCAlgorithm column.
+enum class Method { Blaesser = 0, IEC60891 = 1, Anderson = 2, IEC60891Procedure2 = 3, IEC60891Procedure4 = 4 };
 
 // The conversion settings of one curve. Coefficients are text in the user's locale, as the
 // details dialog shows them; text that does not parse counts as 0.
@@ -12,8 +13,8 @@ struct STCparameters
 {
     STCparameters();
 
-    // New curves take the standard's method. Any value other than Blässer's or IEC 60891's
-    // converts by Anderson, and so does a file's NULL, which older files hold for every curve.
+    // New curves take the standard's method. A value that names no method converts by Anderson,
+    // and so does a file's NULL, which older files hold for every curve.
     int algorithm = int(Method::IEC60891);
     QString a;
     QString b;

@@ -1,6 +1,7 @@
 #include "Anderson.h"
 #include "AssignedModule.h"
 #include "Blaesser.h"
+#include "ConversionChecks.h"
 #include "CurveData.h"
 #include "IEC60891.h"
 #include "STCparameters.h"
@@ -11,24 +12,9 @@
 // The three conversion methods on single points, and how a curve chooses and feeds them.
 
 using namespace IVCurve;
+using namespace ConversionChecks;
 
 namespace {
-STCparameters conditions(const QString& irradiance, const QString& temperature)
-{
-    STCparameters parameters;
-    parameters.irradiance = irradiance;
-    parameters.cellTemperature = temperature;
-    return parameters;
-}
-
-void verifyNear(const QPointF& actual, double voltage, double current, double tolerance = 1e-9)
-{
-    if (qAbs(actual.x() - voltage) > tolerance || qAbs(actual.y() - current) > tolerance)
-        QFAIL(qPrintable(QStringLiteral("(%1, %2) is not (%3, %4)")
-                             .arg(actual.x(), 0, 'g', 12).arg(actual.y(), 0, 'g', 12)
-                             .arg(voltage, 0, 'g', 12).arg(current, 0, 'g', 12)));
-}
-
 // A curve of three points at 800 W/m² whose readings say 45 °C ambient and 50 °C in the cells.
 CurveData measuredCurve(int method, int fileVersion = 0)
 {

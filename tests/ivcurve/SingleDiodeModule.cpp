@@ -32,10 +32,15 @@ double SingleDiodeModule::saturationCurrentAt(double T)
     return saturationCurrent * diodeRatio(T) / diodeRatio(stcTemperature);
 }
 
+double SingleDiodeModule::lightCurrent(double G, double T)
+{
+    return (photoCurrent + alpha * (T - stcTemperature)) * G / stcIrradiance;
+}
+
 // Newton on I = IL − I0·(e^((V + I·Rs)/a) − 1) − (V + I·Rs)/Rsh, which is monotonic in I.
 double SingleDiodeModule::current(double voltage, double G, double T)
 {
-    const double light = (photoCurrent + alpha * (T - stcTemperature)) * G / stcIrradiance;
+    const double light = lightCurrent(G, T);
     const double saturation = saturationCurrentAt(T);
     const double a = thermalVoltage(T);
     double I = light;

@@ -37,7 +37,8 @@ public:
     // The module as the database would assign it to such a string.
     static AssignedModule assigned(unsigned series, unsigned parallel);
 
-private:
+    // The diode law's terms at irradiance `G` and cell temperature `T`, for the whole module.
+    static double lightCurrent(double G, double T);
     static double thermalVoltage(double T);
     static double saturationCurrentAt(double T);
 };

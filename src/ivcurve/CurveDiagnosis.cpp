@@ -1,0 +1,239 @@
+#include "CurveDiagnosis.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace IVCurve {
+
+namespace {
+constexpr double stcIrradiance = 1000.0;
+constexpr double stcTemperature = 25.0;
+
+void addIf(QVector<DiagnosisFinding>& findings, const std::optional<DiagnosisFinding>& found)
+{
+    if (found)
+        findings.append(*found);
+}
+} // namespace
+
+QVector<DiagnosisFinding> CurveDiagnosis::diagnose(const CurveDiagnosisInput& input,
+                                                   const DiagnosisThresholds& thresholds)
+{
+    QVector<DiagnosisFinding> findings;
+    addIf(findings, performance(maximumPower(input.points), input.expectedPmpp, thresholds));
+    addIf(findings, stcRatio(input.stcPmpp, input.nominalPmpp, thresholds));
+    const std::optional<DiagnosisFinding> stepFound = step(input.points, thresholds);
+    addIf(findings, stepFound);
+    // Near Voc a stepped curve shows the slope of its shaded cells, not of the string's wiring.
+    if (!stepFound)
+        addIf(findings, seriesResistance(input.points, input.irradiance, input.moduleRs, input.series,
+                                         input.parallel, thresholds));
+    addIf(findings, shuntResistance(input.points, thresholds));
+    addIf(findings, outlier(input.stcPmpp, input.siblingStcPmpps, thresholds));
+    const bool uncertain = isUncertain(input.irradiance, input.irradianceSpread, thresholds);
+    for (DiagnosisFinding& found : findings)
+        found.uncertain = uncertain;
+    return findings;
+}
+
+double CurveDiagnosis::expectedPmpp(double nominalPmpp, double irradiance, double temperature,
+                                    double powerCoefficient)
+{
+    return nominalPmpp * irradiance / stcIrradiance * (1.0 + powerCoefficient * (temperature - stcTemperature));
+}
+
+double CurveDiagnosis::maximumPower(const QVector<QPointF>& points)
+{
+    double largest = 0.0;
+    for (const QPointF& point : points)
+        largest = std::max(largest, point.x() * point.y());
+    return largest;
+}
+
+// Not measured counts as low.
+bool CurveDiagnosis::isUncertain(double irradiance, bool irradianceSpread, const DiagnosisThresholds& thresholds)
+{
+    return irradianceSpread || !(irradiance >= thresholds.lowIrradiance);
+}
+
+DiagnosisFinding CurveDiagnosis::finding(DiagnosisFinding::Kind kind, double value, double limit)
+{
+    DiagnosisFinding found;
+    found.kind = kind;
+    found.value = value;
+    found.limit = limit;
+    return found;
+}
+
+std::optional<DiagnosisFinding> CurveDiagnosis::ratioBelow(DiagnosisFinding::Kind kind, double value,
+                                                           double reference, double threshold)
+{
+    if (!(reference > 0.0))
+        return std::nullopt;
+    const double ratio = value / reference;
+    if (!(ratio < threshold))
+        return std::nullopt;
+    return finding(kind, ratio, threshold);
+}
+
+std::optional<DiagnosisFinding> CurveDiagnosis::performance(double measuredPmpp, double expectedPmpp,
+                                                            const DiagnosisThresholds& thresholds)
+{
+    return ratioBelow(DiagnosisFinding::Kind::LowPerformance, measuredPmpp, expectedPmpp,
+                      thresholds.performanceFactor);
+}
+
+std::optional<DiagnosisFinding> CurveDiagnosis::stcRatio(double stcPmpp, double nominalPmpp,
+                                                         const DiagnosisThresholds& thresholds)
+{
+    return ratioBelow(DiagnosisFinding::Kind::LowStcRatio, stcPmpp, nominalPmpp, thresholds.stcRatio);
+}
+
+double CurveDiagnosis::currentAt(const QVector<QPointF>& points, double voltage)
+{
+    if (points.isEmpty())
+        return 0.0;
+    if (voltage <= points.first().x())
+        return points.first().y();
+    for (int i = 1; i < points.size(); ++i) {
+        const QPointF& left = points.at(i - 1);
+        const QPointF& right = points.at(i);
+        if (voltage <= right.x() && right.x() > left.x())
+            return left.y() + (right.y() - left.y()) * (voltage - left.x()) / (right.x() - left.x());
+    }
+    return points.last().y();
+}
+
+double CurveDiagnosis::largestVoltage(const QVector<QPointF>& points)
+{
+    double largest = 0.0;
+    for (const QPointF& point : points)
+        largest = std::max(largest, point.x());
+    return largest;
+}
+
+// A healthy curve is concave: over two equal stretches the current falls at least as much in the
+// second as in the first. A bypass diode taking over breaks that: a steep drop, then a flatter
+// stretch at the lower current before the knee.
+bool CurveDiagnosis::stepEndsAt(const QVector<QPointF>& points, int end, double stretch, double drop)
+{
+    const double at = points.at(end).x();
+    if (at - stretch < points.first().x() || at + stretch > points.last().x())
+        return false;
+    const double before = currentAt(points, at - stretch) - points.at(end).y();
+    const double afterCurrent = currentAt(points, at + stretch);
+    const double after = points.at(end).y() - afterCurrent;
+    // A current that climbs back after the drop is a dip in the measurement, not a step.
+    return before > drop && std::abs(after) < 0.5 * before && afterCurrent > drop;
+}
+
+// The last point before the drop that still carries nearly the current from before it.
+double CurveDiagnosis::stepStart(const QVector<QPointF>& points, int end, double stretch)
+{
+    const double higher = currentAt(points, points.at(end).x() - stretch);
+    const double nearlyHigher = higher - 0.25 * (higher - points.at(end).y());
+    int start = end;
+    while (start > 0 && points.at(start).y() < nearlyHigher)
+        --start;
+    return points.at(start).x();
+}
+
+std::optional<DiagnosisFinding> CurveDiagnosis::step(const QVector<QPointF>& points,
+                                                     const DiagnosisThresholds& thresholds)
+{
+    if (points.size() < 3)
+        return std::nullopt;
+    const double drop = thresholds.stepDrop * points.first().y();
+    const double stretch = StepStretch * largestVoltage(points);
+    for (int end = 1; end < points.size() - 1; ++end) {
+        if (stepEndsAt(points, end, stretch, drop)) {
+            DiagnosisFinding found = finding(DiagnosisFinding::Kind::Step, 0.0, 0.0);
+            found.voltage = stepStart(points, end, stretch);
+            return found;
+        }
+    }
+    return std::nullopt;
+}
+
+// A least-squares line of V over I through the points below a fifth of Isc; at least the last
+// two points when fewer lie there.
+bool CurveDiagnosis::slopeNearOpenCircuit(const QVector<QPointF>& points, double& slope)
+{
+    if (points.size() < 2)
+        return false;
+    const double below = NearOpenCircuit * points.first().y();
+    int first = points.size() - 2;
+    while (first > 0 && points.at(first - 1).y() <= below)
+        --first;
+    double meanV = 0.0;
+    double meanI = 0.0;
+    const int count = points.size() - first;
+    for (int i = first; i < points.size(); ++i) {
+        meanV += points.at(i).x() / count;
+        meanI += points.at(i).y() / count;
+    }
+    double covariance = 0.0;
+    double variance = 0.0;
+    for (int i = first; i < points.size(); ++i) {
+        covariance += (points.at(i).y() - meanI) * (points.at(i).x() - meanV);
+        variance += (points.at(i).y() - meanI) * (points.at(i).y() - meanI);
+    }
+    if (!(variance > 0.0))
+        return false;
+    slope = -covariance / variance;
+    return true;
+}
+
+// Near Voc the slope is the series resistance plus the diode's own, which grows as the light
+// falls: at half the irradiance a healthy string's slope passed twice its resistance. The part
+// beyond the string's resistance is therefore brought to 1000 W/m² before the comparison.
+std::optional<DiagnosisFinding> CurveDiagnosis::seriesResistance(const QVector<QPointF>& points, double irradiance,
+                                                                 double moduleRs, unsigned series, unsigned parallel,
+                                                                 const DiagnosisThresholds& thresholds)
+{
+    double measured = 0.0;
+    if (!(moduleRs > 0.0) || parallel == 0 || !slopeNearOpenCircuit(points, measured))
+        return std::nullopt;
+    const double stringRs = moduleRs * series / parallel;
+    const double light = irradiance > 0.0 && irradiance < stcIrradiance ? irradiance / stcIrradiance : 1.0;
+    const double slope = measured > stringRs ? stringRs + (measured - stringRs) * light : measured;
+    const double limit = thresholds.seriesResistanceFactor * stringRs;
+    if (!(slope > limit))
+        return std::nullopt;
+    return finding(DiagnosisFinding::Kind::HighSeriesResistance, slope, limit);
+}
+
+std::optional<DiagnosisFinding> CurveDiagnosis::shuntResistance(const QVector<QPointF>& points,
+                                                                const DiagnosisThresholds& thresholds)
+{
+    if (points.size() < 2 || !(points.first().y() > 0.0))
+        return std::nullopt;
+    const double isc = currentAt(points, 0.0);
+    const double fall = isc - currentAt(points, thresholds.shuntVoltageShare * largestVoltage(points));
+    if (!(fall > thresholds.shuntDrop * isc))
+        return std::nullopt;
+    return finding(DiagnosisFinding::Kind::LowShuntResistance, fall / isc, thresholds.shuntDrop);
+}
+
+double CurveDiagnosis::median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const int middle = values.size() / 2;
+    return values.size() % 2 ? values.at(middle) : 0.5 * (values.at(middle - 1) + values.at(middle));
+}
+
+std::optional<DiagnosisFinding> CurveDiagnosis::outlier(double stcPmpp, QVector<double> siblingStcPmpps,
+                                                        const DiagnosisThresholds& thresholds)
+{
+    if (siblingStcPmpps.isEmpty())
+        return std::nullopt;
+    const double typical = median(std::move(siblingStcPmpps));
+    if (!(typical > 0.0))
+        return std::nullopt;
+    const double shortfall = typical - stcPmpp;
+    if (!(shortfall > thresholds.siblingShortfall * typical))
+        return std::nullopt;
+    return finding(DiagnosisFinding::Kind::Outlier, shortfall / typical, thresholds.siblingShortfall);
+}
+
+} // namespace IVCurve

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "CurveDiagnosisInput.h"
+#include "DiagnosisFinding.h"
+#include "DiagnosisThresholds.h"
+
+#include <QPointF>
+#include <QVector>
+
+#include <optional>
+
+namespace IVCurve {
+
+// The rules that read faults off one string's curve. Each rule is a pure function of plain
+// numbers and returns a finding only when it fires; `diagnose` runs them all on one curve.
+// Isc is taken as the current of the first point and Voc as the largest voltage, as an
+// instrument measures from short circuit towards open circuit.
+class CurveDiagnosis
+{
+public:
+    // Every finding for the curve, each marked uncertain when the light was too weak or uneven.
+    static QVector<DiagnosisFinding> diagnose(const CurveDiagnosisInput& input,
+                                              const DiagnosisThresholds& thresholds = DiagnosisThresholds());
+
+    // The string's data-sheet power at `irradiance` and cell temperature `temperature`, for the
+    // performance factor: proportional to the irradiance and linear in the temperature with the
+    // relative power coefficient `powerCoefficient` (1/°C, about −0.004 for crystalline silicon).
+    static double expectedPmpp(double nominalPmpp, double irradiance, double temperature, double powerCoefficient);
+    static double maximumPower(const QVector<QPointF>& points);
+    static bool isUncertain(double irradiance, bool irradianceSpread, const DiagnosisThresholds& thresholds);
+
+    static std::optional<DiagnosisFinding> performance(double measuredPmpp, double expectedPmpp,
+                                                       const DiagnosisThresholds& thresholds);
+    static std::optional<DiagnosisFinding> stcRatio(double stcPmpp, double nominalPmpp,
+                                                    const DiagnosisThresholds& thresholds);
+    // A drop by more than stepDrop of Isc followed by a flatter stretch that still carries
+    // current; the finding's voltage is where the drop leaves the higher current.
+    static std::optional<DiagnosisFinding> step(const QVector<QPointF>& points, const DiagnosisThresholds& thresholds);
+    // −dV/dI over the points below a fifth of Isc, brought to 1000 W/m² when `irradiance` is
+    // known and lower, against moduleRs·series/parallel; the finding's value is that slope in Ω.
+    static std::optional<DiagnosisFinding> seriesResistance(const QVector<QPointF>& points, double irradiance,
+                                                            double moduleRs, unsigned series, unsigned parallel,
+                                                            const DiagnosisThresholds& thresholds);
+    static std::optional<DiagnosisFinding> shuntResistance(const QVector<QPointF>& points,
+                                                           const DiagnosisThresholds& thresholds);
+    static std::optional<DiagnosisFinding> outlier(double stcPmpp, QVector<double> siblingStcPmpps,
+                                                   const DiagnosisThresholds& thresholds);
+
+    // The current at `voltage` along the points, held at the first or last point beyond them.
+    static double currentAt(const QVector<QPointF>& points, double voltage);
+
+private:
+    static constexpr double NearOpenCircuit = 0.2;
+    // The width of the stretches a step is judged over, as a share of Voc.
+    static constexpr double StepStretch = 0.05;
+
+    static double largestVoltage(const QVector<QPointF>& points);
+    static bool stepEndsAt(const QVector<QPointF>& points, int end, double stretch, double drop);
+    static double stepStart(const QVector<QPointF>& points, int end, double stretch);
+    static bool slopeNearOpenCircuit(const QVector<QPointF>& points, double& slope);
+    static double median(QVector<double> values);
+    static DiagnosisFinding finding(DiagnosisFinding::Kind kind, double value, double limit);
+    // value / reference when it is below the threshold; nothing when the reference is unknown.
+    static std::optional<DiagnosisFinding> ratioBelow(DiagnosisFinding::Kind kind, double value, double reference,
+                                                      double threshold);
+};
+
+} // namespace IVCurve
