@@ -164,6 +164,11 @@ bool CurveReport::printToPdf(const QString& html, const QString& path)
     const WaitCursor waiting;
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer, path);
+    return paint(html, printer);
+}
+
+bool CurveReport::paint(const QString& html, QPrinter& printer)
+{
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

@@ -42,6 +42,8 @@ public:
     static bool exportPdf(QWidget* parent, const QVector<Entry>& entries, const QString& proposedName);
     // A4 landscape with 10 mm margins at 1200 dpi, page by page.
     static bool printToPdf(const QString& html, const QString& path);
+    // Paints the report onto a printer that is set up; false when it could not be opened.
+    static bool paint(const QString& html, QPrinter& printer);
     // A4 landscape PDF at 1200 dpi with 10 mm margins.
     static void setUpPrinter(QPrinter& printer, const QString& path);
     // Where on the paper the report is painted, in device pixels.

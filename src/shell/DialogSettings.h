@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHash>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,6 +17,7 @@ public:
     explicit DialogSettings(QWidget* parent = nullptr);
 
     QLineEdit* rootEdit() const;
+    QCheckBox* reopenBox() const;
     QPushButton* restoreButton(const QString& extension) const;
     QLabel* statusLabel(const QString& extension) const;
 
@@ -36,6 +38,7 @@ private:
     void restore(const QString& extension);
 
     QLineEdit* root = nullptr;
+    QCheckBox* reopen = nullptr;
     QHash<QString, QPushButton*> buttons;
     QHash<QString, QLabel*> labels;
 };
