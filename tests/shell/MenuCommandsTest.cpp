@@ -242,10 +242,11 @@ void MenuCommandsTest::recentListKeepsTheTenNewest()
     QCOMPARE(entries.last(), QStringLiteral("&10 2.arvir"));
 
     // Opened again, a document moves to the top instead of appearing twice.
-    window->openDocument(fixture->path(QStringLiteral("5.arvir")));
-    QCOMPARE(recentEntries().first(), QStringLiteral("&1 11.arvir"));
-    window->closeDocument(window->documents().at(4));
-    window->openDocument(fixture->path(QStringLiteral("5.arvir")));
+    const QString fifth = fixture->path(QStringLiteral("5.arvir"));
+    window->closeDocument(window->openDocument(fifth));
+    // Its window, and with it the document's lock, goes at the next turn of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window->openDocument(fifth);
     QCOMPARE(recentEntries().mid(0, 2), (QStringList{"&1 5.arvir", "&2 11.arvir"}));
     QCOMPARE(recentEntries().size(), 10);
 }
