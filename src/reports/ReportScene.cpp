@@ -361,32 +361,43 @@ int ReportScene::addPictureFiles(const QStringList& paths, const QPointF& sceneP
     return added.size();
 }
 
+// Picture files are the scene's; any other drag, such as text into a field, goes to the items.
 bool ReportScene::acceptPictureDrag(QGraphicsSceneDragDropEvent* event) const
 {
-    const bool accepted = pageAt(event->scenePos()) && !PictureDrop::pictureFiles(event->mimeData()).isEmpty();
-    if (accepted)
+    if (pageAt(event->scenePos()))
         event->acceptProposedAction();
     else
         event->ignore();
-    return accepted;
+    return event->isAccepted();
 }
 
 void ReportScene::dragEnterEvent(QGraphicsSceneDragDropEvent* event)
 {
-    acceptPictureDrag(event);
+    if (PictureDrop::pictureFiles(event->mimeData()).isEmpty())
+        QGraphicsScene::dragEnterEvent(event);
+    else
+        acceptPictureDrag(event);
 }
 
 void ReportScene::dragMoveEvent(QGraphicsSceneDragDropEvent* event)
 {
-    acceptPictureDrag(event);
+    if (PictureDrop::pictureFiles(event->mimeData()).isEmpty())
+        QGraphicsScene::dragMoveEvent(event);
+    else
+        acceptPictureDrag(event);
 }
 
 void ReportScene::dropEvent(QGraphicsSceneDragDropEvent* event)
 {
+    const QStringList pictures = PictureDrop::pictureFiles(event->mimeData());
+    if (pictures.isEmpty()) {
+        QGraphicsScene::dropEvent(event);
+        return;
+    }
     if (!acceptPictureDrag(event))
         return;
     const WaitCursor waiting;
-    addPictureFiles(PictureDrop::pictureFiles(event->mimeData()), event->scenePos());
+    addPictureFiles(pictures, event->scenePos());
 }
 
 int ReportScene::removeDeletedPictures()
