@@ -469,6 +469,11 @@
         <comment>User prompt</comment>
         <translation>Der Kennlinienbericht hebt die Abweichung der STC-Leistung eines Strings von seiner Nennleistung farbig hervor, wenn sie größer ist als:</translation>
     </message>
+    <message>
+        <source>Reopen the documents that were open when the program was last closed</source>
+        <comment>User prompt</comment>
+        <translation>Dokumente wieder öffnen, die beim letzten Beenden des Programms offen waren</translation>
+    </message>
 </context>
 <context>
     <name>DialogWelcome</name>
@@ -2323,6 +2328,76 @@ Dünnschicht 0,063</translation>
         <comment>Error message informative text</comment>
         <translation>Prüfen Sie, ob der Projektordner existiert und Sie darin schreiben dürfen.</translation>
     </message>
+    <message>
+        <source>Open...</source>
+        <comment>Menu option</comment>
+        <translation>Öffnen...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <comment>Menu option</comment>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <comment>Menu option</comment>
+        <translation>Druckvorschau...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <comment>Menu option</comment>
+        <translation>PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <comment>Menu option</comment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <comment>Menu option</comment>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>Menu option</comment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <comment>Menu option</comment>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <comment>Menu option</comment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <comment>Menu option</comment>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Recent Documents</source>
+        <comment>Menu option</comment>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>No recent documents</source>
+        <comment>Menu option</comment>
+        <translation>Keine zuletzt geöffneten Dokumente</translation>
+    </message>
+    <message>
+        <source>Open Document</source>
+        <comment>Window Title</comment>
+        <translation>Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>Documents (*.arvir *.arvatr *.arvvc *.arvchk *.arvreport *.arvid *.arvcrv);;All Files (*)</source>
+        <comment>File filter</comment>
+        <translation>Dokumente (*.arvir *.arvatr *.arvvc *.arvchk *.arvreport *.arvid *.arvcrv);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>
@@ -2709,6 +2784,14 @@ Dünnschicht 0,063</translation>
         <source>Delete Image</source>
         <comment>Menu option</comment>
         <translation>Bild löschen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportScene</name>
+    <message>
+        <source>Add Pictures</source>
+        <comment>Undo command</comment>
+        <translation>Bilder hinzufügen</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,9 @@ inline const QString lastExportDir = QStringLiteral("Directories/LastExportDir")
 inline const QString lastPdfExportDir = QStringLiteral("Directories/LastPdfExportDir");
 inline const QString mainWindowGeometry = QStringLiteral("Windows/MainWindowGeometry");
 inline const QString mainWindowState = QStringLiteral("Windows/MainWindowState");
+inline const QString recentDocuments = QStringLiteral("Session/RecentDocuments");
+inline const QString openDocuments = QStringLiteral("Session/OpenDocuments");
+inline const QString reopenDocuments = QStringLiteral("Session/ReopenDocuments");
 inline const QString showWelcome = QStringLiteral("Welcome/show");
 // Written with a leading slash, which the store ignores.
 inline const QString hideDeleteDefaultsWarning = QStringLiteral("/HideDeleteDefaultsWarning");

@@ -41,6 +41,7 @@ void StartUp::run(const QStringList& arguments)
         mainWindow->setWindowIcon(QIcon(AppIdentity::logoPath()));
         if (firstPass)
             splash.finish(mainWindow.get());
+        restoreSession(mainWindow.get());
         openDocumentFromCommandLine(mainWindow.get(), arguments);
 
         QApplication::exec();
@@ -64,6 +65,13 @@ void StartUp::chooseLanguageOnFirstStart()
     chooser.setWindowFlag(Qt::WindowStaysOnTopHint);
     chooser.activateWindow();
     chooser.exec();
+}
+
+// A window that keeps no session has no such slot.
+void StartUp::restoreSession(QWidget* mainWindow)
+{
+    if (mainWindow->metaObject()->indexOfSlot("restoreSession()") >= 0)
+        QMetaObject::invokeMethod(mainWindow, "restoreSession");
 }
 
 void StartUp::openDocumentFromCommandLine(QWidget* mainWindow, const QStringList& arguments)

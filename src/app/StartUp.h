@@ -25,6 +25,8 @@ public:
 private:
     void showSplash(QSplashScreen& splash) const;
     static void chooseLanguageOnFirstStart();
+    // The documents open at the last exit come back before the one named on the command line.
+    static void restoreSession(QWidget* mainWindow);
     static void openDocumentFromCommandLine(QWidget* mainWindow, const QStringList& arguments);
 
     MainWindowFactory makeMainWindow;

@@ -7,6 +7,8 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -121,6 +123,14 @@ bool DialogPrompts::setUpPrinter(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void DialogPrompts::previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint)
+{
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    dialog.resize(parent ? parent->size() * 0.9 : QSize(1000, 800));
+    dialog.exec();
 }
 
 bool DialogPrompts::openWithDesktop(const QUrl& url)

@@ -14,5 +14,6 @@ public:
     bool chooseColor(QWidget* parent, const QString& title, QColor& color) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
     bool openWithDesktop(const QUrl& url) override;
 };

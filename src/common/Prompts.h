@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QStringList>
 
+#include <functional>
+
 class QPrinter;
 class QUrl;
 
@@ -32,6 +34,8 @@ public:
     virtual bool chooseColor(QWidget* parent, const QString& title, QColor& color) = 0;
     virtual bool chooseFont(QWidget* parent, QFont& font) = 0;
     virtual bool setUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Shows the pages that `paint` draws on `printer`, from which the user may print them.
+    virtual void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) = 0;
     // Opens a file or address with the desktop's default program; false when that failed.
     virtual bool openWithDesktop(const QUrl& url) = 0;
 

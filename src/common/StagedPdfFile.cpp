@@ -24,6 +24,12 @@ QString StagedPdfFile::printPath() const
     return staging.isValid() ? staging.filePath(QStringLiteral("printed.pdf")) : QString();
 }
 
+void StagedPdfFile::setInfo(const PdfDocumentInfo& documentInfo)
+{
+    info = documentInfo;
+    hasInfo = true;
+}
+
 bool StagedPdfFile::commit(QString& failure)
 {
     QFile printed(printPath());
@@ -38,7 +44,7 @@ bool StagedPdfFile::commit(QString& failure)
                       .arg(QDir::toNativeSeparators(QDir::tempPath()));
         return false;
     }
-    return FileWriter::write(target, contents, failure);
+    return FileWriter::write(target, hasInfo ? info.appendedTo(contents) : contents, failure);
 }
 
 bool StagedPdfFile::commitOrWarn(QWidget* parent)

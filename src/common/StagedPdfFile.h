@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PdfDocumentInfo.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QTemporaryDir>
@@ -18,6 +20,8 @@ public:
 
     // Where the printer writes; empty when no temporary folder could be made.
     QString printPath() const;
+    // Written into the file when it is put in place.
+    void setInfo(const PdfDocumentInfo& info);
     // False leaves the target as it was and sets failure to the reason in the user's words.
     bool commit(QString& failure);
     // As commit, and a failure is shown in a message naming the file.
@@ -26,4 +30,6 @@ public:
 private:
     QString target;
     QTemporaryDir staging;
+    PdfDocumentInfo info;
+    bool hasInfo = false;
 };

@@ -62,6 +62,15 @@ void DiagramPrinter::print()
         paint(&printer);
 }
 
+void DiagramPrinter::preview()
+{
+    scene.endWireMode();
+    scene.setFocusItem(nullptr);
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer);
+    Prompts::instance().previewPrint(Globals::mainWindowInstance(), printer, [this](QPrinter* target) { paint(target); });
+}
+
 void DiagramPrinter::exportToPdf(const QString& documentPath)
 {
     scene.endWireMode();
@@ -73,6 +82,7 @@ void DiagramPrinter::exportToPdf(const QString& documentPath)
     prepare(printer);
     printer.setOutputFormat(QPrinter::PdfFormat);
     StagedPdfFile output(fileName);
+    PdfExportChooser::describe(printer, output, documentPath);
     printer.setOutputFileName(output.printPath());
     paint(&printer);
     output.commitOrWarn(Globals::mainWindowInstance());

@@ -16,6 +16,7 @@ public:
 
     // Nothing happens when the user cancels the dialog.
     void print();
+    void preview();
     void exportToPdf(const QString& documentPath);
     // False when the printer could not be opened.
     bool paint(QPrinter* printer);

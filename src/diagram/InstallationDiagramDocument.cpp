@@ -2,6 +2,7 @@
 
 #include "DiagramConnection.h"
 #include "DiagramGraphicsScene.h"
+#include "DiagramPrinter.h"
 #include "Globals.h"
 #include "Prompts.h"
 #include "ZoomableGraphicsView.h"
@@ -113,11 +114,31 @@ bool InstallationDiagramDocument::showsWhole(const QRectF& drawn) const
 
 void InstallationDiagramDocument::connectScene()
 {
-    connect(actionPrint, &QAction::triggered, diagramScene, &DiagramGraphicsScene::print);
-    connect(actionExportToPdf, &QAction::triggered, diagramScene, [this] { diagramScene->exportToPdf(filePath()); });
+    connect(actionPrint, &QAction::triggered, this, &InstallationDiagramDocument::print);
+    connect(actionExportToPdf, &QAction::triggered, this, &InstallationDiagramDocument::exportToPdf);
     connect(diagramScene, &QGraphicsScene::sceneRectChanged, this, &InstallationDiagramDocument::sceneRectChanged);
     connect(diagramScene, &DiagramGraphicsScene::modeChanged, this, &InstallationDiagramDocument::modeChanged);
     connect(diagramScene, &DiagramGraphicsScene::modified, this, &InstallationDiagramDocument::modified);
+}
+
+bool InstallationDiagramDocument::canPrint() const
+{
+    return true;
+}
+
+void InstallationDiagramDocument::print()
+{
+    diagramScene->print();
+}
+
+void InstallationDiagramDocument::printPreview()
+{
+    DiagramPrinter(*diagramScene).preview();
+}
+
+void InstallationDiagramDocument::exportToPdf()
+{
+    diagramScene->exportToPdf(filePath());
 }
 
 bool InstallationDiagramDocument::okToClose()

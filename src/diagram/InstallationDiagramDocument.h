@@ -17,10 +17,14 @@ public:
     explicit InstallationDiagramDocument(const QString& filePath, QWidget* parent = nullptr);
 
     DiagramGraphicsScene* scene() const;
+    bool canPrint() const override;
 
 public slots:
     bool okToClose() override;
     void save() override;
+    void print() override;
+    void printPreview() override;
+    void exportToPdf() override;
     void modified();
     void wireToggled(bool checked);
     void setCableType(QAction* action);

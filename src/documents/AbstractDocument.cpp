@@ -110,3 +110,25 @@ void AbstractDocument::setValid(bool isValid)
 {
     valid = isValid;
 }
+
+QUndoStack* AbstractDocument::undoStack() const
+{
+    return nullptr;
+}
+
+bool AbstractDocument::canPrint() const
+{
+    return false;
+}
+
+void AbstractDocument::print()
+{
+}
+
+void AbstractDocument::printPreview()
+{
+}
+
+void AbstractDocument::exportToPdf()
+{
+}

@@ -5,6 +5,7 @@
 #include <memory>
 
 class DocumentLock;
+class QUndoStack;
 
 // Base of every document window. A document is made without a parent and re-parented into the
 // sub-window that shows it; its file path is its identity among the open documents.
@@ -29,11 +30,19 @@ public:
     virtual void setReadOnly(bool readOnly);
     bool isReadOnly() const;
 
+    // The main window's Edit and File menus act on these; a document without them leaves the
+    // commands disabled.
+    virtual QUndoStack* undoStack() const;
+    virtual bool canPrint() const;
+
 public slots:
     // Asked before the window closes; false keeps it open.
     virtual bool okToClose();
     virtual void save();
     virtual void setCurrent(bool current);
+    virtual void print();
+    virtual void printPreview();
+    virtual void exportToPdf();
     void setModified(bool modified);
     void setValid(bool valid);
 

@@ -1,12 +1,15 @@
 #include "PdfExportChooser.h"
 
+#include "AppIdentity.h"
 #include "FileRequest.h"
 #include "Globals.h"
 #include "Prompts.h"
 #include "SettingsKeys.h"
+#include "StagedPdfFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QSettings>
 
 namespace {
@@ -32,4 +35,16 @@ QString PdfExportChooser::choose(const QString& documentPath)
     if (!fileName.isEmpty())
         settings.setValue(SettingsKeys::lastPdfExportDir, QFileInfo(fileName).absolutePath());
     return fileName;
+}
+
+void PdfExportChooser::describe(QPrinter& printer, StagedPdfFile& output, const QString& documentPath,
+                                const QString& author)
+{
+    PdfDocumentInfo info;
+    info.title = QFileInfo(documentPath).completeBaseName();
+    info.author = author;
+    info.creator = AppIdentity::applicationName + QLatin1Char(' ') + AppIdentity::applicationVersion;
+    printer.setDocName(info.title);
+    printer.setCreator(info.creator);
+    output.setInfo(info);
 }

@@ -14,6 +14,7 @@
 #include "CurveModulesDlg.h"
 #include "CurvePointsExport.h"
 #include "CurveReport.h"
+#include "CurveReportPrinter.h"
 #include "CurveTree.h"
 #include "CurveTreeModel.h"
 #include "Prompts.h"
@@ -27,6 +28,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPrinter>
 #include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
@@ -470,7 +472,7 @@ void CurveDocument::slotSetColour()
     modified(true);
 }
 
-void CurveDocument::slotCurveReport()
+QVector<CurveReport::Entry> CurveDocument::reportEntries()
 {
     QVector<CurveReport::Entry> entries;
     for (TreeItem* item : selectedCurveItems()) {
@@ -478,12 +480,50 @@ void CurveDocument::slotCurveReport()
             entries.append({item->value(TreeItem::Description).toString(), curve, foldersAbove(item),
                             item->parent()->value(TreeItem::NodeId).toLongLong()});
     }
-    if (entries.isEmpty()) {
+    if (entries.isEmpty())
         CurveMessageBox::show(this, QMessageBox::Information,
                               tr("Please select the strings to report on in the tree first.", "User prompt"));
+    return entries;
+}
+
+void CurveDocument::slotCurveReport()
+{
+    const QVector<CurveReport::Entry> entries = reportEntries();
+    if (!entries.isEmpty())
+        CurveReport::exportPdf(this, entries, QFileInfo(filePath()).completeBaseName() + QStringLiteral(".pdf"));
+}
+
+void CurveDocument::slotCurveReportPreview()
+{
+    const QVector<CurveReport::Entry> entries = reportEntries();
+    if (entries.isEmpty())
         return;
-    }
-    CurveReport::exportPdf(this, entries, QFileInfo(filePath()).completeBaseName() + QStringLiteral(".pdf"));
+    const QString page = CurveReport::html(CurveReport::templateText(), entries, CurveReport::deviationThreshold());
+    QPrinter printer(QPrinter::HighResolution);
+    CurveReportPrinter::setUpPrinter(printer, QString());
+    // Printed from the preview, the report goes to the printer the user picks, not into a file.
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    Prompts::instance().previewPrint(this, printer, [&page](QPrinter* target) { CurveReportPrinter::paint(page, *target); });
+}
+
+bool CurveDocument::canPrint() const
+{
+    return true;
+}
+
+void CurveDocument::print()
+{
+    actionPrint->trigger();
+}
+
+void CurveDocument::exportToPdf()
+{
+    actionExportToPdf->trigger();
+}
+
+void CurveDocument::printPreview()
+{
+    runGuarded(&CurveDocument::slotCurveReportPreview);
 }
 
 void CurveDocument::exportPoints(int kind)

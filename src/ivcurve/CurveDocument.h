@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CurveReport.h"
 #include "DocumentWithToolbar.h"
 
 #include <QModelIndex>
@@ -41,9 +42,16 @@ public:
     // Asked last before the document closes, for what ends with it (a download running for it).
     void setCloseGuard(std::function<bool()> guard);
 
+    bool canPrint() const override;
+
 public slots:
     bool okToClose() override;
     void save() override;
+    // The plot on paper or in a PDF file, as the tool bar does it.
+    void print() override;
+    void exportToPdf() override;
+    // The curve report of the selected strings.
+    void printPreview() override;
     void setReadOnly(bool readOnly) override;
     void modified(bool dirty);
     void onCustomContextMenu(const QPoint& point);
@@ -55,6 +63,7 @@ public slots:
     void slotManageModules();
     void slotAssignModule();
     void slotCurveReport();
+    void slotCurveReportPreview();
     void slotExportPoints();
     void slotExportPointsSTC();
     void slotExportPWRPoints();
@@ -79,6 +88,8 @@ private:
     void runGuarded(void (CurveDocument::*command)());
     bool writeTree();
     void exportPoints(int kind);
+    // Empty, after asking the user to select some, when no selected string has a curve.
+    QVector<CurveReport::Entry> reportEntries();
     TreeItem* currentCurveItem() const;
     // The plot shows the curve again after its settings or module changed.
     void replotString(uint stringId);

@@ -22,6 +22,11 @@ bool CurveReportPrinter::printToPdf(const QString& html, const QString& path)
     const WaitCursor waiting;
     QPrinter printer(QPrinter::HighResolution);
     setUpPrinter(printer, path);
+    return paint(html, printer);
+}
+
+bool CurveReportPrinter::paint(const QString& html, QPrinter& printer)
+{
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

@@ -19,6 +19,8 @@ class CurveReportPrinter
 public:
     // A4 landscape with 10 mm margins at 1200 dpi; false when nothing could be painted.
     static bool printToPdf(const QString& html, const QString& path);
+    // Paints the report onto a printer that is set up; false when it could not be opened.
+    static bool paint(const QString& html, QPrinter& printer);
     static void setUpPrinter(QPrinter& printer, const QString& path);
     // Where on the paper the report is painted, foot included, in device pixels.
     static QRectF pageArea(const QPrinter& printer);

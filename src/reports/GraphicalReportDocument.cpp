@@ -1,8 +1,10 @@
 #include "GraphicalReportDocument.h"
 
+#include "FileKind.h"
 #include "Folders.h"
 #include "Prompts.h"
 #include "ReportFile.h"
+#include "ReportPrinter.h"
 #include "ReportScene.h"
 #include "ZoomableGraphicsView.h"
 
@@ -59,13 +61,7 @@ void GraphicalReportDocument::buildToolBar()
         tr("Save As Favourite. Next time you create a new report it look like this report.", "Tool tip hint"),
         QKeySequence(QStringLiteral("Ctrl+Alt+S")));
     toolBar()->addSeparator();
-    actionDownload = addToolAction("actionDownload", QStringLiteral(":res/toolButtons/download.png"),
-                                   tr("Download data from tester", "Tool tip hint"),
-                                   QKeySequence(QStringLiteral("Ctrl+Alt+D")));
-    actionImport = addToolAction("actionImport", QStringLiteral(":res/toolButtons/import.png"),
-                                 tr("Import data from file", "Tool tip hint"),
-                                 QKeySequence(QStringLiteral("Ctrl+Alt+I")));
-    toolBar()->addSeparator();
+    addMeasurementActions();
     actionPrint = addToolAction("actionPrint", QStringLiteral(":res/toolButtons/printer.png"), tr("Print", "Tool tip hint"),
                                 QKeySequence(QStringLiteral("Ctrl+P")));
     actionExportToPdf = addToolAction("actionExportToPdf", QStringLiteral(":res/toolButtons/export_pdf.png"),
@@ -78,10 +74,43 @@ void GraphicalReportDocument::buildToolBar()
     connect(actionRedo, &QAction::triggered, this, &GraphicalReportDocument::redo);
     connect(actionSave, &QAction::triggered, this, &GraphicalReportDocument::save);
     connect(actionSaveFavourite, &QAction::triggered, this, &GraphicalReportDocument::saveAsFavourite);
+    connect(actionPrint, &QAction::triggered, this, &GraphicalReportDocument::print);
+    connect(actionExportToPdf, &QAction::triggered, this, &GraphicalReportDocument::exportToPdf);
+}
+
+void GraphicalReportDocument::addMeasurementActions()
+{
+    if (fileKind(filePath()) != FileKind::ArrayTestReport)
+        return;
+    actionDownload = addToolAction("actionDownload", QStringLiteral(":res/toolButtons/download.png"),
+                                   tr("Download data from tester", "Tool tip hint"),
+                                   QKeySequence(QStringLiteral("Ctrl+Alt+D")));
+    actionImport = addToolAction("actionImport", QStringLiteral(":res/toolButtons/import.png"),
+                                 tr("Import data from file", "Tool tip hint"),
+                                 QKeySequence(QStringLiteral("Ctrl+Alt+I")));
+    toolBar()->addSeparator();
     connect(actionDownload, &QAction::triggered, this, &GraphicalReportDocument::downloadRequested);
     connect(actionImport, &QAction::triggered, this, &GraphicalReportDocument::importRequested);
-    connect(actionPrint, &QAction::triggered, reportScene, &ReportScene::print);
-    connect(actionExportToPdf, &QAction::triggered, reportScene, [this] { reportScene->exportToPdf(filePath()); });
+}
+
+bool GraphicalReportDocument::canPrint() const
+{
+    return true;
+}
+
+void GraphicalReportDocument::print()
+{
+    reportScene->print();
+}
+
+void GraphicalReportDocument::printPreview()
+{
+    ReportPrinter(*reportScene).preview();
+}
+
+void GraphicalReportDocument::exportToPdf()
+{
+    reportScene->exportToPdf(filePath());
 }
 
 void GraphicalReportDocument::connectStack()

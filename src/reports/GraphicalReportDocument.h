@@ -18,7 +18,8 @@ public:
     ~GraphicalReportDocument() override;
 
     ReportScene* scene() const;
-    QUndoStack* undoStack() const;
+    QUndoStack* undoStack() const override;
+    bool canPrint() const override;
 
 public slots:
     bool okToClose() override;
@@ -28,6 +29,9 @@ public slots:
     void undo();
     void redo();
     void cleanChanged(bool clean);
+    void print() override;
+    void printPreview() override;
+    void exportToPdf() override;
 
 signals:
     void downloadRequested();
@@ -35,6 +39,8 @@ signals:
 
 private:
     void buildToolBar();
+    // Measurements go into array test reports only; the other kinds have nowhere to put them.
+    void addMeasurementActions();
     void connectStack();
     // Writes and, on success, marks everything saved.
     bool writeToFile();

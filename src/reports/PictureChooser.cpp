@@ -29,8 +29,19 @@ ReportResizableImage* PictureChooser::choose()
     request.caption = tr("Select Image", "Window Title");
     request.filter = tr("Images (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.svg)");
     const QString path = Prompts::instance().chooseFile(request);
-    if (path.isEmpty())
-        return nullptr;
+    return path.isEmpty() ? nullptr : fromFile(path);
+}
+
+const QStringList& PictureChooser::pictureSuffixes()
+{
+    static const QStringList suffixes{QStringLiteral("png"), QStringLiteral("jpg"),  QStringLiteral("jpeg"),
+                                      QStringLiteral("bmp"), QStringLiteral("tif"),  QStringLiteral("tiff"),
+                                      QStringLiteral("svg")};
+    return suffixes;
+}
+
+ReportResizableImage* PictureChooser::fromFile(const QString& path)
+{
     QString cause;
     QFile file(path);
     if (!ReportPaths::mayRead(path, QFileInfo(path).absolutePath(), ReportContainer::maximumPayloadSize, cause)

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 class QByteArray;
+class QStringList;
 class ReportResizableImage;
 class ReportScene;
 
@@ -20,6 +21,10 @@ public:
     explicit PictureChooser(const ReportScene& scene);
 
     ReportResizableImage* choose();
+    // The picture of a file given otherwise, for example dropped from the file manager.
+    ReportResizableImage* fromFile(const QString& path);
+    // Suffixes of the picture files a report takes, in lower case.
+    static const QStringList& pictureSuffixes();
 
     // Scales a photograph whose long side exceeds printLongSide down to it, keeping its format
     // where it can be written (else PNG, with `key` set to "png"). Drawings and pictures small

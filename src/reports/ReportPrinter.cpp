@@ -5,6 +5,7 @@
 #include "PdfExportChooser.h"
 #include "Prompts.h"
 #include "ReportScene.h"
+#include "ReportText.h"
 #include "StagedPdfFile.h"
 #include "WaitCursor.h"
 
@@ -43,6 +44,14 @@ void ReportPrinter::print()
         paint(&printer);
 }
 
+void ReportPrinter::preview()
+{
+    scene.clearFocus();
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer);
+    Prompts::instance().previewPrint(Globals::mainWindowInstance(), printer, [this](QPrinter* target) { paint(target); });
+}
+
 void ReportPrinter::exportToPdf(const QString& documentPath)
 {
     scene.clearFocus();
@@ -53,6 +62,7 @@ void ReportPrinter::exportToPdf(const QString& documentPath)
     prepare(printer);
     printer.setOutputFormat(QPrinter::PdfFormat);
     StagedPdfFile output(fileName);
+    PdfExportChooser::describe(printer, output, documentPath, inspector());
     printer.setOutputFileName(output.printPath());
     paint(&printer);
     output.commitOrWarn(Globals::mainWindowInstance());
@@ -72,6 +82,16 @@ bool ReportPrinter::paint(QPrinter* printer)
         paintFooter(painter, *printer);
     }
     return painter.end();
+}
+
+// The inspection report calls the field "inspector_name", the other forms "inspector".
+QString ReportPrinter::inspector() const
+{
+    for (const char* id : {"inspector_name", "inspector"}) {
+        if (const auto* field = qgraphicsitem_cast<const ReportText*>(scene.itemById(QLatin1String(id))))
+            return field->text().simplified();
+    }
+    return QString();
 }
 
 void ReportPrinter::paintFooter(QPainter& painter, const QPrinter& printer) const

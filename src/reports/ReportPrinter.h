@@ -17,6 +17,8 @@ public:
 
     // Nothing happens when the user cancels the dialog.
     void print();
+    // The pages as they will be printed, in a window from which they can be printed.
+    void preview();
     void exportToPdf(const QString& documentPath);
     // False when the printer could not be opened.
     bool paint(QPrinter* printer);
@@ -27,6 +29,8 @@ public:
 
 private:
     void paintFooter(QPainter& painter, const QPrinter& printer) const;
+    // The author of the PDF: whoever the report names as its inspector.
+    QString inspector() const;
 
     ReportScene& scene;
 };

@@ -2,6 +2,7 @@
 
 #include "AddDeleteCommand.h"
 #include "PictureChooser.h"
+#include "PictureDrop.h"
 #include "ReportCheckBox.h"
 #include "ReportPage.h"
 #include "ReportPrinter.h"
@@ -11,7 +12,9 @@
 #include "ReportTableCell.h"
 
 #include "Globals.h"
+#include "WaitCursor.h"
 
+#include <QGraphicsSceneDragDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -319,6 +322,82 @@ void ReportScene::placePicture(ReportResizableImage* picture, ReportPage* page, 
     const QSizeF size = picture->rect().size();
     picture->setPos(qBound(paper.left(), position.x(), paper.right() - size.width()),
                     qBound(paper.top(), position.y(), paper.bottom() - size.height()));
+}
+
+ReportPage* ReportScene::pageAt(const QPointF& scenePoint) const
+{
+    for (ReportPage* page : pageList) {
+        if (page->boundingRect().contains(page->mapFromScene(scenePoint)))
+            return page;
+    }
+    return nullptr;
+}
+
+int ReportScene::addPictureFiles(const QStringList& paths, const QPointF& scenePoint)
+{
+    ReportPage* page = pageAt(scenePoint);
+    if (!page || !stack)
+        return 0;
+    constexpr double cascade = 20.0;
+    QPointF position = page->mapFromScene(scenePoint);
+    QList<ReportResizableImage*> added;
+    // Each picture joins the page before the next is read, so the report's limits count it.
+    for (const QString& path : paths) {
+        ReportResizableImage* picture = PictureChooser(*this).fromFile(path);
+        if (!picture)
+            continue;
+        picture->setResizable(true);
+        picture->setParentItem(page);
+        placePicture(picture, page, position);
+        added << picture;
+        position += QPointF(cascade, cascade);
+    }
+    if (added.isEmpty())
+        return 0;
+    stack->beginMacro(tr("Add Pictures", "Undo command"));
+    for (ReportResizableImage* picture : added)
+        addPicture(picture);
+    stack->endMacro();
+    return added.size();
+}
+
+// Picture files are the scene's; any other drag, such as text into a field, goes to the items.
+bool ReportScene::acceptPictureDrag(QGraphicsSceneDragDropEvent* event) const
+{
+    if (pageAt(event->scenePos()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+    return event->isAccepted();
+}
+
+void ReportScene::dragEnterEvent(QGraphicsSceneDragDropEvent* event)
+{
+    if (PictureDrop::pictureFiles(event->mimeData()).isEmpty())
+        QGraphicsScene::dragEnterEvent(event);
+    else
+        acceptPictureDrag(event);
+}
+
+void ReportScene::dragMoveEvent(QGraphicsSceneDragDropEvent* event)
+{
+    if (PictureDrop::pictureFiles(event->mimeData()).isEmpty())
+        QGraphicsScene::dragMoveEvent(event);
+    else
+        acceptPictureDrag(event);
+}
+
+void ReportScene::dropEvent(QGraphicsSceneDragDropEvent* event)
+{
+    const QStringList pictures = PictureDrop::pictureFiles(event->mimeData());
+    if (pictures.isEmpty()) {
+        QGraphicsScene::dropEvent(event);
+        return;
+    }
+    if (!acceptPictureDrag(event))
+        return;
+    const WaitCursor waiting;
+    addPictureFiles(pictures, event->scenePos());
 }
 
 int ReportScene::removeDeletedPictures()

@@ -8,6 +8,7 @@
 #include <QList>
 
 class AbstractReportItem;
+class QGraphicsSceneDragDropEvent;
 class QPainter;
 class QPrinter;
 class QUndoCommand;
@@ -72,6 +73,10 @@ public:
     void addImage(ReportPage* page, const QPointF& position);
     // Sizes and places a new picture on `page` for a click at `position` (page coordinates).
     void placePicture(ReportResizableImage* picture, ReportPage* page, const QPointF& position);
+    // Adds the picture files dropped at `scenePoint` on a page, each a little below and right
+    // of the one before, as one undo step. Files refused have been reported. Returns how many
+    // were added.
+    int addPictureFiles(const QStringList& paths, const QPointF& scenePoint);
     // Before a save: takes pictures that a delete command still hides out of the scene.
     int removeDeletedPictures();
 
@@ -92,11 +97,17 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void dragEnterEvent(QGraphicsSceneDragDropEvent* event) override;
+    void dragMoveEvent(QGraphicsSceneDragDropEvent* event) override;
+    void dropEvent(QGraphicsSceneDragDropEvent* event) override;
 
 private:
     void buildChildren(const QDomElement& element, AbstractReportItem* parent, const BlobList& blobs);
     void applyChildren(const QDomElement& element, AbstractReportItem* parent, const BlobList& blobs);
     void placeItem(AbstractReportItem* item, AbstractReportItem* parent);
+    ReportPage* pageAt(const QPointF& scenePoint) const;
+    // Accepts a drag of picture files over a page.
+    bool acceptPictureDrag(QGraphicsSceneDragDropEvent* event) const;
     static void writeItem(QDomElement& parentElement, AbstractReportItem* item, bool valuesOnly, BlobList& blobs);
 
     QUndoStack* stack;

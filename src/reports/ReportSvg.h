@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AbstractReportItem.h"
+#include "SvgTextRuns.h"
 
 class QGraphicsSvgItem;
 
@@ -24,6 +25,9 @@ public:
     QGraphicsSvgItem* drawing() const { return drawingItem; }
 
 private:
+    QGraphicsSvgItem* makeDrawing(const QString& path);
+    static void addText(QGraphicsSvgItem* drawing, const SvgTextRun& run);
+
     QString file;
     int dotsPerInch = 96;
     QGraphicsSvgItem* drawingItem = nullptr;

@@ -1,11 +1,13 @@
 #include "DialogSettings.h"
 
 #include "CurveReport.h"
+#include "DocumentSession.h"
 #include "Folders.h"
 #include "Prompts.h"
 #include "ReportFavourites.h"
 #include "SettingsKeys.h"
 
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -46,8 +48,16 @@ QWidget* DialogSettings::buildProjectsTab()
     layout->addWidget(new QLabel(tr("The root directory of all projects:", "User prompt"), tab), 0, 0, 1, 2);
     layout->addWidget(root, 1, 0);
     layout->addWidget(browse, 1, 1);
-    layout->setRowStretch(2, 1);
+    reopen = new QCheckBox(tr("Reopen the documents that were open when the program was last closed", "User prompt"), tab);
+    reopen->setChecked(DocumentSession::reopens());
+    layout->addWidget(reopen, 2, 0, 1, 2);
+    layout->setRowStretch(3, 1);
     return tab;
+}
+
+QCheckBox* DialogSettings::reopenBox() const
+{
+    return reopen;
 }
 
 QWidget* DialogSettings::buildFavouritesTab()
@@ -185,5 +195,6 @@ void DialogSettings::accept()
     if (chosen != Folders::instance().rootDir() && !Folders::instance().setRootDir(chosen))
         return;
     QSettings().setValue(SettingsKeys::curveReportDeviationThreshold, deviationThreshold->value());
+    DocumentSession::setReopens(reopen->isChecked());
     QDialog::accept();
 }

@@ -4,6 +4,7 @@
 #include <QHash>
 
 class QDoubleSpinBox;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -17,6 +18,7 @@ public:
     explicit DialogSettings(QWidget* parent = nullptr);
 
     QLineEdit* rootEdit() const;
+    QCheckBox* reopenBox() const;
     QPushButton* restoreButton(const QString& extension) const;
     QLabel* statusLabel(const QString& extension) const;
     QDoubleSpinBox* deviationThresholdBox() const;
@@ -40,6 +42,7 @@ private:
 
     QLineEdit* root = nullptr;
     QDoubleSpinBox* deviationThreshold = nullptr;
+    QCheckBox* reopen = nullptr;
     QHash<QString, QPushButton*> buttons;
     QHash<QString, QLabel*> labels;
 };

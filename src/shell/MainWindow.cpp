@@ -6,9 +6,11 @@
 #include "DialogSettings.h"
 #include "DialogWelcome.h"
 #include "DocumentCreator.h"
+#include "DocumentSession.h"
 #include "DialogImportResults.h"
 #include "DocumentFactory.h"
 #include "DownloadLauncher.h"
+#include "EditTarget.h"
 #include "FindInFiles.h"
 #include "Folders.h"
 #include "FoundFilesModel.h"
@@ -18,6 +20,7 @@
 #include "Manual.h"
 #include "ProjectModel.h"
 #include "ProjectTreeView.h"
+#include "RecentDocuments.h"
 #include "Prompts.h"
 #include "ResultsFileChooser.h"
 #include "ReportScene.h"
@@ -28,8 +31,11 @@
 #include "SettingsKeys.h"
 #include "TranslationCatalogues.h"
 #include "UniquePath.h"
+#include "WaitCursor.h"
 
 #include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDirIterator>
@@ -39,6 +45,8 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTimer>
+#include <QUndoGroup>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(QWidget* parent)
@@ -76,6 +84,9 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     disconnect(this, &MdiWindow::activeDocumentChanged, this, &MainWindow::documentChanged);
+    // Closing the children moves the focus, which must not reach a window half taken down.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
     tree->selectionModel()->disconnect(this);
     QSettings settings;
     settings.setValue(SettingsKeys::mainWindowGeometry, saveGeometry());
@@ -128,7 +139,6 @@ void MainWindow::buildActions()
     actionNewChecklist = makeAction("actionNewChecklist", tr("New Checklist", "Menu option"),
                                     QStringLiteral(":/res/fileTypes/checklist.png"), &MainWindow::createNewChecklistReport);
     actionOpen = makeAction("actionOpen", tr("Open", "Menu option"), QString(), &MainWindow::open);
-    actionOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     actionImport = makeAction("actionImport", tr("Import...", "Menu option"), QStringLiteral(":/res/toolButtons/import.png"),
                               &MainWindow::import);
     actionDownload = makeAction("actionDownload", tr("Download ...", "Menu option"),
@@ -139,23 +149,51 @@ void MainWindow::buildActions()
                                  QStringLiteral(":/res/toolButtons/export_pdf.png"), &MainWindow::showPDFManual);
     for (QAction* needsSelection : {actionDelete, actionRename, actionSave, actionOpen})
         needsSelection->setEnabled(false);
+    actionNewTestReport->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    buildDocumentActions();
+}
+
+void MainWindow::buildDocumentActions()
+{
+    actionOpenFile = makeAction("actionOpenFile", tr("Open...", "Menu option"), QString(), &MainWindow::openFile);
+    actionPrint = makeAction("actionPrint", tr("Print...", "Menu option"), QStringLiteral(":res/toolButtons/printer.png"),
+                             &MainWindow::printDocument);
+    actionPrintPreview = makeAction("actionPrintPreview", tr("Print Preview...", "Menu option"), QString(),
+                                    &MainWindow::previewDocument);
+    actionExportPdf = makeAction("actionExportPdf", tr("Export PDF...", "Menu option"),
+                                 QStringLiteral(":/res/toolButtons/export_pdf.png"), &MainWindow::exportDocumentToPdf);
+    actionExit = new QAction(tr("Exit", "Menu option"), this);
+    actionExit->setObjectName(QStringLiteral("actionExit"));
+    connect(actionExit, &QAction::triggered, this, &QWidget::close);
+    addAction(actionExit);
+    actionCut = makeAction("actionCut", tr("Cut", "Menu option"), QStringLiteral(":res/toolButtons/context-cut.png"),
+                           &MainWindow::cut);
+    actionCopy = makeAction("actionCopy", tr("Copy", "Menu option"), QStringLiteral(":res/toolButtons/context-copy.png"),
+                            &MainWindow::copy);
+    actionPaste = makeAction("actionPaste", tr("Paste", "Menu option"),
+                             QStringLiteral(":res/toolButtons/context-paste.png"), &MainWindow::paste);
+    undoGroup = new QUndoGroup(this);
+    actionUndo = undoGroup->createUndoAction(this, tr("Undo", "Menu option"));
+    actionRedo = undoGroup->createRedoAction(this, tr("Redo", "Menu option"));
+    actionUndo->setObjectName(QStringLiteral("actionUndo"));
+    actionRedo->setObjectName(QStringLiteral("actionRedo"));
+    actionUndo->setIcon(ResourceIcons::get(QStringLiteral(":res/toolButtons/context-undo.png")));
+    actionRedo->setIcon(ResourceIcons::get(QStringLiteral(":res/toolButtons/context-redo.png")));
+    addActions({actionUndo, actionRedo});
+    const QVector<QPair<QAction*, const char*>> shortcuts{
+        {actionOpenFile, "Ctrl+O"}, {actionPrint, "Ctrl+P"}, {actionExportPdf, "Ctrl+Shift+E"},
+        {actionExit, "Ctrl+Q"},     {actionUndo, "Ctrl+Z"},  {actionRedo, "Ctrl+Y"},
+        {actionCut, "Ctrl+X"},      {actionCopy, "Ctrl+C"},  {actionPaste, "Ctrl+V"}};
+    for (const auto& shortcut : shortcuts)
+        shortcut.first->setShortcut(QKeySequence(QLatin1String(shortcut.second)));
+    for (QAction* needsDocument : {actionPrint, actionPrintPreview, actionExportPdf, actionCut, actionCopy, actionPaste})
+        needsDocument->setEnabled(false);
 }
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(tr("File", "Menu option"));
-    file->setObjectName(QStringLiteral("menuFile"));
-    file->addActions({actionNewInspectionReport, actionNewTestReport, actionNewVerificationCertificate,
-                      actionNewInstallationDiagram, actionNewChecklist, actionNewCurveData});
-    file->addSeparator();
-    file->addActions({actionNewClientHandoverPack, actionNewFolder});
-    file->addSeparator();
-    file->addActions({actionSave, actionDelete, actionRename});
-    file->addSeparator();
-
-    QMenu* edit = menuBar()->addMenu(tr("Edit", "Menu option"));
-    edit->setObjectName(QStringLiteral("menuEdit"));
-    edit->addAction(actionSettings);
+    buildFileMenu();
+    buildEditMenu();
 
     menuLanguage = menuBar()->addMenu(tr("Language", "Menu option"));
     menuLanguage->setObjectName(QStringLiteral("menuLanguage"));
@@ -168,6 +206,60 @@ void MainWindow::buildMenus()
     QMenu* help = menuBar()->addMenu(tr("Help", "Menu option"));
     help->setObjectName(QStringLiteral("menuHelp"));
     help->addActions({actionAbout, actionPDFManual});
+}
+
+void MainWindow::buildFileMenu()
+{
+    QMenu* file = menuBar()->addMenu(tr("File", "Menu option"));
+    file->setObjectName(QStringLiteral("menuFile"));
+    file->addActions({actionNewInspectionReport, actionNewTestReport, actionNewVerificationCertificate,
+                      actionNewInstallationDiagram, actionNewChecklist, actionNewCurveData});
+    file->addSeparator();
+    file->addAction(actionOpenFile);
+    menuRecent = file->addMenu(tr("Recent Documents", "Menu option"));
+    menuRecent->setObjectName(QStringLiteral("menuRecent"));
+    connect(menuRecent, &QMenu::aboutToShow, this, &MainWindow::fillRecentMenu);
+    file->addSeparator();
+    file->addActions({actionNewClientHandoverPack, actionNewFolder});
+    file->addSeparator();
+    file->addActions({actionSave, actionPrint, actionPrintPreview, actionExportPdf});
+    file->addSeparator();
+    file->addActions({actionDelete, actionRename});
+    file->addSeparator();
+    file->addAction(actionExit);
+}
+
+void MainWindow::buildEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(tr("Edit", "Menu option"));
+    edit->setObjectName(QStringLiteral("menuEdit"));
+    edit->addActions({actionUndo, actionRedo});
+    edit->addSeparator();
+    edit->addActions({actionCut, actionCopy, actionPaste});
+    edit->addSeparator();
+    edit->addAction(actionSettings);
+    connect(edit, &QMenu::aboutToShow, this, &MainWindow::updateEditCommands);
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::updateEditCommands);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::updateEditCommands);
+}
+
+// Files moved or deleted while the program runs stay in the list, greyed out, so that the
+// list does not shift under the user's hand.
+void MainWindow::fillRecentMenu()
+{
+    menuRecent->clear();
+    const QStringList paths = RecentDocuments::paths();
+    if (paths.isEmpty())
+        menuRecent->addAction(tr("No recent documents", "Menu option"))->setEnabled(false);
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths.at(i);
+        QAction* entry = menuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setStatusTip(QDir::toNativeSeparators(path));
+        entry->setData(path);
+        entry->setEnabled(QFileInfo(path).isFile());
+        connect(entry, &QAction::triggered, this, [this, path] { openAndDiscardInvalid(path); });
+    }
 }
 
 // Lists the catalogues beside the program, not in the working folder: a program started from
@@ -322,9 +414,13 @@ AbstractDocument* MainWindow::openDocument(const QString& filePath)
     AbstractDocument* doc = DocumentFactory::createDocument(filePath, nullptr);
     if (doc && doc->isValid()) {
         leaveWindowShortcutsToTheWindow(doc);
+        if (QUndoStack* stack = doc->undoStack())
+            undoGroup->addStack(stack);
         MdiWindow::openDocument(doc);
         connect(doc, &AbstractDocument::titleChanged, this, &MainWindow::documentTitleChanged);
         connectReportRequests(doc);
+        if (!qobject_cast<SearchResultsDocument*>(doc))
+            RecentDocuments::add(filePath);
     }
     return doc;
 }
@@ -369,6 +465,92 @@ void MainWindow::open()
     const QModelIndex current = tree->currentIndex();
     if (current.isValid())
         openAndDiscardInvalid(model->filePath(current));
+}
+
+void MainWindow::openFile()
+{
+    FileRequest request;
+    request.kind = FileRequest::OpenFile;
+    request.parent = this;
+    request.caption = tr("Open Document", "Window Title");
+    request.directory = Folders::instance().rootDir();
+    request.filter = tr("Documents (*.arvir *.arvatr *.arvvc *.arvchk *.arvreport *.arvid *.arvcrv);;All Files (*)",
+                        "File filter");
+    const QString path = Prompts::instance().chooseFile(request);
+    if (!path.isEmpty())
+        openAndDiscardInvalid(path);
+}
+
+void MainWindow::restoreSession()
+{
+    RecentDocuments::forgetMissing();
+    const QStringList paths = DocumentSession::toReopen();
+    if (paths.isEmpty())
+        return;
+    const WaitCursor waiting;
+    for (const QString& path : paths)
+        openAndDiscardInvalid(path);
+}
+
+QStringList MainWindow::sessionPaths() const
+{
+    QStringList paths;
+    for (const AbstractDocument* doc : documents()) {
+        if (!qobject_cast<const SearchResultsDocument*>(doc))
+            paths << doc->filePath();
+    }
+    return paths;
+}
+
+void MainWindow::printDocument()
+{
+    if (AbstractDocument* doc = activeDocument())
+        doc->print();
+}
+
+void MainWindow::previewDocument()
+{
+    if (AbstractDocument* doc = activeDocument())
+        doc->printPreview();
+}
+
+void MainWindow::exportDocumentToPdf()
+{
+    if (AbstractDocument* doc = activeDocument())
+        doc->exportToPdf();
+}
+
+void MainWindow::cut()
+{
+    EditTarget::focusedIn(activeDocument()).trigger(QKeySequence::Cut);
+}
+
+void MainWindow::copy()
+{
+    EditTarget::focusedIn(activeDocument()).trigger(QKeySequence::Copy);
+}
+
+void MainWindow::paste()
+{
+    EditTarget::focusedIn(activeDocument()).trigger(QKeySequence::Paste);
+}
+
+void MainWindow::updateDocumentCommands()
+{
+    AbstractDocument* doc = activeDocument();
+    const bool printable = doc && doc->canPrint();
+    for (QAction* action : {actionPrint, actionPrintPreview, actionExportPdf})
+        action->setEnabled(printable);
+    undoGroup->setActiveStack(doc ? doc->undoStack() : nullptr);
+    updateEditCommands();
+}
+
+void MainWindow::updateEditCommands()
+{
+    const EditTarget target = EditTarget::focusedIn(activeDocument());
+    actionCut->setEnabled(target.canCut());
+    actionCopy->setEnabled(target.canCopy());
+    actionPaste->setEnabled(target.canPaste());
 }
 
 void MainWindow::projectsFolderChanged(const QString& newFolder)
@@ -419,6 +601,7 @@ void MainWindow::selectionChanged(const QModelIndex& current, const QModelIndex&
 
 void MainWindow::documentChanged(AbstractDocument*, AbstractDocument* to)
 {
+    updateDocumentCommands();
     if (!to) {
         actionSave->setEnabled(false);
         return;
@@ -638,17 +821,23 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // A language change has already remembered the documents it closed.
+    const QStringList open = sessionPaths();
     MdiWindow::closeEvent(event);
+    if (event->isAccepted() && !Globals::restartRequested())
+        DocumentSession::remember(open);
 }
 
 void MainWindow::switchLanguage(QAction* action)
 {
     // Any question may be cancelled, so the language changes only once all were answered. The
     // documents come before the download program, whose end would lose a download in progress.
+    const QStringList open = sessionPaths();
     if (!LanguageChange::confirm() || !closeAllDocuments() || !downloadLauncher->okToEnd()) {
         checkCurrentLanguage();
         return;
     }
+    DocumentSession::remember(open);
     LanguageChange::apply(action->data().toLocale(), this);
     Globals::setRestartRequested(true);
     close();

@@ -11,6 +11,7 @@ class QActionGroup;
 class QDockWidget;
 class QFileSystemWatcher;
 class QMenu;
+class QUndoGroup;
 class ProjectModel;
 class ProjectTreeView;
 
@@ -48,6 +49,8 @@ public slots:
     void import();
     void download();
     void resetWindowLayout() override;
+    // Opens the documents that were open when the program last ended, if the user wants that.
+    void restoreSession();
 
 protected slots:
     void projectsFolderChanged(const QString& newFolder);
@@ -64,6 +67,17 @@ protected slots:
     void createNewFolder();
     void showSettingsDialog();
     void open();
+    // Asks for a document anywhere, starting in the projects folder.
+    void openFile();
+    void printDocument();
+    void previewDocument();
+    void exportDocumentToPdf();
+    void cut();
+    void copy();
+    void paste();
+    // Enables the commands of the File and Edit menus that the active document supports.
+    void updateDocumentCommands();
+    void updateEditCommands();
     void remove();
     void rename();
     void save();
@@ -88,6 +102,12 @@ private:
     void leaveWindowShortcutsToTheWindow(AbstractDocument* doc);
     void buildActions();
     void buildMenus();
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildDocumentActions();
+    void fillRecentMenu();
+    // The files of the open documents, for the next start.
+    QStringList sessionPaths() const;
     void buildLanguageMenu(QMenu* menu);
     // The check mark goes back to the stored language, also after a change was cancelled.
     void checkCurrentLanguage();
@@ -133,6 +153,18 @@ private:
     QAction* actionDownload = nullptr;
     QAction* actionNewCurveData = nullptr;
     QAction* actionPDFManual = nullptr;
+    QAction* actionOpenFile = nullptr;
+    QAction* actionPrint = nullptr;
+    QAction* actionPrintPreview = nullptr;
+    QAction* actionExportPdf = nullptr;
+    QAction* actionExit = nullptr;
+    QAction* actionUndo = nullptr;
+    QAction* actionRedo = nullptr;
+    QAction* actionCut = nullptr;
+    QAction* actionCopy = nullptr;
+    QAction* actionPaste = nullptr;
+    QMenu* menuRecent = nullptr;
+    QUndoGroup* undoGroup = nullptr;
     DialogImportResults* importDialog = nullptr;
     DownloadLauncher* downloadLauncher = nullptr;
 };

@@ -14,6 +14,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,6 +64,7 @@ private slots:
     void readOnlySaveKeepsTheDocumentModified();
     void closingAsksAndHonoursTheAnswer();
     void exportWritesAPdfAndRemembersTheFolder();
+    void previewShowsTheDiagramOnALandscapeSheet();
     void cancelledPrintDoesNothing();
     void reopenedDiagramShowsAllOfItself();
 
@@ -324,6 +327,25 @@ void DiagramEditorTest::exportWritesAPdfAndRemembersTheFolder()
     // The next export is offered beside the diagram again, not in the folder used last.
     action(doc, "actionExportToPdf")->trigger();
     QCOMPARE(prompts.last().files.directory, folder->filePath(QStringLiteral("Installation Diagram.pdf")));
+}
+
+void DiagramEditorTest::previewShowsTheDiagramOnALandscapeSheet()
+{
+    ScriptedPrompts prompts;
+    InstallationDiagramDocument doc(diagramFile(twoBoxes));
+    action(doc, "actionWire")->trigger();
+    QVERIFY(doc.canPrint());
+    doc.printPreview();
+    QCOMPARE(prompts.shown().size(), 1);
+    QCOMPARE(prompts.last().kind, ShownPrompt::PrintPreview);
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {prompts.last().url});
+    pdfinfo.waitForFinished();
+    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QStringLiteral("842 x 595 pts (A4)")), qPrintable(info));
+    // The wire being drawn is no part of the drawing.
+    QVERIFY(!action(doc, "actionWire")->isChecked());
 }
 
 void DiagramEditorTest::cancelledPrintDoesNothing()

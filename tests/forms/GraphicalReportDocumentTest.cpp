@@ -2,6 +2,7 @@
 #include "Globals.h"
 #include "GraphicalReportDocument.h"
 #include "ReportFolder.h"
+#include "ReportResizableImage.h"
 #include "ReportScene.h"
 #include "ReportTable.h"
 #include "ReportTableCell.h"
@@ -13,13 +14,20 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGraphicsSceneDragDropEvent>
+#include <QImage>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 #include <QToolBar>
 #include <QUndoStack>
+#include <QUrl>
+
+#include <algorithm>
 
 // The report window as the user works with it: tool bar, undo and the "*" of unsaved changes,
 // saving, favourites, closing and PDF export.
@@ -55,6 +63,14 @@ QByteArray contents(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QStringList toolBarEntries(const GraphicalReportDocument& doc)
+{
+    QStringList entries;
+    for (QAction* entry : doc.toolBar()->actions())
+        entries << (entry->isSeparator() ? QStringLiteral("|") : entry->objectName() + " " + entry->shortcut().toString());
+    return entries;
+}
+
 QString run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
@@ -79,6 +95,10 @@ private slots:
     void closingAsksAboutUnsavedChanges();
     void favouriteIsWrittenOnlyWhenConfirmed();
     void exportWritesEveryPageWithTheFooter();
+    void measurementsAreFetchedOnlyIntoArrayTestReports();
+    void exportedPdfIsSmallAndNamed();
+    void previewShowsEveryPageAsPrinted();
+    void droppedPicturesAreOneUndoStep();
 };
 
 void GraphicalReportDocumentTest::initTestCase()
@@ -95,14 +115,12 @@ void GraphicalReportDocumentTest::init()
 void GraphicalReportDocumentTest::toolBarOffersTheReportCommands()
 {
     ReportFolder folder;
-    GraphicalReportDocument doc(folder.copyDefault("en", "arvir", "site.arvir"));
-    QStringList entries;
-    for (QAction* entry : doc.toolBar()->actions())
-        entries << (entry->isSeparator() ? QStringLiteral("|") : entry->objectName() + " " + entry->shortcut().toString());
-    QCOMPARE(entries, QStringList({"actionZoomIn Ctrl++", "actionZoomOut Ctrl+-", "|", "actionUndo Ctrl+Z",
-                                   "actionRedo Ctrl+Y", "|", "actionSave Ctrl+S", "actionSaveFavourite Ctrl+Alt+S",
-                                   "|", "actionDownload Ctrl+Alt+D", "actionImport Ctrl+Alt+I", "|",
-                                   "actionPrint Ctrl+P", "actionExportToPdf Ctrl+Shift+E"}));
+    GraphicalReportDocument doc(folder.copyDefault("en", "arvatr", "site.arvatr"));
+    QCOMPARE(toolBarEntries(doc),
+             QStringList({"actionZoomIn Ctrl++", "actionZoomOut Ctrl+-", "|", "actionUndo Ctrl+Z", "actionRedo Ctrl+Y",
+                          "|", "actionSave Ctrl+S", "actionSaveFavourite Ctrl+Alt+S", "|",
+                          "actionDownload Ctrl+Alt+D", "actionImport Ctrl+Alt+I", "|", "actionPrint Ctrl+P",
+                          "actionExportToPdf Ctrl+Shift+E"}));
     QCOMPARE(action(doc, "actionSaveFavourite")->toolTip(),
              QStringLiteral("Save As Favourite. Next time you create a new report it look like this report."));
     QCOMPARE(action(doc, "actionDownload")->toolTip(), QStringLiteral("Download data from tester"));
@@ -110,7 +128,19 @@ void GraphicalReportDocumentTest::toolBarOffersTheReportCommands()
         QVERIFY2(!action(doc, disabled)->isEnabled(), disabled);
     for (const char* enabled : {"actionSaveFavourite", "actionDownload", "actionImport", "actionPrint", "actionExportToPdf"})
         QVERIFY2(action(doc, enabled)->isEnabled(), enabled);
-    QCOMPARE(doc.windowTitle(), QStringLiteral("site.arvir"));
+    QCOMPARE(doc.windowTitle(), QStringLiteral("site.arvatr"));
+}
+
+void GraphicalReportDocumentTest::measurementsAreFetchedOnlyIntoArrayTestReports()
+{
+    ReportFolder folder;
+    for (const char* kind : {"arvir", "arvvc", "arvchk"}) {
+        GraphicalReportDocument doc(folder.copyDefault("en", kind, QStringLiteral("site.") + kind));
+        QCOMPARE(toolBarEntries(doc),
+                 QStringList({"actionZoomIn Ctrl++", "actionZoomOut Ctrl+-", "|", "actionUndo Ctrl+Z",
+                              "actionRedo Ctrl+Y", "|", "actionSave Ctrl+S", "actionSaveFavourite Ctrl+Alt+S", "|",
+                              "actionPrint Ctrl+P", "actionExportToPdf Ctrl+Shift+E"}));
+    }
 }
 
 void GraphicalReportDocumentTest::saveFollowsTheCleanStateOfTheStack()
@@ -317,6 +347,101 @@ void GraphicalReportDocumentTest::exportWritesEveryPageWithTheFooter()
     action(doc, "actionPrint")->trigger();
     QCOMPARE(prompts.last().kind, ShownPrompt::Printer);
     QCOMPARE(prompts.shown().size(), 5);
+}
+
+// Mail programs refuse large attachments: fonts go in as subsets, and the file says what it is
+// and who wrote it.
+void GraphicalReportDocumentTest::exportedPdfIsSmallAndNamed()
+{
+    ScriptedPrompts prompts;
+    ReportFolder folder;
+    GraphicalReportDocument doc(folder.copyDefault("en", "arvvc", "Smith roof.arvvc"));
+    typeInto(doc, "inspector", QStringLiteral("J\u00F6rg (M\u00FCller)"));
+    const QString pdf = folder.path("Smith roof.pdf");
+    prompts.answer(pdf);
+    doc.exportToPdf();
+
+    const QString info = run("pdfinfo", {pdf});
+    QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression("Title:\\s+Smith roof\\n")), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Author:\\s+J\u00F6rg \\(M\u00FCller\\)\\n"))),
+             qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression("Creator:\\s+Veltrano V\\d")), qPrintable(info));
+    QVERIFY2(QFileInfo(pdf).size() < 150 * 1024, qPrintable(QString::number(QFileInfo(pdf).size())));
+    // pdffonts: name, type, encoding, emb, sub, uni, object, generation; two heading lines. The
+    // texts of the form's drawing are text, in the regular and the bold face, embedded so that
+    // the PDF looks the same everywhere.
+    const QStringList fonts = run("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+    QCOMPARE(fonts.size(), 2);
+    for (const QString& font : fonts)
+        QVERIFY2(font.contains(QRegularExpression("\\byes\\s+(yes|no)\\s+yes\\s+\\d+\\s+\\d+$")), qPrintable(font));
+}
+
+void GraphicalReportDocumentTest::previewShowsEveryPageAsPrinted()
+{
+    ScriptedPrompts prompts;
+    ReportFolder folder;
+    GraphicalReportDocument doc(folder.copyDefault("en", "arvir", "site.arvir"));
+    doc.printPreview();
+    QCOMPARE(prompts.shown().size(), 1);
+    QCOMPARE(prompts.last().kind, ShownPrompt::PrintPreview);
+    QVERIFY2(run("pdfinfo", {prompts.last().url}).contains(QRegularExpression("Pages:\\s+2\\n")),
+             qPrintable(prompts.last().url));
+    QCOMPARE(run("pdftotext", {prompts.last().url, "-"}).count("Created by Veltrano."), 2);
+}
+
+void GraphicalReportDocumentTest::droppedPicturesAreOneUndoStep()
+{
+    ScriptedPrompts prompts;
+    ReportFolder folder;
+    GraphicalReportDocument doc(folder.copyDefault("en", "arvchk", "site.arvchk"));
+    QList<QUrl> urls;
+    for (const char* name : {"a.png", "b.jpg", "c.bmp"}) {
+        QImage photo(40, 30, QImage::Format_RGB32);
+        photo.fill(Qt::darkGreen);
+        QVERIFY(photo.save(folder.path(name)));
+        urls << QUrl::fromLocalFile(folder.path(name));
+    }
+    QFile notes(folder.path("notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    urls.insert(1, QUrl::fromLocalFile(notes.fileName()));
+    QMimeData files;
+    files.setUrls(urls);
+    const auto pictures = [&doc] {
+        QList<QPointF> shown;
+        for (QGraphicsItem* item : doc.scene()->items(Qt::AscendingOrder)) {
+            if (item->type() == ReportResizableImage::Type && item->isVisible())
+                shown << item->pos();
+        }
+        std::sort(shown.begin(), shown.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+        return shown;
+    };
+    const QList<QPointF> before = pictures();
+
+    // Outside the paper nothing is taken.
+    QGraphicsSceneDragDropEvent outside(QEvent::GraphicsSceneDrop);
+    outside.setMimeData(&files);
+    outside.setScenePos(QPointF(-300, 100));
+    QCoreApplication::sendEvent(doc.scene(), &outside);
+    QCOMPARE(doc.undoStack()->count(), 0);
+
+    QGraphicsSceneDragDropEvent drop(QEvent::GraphicsSceneDrop);
+    drop.setMimeData(&files);
+    drop.setProposedAction(Qt::CopyAction);
+    drop.setScenePos(QPointF(100, 200));
+    QCoreApplication::sendEvent(doc.scene(), &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(pictures().size(), before.size() + 3);
+    QVERIFY(pictures().contains(QPointF(100, 200)));
+    QVERIFY(pictures().contains(QPointF(120, 220)));
+    QVERIFY(pictures().contains(QPointF(140, 240)));
+    QCOMPARE(doc.undoStack()->count(), 1);
+    QVERIFY(doc.isModified());
+
+    doc.undoStack()->undo();
+    QCOMPARE(pictures(), before);
+    QVERIFY(!doc.isModified());
+    QVERIFY(prompts.shown().isEmpty());
 }
 
 VELTRANO_TEST(GraphicalReportDocumentTest)

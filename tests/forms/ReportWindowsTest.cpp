@@ -112,8 +112,13 @@ void ReportWindowsTest::newReportsOpenAsReportWindows()
     QCOMPARE(window.openDocument(doc->filePath()), doc);
     QVERIFY(prompts.shown().isEmpty());
 
-    // The report's import button asks the main window for a results file.
-    report->findChild<QAction*>("actionImport")->trigger();
+    // The array test report's import button asks the main window for a results file; the other
+    // kinds have nowhere to put results and offer no such button.
+    auto* importButton = report->findChild<QAction*>("actionImport");
+    QCOMPARE(importButton != nullptr, extension == QLatin1String("arvatr"));
+    if (!importButton)
+        return;
+    importButton->trigger();
     QCOMPARE(prompts.shown().size(), 1);
     QCOMPARE(prompts.last().files.caption, QStringLiteral("Import CSV File"));
 }

@@ -24,6 +24,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -84,6 +85,7 @@ private slots:
     void pointsExportFollowsADecimalCommaLocale();
     void exportNamesWithoutExtensionGetOne();
     void importedCurvesShowWhenSelected();
+    void previewShowsTheReportOfTheSelectedStrings();
     void secondImportShowsItsOwnCurves();
     void togglesGovernTheSelectedCurves();
     void detailsOkAsksOnceUnlessTheNoticeIsOff();
@@ -280,6 +282,32 @@ void CurveDocumentTest::exportNamesWithoutExtensionGetOne()
     QCOMPARE(chosen, folder->filePath(QStringLiteral("sub/points.csv")));
     QCOMPARE(prompts.last().files.directory, folder->filePath(QStringLiteral("x.csv")));
     QCOMPARE(QSettings().value(SettingsKeys::lastExportDir).toString(), folder->filePath(QStringLiteral("sub")));
+}
+
+void CurveDocumentTest::previewShowsTheReportOfTheSelectedStrings()
+{
+    const std::unique_ptr<CurveDocument> document = openImported();
+    ScriptedPrompts prompts;
+    QVERIFY(document->canPrint());
+    // Nothing selected: the user is told what to do, and nothing is shown.
+    document->printPreview();
+    QCOMPARE(prompts.shown().size(), 1);
+    QCOMPARE(prompts.last().kind, ShownPrompt::Message);
+
+    const QModelIndex fileNode = document->treeModel()->index(0, 0);
+    document->tree()->selectionModel()->select(
+        QItemSelection(document->treeModel()->index(0, 0, fileNode), document->treeModel()->index(1, 0, fileNode)),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    document->printPreview();
+    QCOMPARE(prompts.shown().size(), 2);
+    QCOMPARE(prompts.last().kind, ShownPrompt::PrintPreview);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {prompts.last().url, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("IV Curve Report")), qPrintable(text));
+    for (TreeItem* item : document->selectedCurveItems())
+        QVERIFY2(text.contains(item->value(TreeItem::Description).toString()), qPrintable(text));
 }
 
 void CurveDocumentTest::importedCurvesShowWhenSelected()

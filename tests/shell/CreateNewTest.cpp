@@ -43,7 +43,8 @@ QStringList actionNames(const QList<QAction*>& actions)
 {
     QStringList names;
     for (QAction* action : actions)
-        names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+        names << (action->isSeparator() ? QStringLiteral("-")
+                                        : action->menu() ? action->menu()->objectName() : action->objectName());
     return names;
 }
 } // namespace
@@ -300,10 +301,17 @@ void CreateNewTest::menusHoldTheirActionsInOrder()
              (QStringList{QStringLiteral("actionNewInspectionReport"), QStringLiteral("actionNewTestReport"),
                           QStringLiteral("actionNewVerificationCertificate"),
                           QStringLiteral("actionNewInstallationDiagram"), QStringLiteral("actionNewChecklist"),
-                          QStringLiteral("actionNewCurveData"), QStringLiteral("-"),
+                          QStringLiteral("actionNewCurveData"), QStringLiteral("-"), QStringLiteral("actionOpenFile"),
+                          QStringLiteral("menuRecent"), QStringLiteral("-"),
                           QStringLiteral("actionNewClientHandoverPack"), QStringLiteral("actionNewFolder"),
-                          QStringLiteral("-"), QStringLiteral("actionSave"), QStringLiteral("actionDelete"),
-                          QStringLiteral("actionRename"), QStringLiteral("-")}));
+                          QStringLiteral("-"), QStringLiteral("actionSave"), QStringLiteral("actionPrint"),
+                          QStringLiteral("actionPrintPreview"), QStringLiteral("actionExportPdf"), QStringLiteral("-"),
+                          QStringLiteral("actionDelete"), QStringLiteral("actionRename"), QStringLiteral("-"),
+                          QStringLiteral("actionExit")}));
+    QCOMPARE(actionNames(window->findChild<QMenu*>(QStringLiteral("menuEdit"))->actions()),
+             (QStringList{QStringLiteral("actionUndo"), QStringLiteral("actionRedo"), QStringLiteral("-"),
+                          QStringLiteral("actionCut"), QStringLiteral("actionCopy"), QStringLiteral("actionPaste"),
+                          QStringLiteral("-"), QStringLiteral("actionSettings")}));
     QCOMPARE(actionNames(window->findChild<QMenu*>(QStringLiteral("menuHelp"))->actions()),
              (QStringList{QStringLiteral("actionAbout"), QStringLiteral("actionPDFManual")}));
     QVERIFY(window->findChild<QAction*>(QStringLiteral("actionPDFManual"))->isVisible());

@@ -3,10 +3,16 @@
 #include "DocumentFactory.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QUndoStack>
+#include <QVBoxLayout>
 
 TestDocument::TestDocument(const QString& filePath, QWidget* parent)
     : AbstractDocument(filePath, parent)
+    , editor(new QLineEdit(this))
+    , stack(new QUndoStack(this))
 {
+    (new QVBoxLayout(this))->addWidget(editor);
     setValid(!filePath.contains(QLatin1String("broken")));
     // As the report documents' tool bars do: a Save of its own on the window's key.
     auto* ownSave = new QAction(QStringLiteral("Save"), this);
@@ -49,4 +55,29 @@ void TestDocument::save()
 {
     ++saves;
     setModified(false);
+}
+
+QUndoStack* TestDocument::undoStack() const
+{
+    return canPrint() ? stack : nullptr;
+}
+
+bool TestDocument::canPrint() const
+{
+    return !filePath().contains(QLatin1String("photo"));
+}
+
+void TestDocument::print()
+{
+    outputs << QStringLiteral("print");
+}
+
+void TestDocument::printPreview()
+{
+    outputs << QStringLiteral("preview");
+}
+
+void TestDocument::exportToPdf()
+{
+    outputs << QStringLiteral("pdf");
 }

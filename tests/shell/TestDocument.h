@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+class QLineEdit;
+class QUndoStack;
+
 // Stands in for the real documents: records when it is asked to close and may refuse.
 class TestDocument : public AbstractDocument
 {
@@ -21,7 +24,19 @@ public:
 
     bool okToClose() override;
     void save() override;
+    // Documents whose path contains "photo" are neither printed nor undone, as the desktop's files.
+    QUndoStack* undoStack() const override;
+    bool canPrint() const override;
+    void print() override;
+    void printPreview() override;
+    void exportToPdf() override;
 
     bool refuseToClose = false;
     int saves = 0;
+    // "print", "preview" and "pdf", in the order asked.
+    QStringList outputs;
+    QLineEdit* editor;
+
+private:
+    QUndoStack* stack;
 };

@@ -1,5 +1,6 @@
 #include "ScriptedPrompts.h"
 
+#include <QPrinter>
 #include <QUrl>
 
 namespace {
@@ -176,6 +177,17 @@ bool ScriptedPrompts::setUpPrinter(QWidget*, QPrinter&)
     prompt.kind = ShownPrompt::Printer;
     records.append(prompt);
     return nextAnswer().toBool();
+}
+
+void ScriptedPrompts::previewPrint(QWidget*, QPrinter& printer, const std::function<void(QPrinter*)>& paint)
+{
+    ShownPrompt prompt;
+    prompt.kind = ShownPrompt::PrintPreview;
+    prompt.url = previews.filePath(QStringLiteral("preview-%1.pdf").arg(records.size()));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(prompt.url);
+    paint(&printer);
+    records.append(prompt);
 }
 
 bool ScriptedPrompts::openWithDesktop(const QUrl& url)

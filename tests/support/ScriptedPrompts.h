@@ -4,6 +4,7 @@
 #include "ShownPrompt.h"
 
 #include <QQueue>
+#include <QTemporaryDir>
 #include <QVariant>
 #include <QVector>
 
@@ -37,6 +38,8 @@ public:
     bool chooseColor(QWidget* parent, const QString& title, QColor& color) override;
     bool chooseFont(QWidget* parent, QFont& font) override;
     bool setUpPrinter(QWidget* parent, QPrinter& printer) override;
+    // Draws the previewed pages into a PDF file of its own, named in the record, for tests to read.
+    void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
     bool openWithDesktop(const QUrl& url) override;
 
 private:
@@ -44,4 +47,5 @@ private:
 
     QVector<ShownPrompt> records;
     QQueue<QVariant> answers;
+    QTemporaryDir previews;
 };

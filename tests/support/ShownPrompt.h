@@ -9,7 +9,7 @@
 // What a scripted prompt recorded of one dialog that the code under test asked for.
 struct ShownPrompt
 {
-    enum Kind { Message, Files, Text, Item, Color, Font, Printer, Desktop };
+    enum Kind { Message, Files, Text, Item, Color, Font, Printer, PrintPreview, Desktop };
 
     Kind kind = Message;
     MessageRequest message;
@@ -17,5 +17,6 @@ struct ShownPrompt
     QString title;
     QString label;
     QStringList items;
+    // Desktop: the address opened. PrintPreview: the PDF file the previewed pages were drawn into.
     QString url;
 };
