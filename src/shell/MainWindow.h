@@ -9,8 +9,8 @@ class DownloadLauncher;
 class FindInFiles;
 class QActionGroup;
 class QDockWidget;
-class QFileSystemWatcher;
 class QMenu;
+class ProjectFoldersWatcher;
 class ProjectModel;
 class ProjectTreeView;
 
@@ -30,7 +30,7 @@ public:
     ProjectTreeView* projectTree() const;
     QMdiArea* documentArea() const;
     DialogImportResults* resultsImportDialog();
-    QFileSystemWatcher* directoryWatcher() const;
+    ProjectFoldersWatcher* directoryWatcher() const;
     QDockWidget* browserDock() const;
     QDockWidget* searchDock() const;
     FindInFiles* findInFiles() const;
@@ -94,7 +94,6 @@ private:
     void buildDocumentArea();
     void buildDocks();
     void restoreLayout();
-    void watchFoldersBelow(const QString& root);
     QAction* makeAction(const char* objectName, const QString& text, const QString& icon, void (MainWindow::*slot)());
     // The folder a new file goes into: the selected folder, the folder of the selected file, or
     // the projects root.
@@ -112,7 +111,7 @@ private:
     FindInFiles* searchPanel = nullptr;
     ProjectTreeView* tree = nullptr;
     ProjectModel* model = nullptr;
-    QFileSystemWatcher* watcher = nullptr;
+    ProjectFoldersWatcher* watcher = nullptr;
     QMenu* menuLanguage = nullptr;
     QActionGroup* languageGroup = nullptr;
 
