@@ -5,13 +5,18 @@
 #include <QThread>
 
 namespace {
-// Small enough that adding one batch to the watcher never holds up the window noticeably.
+// Small enough that taking in one batch never holds up the window noticeably.
 constexpr int batchSize = 256;
+// Few enough watchers for the system's limit on them (128 a user on Linux) even with a hundred
+// thousand folders.
+constexpr int foldersPerWatcher = 4096;
 } // namespace
 
 ProjectFoldersWatcher::ProjectFoldersWatcher(QObject* parent)
     : QObject(parent)
 {
+    batchTimer.setInterval(0);
+    connect(&batchTimer, &QTimer::timeout, this, &ProjectFoldersWatcher::watchNextBatch);
 }
 
 ProjectFoldersWatcher::~ProjectFoldersWatcher()
@@ -22,18 +27,22 @@ ProjectFoldersWatcher::~ProjectFoldersWatcher()
 void ProjectFoldersWatcher::watch(const QString& root)
 {
     stopGathering();
-    delete watcher;
-    watcher = new QFileSystemWatcher(this);
-    connect(watcher, &QFileSystemWatcher::directoryChanged, this, &ProjectFoldersWatcher::directoryChanged);
-    const int walk = ++currentWalk;
+    qDeleteAll(watchers);
+    watchers.clear();
+    waiting.clear();
+    walked = false;
     gathering = true;
+    const int walk = ++currentWalk;
     gatherer.reset(QThread::create([this, root, walk] { gather(root, walk); }));
     gatherer->start();
 }
 
 QStringList ProjectFoldersWatcher::directories() const
 {
-    return watcher ? watcher->directories() : QStringList();
+    QStringList folders;
+    for (const QFileSystemWatcher* watcher : watchers)
+        folders += watcher->directories();
+    return folders;
 }
 
 bool ProjectFoldersWatcher::isGathering() const
@@ -43,12 +52,13 @@ bool ProjectFoldersWatcher::isGathering() const
 
 void ProjectFoldersWatcher::stopGathering()
 {
+    batchTimer.stop();
+    gathering = false;
     if (!gatherer)
         return;
     gatherer->requestInterruption();
     gatherer->wait();
     gatherer.reset();
-    gathering = false;
 }
 
 // Without the Hidden filter the iterator neither lists nor enters folders whose names begin
@@ -72,17 +82,39 @@ void ProjectFoldersWatcher::gather(const QString& root, int walk)
 void ProjectFoldersWatcher::handOver(const QStringList& folders, int walk, bool last)
 {
     QMetaObject::invokeMethod(
-        this, [this, folders, walk, last] { addFolders(folders, walk, last); }, Qt::QueuedConnection);
+        this, [this, folders, walk, last] { receive(folders, walk, last); }, Qt::QueuedConnection);
 }
 
-void ProjectFoldersWatcher::addFolders(const QStringList& folders, int walk, bool last)
+void ProjectFoldersWatcher::receive(const QStringList& folders, int walk, bool last)
 {
     if (walk != currentWalk)
         return;
-    if (!folders.isEmpty())
-        watcher->addPaths(folders);
-    if (!last)
+    waiting += folders;
+    walked = last;
+    batchTimer.start();
+}
+
+void ProjectFoldersWatcher::watchNextBatch()
+{
+    const QStringList batch = waiting.mid(0, batchSize);
+    waiting.erase(waiting.begin(), waiting.begin() + batch.size());
+    if (!batch.isEmpty())
+        watcherWithRoom()->addPaths(batch);
+    if (!waiting.isEmpty())
+        return;
+    batchTimer.stop();
+    if (!walked)
         return;
     gathering = false;
     emit gathered();
+}
+
+QFileSystemWatcher* ProjectFoldersWatcher::watcherWithRoom()
+{
+    if (watchers.isEmpty() || watchers.last()->directories().size() + batchSize > foldersPerWatcher) {
+        auto* watcher = new QFileSystemWatcher(this);
+        connect(watcher, &QFileSystemWatcher::directoryChanged, this, &ProjectFoldersWatcher::directoryChanged);
+        watchers.append(watcher);
+    }
+    return watchers.last();
 }

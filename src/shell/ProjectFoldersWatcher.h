@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <memory>
 
@@ -10,8 +11,9 @@ class QThread;
 
 // Watches every folder below the projects root at any depth (not the root itself, nor folders
 // whose names begin with "."), so that a document whose file vanished can be closed. The folders
-// are gathered on a thread of their own and handed over in batches: walking a projects folder of
-// many thousand folders would otherwise hold up the window.
+// are gathered on a thread of their own and taken in a batch at a time, one batch whenever the
+// window has nothing else to do: a projects folder of many thousand folders would otherwise hold
+// up the window.
 class ProjectFoldersWatcher : public QObject
 {
     Q_OBJECT
@@ -35,11 +37,18 @@ private:
     // Runs on the gathering thread.
     void gather(const QString& root, int walk);
     void handOver(const QStringList& folders, int walk, bool last);
-    void addFolders(const QStringList& folders, int walk, bool last);
+    void receive(const QStringList& folders, int walk, bool last);
+    void watchNextBatch();
+    QFileSystemWatcher* watcherWithRoom();
 
-    QFileSystemWatcher* watcher = nullptr;
+    // A file-system watcher looks through all its folders before it takes another, so each
+    // watches a share of them only.
+    QList<QFileSystemWatcher*> watchers;
     std::unique_ptr<QThread> gatherer;
+    QStringList waiting;
+    QTimer batchTimer;
     // Numbers the walks, so that a batch still on its way from a walk that was stopped is dropped.
     int currentWalk = 0;
+    bool walked = false;
     bool gathering = false;
 };
