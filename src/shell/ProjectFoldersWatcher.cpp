@@ -5,11 +5,11 @@
 #include <QThread>
 
 namespace {
-// Small enough that taking in one batch never holds up the window noticeably.
-constexpr int batchSize = 256;
-// Few enough watchers for the system's limit on them (128 a user on Linux) even with a hundred
-// thousand folders.
-constexpr int foldersPerWatcher = 4096;
+// Taking in a batch costs its size times the folders of the watcher that takes it; these two keep
+// that to a few milliseconds, and the watchers few enough for the system's limit on them (128 a
+// user on Linux) even with a hundred thousand folders.
+constexpr int batchSize = 64;
+constexpr int foldersPerWatcher = 2048;
 } // namespace
 
 ProjectFoldersWatcher::ProjectFoldersWatcher(QObject* parent)
