@@ -63,7 +63,9 @@ MainWindow::MainWindow(QWidget* parent)
 
     downloadLauncher = new DownloadLauncher(this);
     connect(downloadLauncher, &DownloadLauncher::importRequested, this, &MainWindow::showResultsForImport);
-    Folders::instance().resolveRootDir();
+    // A root resolved before this window existed was announced to no one.
+    if (Folders::instance().resolveRootDir() && !watcher)
+        projectsFolderChanged(Folders::instance().rootDir());
     if (restartPass)
         Globals::setRestartRequested(false);
     else

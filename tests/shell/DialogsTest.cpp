@@ -100,8 +100,6 @@ void DialogsTest::initTestCase()
 void DialogsTest::init()
 {
     fixture = std::make_unique<ShellFixture>();
-    // As the main window does on starting; the settings dialog only shows the root.
-    Folders::instance().resolveRootDir();
 }
 
 void DialogsTest::cleanup()
