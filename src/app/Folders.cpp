@@ -38,22 +38,25 @@ QString Folders::defaultProjectsFolder()
     return cachedDefaultProjectsFolder;
 }
 
-QString Folders::rootDir()
+QString Folders::rootDir() const
+{
+    return root;
+}
+
+bool Folders::resolveRootDir()
 {
     if (!root.isEmpty())
-        return root;
+        return true;
     QString path = QSettings().value(SettingsKeys::rootDir).toString();
     if (path.isEmpty())
         path = defaultProjectsFolder();
-    if (QDir(path).exists()) {
-        setRootDir(path);
-        return root;
-    }
+    if (QDir(path).exists())
+        return setRootDir(path);
     Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Critical,
                              tr("Could not find the projects root directory: %1", "Error Message").arg(path),
                              tr("Please select a new projects root directory.", "Error message informative text"));
     selectRootDir();
-    return root;
+    return !root.isEmpty();
 }
 
 void Folders::selectRootDir()

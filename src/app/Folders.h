@@ -16,8 +16,11 @@ public:
     // Created on first use.
     QString dataFolder();
     QString defaultProjectsFolder();
-    // Resolved on first use; asks the user when the stored folder is gone. Empty if none was set.
-    QString rootDir();
+    // The projects root as resolved or set last; empty before. Never asks the user.
+    QString rootDir() const;
+    // Takes the stored folder (or the default one) when it exists; otherwise says so and lets the
+    // user choose. Asks nothing once a root is set. False while there is still none.
+    bool resolveRootDir();
     // Returns false, changing nothing, when the folder does not exist and is not to be created.
     bool setRootDir(const QString& path);
     void selectRootDir();

@@ -83,6 +83,12 @@ void ConnectionPoint::detach()
     connection.endMoved();
 }
 
+void ConnectionPoint::forgetComponent()
+{
+    component = nullptr;
+    attached = false;
+}
+
 void ConnectionPoint::setFree(const QPointF& scenePosition, int newSide)
 {
     if (newSide == Top || newSide == Bottom || newSide == Right || newSide == Left)

@@ -28,6 +28,8 @@ public:
     // Attaches to `component` at `scenePosition` on `side`, as a file says, and moves there.
     void attachTo(DiagramComponent* component, const QPointF& scenePosition, int side);
     void detach();
+    // The box is going, and with it the whole diagram: no re-routing, no redrawing.
+    void forgetComponent();
     // Puts a free end where a file says, facing `side` when that is a side code.
     void setFree(const QPointF& scenePosition, int side);
     // Moves the end the user is placing or dragging, attaching it where a box takes it, even

@@ -1,6 +1,7 @@
 #include "DiagramComponent.h"
 
 #include "ConnectionPoint.h"
+#include "DiagramGraphicsScene.h"
 #include "DiagramLabel.h"
 #include "DiagramXml.h"
 
@@ -27,7 +28,11 @@ DiagramComponent::DiagramComponent(const QString& id, const QSizeF& boxSize, int
 
 DiagramComponent::~DiagramComponent()
 {
-    detachConnectionPoints();
+    auto* diagram = qobject_cast<DiagramGraphicsScene*>(scene());
+    if (diagram && diagram->isClosing())
+        forgetConnectionPoints();
+    else
+        detachConnectionPoints();
     delete label;
 }
 
@@ -258,6 +263,13 @@ void DiagramComponent::createCaption(const QString& text, const QPointF& positio
     if (scene())
         scene()->addItem(label);
     captionResized();
+}
+
+void DiagramComponent::forgetConnectionPoints()
+{
+    for (ConnectionPoint* point : qAsConst(points))
+        point->forgetComponent();
+    points.clear();
 }
 
 void DiagramComponent::detachConnectionPoints()

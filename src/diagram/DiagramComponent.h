@@ -70,6 +70,8 @@ private:
     void followPosition();
     void keepCaptionBesideBox();
     void detachConnectionPoints();
+    // Leaves the wire ends as they are, the box only gone from them: for a diagram being closed.
+    void forgetConnectionPoints();
     QAction* deleteAction();
 
     QAction* deleteMenuAction = nullptr;

@@ -16,6 +16,9 @@ public:
     static bool load(DiagramGraphicsScene& scene, const QString& path);
     // Through a save file, so a failed write leaves the old file whole.
     static bool save(DiagramGraphicsScene& scene, const QString& path);
+    // Adds the boxes and wires of a parsed diagram, as `load` does once the file passed its
+    // checks; the caller answers for the document's size.
+    static void addItems(DiagramGraphicsScene& scene, const QDomDocument& document);
 
 private:
     struct Failure
@@ -26,7 +29,6 @@ private:
     };
 
     static Failure read(DiagramGraphicsScene& scene, const QString& path);
-    static void addItems(DiagramGraphicsScene& scene, const QDomDocument& document);
     static Failure write(DiagramGraphicsScene& scene, const QString& path);
     static QByteArray toXml(DiagramGraphicsScene& scene);
     static QList<DiagramGraphicsItem*> itemsToWrite(const DiagramGraphicsScene& scene);

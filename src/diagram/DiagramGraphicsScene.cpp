@@ -40,14 +40,12 @@ DiagramGraphicsScene::DiagramGraphicsScene(QObject* parent)
 
 DiagramGraphicsScene::~DiagramGraphicsScene()
 {
-    // A wire owns its two ends; were the scene to delete an end first, the wire would delete it again.
-    QList<DiagramConnection*> wires;
-    const QList<QGraphicsItem*> all = items();
-    for (QGraphicsItem* item : all) {
-        if (item->type() & DiagramConnection::Type)
-            wires.append(static_cast<DiagramConnection*>(item));
-    }
-    qDeleteAll(wires);
+    // The scene's own clearing drops its index at once and then deletes the items front to back in
+    // the order they came, which is what its lists remove quickest; any other order searches them
+    // item by item. A wire always comes before its two ends (they enter with it, and lie above it),
+    // so it still deletes them itself.
+    closing = true;
+    clear();
 }
 
 void DiagramGraphicsScene::createAddActions()
@@ -129,6 +127,11 @@ QString DiagramGraphicsScene::takeNextId()
 qint64 DiagramGraphicsScene::nextItemId() const
 {
     return nextId;
+}
+
+bool DiagramGraphicsScene::isClosing() const
+{
+    return closing;
 }
 
 void DiagramGraphicsScene::addDiagramItem(DiagramGraphicsItem* item)

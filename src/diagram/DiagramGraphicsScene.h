@@ -38,6 +38,8 @@ public:
     // "id" and the next free number.
     QString takeNextId();
     qint64 nextItemId() const;
+    // While the scene is being destroyed, wires and boxes go together: nothing is re-routed.
+    bool isClosing() const;
     // Adds an item made elsewhere and registers it.
     void addDiagramItem(DiagramGraphicsItem* item);
     // Connects an item already in the scene and counts its id. False when the id is not of the
@@ -83,6 +85,7 @@ private:
     int mode = Editing;
     DiagramConnection* pending = nullptr;
     int cable = 1;
+    bool closing = false;
     QHash<QString, QPointer<DiagramComponent>> componentsById;
     QSet<QString> usedIds;
     // A box whose id was unusable or taken keeps it here until its file is read, so that the

@@ -18,6 +18,7 @@
 #include "GraphicalReportDocument.h"
 #include "LanguageChange.h"
 #include "Manual.h"
+#include "ProjectFoldersWatcher.h"
 #include "ProjectModel.h"
 #include "ProjectTreeView.h"
 #include "RecentDocuments.h"
@@ -38,9 +39,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QDirIterator>
 #include <QDockWidget>
-#include <QFileSystemWatcher>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QSettings>
@@ -73,7 +72,9 @@ MainWindow::MainWindow(QWidget* parent)
 
     downloadLauncher = new DownloadLauncher(this);
     connect(downloadLauncher, &DownloadLauncher::importRequested, this, &MainWindow::showResultsForImport);
-    Folders::instance().rootDir();
+    // A root resolved before this window existed was announced to no one.
+    if (Folders::instance().resolveRootDir() && !watcher)
+        projectsFolderChanged(Folders::instance().rootDir());
     if (restartPass)
         Globals::setRestartRequested(false);
     else
@@ -368,7 +369,7 @@ DialogImportResults* MainWindow::resultsImportDialog()
     return importDialog;
 }
 
-QFileSystemWatcher* MainWindow::directoryWatcher() const
+ProjectFoldersWatcher* MainWindow::directoryWatcher() const
 {
     return watcher;
 }
@@ -556,23 +557,11 @@ void MainWindow::updateEditCommands()
 void MainWindow::projectsFolderChanged(const QString& newFolder)
 {
     tree->setRootIndex(model->setRootPath(newFolder));
-    // Walking a large projects folder takes a while: let the window appear first.
-    QTimer::singleShot(0, this, [this, newFolder] { watchFoldersBelow(newFolder); });
-}
-
-// The root itself is not watched: only the folders below it, at any depth. Without the Hidden
-// filter the iterator neither lists nor enters folders whose names begin with ".".
-void MainWindow::watchFoldersBelow(const QString& root)
-{
-    delete watcher;
-    watcher = new QFileSystemWatcher(this);
-    QStringList folders;
-    QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        folders << it.next();
-    if (!folders.isEmpty())
-        watcher->addPaths(folders);
-    connect(watcher, &QFileSystemWatcher::directoryChanged, this, &MainWindow::directoryChanged);
+    if (!watcher) {
+        watcher = new ProjectFoldersWatcher(this);
+        connect(watcher, &ProjectFoldersWatcher::directoryChanged, this, &MainWindow::directoryChanged);
+    }
+    watcher->watch(newFolder);
 }
 
 void MainWindow::directoryChanged(const QString&)
@@ -648,7 +637,7 @@ QString MainWindow::targetFolder() const
 void MainWindow::createNew(const QString& fileName)
 {
     // Without a projects root (it could not be set) there is nowhere to put a new file.
-    if (Folders::instance().rootDir().isEmpty())
+    if (!Folders::instance().resolveRootDir())
         return;
     const QString created = DocumentCreator(this).create(targetFolder(), fileName);
     if (!created.isEmpty())
@@ -698,7 +687,7 @@ void MainWindow::createNewCurveData()
 // Returns the new folder's path; empty when it could not be made (the user has been told).
 QString MainWindow::createFolder(const QString& name)
 {
-    if (Folders::instance().rootDir().isEmpty())
+    if (!Folders::instance().resolveRootDir())
         return QString();
     const QString path = UniquePath::of(QStringLiteral("%1/%2").arg(Folders::instance().rootDir(), name));
     if (QDir().mkdir(path))

@@ -9,11 +9,11 @@ class DownloadLauncher;
 class FindInFiles;
 class QActionGroup;
 class QDockWidget;
-class QFileSystemWatcher;
 class QMenu;
-class QUndoGroup;
+class ProjectFoldersWatcher;
 class ProjectModel;
 class ProjectTreeView;
+class QUndoGroup;
 
 // The one top-level window: the project tree and the search panel beside the document area,
 // and the commands that create, open, save, rename and delete project files.
@@ -31,7 +31,7 @@ public:
     ProjectTreeView* projectTree() const;
     QMdiArea* documentArea() const;
     DialogImportResults* resultsImportDialog();
-    QFileSystemWatcher* directoryWatcher() const;
+    ProjectFoldersWatcher* directoryWatcher() const;
     QDockWidget* browserDock() const;
     QDockWidget* searchDock() const;
     FindInFiles* findInFiles() const;
@@ -114,7 +114,6 @@ private:
     void buildDocumentArea();
     void buildDocks();
     void restoreLayout();
-    void watchFoldersBelow(const QString& root);
     QAction* makeAction(const char* objectName, const QString& text, const QString& icon, void (MainWindow::*slot)());
     // The folder a new file goes into: the selected folder, the folder of the selected file, or
     // the projects root.
@@ -132,7 +131,7 @@ private:
     FindInFiles* searchPanel = nullptr;
     ProjectTreeView* tree = nullptr;
     ProjectModel* model = nullptr;
-    QFileSystemWatcher* watcher = nullptr;
+    ProjectFoldersWatcher* watcher = nullptr;
     QMenu* menuLanguage = nullptr;
     QActionGroup* languageGroup = nullptr;
 

@@ -98,11 +98,15 @@ QModelIndex ProjectModel::indexOfNewEntry(const QString& path)
 }
 
 // The model sorts the entries it finds by watching the disk, but not one it is asked for before
-// it saw it, nor one it renamed; and it sorts only when the order changes, so it is turned twice.
+// it saw it, nor one it renamed. Asked to sort again by the same column it only re-sorts while a
+// sort of its own is pending (just after a folder was read); a change of order alone merely reads
+// the rows backwards. A change of column always sorts, so it goes by size and back to the name.
 void ProjectModel::sortAgain()
 {
-    sort(0, Qt::DescendingOrder);
-    sort(0, Qt::AscendingOrder);
+    const int nameColumn = 0;
+    const int sizeColumn = 1;
+    sort(sizeColumn, Qt::AscendingOrder);
+    sort(nameColumn, Qt::AscendingOrder);
 }
 
 // Checks what the file-system model would otherwise report in a message box of its own.

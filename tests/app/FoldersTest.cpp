@@ -17,6 +17,7 @@ class FoldersTest : public QObject
 private slots:
     void init();
     void storedRootIsUsedWithoutAsking();
+    void readingTheRootNeverAsks();
     void missingRootCancelledFallsBackToTheDefault();
     void chosenRootThatMayNotBeCreatedChangesNothing();
     void rootThatCannotBeCreatedIsReported();
@@ -45,10 +46,25 @@ void FoldersTest::storedRootIsUsedWithoutAsking()
     Folders& folders = freshFolders();
     QSignalSpy changed(&folders, &Folders::projectsFolderChanged);
 
-    QCOMPARE(folders.rootDir(), root.path());
+    QVERIFY(folders.resolveRootDir());
+    QVERIFY(folders.resolveRootDir());
     QCOMPARE(folders.rootDir(), root.path());
     QCOMPARE(changed.count(), 1);
     QVERIFY(prompts.shown().isEmpty());
+}
+
+// Reading the root is a plain read anywhere in the program: only resolving it may ask.
+void FoldersTest::readingTheRootNeverAsks()
+{
+    ScriptedPrompts prompts;
+    Folders& folders = freshFolders();
+    QSignalSpy changed(&folders, &Folders::projectsFolderChanged);
+
+    QCOMPARE(folders.rootDir(), QString());
+    QCOMPARE(folders.rootDir(), QString());
+    QVERIFY(prompts.shown().isEmpty());
+    QVERIFY(changed.isEmpty());
+    QVERIFY(!QDir(folders.defaultProjectsFolder()).exists());
 }
 
 void FoldersTest::missingRootCancelledFallsBackToTheDefault()
@@ -58,6 +74,7 @@ void FoldersTest::missingRootCancelledFallsBackToTheDefault()
     const QString expected = KnownFolders::publicDocuments() + QStringLiteral("/Veltrano Projects");
     QCOMPARE(folders.defaultProjectsFolder(), expected);
 
+    QVERIFY(folders.resolveRootDir());
     QCOMPARE(folders.rootDir(), expected);
 
     QCOMPARE(prompts.shown().size(), 3);

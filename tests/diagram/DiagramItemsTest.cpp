@@ -14,6 +14,9 @@
 #include "UiScript.h"
 
 #include <QAction>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,6 +69,7 @@ private slots:
     void hoveredEndCanBeDraggedOff();
     void freeWireMovesAsAWhole();
     void deletingABoxFreesItsWires();
+    void closingDeletesEverythingQuietly();
     void captionMenuRenamesAndDeletes();
     void deletingANoteCaptionDeletesTheNote();
     void wireMenuOnlyOnTheRoute();
@@ -244,6 +248,41 @@ void DiagramItemsTest::deletingABoxFreesItsWires()
     QVERIFY(wire->endB().isAttached());
     QVERIFY(scene.items().contains(wire));
     QCOMPARE(scene.componentWithId(QStringLiteral("id1")), nullptr);
+}
+
+// Closing deletes the items in the order they came, boxes before the wires drawn to them: a box
+// then lets go of its wire ends without re-routing the wires or announcing a change.
+void DiagramItemsTest::closingDeletesEverythingQuietly()
+{
+    auto scene = std::make_unique<DiagramGraphicsScene>();
+    auto* isolator = addBox<DcIsolatorDiagramComponent>(*scene, QPointF(100, 100), QStringLiteral("DC 1"));
+    addBox<InverterDiagramComponent>(*scene, QPointF(300, 100), QStringLiteral("Inverter"));
+    auto* removed = addBox<AcIsolatorDiagramComponent>(*scene, QPointF(600, 100), QStringLiteral("AC 1"));
+    QPointer<DiagramConnection> joined =
+        drawWire(*scene, DiagramConnection::DcCable, QPointF(139, 120), QPointF(301, 120));
+    QPointer<DiagramConnection> free = drawWire(*scene, DiagramConnection::SingleWire, QPointF(50, 400), QPointF(150, 400));
+    QVERIFY(joined->endB().isAttached());
+    // A box the user deleted leaves a gap among the items, a print has drawn them all, and a wire
+    // is half drawn.
+    removed->deleteComponent();
+    SceneInput::settle();
+    QImage page(400, 300, QImage::Format_ARGB32);
+    QPainter painter(&page);
+    scene->render(&painter);
+    painter.end();
+    scene->setWireMode(DiagramGraphicsScene::Drawing);
+    SceneInput::click(*scene, QPointF(500, 300));
+    QPointer<DiagramConnection> halfDrawn = scene->pendingConnection();
+    QPointer<DiagramLabel> caption = isolator->caption();
+    int announced = 0;
+    connect(scene.get(), &DiagramGraphicsScene::modified, [&announced] { ++announced; });
+
+    scene.reset();
+    QCOMPARE(announced, 0);
+    QVERIFY(!joined);
+    QVERIFY(!free);
+    QVERIFY(!halfDrawn);
+    QVERIFY(!caption);
 }
 
 void DiagramItemsTest::captionMenuRenamesAndDeletes()

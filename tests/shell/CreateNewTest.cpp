@@ -69,6 +69,7 @@ private slots:
     void newFilesFollowTheUmask();
     void handoverPackTwiceGivesTwoFoldersWithAChecklistEach();
     void newFolderIsNumberedAndRenamed();
+    void newAndRenamedEntriesTakeTheirSortedPlaceInTheWindow();
     void menusHoldTheirActionsInOrder();
     void contextMenuOffersOpenOnlyOnAnItem();
     void selectionEnablesTheItemCommands();
@@ -78,6 +79,7 @@ private slots:
 private:
     QString created(const char* actionName);
     QString currentPath() const;
+    QStringList namesInRoot() const;
 
     std::unique_ptr<ShellFixture> fixture;
     std::unique_ptr<MainWindow> window;
@@ -124,6 +126,15 @@ QString CreateNewTest::currentPath() const
 {
     ProjectTreeView* tree = window->projectTree();
     return tree->projectModel()->filePath(tree->currentIndex());
+}
+
+QStringList CreateNewTest::namesInRoot() const
+{
+    ProjectTreeView* tree = window->projectTree();
+    QStringList names;
+    for (int row = 0; row < tree->model()->rowCount(tree->rootIndex()); ++row)
+        names << tree->model()->index(row, 0, tree->rootIndex()).data().toString();
+    return names;
 }
 
 void CreateNewTest::uniqueNamesCountFromTwo()
@@ -287,6 +298,37 @@ void CreateNewTest::newFolderIsNumberedAndRenamed()
     QCOMPARE(created("actionNewFolder"), fixture->path(QStringLiteral("New Folder (2)")));
     QVERIFY(QFileInfo(fixture->path(QStringLiteral("New Folder (2)"))).isDir());
     QCOMPARE(created("actionNewFolder"), fixture->path(QStringLiteral("New Folder (3)")));
+}
+
+// The tree has long finished reading the root when the user makes a file: nothing of the model's
+// own sorting is still pending then, as it may be just after the window opened.
+void CreateNewTest::newAndRenamedEntriesTakeTheirSortedPlaceInTheWindow()
+{
+    fixture->writeFile(QStringLiteral("Zwickau.arvir"));
+    fixture->writeFile(QStringLiteral("Aachen.arvir"));
+    QDir(fixture->root()).mkpath(QStringLiteral("Farm"));
+    const QString farm = QStringLiteral("Farm");
+    const QString aachen = QStringLiteral("Aachen.arvir");
+    const QString zwickau = QStringLiteral("Zwickau.arvir");
+    QTRY_COMPARE(namesInRoot(), (QStringList{farm, aachen, zwickau}));
+    QTest::qWait(300);
+
+    created("actionNewChecklist");
+    QCOMPARE(namesInRoot(), (QStringList{farm, aachen, QStringLiteral("Checklist.arvchk"), zwickau}));
+    created("actionNewInstallationDiagram");
+    created("actionNewInspectionReport");
+    created("actionNewCurveData");
+    QCOMPARE(namesInRoot(),
+             (QStringList{farm, aachen, QStringLiteral("Checklist.arvchk"), QStringLiteral("Curve Data.arvcrv"),
+                          QStringLiteral("Inspection Report.arvir"), QStringLiteral("Installation Diagram.arvid"),
+                          zwickau}));
+
+    ProjectTreeView* tree = window->projectTree();
+    QVERIFY(tree->model()->setData(tree->projectModel()->index(fixture->path(zwickau)), QStringLiteral("Bonn.arvir")));
+    QCOMPARE(namesInRoot().mid(0, 4),
+             (QStringList{farm, aachen, QStringLiteral("Bonn.arvir"), QStringLiteral("Checklist.arvchk")}));
+    QCOMPARE(created("actionNewFolder"), fixture->path(QStringLiteral("New Folder")));
+    QCOMPARE(namesInRoot().mid(0, 3), (QStringList{farm, QStringLiteral("New Folder"), aachen}));
 }
 
 void CreateNewTest::menusHoldTheirActionsInOrder()

@@ -1,4 +1,5 @@
 #include "Folders.h"
+#include "KnownFolders.h"
 #include "MainWindow.h"
 #include "PathIcon.h"
 #include "ProjectModel.h"
@@ -8,8 +9,9 @@
 #include "TestMain.h"
 
 #include <QDir>
+#include <QAction>
 #include <QDropEvent>
-#include <QFileSystemWatcher>
+#include "ProjectFoldersWatcher.h"
 #include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -53,6 +55,7 @@ private slots:
     void openDocumentsAreNeitherRenamedNorMovedNorDeleted();
     void newAndRenamedEntriesTakeTheirSortedPlace();
     void mainWindowShowsAndWatchesTheRoot();
+    void firstStartAsksForTheRootOnceInTheWindow();
 
 private:
     QModelIndex indexOf(const QString& path);
@@ -294,10 +297,38 @@ void ProjectTreeTest::mainWindowShowsAndWatchesTheRoot()
     QVERIFY(prompts.shown().isEmpty());
     auto* tree = window.projectTree();
     QCOMPARE(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->rootIndex()), root->path());
-    QTRY_VERIFY(window.directoryWatcher());
+    QVERIFY(window.directoryWatcher());
+    QTRY_VERIFY(!window.directoryWatcher()->isGathering());
     QStringList watched = window.directoryWatcher()->directories();
     watched.sort();
     QCOMPARE(watched, (QStringList{root->filePath(QStringLiteral("Farm")), root->filePath(QStringLiteral("Farm/Photos"))}));
+}
+
+// With neither a stored root nor the default folder: the message, the chooser (cancelled) and the
+// fallback, in this order, once; later commands that need the root ask nothing more.
+void ProjectTreeTest::firstStartAsksForTheRootOnceInTheWindow()
+{
+    QSettings().remove(SettingsKeys::rootDir);
+    const QString fallback = KnownFolders::publicDocuments() + QStringLiteral("/Veltrano Projects");
+    QDir(fallback).removeRecursively();
+    Folders::instance(true);
+    ScriptedPrompts prompts;
+
+    MainWindow window;
+    QCOMPARE(prompts.shown().size(), 3);
+    QCOMPARE(prompts.shown().at(0).message.icon, QMessageBox::Critical);
+    QCOMPARE(prompts.shown().at(0).message.text, QStringLiteral("Could not find the projects root directory: ") + fallback);
+    QCOMPARE(prompts.shown().at(1).files.caption, QStringLiteral("Select Projects Root Directory"));
+    QCOMPARE(prompts.shown().at(2).message.icon, QMessageBox::Information);
+    QCOMPARE(prompts.shown().at(2).message.text,
+             QStringLiteral("No projects directory was set. Defaulting to the public documents directory"));
+    auto* tree = window.projectTree();
+    QCOMPARE(static_cast<QFileSystemModel*>(tree->model())->filePath(tree->rootIndex()), fallback);
+
+    window.findChild<QAction*>(QStringLiteral("actionNewFolder"))->trigger();
+    QVERIFY(QDir(fallback + QStringLiteral("/New Folder")).exists());
+    QCOMPARE(prompts.shown().size(), 3);
+    QDir(fallback).removeRecursively();
 }
 
 VELTRANO_TEST(ProjectTreeTest)

@@ -11,7 +11,7 @@
 ProjectsRootFolder::ProjectsRootFolder()
 {
     QSettings().setValue(SettingsKeys::rootDir, dir.path());
-    Folders::instance(true);
+    Folders::instance(true).resolveRootDir();
 }
 
 QString ProjectsRootFolder::root() const
