@@ -50,13 +50,28 @@ bool SearchCriteria::matches(const QFileInfo& entry) const
 
 bool SearchCriteria::matches(const FoundEntry& entry) const
 {
+    if (!matchesBesidesPhrase(entry))
+        return false;
+    return !phrase || (entry.nameReadable && SearchResultsDocument::reportContains(*phrase, entry.path));
+}
+
+bool SearchCriteria::matchesBesidesPhrase(const FoundEntry& entry) const
+{
     if (!name.match(entry.fileName()).hasMatch())
         return false;
     if (byDate && !dateMatches(entry))
         return false;
-    if (bySize && !sizeMatches(entry))
-        return false;
-    return !phrase || (entry.nameReadable && SearchResultsDocument::reportContains(*phrase, entry.path));
+    return !bySize || sizeMatches(entry);
+}
+
+bool SearchCriteria::hasPhrase() const
+{
+    return phrase.has_value();
+}
+
+Ks::XmlSearchHandler& SearchCriteria::phraseHandler() const
+{
+    return *phrase;
 }
 
 bool SearchCriteria::dateMatches(const FoundEntry& entry) const
