@@ -143,6 +143,8 @@ Share portStackAlone(PacedTester& tester)
     share.percent = 100.0 * (processorSeconds() - before) / (wall.elapsed() / 1000.0);
     share.received = received.size();
     share.allShown = received == tester.memory;
+    if (!share.allShown)
+        std::printf("port stack alone: %d of %d bytes\n", int(received.size()), int(tester.memory.size()));
     return share;
 }
 
@@ -166,9 +168,31 @@ Share window(PacedTester& tester)
     QByteArray shown = tester.memory;
     shown.replace('\r', "");
     const QString counted = QStringLiteral("Downloading... %1 characters, %2 extended").arg(tester.memory.size()).arg(0);
-    share.allShown = window.findChild<QPlainTextEdit*>(QStringLiteral("output"))->toPlainText() == QString::fromLatin1(shown)
-        && window.statusBar()->currentMessage() == counted;
+    const QString paneText = window.findChild<QPlainTextEdit*>(QStringLiteral("output"))->toPlainText();
+    share.allShown = paneText == QString::fromLatin1(shown) && window.statusBar()->currentMessage() == counted;
+    if (!share.allShown)
+        std::printf("pane %d of %d characters; status \"%s\"\n", int(paneText.size()), int(shown.size()),
+                    qPrintable(window.statusBar()->currentMessage()));
     return share;
+}
+
+// The window while it waits for the tester: the busy indicator and the port's read time-outs.
+double windowWaiting(PacedTester& silentTester)
+{
+    ScriptedPrompts prompts;
+    MainWindow window;
+    auto* ports = window.findChild<QComboBox*>(QStringLiteral("portList"));
+    ports->addItem(QStringLiteral("pty"), silentTester.line.slavePath());
+    ports->setCurrentIndex(ports->count() - 1);
+    window.show();
+    window.download();
+    const double before = processorSeconds();
+    QEventLoop loop;
+    QTimer::singleShot(PacedSeconds * 1000 / 2, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double percent = 100.0 * (processorSeconds() - before) / (PacedSeconds / 2.0);
+    window.cancelDownload();
+    return percent;
 }
 
 void printPaced(const char* rateName, const Share& stack, const Share& shown, double goal)
@@ -241,6 +265,7 @@ int main(int argc, char** argv)
     std::vector<std::unique_ptr<PacedTester>> testers;
     for (int rate : {LineRate, LineRate, FastRate, FastRate})
         testers.push_back(std::make_unique<PacedTester>(testerMemory(rate * PacedSeconds), rate));
+    PacedTester silentTester(QByteArray(), LineRate);
 
     QApplication app(argc, argv);
     QSettings().setValue(QStringLiteral("Device/ReadTimeout"), DownloadProtocol::DefaultReadTimeout);
@@ -251,8 +276,10 @@ int main(int argc, char** argv)
     const Share fastStack = portStackAlone(*testers[2]);
     const Share fastWindow = window(*testers[3]);
     printPaced("11,520 B/s", fastStack, fastWindow, 15);
+    std::printf("window waiting for the tester to start: %.2f %% of a core\n", windowWaiting(silentTester));
     for (const auto& tester : testers)
         tester->finish();
+    silentTester.finish();
 
     unpacedTransfer();
     idleWait();

@@ -40,7 +40,7 @@ constexpr int ButtonWidth = 100;
 constexpr int Spacing = 6;
 constexpr int Margin = 11;
 // Often enough to look continuous, seldom enough that the pane costs next to nothing.
-constexpr int PaneRefreshMs = 100;
+constexpr int PaneRefreshMs = 200;
 
 QPushButton* makeButton(const QString& name, const QString& text)
 {
