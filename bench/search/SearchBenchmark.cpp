@@ -10,6 +10,7 @@
 #include "BestOf.h"
 #include "FindInFiles.h"
 #include "FirstBlobReader.h"
+#include "Folders.h"
 #include "FoundFilesModel.h"
 #include "MeasuredRun.h"
 #include "PrivateHome.h"
@@ -202,7 +203,7 @@ void writeLargeReport(const QString& path, int megabytes)
 MeasuredRun phraseSearchInChild(const QString& root)
 {
     return measureInChild([&] {
-        QSettings().setValue(SettingsKeys::rootDir, root);
+        Folders::instance().setRootDir(root);
         FindInFiles panel;
         searchForPhrase(panel);
         searchToEnd(panel);
@@ -223,7 +224,7 @@ void measureLargeReports(const QString& home, QTextStream& out)
         QDir().mkpath(root);
         writeLargeReport(root + QStringLiteral("/Large.arvir"), megabytes);
         const MeasuredRun run = phraseSearchInChild(root);
-        QSettings().setValue(SettingsKeys::rootDir, root);
+        Folders::instance().setRootDir(root);
         FindInFiles panel;
         searchForPhrase(panel);
         const Responsiveness responsiveness = measureResponsiveness(panel);

@@ -55,9 +55,14 @@ bool SearchCriteria::matches(const FoundEntry& entry) const
     return !phrase || (entry.nameReadable && SearchResultsDocument::reportContains(*phrase, entry.path));
 }
 
+bool SearchCriteria::nameMatches(const QString& fileName) const
+{
+    return name.match(fileName).hasMatch();
+}
+
 bool SearchCriteria::matchesBesidesPhrase(const FoundEntry& entry) const
 {
-    if (!name.match(entry.fileName()).hasMatch())
+    if (!nameMatches(entry.fileName()))
         return false;
     if (byDate && !dateMatches(entry))
         return false;
@@ -76,7 +81,7 @@ Ks::XmlSearchHandler& SearchCriteria::phraseHandler() const
 
 bool SearchCriteria::dateMatches(const FoundEntry& entry) const
 {
-    const QDate date = dateOf(entry, dateKind).date();
+    const QDate date = dateOf(entry, dateKind).toLocalTime().date();
     return date.isValid() && date >= from && date <= to;
 }
 

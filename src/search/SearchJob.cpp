@@ -6,19 +6,38 @@
 #include "UnreadableNames.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 // Symbolic links are left out: a link to a parent folder would make the walk endless. Hidden
 // entries are listed like any other: a project folder holds them only when someone put them there.
-const QDir::Filters entryFilter = QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden;
-const QDir::SortFlags entryOrder = QDir::Name | QDir::IgnoreCase;
+const QDir::Filters entryFilter = QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden;
 // Letting events through after every entry would repaint the growing results window thousands
 // of times a second and slow the walk several times over; a few dozen times a second keeps
 // Stop and the window just as lively.
 constexpr int defaultSliceMs = 15;
+
+// By name without regard to case, as the project tree shows them. Sorted here rather than by the
+// folder listing, whose sorting took longer than the reading of the folder itself.
+QFileInfoList listingOf(const QString& folder)
+{
+    QFileInfoList listed;
+    QDirIterator entries(folder, entryFilter);
+    while (entries.hasNext()) {
+        entries.next();
+        listed.append(entries.fileInfo());
+    }
+    std::sort(listed.begin(), listed.end(), [](const QFileInfo& left, const QFileInfo& right) {
+        const int order = left.fileName().compare(right.fileName(), Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : left.fileName() < right.fileName();
+    });
+    return listed;
+}
 
 // An open document's lock is hidden beside it and goes when the document closes: it is the
 // program's bookkeeping, and opening it from the results would lead nowhere.
@@ -108,9 +127,9 @@ bool SearchJob::step()
     if (frames.empty())
         return false;
     const Step next = frames.back().steps.at(frames.back().next++);
-    visit(next.entry);
+    visit(next);
     if (next.descend)
-        enter(next.entry.path);
+        enter(next.info.absoluteFilePath());
     return true;
 }
 
@@ -118,23 +137,38 @@ bool SearchJob::step()
 // cannot list what lies in such a folder, so it is found but not entered.
 void SearchJob::enter(const QString& folder)
 {
-    const QDir dir(folder);
+    // One reading of the folder for both kinds; the listing already knows which entry is which.
+    const QFileInfoList listed = listingOf(folder);
+    const QVector<FoundEntry> unreadable = UnreadableNames::entries(folder);
     Frame frame;
-    for (const QFileInfo& file : dir.entryInfoList(QDir::Files | entryFilter, entryOrder)) {
-        if (!isDocumentLock(file))
-            frame.steps.append({FoundEntry::of(file), false});
+    for (const QFileInfo& file : listed) {
+        if (!file.isDir() && !isDocumentLock(file))
+            frame.steps.append({file, std::nullopt, false});
     }
-    for (const FoundEntry& file : UnreadableNames::files(folder))
-        frame.steps.append({file, false});
-    for (const QFileInfo& subFolder : dir.entryInfoList(QDir::Dirs | entryFilter, entryOrder))
-        frame.steps.append({FoundEntry::of(subFolder), true});
-    for (const FoundEntry& subFolder : UnreadableNames::folders(folder))
-        frame.steps.append({subFolder, false});
+    for (const FoundEntry& file : unreadable) {
+        if (!file.folder)
+            frame.steps.append({QFileInfo(), file, false});
+    }
+    for (const QFileInfo& subFolder : listed) {
+        if (subFolder.isDir())
+            frame.steps.append({subFolder, std::nullopt, true});
+    }
+    for (const FoundEntry& subFolder : unreadable) {
+        if (subFolder.folder)
+            frame.steps.append({QFileInfo(), subFolder, false});
+    }
     frames.push_back(frame);
 }
 
-void SearchJob::visit(const FoundEntry& entry)
+void SearchJob::visit(const Step& step)
 {
+    const bool readable = !step.unreadable;
+    if (readable && !criteria.nameMatches(step.info.fileName()))
+        return;
+    // Only the three kinds of report can hold the phrase.
+    if (readable && criteria.hasPhrase() && !ReportPhraseScan::isSearchable(step.info.fileName()))
+        return;
+    const FoundEntry entry = readable ? FoundEntry::of(step.info) : *step.unreadable;
     if (!criteria.matchesBesidesPhrase(entry))
         return;
     if (!criteria.hasPhrase()) {

@@ -3,10 +3,12 @@
 #include "FoundEntry.h"
 #include "SearchCriteria.h"
 
+#include <QFileInfo>
 #include <QObject>
 #include <QVector>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class FoundFilesModel;
@@ -43,9 +45,13 @@ signals:
     void finished();
 
 private:
+    // The listing's file information; what a search shows of an entry, with its dates, is only
+    // read for entries whose name matches, which spares most of the walk's time.
     struct Step
     {
-        FoundEntry entry;
+        QFileInfo info;
+        // Set instead of `info` for a name the toolkit cannot read.
+        std::optional<FoundEntry> unreadable;
         bool descend = false;
     };
     struct Frame
@@ -58,7 +64,7 @@ private:
     // False once nothing is left to do.
     bool step();
     void enter(const QString& folder);
-    void visit(const FoundEntry& entry);
+    void visit(const Step& step);
     void finish();
 
     FoundFilesModel* found;
