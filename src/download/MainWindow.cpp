@@ -2,6 +2,7 @@
 
 #include "DialogLanguage.h"
 #include "DownloadBytes.h"
+#include "DownloadJob.h"
 #include "DownloadProtocol.h"
 #include "FileWriter.h"
 #include "LocaleFormat.h"
@@ -24,6 +25,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -37,6 +39,8 @@ const QString stateKey = QStringLiteral("MainWindow/State");
 constexpr int ButtonWidth = 100;
 constexpr int Spacing = 6;
 constexpr int Margin = 11;
+// Often enough to look continuous, seldom enough that the pane costs next to nothing.
+constexpr int PaneRefreshMs = 200;
 
 QPushButton* makeButton(const QString& name, const QString& text)
 {
@@ -58,6 +62,8 @@ Layout* makeLayout(QWidget* owner)
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
+    , job(new DownloadJob(this))
+    , paneRefresh(new QTimer(this))
 {
     buildWidgets();
     buildMenus();
@@ -84,6 +90,12 @@ MainWindow::MainWindow(QWidget* parent)
     connect(cancelButton, &QPushButton::clicked, this, &MainWindow::cancelDownload);
     connect(saveButton, &QPushButton::clicked, this, &MainWindow::saveFile);
     connect(openButton, &QPushButton::clicked, this, &MainWindow::openFile);
+    paneRefresh->setSingleShot(true);
+    paneRefresh->setInterval(PaneRefreshMs);
+    connect(paneRefresh, &QTimer::timeout, this, &MainWindow::refreshPane);
+    connect(job, &DownloadJob::chunkReceived, this, &MainWindow::queueForPane);
+    connect(job, &DownloadJob::transferEnded, this, &MainWindow::transferEnded);
+    connect(job, &DownloadJob::lineLost, this, &MainWindow::lineLost);
 }
 
 MainWindow::~MainWindow()
@@ -93,7 +105,7 @@ MainWindow::~MainWindow()
     settings.setValue(stateKey, saveState(0));
     settings.setValue(portNameKey, portList->currentText());
     // Stops the worker and releases the port before the widgets it reports to go.
-    delete device;
+    delete job;
 }
 
 bool MainWindow::isRestartRequested() const
@@ -235,31 +247,19 @@ void MainWindow::download()
     statusBar()->addPermanentWidget(busyIndicator);
     busyIndicator->show();
 
-    device = new Ks::WinSerialDeviceAsync(this, portList->currentData().toString());
+    const QString portPath = portList->currentData().toString();
+    auto* device = new Ks::WinSerialDeviceAsync(this, portPath);
     device->setSettings(DownloadProtocol::lineSettings());
     output->clear();
-    receivedAny = false;
+    paneBacklog.clear();
     transferCutShort = false;
-    downloadBuffer.clear();
-    characterCount = 0;
-    extendedCount = 0;
-
     QSettings settings;
-    const int readTimeout = DownloadProtocol::readTimeout(settings);
-    connect(device, &QIODevice::readyRead, this, &MainWindow::readyRead);
-    connect(device, &Ks::WinSerialDeviceAsync::readTimeOut, this, &MainWindow::readTimeOut);
-    connect(device, &Ks::WinSerialDeviceAsync::readFailed, this, &MainWindow::lineLost);
-    if (!device->open(QIODevice::ReadWrite, readTimeout)) {
-        const bool accessDenied = device->isAccessDenied();
+    if (!job->start(device, DownloadProtocol::readTimeout(settings))) {
         // Back to idle first, so that the status bar does not send the user to the tester while
         // the box says the connection failed.
-        cancelDownload();
-        showOpenFailure(portList->currentData().toString(), accessDenied);
-        return;
+        showStopped();
+        showOpenFailure(portPath, job->accessDenied());
     }
-    // Both go out on the worker's next pass; the tester answers only once the user starts it.
-    device->write(DownloadProtocol::remoteCommand());
-    device->write(DownloadProtocol::memoryCommand());
 }
 
 void MainWindow::showOpenFailure(const QString& portPath, bool accessDenied)
@@ -284,82 +284,70 @@ void MainWindow::showOpenFailure(const QString& portPath, bool accessDenied)
 
 void MainWindow::cancelDownload()
 {
-    if (!device)
+    if (!job->isRunning())
         return;
-    device->disconnect(this);
-    device->close();
-    // The worker's last pass may have read bytes it never got to announce: they are kept.
-    const QByteArray unread = device->takeUnread();
-    if (!unread.isEmpty())
-        receive(unread);
+    job->stop();
+    showStopped();
+}
+
+void MainWindow::showStopped()
+{
+    refreshPane();
     setDownloading(false);
-    openButton->setVisible(!downloadBuffer.isEmpty());
-    saveButton->setVisible(receivedAny);
+    openButton->setVisible(!job->received().isEmpty());
+    saveButton->setVisible(job->receivedAny());
     statusBar()->removeWidget(busyIndicator);
     // Without data the tester prompt no longer applies; with data the counts stay readable.
-    if (!receivedAny)
+    if (!job->receivedAny())
         showIdlePrompt();
-    // Later, not now: this may run inside one of the device's own signals.
-    device->deleteLater();
-    device = nullptr;
 }
 
-void MainWindow::readyRead()
+void MainWindow::queueForPane(const QByteArray& chunk)
 {
-    if (!device || !device->isOpen())
+    paneBacklog += DownloadBytes::paneText(chunk);
+    if (!paneRefresh->isActive())
+        paneRefresh->start();
+}
+
+void MainWindow::refreshPane()
+{
+    paneRefresh->stop();
+    if (!job->receivedAny())
         return;
-    const QByteArray chunk = device->readAll();
-    if (!chunk.isEmpty())
-        receive(chunk);
-}
-
-void MainWindow::receive(const QByteArray& chunk)
-{
-    receivedAny = true;
-    characterCount += chunk.size();
-    extendedCount += quint32(DownloadBytes::extendedCount(chunk));
-    statusBar()->showMessage(
-        tr("Downloading... %1 characters, %2 extended", "User prompt").arg(characterCount).arg(extendedCount));
+    statusBar()->showMessage(tr("Downloading... %1 characters, %2 extended", "User prompt")
+                                 .arg(job->characterCount())
+                                 .arg(job->extendedCount()));
     // Always at the end, even if the user clicked somewhere into the text meanwhile.
     output->moveCursor(QTextCursor::End);
-    output->insertPlainText(DownloadBytes::paneText(chunk));
+    output->insertPlainText(paneBacklog);
     output->ensureCursorVisible();
-    downloadBuffer.append(chunk);
+    paneBacklog.clear();
 }
 
-void MainWindow::readTimeOut()
-{
-    // Until the first byte the user may take as long as needed to start the tester.
-    if (!receivedAny || !device)
-        return;
-    finishTransfer();
-}
-
-void MainWindow::lineLost()
-{
-    // Before the first byte the tester may not be started yet: the wait goes on as after a silence.
-    if (!receivedAny || !device)
-        return;
-    transferCutShort = true;
-    // Counted after the stop, which may still hand over bytes that were never announced; Download
-    // stays off while the warning is up, as during the save dialog.
-    downloadButton->setEnabled(false);
-    cancelDownload();
-    Prompts::instance().show(
-        this, QMessageBox::Warning,
-        tr("The connection to the tester was lost after %1 bytes.", "Error Message").arg(characterCount),
-        tr("The data may be incomplete. Save it if you wish, then check the cable and download again.",
-           "Error message informative text"));
-    finishTransfer();
-}
-
-void MainWindow::finishTransfer()
+void MainWindow::transferEnded()
 {
     // A click that lands on Download between the stop and the save dialog must not start a
     // new download and wipe out the one about to be saved.
     downloadButton->setEnabled(false);
-    cancelDownload();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    showStopped();
+    QTimer::singleShot(0, this, &MainWindow::saveAfterTransfer);
+}
+
+void MainWindow::lineLost()
+{
+    transferCutShort = true;
+    downloadButton->setEnabled(false);
+    showStopped();
+    Prompts::instance().show(
+        this, QMessageBox::Warning,
+        tr("The connection to the tester was lost after %1 bytes.", "Error Message").arg(job->characterCount()),
+        tr("The data may be incomplete. Save it if you wish, then check the cable and download again.",
+           "Error message informative text"));
+    saveAfterTransfer();
+}
+
+void MainWindow::saveAfterTransfer()
+{
     saveFile();
     downloadButton->setEnabled(true);
 }
@@ -378,7 +366,7 @@ QString MainWindow::saveStartFolder(const QString& lastSavedPath)
 
 void MainWindow::saveFile()
 {
-    QByteArray bytes = DownloadBytes::sevenBit(downloadBuffer);
+    QByteArray bytes = DownloadBytes::sevenBit(job->received());
     QSettings settings;
     FileRequest request;
     request.kind = FileRequest::SaveFile;
@@ -414,7 +402,7 @@ void MainWindow::saveFile()
     if (transferCutShort)
         statusBar()->showMessage(tr("Saved, but the connection was lost after %1 bytes: the file may be incomplete",
                                     "User prompt")
-                                     .arg(characterCount));
+                                     .arg(job->characterCount()));
     else
         statusBar()->showMessage(tr("File successfully saved", "User prompt"), 3000);
     settings.setValue(lastSavedKey, QFileInfo(lastFileName).absoluteFilePath());

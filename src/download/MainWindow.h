@@ -2,16 +2,14 @@
 
 #include <QMainWindow>
 
+class DownloadJob;
 class QAction;
 class QComboBox;
 class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-
-namespace Ks {
-class WinSerialDeviceAsync;
-}
+class QTimer;
 
 // The download program's window: pick a port, download the tester's memory, see it arrive,
 // save it. A download ends at the first silence after data and then asks where to save.
@@ -31,8 +29,6 @@ public slots:
     void refreshPorts();
     void download();
     void cancelDownload();
-    void readyRead();
-    void readTimeOut();
     void openFile();
     void saveFile();
     void showAbout();
@@ -50,19 +46,24 @@ private:
     void showOpenFailure(const QString& portPath, bool accessDenied);
     // Where the save dialog opens: the last save's folder while it exists, else Documents.
     static QString saveStartFolder(const QString& lastSavedPath);
-    void receive(const QByteArray& chunk);
+    // Back to idle once the port is closed; the buttons offer what the transfer left.
+    void showStopped();
+    void queueForPane(const QByteArray& chunk);
+    // Shows the counts and the text that came since the last refresh.
+    void refreshPane();
+    void transferEnded();
     void lineLost();
-    // Stops the transfer and asks where to save what came.
-    void finishTransfer();
+    // Asks where to save, once the events that came with the end of the transfer have run.
+    void saveAfterTransfer();
 
     bool restartRequested = false;
-    Ks::WinSerialDeviceAsync* device = nullptr;
-    bool receivedAny = false;
-    QByteArray downloadBuffer;
+    DownloadJob* job = nullptr;
     QProgressBar* busyIndicator = nullptr;
     QString lastFileName;
-    qint32 characterCount = 0;
-    quint32 extendedCount = 0;
+    // Text received but not yet in the pane: laying out the pane's long current line again for
+    // every chunk of a few bytes kept a core busy, so the pane is refreshed a few times a second.
+    QString paneBacklog;
+    QTimer* paneRefresh = nullptr;
     // Set when the line failed mid-transfer, so that the save does not pass the data as whole.
     bool transferCutShort = false;
 

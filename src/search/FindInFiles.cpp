@@ -1,39 +1,26 @@
 #include "FindInFiles.h"
 
 #include "Clock.h"
-#include "DocumentLock.h"
 #include "Folders.h"
 #include "FoundFilesModel.h"
 #include "SearchCriteria.h"
-#include "UnreadableNames.h"
+#include "SearchJob.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateEdit>
-#include <QDir>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int largestSizeKilobytes = 4194303;
-// Symbolic links are left out: a link to a parent folder would make the walk endless. Hidden
-// entries are listed like any other: a project folder holds them only when someone put them there.
-const QDir::Filters entryFilter = QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden;
-const QDir::SortFlags entryOrder = QDir::Name | QDir::IgnoreCase;
-// Letting events through after every entry would repaint the growing results window thousands
-// of times a second and slow the walk several times over; a few dozen times a second keeps
-// Stop and the window just as lively.
-constexpr qint64 eventIntervalMs = 15;
 
 Qt::CaseSensitivity sensitivityOf(const QCheckBox* box)
 {
@@ -44,6 +31,7 @@ Qt::CaseSensitivity sensitivityOf(const QCheckBox* box)
 FindInFiles::FindInFiles(QWidget* parent)
     : QFrame(parent)
     , found(new FoundFilesModel(this))
+    , searchJob(new SearchJob(found, this))
 {
     setWindowTitle(tr("Find in Files", "Window Title"));
     auto* heading = new QLabel(tr("Search by any or all of the criteria below.", "User prompt"), this);
@@ -69,6 +57,7 @@ FindInFiles::FindInFiles(QWidget* parent)
     layout->addWidget(buildSizeGroup());
     layout->addLayout(buttons);
     layout->addStretch();
+    connect(searchJob, &SearchJob::finished, this, &FindInFiles::finishSearch);
 }
 
 QGroupBox* FindInFiles::makeGroup(const QString& title, bool checked)
@@ -248,7 +237,14 @@ void FindInFiles::keyPressEvent(QKeyEvent* event)
 
 void FindInFiles::stop()
 {
-    stopRequested = true;
+    searchJob->stop();
+}
+
+bool FindInFiles::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedWindow && event->type() == QEvent::Hide)
+        stop();
+    return QFrame::eventFilter(watched, event);
 }
 
 SearchCriteria FindInFiles::criteria() const
@@ -268,8 +264,7 @@ SearchCriteria FindInFiles::criteria() const
 
 void FindInFiles::search()
 {
-    // Return pressed while events run during a search would otherwise start a second walk
-    // inside the first.
+    // Return pressed while a search runs would otherwise start a second one over the first.
     if (running)
         return;
     running = true;
@@ -280,19 +275,19 @@ void FindInFiles::search()
     setSearchingLook(true);
     const QString root = Folders::instance().rootDir();
     found->startSearch(root);
-    endWithWindow = window()->isVisible();
-    QCoreApplication::processEvents();
-    sinceEvents.start();
-    if (!alive)
-        return;
-    // Without a projects root there is nothing to walk; an empty path would mean the working
-    // folder.
-    if (!root.isEmpty())
-        walk(QDir(root), criteria());
-    if (!alive)
-        return;
+    if (window()->isVisible()) {
+        watchedWindow = window();
+        watchedWindow->installEventFilter(this);
+    }
+    searchJob->start(root, criteria());
+}
+
+void FindInFiles::finishSearch()
+{
+    if (watchedWindow)
+        watchedWindow->removeEventFilter(this);
+    watchedWindow = nullptr;
     setSearchingLook(false);
-    stopRequested = false;
     running = false;
     found->finishSearch();
     emit searchFinished();
@@ -302,53 +297,4 @@ void FindInFiles::setSearchingLook(bool searching)
 {
     buttonSearch->setVisible(!searching);
     buttonStop->setVisible(searching);
-}
-
-// Entries with names the toolkit cannot read come after the others of their kind; the toolkit
-// cannot list what lies in such a folder, so it is found but not entered.
-bool FindInFiles::walk(const QDir& folder, const SearchCriteria& wanted)
-{
-    for (const QFileInfo& file : folder.entryInfoList(QDir::Files | entryFilter, entryOrder)) {
-        if (!isDocumentLock(file) && !visit(FoundEntry::of(file), wanted))
-            return false;
-    }
-    for (const FoundEntry& file : UnreadableNames::files(folder.absolutePath())) {
-        if (!visit(file, wanted))
-            return false;
-    }
-    for (const QFileInfo& subFolder : folder.entryInfoList(QDir::Dirs | entryFilter, entryOrder)) {
-        if (!visit(FoundEntry::of(subFolder), wanted) || !walk(QDir(subFolder.absoluteFilePath()), wanted))
-            return false;
-    }
-    for (const FoundEntry& subFolder : UnreadableNames::folders(folder.absolutePath())) {
-        if (!visit(subFolder, wanted))
-            return false;
-    }
-    return true;
-}
-
-// An open document's lock is hidden beside it and goes when the document closes: it is the
-// program's bookkeeping, and opening it from the results would lead nowhere.
-bool FindInFiles::isDocumentLock(const QFileInfo& file)
-{
-    const QString name = file.fileName();
-    const QString suffix = QStringLiteral(".lock");
-    if (!name.startsWith(QLatin1Char('.')) || !name.endsWith(suffix))
-        return false;
-    const QString document = file.dir().filePath(name.mid(1, name.size() - 1 - suffix.size()));
-    return QFileInfo(document).isFile() && DocumentLock::lockPathOf(document) == file.filePath();
-}
-
-bool FindInFiles::visit(const FoundEntry& entry, const SearchCriteria& wanted)
-{
-    if (wanted.matches(entry))
-        found->append(entry);
-    if (sinceEvents.elapsed() >= eventIntervalMs) {
-        QPointer<FindInFiles> alive(this);
-        QCoreApplication::processEvents();
-        if (!alive)
-            return false;
-        sinceEvents.restart();
-    }
-    return !stopRequested && !(endWithWindow && !window()->isVisible());
 }

@@ -1,26 +1,23 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QFrame>
+#include <QPointer>
 
 class FoundFilesModel;
-struct FoundEntry;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
-class QDir;
-class QFileInfo;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class SearchCriteria;
+class SearchJob;
 
 // The find-in-files panel: searches the projects root by name, a phrase inside reports, a date
-// and a size. The walk runs on the GUI thread and lets pending events through as it goes, so the
-// results window fills while it runs and Stop answers at once; the stop flag is honoured at the
-// next entry.
+// and a size. search() starts a job that walks in slices on the GUI thread and returns at once;
+// searchFinished() tells when the job is done. Stop is honoured at the next entry.
 class FindInFiles : public QFrame
 {
     Q_OBJECT
@@ -59,6 +56,8 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A search started in a shown window ends when that window is closed.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QGroupBox* buildFileGroup();
@@ -68,13 +67,10 @@ private:
     QGroupBox* makeGroup(const QString& title, bool checked);
     SearchCriteria criteria() const;
     void setSearchingLook(bool searching);
-    // False once the search is to end: stopped, the window closed, or the panel destroyed while
-    // events ran (nothing of it may be touched then).
-    bool walk(const QDir& folder, const SearchCriteria& criteria);
-    bool visit(const FoundEntry& entry, const SearchCriteria& criteria);
-    static bool isDocumentLock(const QFileInfo& file);
+    void finishSearch();
 
     FoundFilesModel* found;
+    SearchJob* searchJob;
     QGroupBox* groupFile = nullptr;
     QLineEdit* editName = nullptr;
     QCheckBox* checkNameCase = nullptr;
@@ -91,9 +87,6 @@ private:
     QSpinBox* spinSize = nullptr;
     QPushButton* buttonSearch = nullptr;
     QPushButton* buttonStop = nullptr;
-    bool stopRequested = false;
     bool running = false;
-    // A search started in a shown window ends when that window is closed.
-    bool endWithWindow = false;
-    QElapsedTimer sinceEvents;
+    QPointer<QWidget> watchedWindow;
 };

@@ -12,6 +12,8 @@ struct FoundEntry
 {
     QString path;
     qint64 size = 0;
+    // In universal time as the file system keeps them: turning every entry's dates into local
+    // time as it is listed made a walk several times slower; the few shown or compared are.
     // Where the file system records no birth time, the last status change stands in for it.
     QDateTime created;
     QDateTime modified;

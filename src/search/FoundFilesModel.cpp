@@ -52,7 +52,7 @@ QVariant FoundFilesModel::entryData(const FoundEntry& entry, int column, int rol
     case SizeColumn:
         return entry.folder ? QString() : sizeText(entry.size);
     case ModifiedColumn:
-        return entry.modified.toString(QStringLiteral("dd/MM/yyyy hh:mm"));
+        return entry.modified.toLocalTime().toString(QStringLiteral("dd/MM/yyyy hh:mm"));
     }
     return QVariant();
 }

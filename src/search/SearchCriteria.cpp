@@ -50,18 +50,38 @@ bool SearchCriteria::matches(const QFileInfo& entry) const
 
 bool SearchCriteria::matches(const FoundEntry& entry) const
 {
-    if (!name.match(entry.fileName()).hasMatch())
-        return false;
-    if (byDate && !dateMatches(entry))
-        return false;
-    if (bySize && !sizeMatches(entry))
+    if (!matchesBesidesPhrase(entry))
         return false;
     return !phrase || (entry.nameReadable && SearchResultsDocument::reportContains(*phrase, entry.path));
 }
 
+bool SearchCriteria::nameMatches(const QString& fileName) const
+{
+    return name.match(fileName).hasMatch();
+}
+
+bool SearchCriteria::matchesBesidesPhrase(const FoundEntry& entry) const
+{
+    if (!nameMatches(entry.fileName()))
+        return false;
+    if (byDate && !dateMatches(entry))
+        return false;
+    return !bySize || sizeMatches(entry);
+}
+
+bool SearchCriteria::hasPhrase() const
+{
+    return phrase.has_value();
+}
+
+Ks::XmlSearchHandler& SearchCriteria::phraseHandler() const
+{
+    return *phrase;
+}
+
 bool SearchCriteria::dateMatches(const FoundEntry& entry) const
 {
-    const QDate date = dateOf(entry, dateKind).date();
+    const QDate date = dateOf(entry, dateKind).toLocalTime().date();
     return date.isValid() && date >= from && date <= to;
 }
 

@@ -31,6 +31,12 @@ public:
     bool matches(const QFileInfo& entry) const;
     // An entry whose name is not readable is never looked into for the phrase.
     bool matches(const FoundEntry& entry) const;
+    bool nameMatches(const QString& fileName) const;
+    // Name, date and size: the tests that need no file opened.
+    bool matchesBesidesPhrase(const FoundEntry& entry) const;
+    bool hasPhrase() const;
+    // Only with a phrase set.
+    Ks::XmlSearchHandler& phraseHandler() const;
 
     static QString widened(const QString& text);
 

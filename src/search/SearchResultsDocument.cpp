@@ -1,9 +1,8 @@
 #include "SearchResultsDocument.h"
 
-#include "FileKind.h"
 #include "FoundFilesModel.h"
 #include "Prompts.h"
-#include "ReportContainer.h"
+#include "ReportPhraseScan.h"
 #include "RightAlignedDelegate.h"
 #include "XmlSearchHandler.h"
 
@@ -17,21 +16,6 @@
 namespace {
 constexpr int rowHeight = 18;
 constexpr int resizeIntervalMs = 250;
-
-bool isSearchableReport(const QString& path)
-{
-    const FileKind kind = fileKind(path);
-    return kind == FileKind::InspectionReport || kind == FileKind::ArrayTestReport
-        || kind == FileKind::VerificationCertificate;
-}
-
-// The compressed container is never larger than its payload plus zlib's few bytes of framing
-// per block; a larger file is not read into memory only to be rejected.
-bool sizeFitsAContainer(const QString& path)
-{
-    const qint64 largest = qint64(ReportContainer::maximumPayloadSize) + ReportContainer::maximumPayloadSize / 1000 + 1024;
-    return QFileInfo(path).size() <= largest;
-}
 } // namespace
 
 SearchResultsDocument::SearchResultsDocument(const QString& filePath, QWidget* parent)
@@ -111,10 +95,10 @@ bool SearchResultsDocument::reportContains(const QString& pattern, Qt::CaseSensi
 
 bool SearchResultsDocument::reportContains(Ks::XmlSearchHandler& handler, const QString& path)
 {
-    if (!isSearchableReport(path) || !sizeFitsAContainer(path))
+    if (!ReportPhraseScan::isSearchable(path))
         return false;
-    BlobList blobs;
-    if (ReportContainer::read(path, blobs) != ReportContainer::Status::Ok || blobs.isEmpty())
-        return false;
-    return handler.parse(blobs.first().data);
+    ReportPhraseScan scan(handler, path);
+    while (scan.step()) {
+    }
+    return scan.found();
 }

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <dirent.h>
 #include <sys/stat.h>
@@ -9,28 +11,19 @@
 namespace {
 QDateTime timeOf(const timespec& time)
 {
-    return QDateTime::fromMSecsSinceEpoch(qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000);
+    return QDateTime::fromMSecsSinceEpoch(qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000, Qt::UTC);
 }
 
 bool isReadable(const QByteArray& name)
 {
-    return QFile::encodeName(QFile::decodeName(name)) == name;
+    const bool plainAscii = std::all_of(name.cbegin(), name.cend(), [](char byte) { return quint8(byte) < 0x80; });
+    return plainAscii || QFile::encodeName(QFile::decodeName(name)) == name;
 }
 } // namespace
 #endif
 
-QVector<FoundEntry> UnreadableNames::files(const QString& folder)
-{
-    return entries(folder, false);
-}
-
-QVector<FoundEntry> UnreadableNames::folders(const QString& folder)
-{
-    return entries(folder, true);
-}
-
 // Names on Windows are always Unicode, so there the toolkit lists everything itself.
-QVector<FoundEntry> UnreadableNames::entries(const QString& folder, bool wantFolders)
+QVector<FoundEntry> UnreadableNames::entries(const QString& folder)
 {
     QVector<FoundEntry> found;
 #ifdef Q_OS_UNIX
@@ -44,7 +37,7 @@ QVector<FoundEntry> UnreadableNames::entries(const QString& folder, bool wantFol
         if (isReadable(name) || lstat((nativeFolder + '/' + name).constData(), &status) != 0)
             continue;
         const bool isFolder = S_ISDIR(status.st_mode);
-        if (isFolder != wantFolders || !(isFolder || S_ISREG(status.st_mode)))
+        if (!isFolder && !S_ISREG(status.st_mode))
             continue;
         FoundEntry entry;
         entry.path = folder + QLatin1Char('/') + QFile::decodeName(name);
@@ -59,7 +52,6 @@ QVector<FoundEntry> UnreadableNames::entries(const QString& folder, bool wantFol
     closedir(listing);
 #else
     Q_UNUSED(folder)
-    Q_UNUSED(wantFolders)
 #endif
     return found;
 }

@@ -11,9 +11,6 @@
 class UnreadableNames
 {
 public:
-    static QVector<FoundEntry> files(const QString& folder);
-    static QVector<FoundEntry> folders(const QString& folder);
-
-private:
-    static QVector<FoundEntry> entries(const QString& folder, bool wantFolders);
+    // Files and folders in the order the system lists them; one reading of the folder serves both.
+    static QVector<FoundEntry> entries(const QString& folder);
 };

@@ -64,15 +64,35 @@ XmlSearchHandler::XmlSearchHandler(const QString& pattern, Qt::CaseSensitivity c
 
 bool XmlSearchHandler::parse(const QByteArray& xml)
 {
-    matched = false;
+    begin();
     if (!mayMatch(xml))
         return false;
     QXmlStreamReader reader(xml);
-    while (!reader.atEnd()) {
-        if (reader.readNext() == QXmlStreamReader::Characters && !characters(reader.text().toString()))
-            break;
-    }
+    read(reader);
     return matched;
+}
+
+void XmlSearchHandler::begin()
+{
+    matched = false;
+}
+
+bool XmlSearchHandler::read(QXmlStreamReader& reader)
+{
+    for (;;) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::Characters:
+            if (!characters(reader.text().toString()))
+                return false;
+            break;
+        case QXmlStreamReader::EndDocument:
+            return false;
+        case QXmlStreamReader::Invalid:
+            return reader.error() == QXmlStreamReader::PrematureEndOfDocumentError;
+        default:
+            break;
+        }
+    }
 }
 
 bool XmlSearchHandler::mayMatch(const QByteArray& xml) const

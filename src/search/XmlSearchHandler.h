@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QRegularExpression>
 
+class QXmlStreamReader;
+
 namespace Ks {
 
 // Looks for a wildcard pattern in the character data of an XML document: each run of text must
@@ -17,6 +19,11 @@ public:
     // Reads the document; malformed XML ends the reading and keeps what was found before it.
     // Returns found().
     bool parse(const QByteArray& xml);
+    // Reads what `reader` holds so far, for a document that comes in pieces; true while more is
+    // wanted, false once the pattern matched or the XML ended or is malformed. Call begin()
+    // before the first piece.
+    bool read(QXmlStreamReader& reader);
+    void begin();
     // One run of character data; false once the pattern matched, which stops the reading.
     bool characters(const QString& text);
     bool found() const;

@@ -4,6 +4,7 @@
 #include "ProjectsFolder.h"
 #include "ScriptedPrompts.h"
 #include "SearchResultsDocument.h"
+#include "SearchToEnd.h"
 #include "TestMain.h"
 
 #include <QCheckBox>
@@ -119,7 +120,7 @@ void FindInFilesTest::emptyNameListsEveryFileAndFolder()
     QDir().mkpath(folder->path(QStringLiteral("Empty")));
     QSignalSpy started(panel.get(), &FindInFiles::searchStarted);
     QSignalSpy finished(panel.get(), &FindInFiles::searchFinished);
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(started.count(), 1);
     QCOMPARE(finished.count(), 1);
     // Files before sub-folders, each folder before what it holds.
@@ -131,7 +132,7 @@ void FindInFilesTest::emptyNameListsEveryFileAndFolder()
 
     panel->fileGroup()->setChecked(false);
     panel->nameEdit()->setText(QStringLiteral("nothing like it"));
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(panel->model()->foundCount(), 5);
 }
 
@@ -141,13 +142,13 @@ void FindInFilesTest::namePartFindsFilesAndFolders()
     folder->writeFile(QStringLiteral("Panels/roof.jpg"));
     folder->writeFile(QStringLiteral("notes.txt"));
     panel->nameEdit()->setText(QStringLiteral("panel"));
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(shownNames(panel->model()), (QStringList{"Solar Panel.pdf", "Panels"}));
     panel->nameCaseSensitive()->setChecked(true);
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(shownNames(panel->model()), QStringList{"Search is complete. There are no results to display."});
     panel->nameEdit()->setText(QStringLiteral("r??f"));
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(shownNames(panel->model()), QStringList{"Panels/roof.jpg"});
 }
 
@@ -162,19 +163,19 @@ void FindInFilesTest::everyEnabledCriterionMustHold()
     panel->sizeGroup()->setChecked(true);
     panel->sizeLimit()->setValue(10);
     panel->sizeComparison()->setCurrentIndex(0);
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(shownNames(panel->model()), (QStringList{"exact.csv", "large.csv", "old.csv"}));
     panel->sizeComparison()->setCurrentIndex(1);
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(shownNames(panel->model()), (QStringList{"exact.csv", "small.csv"}));
 
     panel->sizeGroup()->setChecked(false);
     panel->dateGroup()->setChecked(true);
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(shownNames(panel->model()), (QStringList{"exact.csv", "large.csv", "small.csv"}));
     panel->fromDate()->setDate(QDate(2019, 12, 31));
     panel->toDate()->setDate(QDate(2020, 1, 1));
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(shownNames(panel->model()), QStringList{"old.csv"});
 }
 
@@ -186,14 +187,14 @@ void FindInFilesTest::phraseFindsOnlyReportsThatHoldIt()
     folder->writeFile(QStringLiteral("Farm/inverter.txt"), "Inverter");
     panel->phraseGroup()->setChecked(true);
     panel->phraseEdit()->setText(QStringLiteral("inverter"));
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(shownNames(panel->model()), QStringList{"Farm/Inspection.arvir"});
     panel->phraseCaseSensitive()->setChecked(true);
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QVERIFY(panel->model()->hasNoResults());
     // An empty phrase is no criterion at all.
     panel->phraseEdit()->clear();
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(panel->model()->foundCount(), 5);
 }
 
@@ -207,14 +208,14 @@ void FindInFilesTest::stopKeepsWhatWasFound()
         if (panel->model()->foundCount() == 3)
             panel->stop();
     });
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     disconnect(connection);
     QVERIFY(stopShownWhileSearching);
     QCOMPARE(panel->model()->foundCount(), 3);
     QVERIFY(!panel->model()->hasNoResults());
     QVERIFY(panel->stopButton()->isHidden());
     // The stop flag does not outlive its search.
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(panel->model()->foundCount(), 21);
 }
 
@@ -226,16 +227,18 @@ void FindInFilesTest::returnStartsASearchButNotASecondOne()
     const auto connection = connect(panel->model(), &QAbstractItemModel::rowsInserted, this,
                                     [&] { QTest::keyClick(panel->nameEdit(), Qt::Key_Return); });
     QTest::keyClick(panel->nameEdit(), Qt::Key_Return);
+    QTRY_VERIFY(!panel->isSearching());
     disconnect(connection);
     QCOMPARE(started.count(), 1);
     QCOMPARE(panel->model()->foundCount(), 2);
     QTest::keyClick(panel->sizeLimit(), Qt::Key_Enter);
     QCOMPARE(started.count(), 2);
+    QTRY_VERIFY(!panel->isSearching());
 }
 
 void FindInFilesTest::nothingFoundShowsTheMessageRowUntilTheNextSearch()
 {
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QVERIFY(panel->model()->hasNoResults());
     QCOMPARE(panel->model()->rowCount(), 1);
     folder->writeFile(QStringLiteral("a.txt"));
@@ -244,7 +247,7 @@ void FindInFilesTest::nothingFoundShowsTheMessageRowUntilTheNextSearch()
         // The results window is shown before the model is cleared; the walk follows.
         QTimer::singleShot(0, this, [&] { rowsWhenStarted = panel->model()->rowCount(); });
     });
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     disconnect(connection);
     QCOMPARE(rowsWhenStarted, 0);
     QCOMPARE(shownNames(panel->model()), QStringList{"a.txt"});
@@ -259,23 +262,23 @@ void FindInFilesTest::awkwardTreesEndNormally()
     QVERIFY(QFile::link(folder->root(), folder->path(QStringLiteral("Farm/loop"))));
     QVERIFY(QFile::link(folder->path(QStringLiteral("Farm/-leading dash")), folder->path(QStringLiteral("link.txt"))));
     panel->phraseGroup()->setChecked(true);
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     // Neither link is listed, so the loop is never entered.
     QCOMPARE(panel->model()->foundCount(), 5);
     QVERIFY(!shownNames(panel->model()).contains(QStringLiteral("Farm/loop")));
     panel->nameEdit()->setText(QStringLiteral("*?.txt"));
     panel->nameCaseSensitive()->setChecked(true);
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(shownNames(panel->model()), (QStringList{"Farm/*?.txt", "Farm/odd ä ß 中 #%&;'[x]{}$ .txt"}));
 }
 
 void FindInFilesTest::vanishedRootGivesNoResults()
 {
     folder->writeFile(QStringLiteral("a.txt"));
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(panel->model()->foundCount(), 1);
     QVERIFY(QDir(folder->root()).removeRecursively());
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QVERIFY(panel->model()->hasNoResults());
 }
 
@@ -291,7 +294,7 @@ void FindInFilesTest::hiddenEntriesAreListed()
     QVERIFY(QFileInfo::exists(folder->path(QStringLiteral("Farm/.Roof.arvir.lock"))));
     folder->writeFile(QStringLiteral("Farm/.lock"));
     folder->writeFile(QStringLiteral("Farm/.Gone.arvir.lock"));
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(shownNames(panel->model()), (QStringList {".notes.txt", ".backup", ".backup/Roof.arvir", "Farm",
                                                        "Farm/.Gone.arvir.lock", "Farm/.lock", "Farm/Roof.arvir",
                                                        "Farm/.old", "Farm/.old/photo.jpg"}));
@@ -311,7 +314,7 @@ void FindInFilesTest::namesThatAreNotUtf8AreListed()
     folder->writeFile(QStringLiteral("Farm/notes.txt"));
     writeLatin1Named(folder->path(QStringLiteral("Farm")), "Bericht M\xfcller.txt", 1025);
     QVERIFY(::mkdir((QFile::encodeName(folder->root()) + "/Stra\xdf" "e").constData(), 0755) == 0);
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     const QString replacement(QChar::ReplacementCharacter);
     // After the readable entries of their folder.
     const QString report = "Farm/Bericht M" + replacement + "ller.txt";
@@ -339,10 +342,10 @@ void FindInFilesTest::namesThatAreNotUtf8AreListed()
     panel->sizeGroup()->setChecked(true);
     panel->sizeComparison()->setCurrentIndex(0);
     panel->sizeLimit()->setValue(1);
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QCOMPARE(shownNames(panel->model()), QStringList {report});
     panel->sizeLimit()->setValue(2);
-    panel->search();
+    QVERIFY(searchToEnd(*panel));
     QVERIFY(panel->model()->hasNoResults());
 }
 

@@ -6,6 +6,7 @@
 #include "ProjectsFolder.h"
 #include "ScriptedPrompts.h"
 #include "SearchResultsDocument.h"
+#include "SearchToEnd.h"
 #include "SettingsKeys.h"
 #include "TestMain.h"
 
@@ -90,7 +91,7 @@ void SearchWindowTest::searchShowsItsResultsInOneWindow()
 {
     QCOMPARE(window->searchDock()->widget(), window->findInFiles());
     folder->writeFile(QStringLiteral("Farm/Inspection.arvir"), QByteArray(3000, 'x'));
-    window->findInFiles()->search();
+    QVERIFY(searchToEnd(*window->findInFiles()));
     SearchResultsDocument* results = resultsWindow();
     QVERIFY(results);
     QCOMPARE(results->filePath(), Folders::instance().dataFolder() + QStringLiteral("/Search Results"));
@@ -104,7 +105,7 @@ void SearchWindowTest::searchShowsItsResultsInOneWindow()
             > results->view()->fontMetrics().horizontalAdvance(QStringLiteral("Farm/Inspection.arvir")));
 
     window->findInFiles()->nameEdit()->setText(QStringLiteral("inspection"));
-    window->findInFiles()->search();
+    QVERIFY(searchToEnd(*window->findInFiles()));
     QCOMPARE(window->documents().size(), 1);
     QCOMPARE(resultsWindow(), results);
     QCOMPARE(results->view()->model()->rowCount(), 1);
@@ -115,8 +116,8 @@ void SearchWindowTest::activatingARowOpensTheFoundFile()
     const QString report = folder->writeFile(QStringLiteral("Farm/Inspection.arvir"));
     folder->writeFile(QStringLiteral("Farm/broken.arvatr"));
     window->findInFiles()->nameEdit()->setText(QStringLiteral(".arv"));
-    window->findInFiles()->search();
-    window->findInFiles()->search();
+    QVERIFY(searchToEnd(*window->findInFiles()));
+    QVERIFY(searchToEnd(*window->findInFiles()));
     SearchResultsDocument* results = resultsWindow();
     QTableView* view = results->view();
     QCOMPARE(view->model()->index(1, 0).data().toString(), QStringLiteral("Farm/Inspection.arvir"));
@@ -131,7 +132,7 @@ void SearchWindowTest::activatingARowOpensTheFoundFile()
     QCOMPARE(window->documents().size(), 2);
 
     window->findInFiles()->nameEdit()->setText(QStringLiteral("nothing like it"));
-    window->findInFiles()->search();
+    QVERIFY(searchToEnd(*window->findInFiles()));
     QSignalSpy opened(results, &SearchResultsDocument::openDocument);
     results->activated(view->model()->index(0, 0));
     QCOMPARE(opened.count(), 0);
@@ -141,7 +142,7 @@ void SearchWindowTest::activatingARowOpensTheFoundFile()
 void SearchWindowTest::resultsWindowSurvivesFolderChanges()
 {
     folder->writeFile(QStringLiteral("Farm/a.txt"));
-    window->findInFiles()->search();
+    QVERIFY(searchToEnd(*window->findInFiles()));
     QVERIFY(resultsWindow());
     QDir().mkpath(folder->path(QStringLiteral("Farm/New")));
     QVERIFY(QMetaObject::invokeMethod(window.get(), "directoryChanged",
@@ -155,10 +156,10 @@ void SearchWindowTest::resultsWindowClosedDuringASearchComesBackNextTime()
         folder->writeFile(QStringLiteral("file%1.txt").arg(i));
     const auto connection = connect(window->findInFiles()->model(), &QAbstractItemModel::rowsInserted, this,
                                     [this] { window->closeActiveDocument(); });
-    window->findInFiles()->search();
+    QVERIFY(searchToEnd(*window->findInFiles()));
     disconnect(connection);
     QCOMPARE(window->findInFiles()->model()->foundCount(), 5);
-    window->findInFiles()->search();
+    QVERIFY(searchToEnd(*window->findInFiles()));
     QVERIFY(resultsWindow());
     QCOMPARE(resultsWindow()->view()->model()->rowCount(), 5);
 }
