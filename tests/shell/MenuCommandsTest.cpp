@@ -1,5 +1,9 @@
 #include "DialogSettings.h"
+#include "DocumentFactory.h"
+#include "GraphicalReportDocument.h"
 #include "MainWindow.h"
+#include "ReportScene.h"
+#include "ReportText.h"
 #include "SettingsKeys.h"
 #include "ShellFixture.h"
 #include "TestDocument.h"
@@ -35,6 +39,7 @@ private slots:
     void openAsksInTheProjectsFolder();
     void outputCommandsFollowTheActiveDocument();
     void undoActsOnTheActiveDocumentsStack();
+    void editMenuUndoesTypingInARealReport();
     void cutCopyAndPasteReachTheFocusedEditor();
     void recentDocumentsSurviveARestartWithoutMissingFiles();
     void recentListKeepsTheTenNewest();
@@ -184,6 +189,36 @@ void MenuCommandsTest::undoActsOnTheActiveDocumentsStack()
     QVERIFY(action("actionRedo")->isEnabled());
     action("actionRedo")->trigger();
     QCOMPARE(first->undoStack()->index(), 1);
+}
+
+// The stand-in above checks the wiring; this checks that a report's own typing reaches the menu.
+void MenuCommandsTest::editMenuUndoesTypingInARealReport()
+{
+    DocumentFactory::restoreBuiltInMakers();
+    const QString path = fixture->path(QStringLiteral("site.arvir"));
+    QVERIFY(QFile::copy(QStringLiteral(":res/reports_en/default.arvir"), path));
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
+    auto* report = qobject_cast<GraphicalReportDocument*>(window->openDocument(path));
+    TestDocument::registerAsAllDocuments();
+    QVERIFY(report && report->isValid());
+    QCOMPARE(window->activeDocument(), report);
+    QVERIFY(!action("actionUndo")->isEnabled());
+
+    QEvent activation(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(report->scene(), &activation);
+    report->scene()->setFocus();
+    report->scene()->itemById(QStringLiteral("inspector_name"))->setFocus();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("A"));
+    QCoreApplication::sendEvent(report->scene(), &press);
+    auto* field = qobject_cast<ReportText*>(report->scene()->itemById(QStringLiteral("inspector_name")));
+    QCOMPARE(field->text(), QStringLiteral("A"));
+    QVERIFY(action("actionUndo")->isEnabled());
+
+    action("actionUndo")->trigger();
+    QCOMPARE(field->text(), QString());
+    QVERIFY(!report->isModified());
+    action("actionRedo")->trigger();
+    QCOMPARE(field->text(), QStringLiteral("A"));
 }
 
 void MenuCommandsTest::cutCopyAndPasteReachTheFocusedEditor()
