@@ -1936,6 +1936,17 @@ Dünnschicht 0,063</translation>
     </message>
 </context>
 <context>
+    <name>IVCurve::CurveTracker</name>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <comment>Tracker text: lines not listed</comment>
+        <translation>
+            <numerusform>… und %n weitere</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CurveTreeModel</name>
     <message>
         <source>Item Description</source>

@@ -1920,6 +1920,17 @@ Thin-Film 0.063</source>
     </message>
 </context>
 <context>
+    <name>IVCurve::CurveTracker</name>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <comment>Tracker text: lines not listed</comment>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CurveTreeModel</name>
     <message>
         <source>Item Description</source>

@@ -36,7 +36,8 @@ CurveLine::CurveLine(uint stringId, CurveLineKind kind, const QString& title, co
         setYAxis(QwtPlot::yRight);
         mppMarker.setYAxis(QwtPlot::yRight);
     }
-    setSamples(isPowerLine(kind) ? powerPoints(ivPoints) : ivPoints);
+    plotted = isPowerLine(kind) ? powerPoints(ivPoints) : ivPoints;
+    setSamples(plotted);
     setColour(colour);
     placeMarker();
 }
@@ -64,7 +65,7 @@ QColor CurveLine::colour() const
 
 void CurveLine::setColour(const QColor& colour)
 {
-    setPen(colour, crowded ? crowdedPenWidth : linePenWidth, penStyleOf(lineKind));
+    setPen(colour, crowded ? crowdedPenWidth : linePenWidth, crowded ? Qt::SolidLine : penStyleOf(lineKind));
     mppMarker.setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QBrush(Qt::white), QPen(colour, linePenWidth),
                                       QSize(markerSize, markerSize)));
 }
@@ -75,6 +76,7 @@ void CurveLine::setCrowded(bool crowdedPlot)
         return;
     crowded = crowdedPlot;
     setRenderHint(QwtPlotItem::RenderAntialiased, !crowded);
+    mppMarker.setVisible(!crowded);
     setColour(colour());
 }
 
@@ -98,14 +100,42 @@ void CurveLine::drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtS
 {
     if (from > to)
         return;
+    const qreal margin = qMax(qreal(1.0), pen().widthF());
+    const QRectF clipRect = canvasRect.adjusted(-margin, -margin, margin, margin);
+    if (crowded && from == 0 && to == plotted.size() - 1) {
+        drawCrowded(painter, xMap, yMap, clipRect);
+        return;
+    }
     QwtPointMapper mapper;
     mapper.setFlag(QwtPointMapper::RoundPoints, QwtPainter::roundingAlignment(painter));
     mapper.setFlag(QwtPointMapper::WeedOutPoints, true);
     mapper.setBoundingRect(canvasRect);
-    const qreal margin = qMax(qreal(1.0), pen().widthF());
-    const QRectF clipRect = canvasRect.adjusted(-margin, -margin, margin, margin);
     const QPolygonF shown = QwtClipper::clipPolygonF(clipRect, mapper.toPolygonF(xMap, yMap, data(), from, to));
     QwtPainter::drawPolyline(painter, PolylineThinning::thinned(shown, thinningTolerance));
+}
+
+// Clipped before it is thinned: deep in a zoom most of a line lies outside and needs no look.
+void CurveLine::drawCrowded(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
+                            const QRectF& clipRect) const
+{
+    if (!mapToPixels(xMap, yMap, clipRect))
+        pixels = QwtClipper::clipPolygonF(clipRect, pixels);
+    PolylineThinning::thinAlongStrips(pixels, thinningTolerance);
+    QwtPainter::drawPolyline(painter, pixels);
+}
+
+bool CurveLine::mapToPixels(const QwtScaleMap& xMap, const QwtScaleMap& yMap, const QRectF& clipRect) const
+{
+    pixels.resize(plotted.size());
+    bool inside = true;
+    QPointF* pixel = pixels.data();
+    for (const QPointF& point : plotted) {
+        *pixel = QPointF(xMap.transform(point.x()), yMap.transform(point.y()));
+        inside = inside && pixel->x() >= clipRect.left() && pixel->x() <= clipRect.right()
+                 && pixel->y() >= clipRect.top() && pixel->y() <= clipRect.bottom();
+        ++pixel;
+    }
+    return inside;
 }
 
 QVector<QPointF> CurveLine::powerPoints(const QVector<QPointF>& ivPoints)

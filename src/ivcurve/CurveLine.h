@@ -27,8 +27,9 @@ public:
     CurveLineKind kind() const;
     QColor colour() const;
     void setColour(const QColor& colour);
-    // A plot crowded with lines draws them thin and without smoothing, which is many times
-    // quicker; the dashes that tell the kinds apart stay.
+    // A plot crowded with lines draws them thin, plain and without smoothing, which is many times
+    // quicker: hundreds of overlapping lines leave no dash readable anyway, and the tracker still
+    // names the kind of every line under the mouse.
     void setCrowded(bool crowded);
 
     // Attaches or detaches the line together with its marker.
@@ -45,12 +46,19 @@ protected:
                    int from, int to) const override;
 
 private:
+    void drawCrowded(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
+                     const QRectF& clipRect) const;
+    // The line in pixels; false when the line lies wholly inside `clipRect`, which spares clipping.
+    bool mapToPixels(const QwtScaleMap& xMap, const QwtScaleMap& yMap, const QRectF& clipRect) const;
     static QVector<QPointF> powerPoints(const QVector<QPointF>& ivPoints);
     void placeMarker();
 
     uint id;
     CurveLineKind lineKind;
     bool crowded = false;
+    QVector<QPointF> plotted;
+    // Kept between redraws, so that redrawing a crowded plot allocates nothing a line.
+    mutable QPolygonF pixels;
     QwtPlotMarker mppMarker;
 };
 

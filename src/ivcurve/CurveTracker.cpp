@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
+
 namespace IVCurve {
 
 namespace {
@@ -41,23 +43,38 @@ CurveTracker::CurveTracker(QWidget* canvas)
     setTrackerFont(font);
 }
 
-QString CurveTracker::textAt(double voltage) const
+QString CurveTracker::textAt(const QPointF& position) const
 {
     // Without group separators: "1,876.9W, " would read as two numbers where "," separates them.
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return textAt(voltage, visibleLines(), listSeparator, locale);
+    const QwtPlot* shownOn = plot();
+    if (!shownOn)
+        return QString();
+    const double mouseY = shownOn->transform(QwtPlot::yLeft, position.y());
+    const Distance distance = [shownOn, mouseY](const CurveLine& line, double value) {
+        return qAbs(shownOn->transform(line.yAxis(), value) - mouseY);
+    };
+    return textAt(position.x(), visibleLines(), distance, listSeparator, locale);
 }
 
-QString CurveTracker::textAt(double voltage, const QVector<const CurveLine*>& lines, const QString& listSeparator,
-                             const QLocale& locale)
+QString CurveTracker::textAt(double voltage, const QVector<const CurveLine*>& lines, const Distance& distance,
+                             const QString& listSeparator, const QLocale& locale)
 {
-    QStringList texts;
+    QVector<Reading> readings;
     for (const CurveLine* line : lines) {
         double value = 0.0;
         if (line->valueAt(voltage, value))
-            texts.append(lineText(*line, voltage, value, listSeparator, locale));
+            readings.append({line, value, distance(*line, value)});
     }
+    std::stable_sort(readings.begin(), readings.end(),
+                     [](const Reading& a, const Reading& b) { return a.distance < b.distance; });
+    const int listed = qMin(int(readings.size()), mostListed);
+    QStringList texts;
+    for (int i = 0; i < listed; ++i)
+        texts.append(lineText(*readings.at(i).line, voltage, readings.at(i).value, listSeparator, locale));
+    if (readings.size() > listed)
+        texts.append(tr("… and %n more", "Tracker text: lines not listed", int(readings.size()) - listed));
     return texts.join(QStringLiteral("<br>"));
 }
 
@@ -90,7 +107,7 @@ QVector<const CurveLine*> CurveTracker::visibleLines() const
 
 QwtText CurveTracker::trackerTextF(const QPointF& position) const
 {
-    QwtText text(textAt(position.x()), QwtText::RichText);
+    QwtText text(textAt(position), QwtText::RichText);
     text.setFont(trackerFont());
     text.setRenderFlags(Qt::AlignLeft | Qt::AlignTop);
     return text;

@@ -5,14 +5,17 @@
 #include <QLocale>
 #include <QVector>
 
+#include <functional>
+
 class QwtPlotCanvas;
 
 namespace IVCurve {
 
 class CurveLine;
 
-// Follows the mouse over the plot and lists, for the voltage under it, what every visible line
-// reads there.
+// Follows the mouse over the plot and lists, for the voltage under it, what the visible lines
+// nearest the mouse read there. Thousands of lines would make a list nobody can read: past a
+// screenful the rest are only counted.
 class CurveTracker : public QwtPlotPicker
 {
     Q_OBJECT
@@ -20,10 +23,16 @@ class CurveTracker : public QwtPlotPicker
 public:
     explicit CurveTracker(QWidget* canvas);
 
-    // One line of text per line that spans `voltage`, joined by "<br>".
-    QString textAt(double voltage) const;
-    static QString textAt(double voltage, const QVector<const CurveLine*>& lines, const QString& listSeparator,
-                          const QLocale& locale = QLocale());
+    // Lines listed at most; the others that span the voltage are counted in one more line.
+    static const int mostListed = 20;
+    // How far, in pixels, a line reading `value` passes from the mouse.
+    using Distance = std::function<double(const CurveLine& line, double value)>;
+
+    // One line of text per line that spans the voltage at `position` (on the left axis), nearest
+    // the mouse first, joined by "<br>".
+    QString textAt(const QPointF& position) const;
+    static QString textAt(double voltage, const QVector<const CurveLine*>& lines, const Distance& distance,
+                          const QString& listSeparator, const QLocale& locale = QLocale());
 
     // The text's own size with room for the frame around it.
     QRect trackerRect(const QFont& font) const override;
@@ -33,6 +42,11 @@ protected:
     void drawTracker(QPainter* painter) const override;
 
 private:
+    struct Reading {
+        const CurveLine* line;
+        double value;
+        double distance;
+    };
     QVector<const CurveLine*> visibleLines() const;
     static QString lineText(const CurveLine& line, double voltage, double value, const QString& listSeparator,
                             const QLocale& locale);

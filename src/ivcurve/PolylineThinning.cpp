@@ -68,6 +68,48 @@ int PolylineThinning::farthestBeyond(const QPolygonF& points, int first, int las
     return farthest;
 }
 
+// The strip is aimed at the first point beyond half the tolerance from the last point kept. A
+// point left out lies within half the tolerance of that aim, and so does the point that ends the
+// chord, no nearer along it: so the point left out lies within the whole tolerance of the chord.
+void PolylineThinning::thinAlongStrips(QPolygonF& points, double tolerance)
+{
+    const int count = points.size();
+    if (count < 3)
+        return;
+    const double halfSquared = tolerance * tolerance / 4.0;
+    int kept = 1;
+    QPointF anchor = points.at(0);
+    QPointF aim;
+    double aimSquared = 0.0;
+    double reached = 0.0;
+    const auto aimAt = [&](const QPointF& point) {
+        aim = point - anchor;
+        aimSquared = QPointF::dotProduct(aim, aim);
+        if (aimSquared <= halfSquared)
+            aimSquared = 0.0;
+        reached = aimSquared;
+    };
+    for (int i = 1; i < count; ++i) {
+        const QPointF point = points.at(i);
+        if (aimSquared == 0.0) {
+            aimAt(point);
+            continue;
+        }
+        const QPointF offset = point - anchor;
+        const double along = QPointF::dotProduct(offset, aim);
+        const double across = offset.x() * aim.y() - offset.y() * aim.x();
+        if (along >= reached && across * across <= halfSquared * aimSquared) {
+            reached = along;
+            continue;
+        }
+        anchor = points.at(i - 1);
+        points[kept++] = anchor;
+        aimAt(point);
+    }
+    points[kept++] = points.at(count - 1);
+    points.resize(kept);
+}
+
 int PolylineThinning::farthestFromPoint(const QPolygonF& points, int first, int last, double tolerance)
 {
     int farthest = -1;

@@ -76,6 +76,33 @@ QVector<const CurveLine*> constLines(const QVector<CurveLine*>& lines)
 {
     return QVector<const CurveLine*>(lines.begin(), lines.end());
 }
+
+// Every line equally far from the mouse: listed in the order given.
+double noDistance(const CurveLine&, double)
+{
+    return 0.0;
+}
+
+// Flat lines at currents 1, 2, ... n, all titled by their current.
+QVector<CurveLine*> flatLines(int count)
+{
+    QVector<CurveLine*> lines;
+    for (int current = 1; current <= count; ++current)
+        lines.append(new CurveLine(uint(current), CurveLineKind::MeasuredIV, QString::number(current), Qt::red,
+                                   {{0, double(current)}, {100, double(current)}}));
+    return lines;
+}
+
+bool hasRedIn(const QImage& picture, int column)
+{
+    for (int y = 0; y < picture.height(); ++y) {
+        const QColor colour = picture.pixelColor(column, y);
+        if (colour.red() > 200 && colour.green() < 100 && colour.blue() < 100)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 class CurvePlotTest : public QObject
@@ -89,9 +116,12 @@ private slots:
     void changedLinesZoomBackOutToAllOfThem();
     void selectingManyStringsReplotsOnce();
     void crowdedPlotDrawsPlainLines();
+    void crowdedLinesAreDrawnWithoutGaps();
     void thinningLeavesOutOnlyWhatTheEyeMisses();
+    void quickThinningKeepsWhatLeavesItsStrip();
     void lineValuesInterpolateInsideTheirSpan();
     void trackerTextFollowsTheLineFormats();
+    void trackerListsTheNearestLinesAndCountsTheRest();
     void trackerBoxLeavesRoomAroundItsText();
     void legendShowsTheKindsInOrder();
     void legendTitleCountsTheDrawnStrings();
@@ -232,17 +262,60 @@ void CurvePlotTest::crowdedPlotDrawsPlainLines()
     QVERIFY(!firstLine()->testRenderHint(QwtPlotItem::RenderAntialiased));
     const QList<QwtPlotItem*> curves = graph.itemList(QwtPlotItem::Rtti_PlotCurve);
     QVERIFY(!dynamic_cast<const CurveLine*>(curves.last())->testRenderHint(QwtPlotItem::RenderAntialiased));
-    // The kinds stay apart by their dashes.
-    QCOMPARE(firstLine()->pen().style(), Qt::SolidLine);
+    // Dashes too are left out, and the markers that would bury the lines under white rings.
     graph.displayMEASToggled(true);
-    QCOMPARE(dynamic_cast<const CurveLine*>(graph.itemList(QwtPlotItem::Rtti_PlotCurve).last())->pen().style(),
-             Qt::DashLine);
+    const auto lastLine = dynamic_cast<const CurveLine*>(graph.itemList(QwtPlotItem::Rtti_PlotCurve).last());
+    QCOMPARE(lastLine->kind(), CurveLineKind::MeasuredIV);
+    QCOMPARE(lastLine->pen().style(), Qt::SolidLine);
+    const auto visibleMarkers = [&graph] {
+        int count = 0;
+        for (const QwtPlotItem* marker : graph.itemList(QwtPlotItem::Rtti_PlotMarker))
+            count += marker->isVisible() ? 1 : 0;
+        return count;
+    };
+    QCOMPARE(visibleMarkers(), 0);
 
     graph.displayMEASToggled(false);
     graph.slotRemoveCurves(301);
     QCoreApplication::processEvents();
     QCOMPARE(firstLine()->pen().widthF(), 2.0);
     QVERIFY(firstLine()->testRenderHint(QwtPlotItem::RenderAntialiased));
+    QCOMPARE(firstLine()->pen().style(), Qt::SolidLine);
+    // 150 strings with two kinds each: at the limit again, dashed and marked.
+    for (uint id = 151; id <= 300; ++id)
+        graph.slotRemoveCurves(id);
+    graph.displayMEASToggled(true);
+    QCOMPARE(graph.visibleLineCount(), 300);
+    QCOMPARE(dynamic_cast<const CurveLine*>(graph.itemList(QwtPlotItem::Rtti_PlotCurve).last())->pen().style(),
+             Qt::DashLine);
+    QCOMPARE(visibleMarkers(), 300);
+}
+
+// The measured lines run from 8 A at 0 V to 0 A at 200 V: in every column between, red ink,
+// whether the whole line is shown or a zoom cuts it at the canvas' edges.
+void CurvePlotTest::crowdedLinesAreDrawnWithoutGaps()
+{
+    PreparedSource source;
+    CurveGraph graph(source);
+    graph.resize(600, 400);
+    graph.displaySTCToggled(false);
+    graph.displayMEASToggled(true);
+    for (uint id = 1; id <= 301; ++id)
+        graph.slotInsertCurves(id);
+    QCoreApplication::processEvents();
+    QCOMPARE(graph.visibleLineCount(), 301);
+    for (const QRectF& zoom : {QRectF(), QRectF(50, 2, 100, 6)}) {
+        if (!zoom.isNull())
+            graph.zoomer()->zoom(zoom);
+        graph.replot();
+        const QImage picture = graph.canvas()->grab().toImage();
+        const QwtScaleMap xMap = graph.canvasMap(QwtPlot::xBottom);
+        const int left = qRound(xMap.transform(zoom.isNull() ? 2.0 : 55.0));
+        const int right = qRound(xMap.transform(zoom.isNull() ? 198.0 : 145.0));
+        QVERIFY(right - left > 100);
+        for (int column = left; column <= right; ++column)
+            QVERIFY2(hasRedIn(picture, column), qPrintable(QStringLiteral("column %1").arg(column)));
+    }
 }
 
 void CurvePlotTest::thinningLeavesOutOnlyWhatTheEyeMisses()
@@ -260,6 +333,27 @@ void CurvePlotTest::thinningLeavesOutOnlyWhatTheEyeMisses()
     QCOMPARE(PolylineThinning::thinned(polyline({{5, 5}, {6, 5}, {5, 5}}), 0.5), polyline({{5, 5}, {6, 5}, {5, 5}}));
     QCOMPARE(PolylineThinning::thinned(polyline({{1, 2}, {3, 4}}), 0.5), polyline({{1, 2}, {3, 4}}));
     QCOMPARE(PolylineThinning::thinned(QPolygonF(), 0.5), QPolygonF());
+}
+
+void CurvePlotTest::quickThinningKeepsWhatLeavesItsStrip()
+{
+    const auto thinned = [](QPolygonF points) {
+        PolylineThinning::thinAlongStrips(points, 0.5);
+        return points;
+    };
+    QCOMPARE(thinned(polyline({{0, 0}, {1, 1}, {2, 2}, {10, 10}})), polyline({{0, 0}, {10, 10}}));
+    QCOMPARE(thinned(polyline({{0, 0}, {50, 0}, {100, 0}, {100, 50}, {100, 100}})),
+             polyline({{0, 0}, {100, 0}, {100, 100}}));
+    // The strip is aimed along (1, 0) and is 0.25 wide each side: at its edge a point goes, just
+    // beyond it it stays, and so does the point before it.
+    QCOMPARE(thinned(polyline({{0, 0}, {1, 0}, {5, 0.25}, {10, 0}})), polyline({{0, 0}, {10, 0}}));
+    QCOMPARE(thinned(polyline({{0, 0}, {1, 0}, {5, 0.26}, {10, 0}})),
+             polyline({{0, 0}, {1, 0}, {5, 0.26}, {10, 0}}));
+    QCOMPARE(thinned(polyline({{0, 0}, {10, 0}, {4, 0}})), polyline({{0, 0}, {10, 0}, {4, 0}}));
+    // Points that never leave the first one's pixel give the strip no aim.
+    QCOMPARE(thinned(polyline({{5, 5}, {5.1, 5}, {5, 5.1}, {5, 5}})), polyline({{5, 5}, {5, 5}}));
+    QCOMPARE(thinned(polyline({{1, 2}, {3, 4}})), polyline({{1, 2}, {3, 4}}));
+    QCOMPARE(thinned(QPolygonF()), QPolygonF());
 }
 
 void CurvePlotTest::lineValuesInterpolateInsideTheirSpan()
@@ -292,15 +386,39 @@ void CurvePlotTest::trackerTextFollowsTheLineFormats()
         new CurveLine(1, CurveLineKind::MeasuredIV, QStringLiteral("A<1>"), QColor(Qt::red), {{0, 8}, {100, 6}}),
         new CurveLine(1, CurveLineKind::StcPower, QStringLiteral("B"), QColor(Qt::blue), {{0, 8}, {100, 6}}),
         new CurveLine(2, CurveLineKind::NominalIV, QStringLiteral("C"), QColor(Qt::green), {{60, 5}, {90, 1}})};
-    const QString text = CurveTracker::textAt(50.0, constLines(lines), QStringLiteral(","), QLocale::c());
+    const QString text = CurveTracker::textAt(50.0, constLines(lines), noDistance, QStringLiteral(","), QLocale::c());
     QCOMPARE(text, QStringLiteral("<font color=#ff0000>A&lt;1&gt;: 50.0V, 7.0A, 350.0W</font><br>"
                                   "<font color=#0000ff>B: 50.0V<sub>STC</sub>, 300.0W<sub>STC</sub></font>"));
-    const QString german = CurveTracker::textAt(75.0, constLines(lines), QStringLiteral(";"), QLocale(QLocale::German));
+    const QString german = CurveTracker::textAt(75.0, constLines(lines), noDistance, QStringLiteral(";"),
+                                                 QLocale(QLocale::German));
     QVERIFY2(german.endsWith(QStringLiteral("<font color=#00ff00>C: 75,0V<sub>nom</sub>; 3,0A<sub>nom</sub>; "
                                             "225,0W<sub>nom</sub></font>")),
              qPrintable(german));
-    QCOMPARE(CurveTracker::textAt(150.0, constLines(lines), QStringLiteral(","), QLocale::c()), QString());
+    QCOMPARE(CurveTracker::textAt(150.0, constLines(lines), noDistance, QStringLiteral(","), QLocale::c()),
+             QString());
     qDeleteAll(lines);
+}
+
+// The mouse at 0 A: the flat lines at 1, 2, ... A come nearest first.
+void CurvePlotTest::trackerListsTheNearestLinesAndCountsTheRest()
+{
+    const auto distance = [](const CurveLine&, double value) { return value; };
+    const QVector<CurveLine*> twenty = flatLines(20);
+    const QStringList all =
+        CurveTracker::textAt(50.0, constLines(twenty), distance, QStringLiteral(","), QLocale::c()).split("<br>");
+    QCOMPARE(all.size(), 20);
+    QCOMPARE(all.last(), QStringLiteral("<font color=#ff0000>20: 50.0V, 20.0A, 1000.0W</font>"));
+
+    QVector<CurveLine*> twentyOne = flatLines(21);
+    std::reverse(twentyOne.begin(), twentyOne.end());
+    const QStringList listed =
+        CurveTracker::textAt(50.0, constLines(twentyOne), distance, QStringLiteral(","), QLocale::c()).split("<br>");
+    QCOMPARE(listed.size(), 21);
+    QCOMPARE(listed.first(), QStringLiteral("<font color=#ff0000>1: 50.0V, 1.0A, 50.0W</font>"));
+    QCOMPARE(listed.at(19), QStringLiteral("<font color=#ff0000>20: 50.0V, 20.0A, 1000.0W</font>"));
+    QCOMPARE(listed.last(), QStringLiteral("… and 1 more"));
+    qDeleteAll(twenty);
+    qDeleteAll(twentyOne);
 }
 
 // The box used to be exactly as large as its text, so its frame cut into the last subscript.
@@ -319,8 +437,9 @@ void CurvePlotTest::trackerBoxLeavesRoomAroundItsText()
     QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(canvas, &move);
 
-    const QString text = graph.tracker()->textAt(graph.invTransform(QwtPlot::xBottom, at.x()));
-    QVERIFY2(text.endsWith(QStringLiteral("W<sub>nom</sub></font>")), qPrintable(text));
+    const QString text = graph.tracker()->textAt(
+        QPointF(graph.invTransform(QwtPlot::xBottom, at.x()), graph.invTransform(QwtPlot::yLeft, at.y())));
+    QVERIFY2(text.contains(QStringLiteral("W<sub>nom</sub></font>")), qPrintable(text));
     const QSizeF textSize = QwtText(text, QwtText::RichText).textSize(graph.tracker()->trackerFont());
     const QRect box = graph.tracker()->trackerRect(graph.tracker()->trackerFont());
     // At least two pixels each side, beyond the one of the frame.
