@@ -118,8 +118,11 @@ void CurveLine::drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtS
 void CurveLine::drawCrowded(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
                             const QRectF& clipRect) const
 {
-    if (!mapToPixels(xMap, yMap, clipRect))
+    if (!mapToPixels(xMap, yMap, clipRect)) {
+        // What is left of a zoomed line is short, so clipping it costs little.
+        PolylineThinning::trimOutside(pixels, clipRect);
         pixels = QwtClipper::clipPolygonF(clipRect, pixels);
+    }
     PolylineThinning::thinAlongStrips(pixels, thinningTolerance);
     QwtPainter::drawPolyline(painter, pixels);
 }

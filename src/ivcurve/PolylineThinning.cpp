@@ -125,4 +125,32 @@ int PolylineThinning::farthestFromPoint(const QPolygonF& points, int first, int 
     return farthest;
 }
 
+int PolylineThinning::sidesOutside(const QPointF& point, const QRectF& rect)
+{
+    return (point.x() < rect.left() ? 1 : 0) | (point.x() > rect.right() ? 2 : 0) | (point.y() < rect.top() ? 4 : 0)
+           | (point.y() > rect.bottom() ? 8 : 0);
+}
+
+// A point goes when the last point kept, the point and the next all lie beyond one side: then the
+// straight line from the kept point to the next stays beyond that side too, as the path did.
+void PolylineThinning::trimOutside(QPolygonF& points, const QRectF& rect)
+{
+    const int count = points.size();
+    if (count < 3)
+        return;
+    int kept = 1;
+    int keptSides = sidesOutside(points.at(0), rect);
+    int sides = sidesOutside(points.at(1), rect);
+    for (int i = 1; i < count - 1; ++i) {
+        const int nextSides = sidesOutside(points.at(i + 1), rect);
+        if ((keptSides & sides & nextSides) == 0) {
+            points[kept++] = points.at(i);
+            keptSides = sides;
+        }
+        sides = nextSides;
+    }
+    points[kept++] = points.at(count - 1);
+    points.resize(kept);
+}
+
 } // namespace IVCurve

@@ -17,12 +17,17 @@ public:
     // in a strip of half the tolerance around the line from the last point kept, moving on along
     // it. Keeps more points than `thinned` may, but never a point that the eye could miss.
     static void thinAlongStrips(QPolygonF& points, double tolerance);
+    // In place: drops the points of every run that stays outside `rect` on one side, keeping the
+    // run's ends, so what is drawn inside is unchanged. Deep in a zoom most of a line goes.
+    static void trimOutside(QPolygonF& points, const QRectF& rect);
 
 private:
     // The point between `first` and `last` farthest from their chord, if it lies beyond the
     // tolerance; -1 otherwise.
     static int farthestBeyond(const QPolygonF& points, int first, int last, double tolerance);
     static int farthestFromPoint(const QPolygonF& points, int first, int last, double tolerance);
+    // Which sides of `rect` the point lies beyond, one bit a side; 0 inside or on the edge.
+    static int sidesOutside(const QPointF& point, const QRectF& rect);
 };
 
 } // namespace IVCurve

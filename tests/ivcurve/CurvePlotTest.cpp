@@ -119,6 +119,7 @@ private slots:
     void crowdedLinesAreDrawnWithoutGaps();
     void thinningLeavesOutOnlyWhatTheEyeMisses();
     void quickThinningKeepsWhatLeavesItsStrip();
+    void trimmingDropsOnlyWhatStaysOnOneSideOutside();
     void lineValuesInterpolateInsideTheirSpan();
     void trackerTextFollowsTheLineFormats();
     void trackerListsTheNearestLinesAndCountsTheRest();
@@ -354,6 +355,27 @@ void CurvePlotTest::quickThinningKeepsWhatLeavesItsStrip()
     QCOMPARE(thinned(polyline({{5, 5}, {5.1, 5}, {5, 5.1}, {5, 5}})), polyline({{5, 5}, {5, 5}}));
     QCOMPARE(thinned(polyline({{1, 2}, {3, 4}})), polyline({{1, 2}, {3, 4}}));
     QCOMPARE(thinned(QPolygonF()), QPolygonF());
+}
+
+void CurvePlotTest::trimmingDropsOnlyWhatStaysOnOneSideOutside()
+{
+    const QRectF canvas(0, 0, 100, 100);
+    const auto trimmed = [&canvas](QPolygonF points) {
+        PolylineThinning::trimOutside(points, canvas);
+        return points;
+    };
+    // A run left of the canvas shrinks to its two ends, which still carry the line in and out.
+    QCOMPARE(trimmed(polyline({{50, 50}, {-10, 50}, {-20, 60}, {-30, 70}, {-10, 80}, {50, 80}})),
+             polyline({{50, 50}, {-10, 50}, {-10, 80}, {50, 80}}));
+    // Round a corner outside the points stay: left, then below-left, then below, a shortcut from
+    // the first to the last would cut through the canvas.
+    QCOMPARE(trimmed(polyline({{-10, 50}, {-10, 110}, {50, 110}})), polyline({{-10, 50}, {-10, 110}, {50, 110}}));
+    // On the edge counts as inside.
+    QCOMPARE(trimmed(polyline({{0, 50}, {-5, 50}, {0, 60}})), polyline({{0, 50}, {-5, 50}, {0, 60}}));
+    QCOMPARE(trimmed(polyline({{-1, 50}, {-5, 50}, {-1, 60}})), polyline({{-1, 50}, {-1, 60}}));
+    // Wholly inside nothing changes.
+    QCOMPARE(trimmed(polyline({{10, 10}, {20, 20}, {30, 10}})), polyline({{10, 10}, {20, 20}, {30, 10}}));
+    QCOMPARE(trimmed(QPolygonF()), QPolygonF());
 }
 
 void CurvePlotTest::lineValuesInterpolateInsideTheirSpan()
