@@ -256,6 +256,21 @@
         <comment>Error Message</comment>
         <translation>%1 kann nicht geöffnet werden: Die Datei ist beschädigt oder enthält mehr, als ein Anlagenschema fassen kann.</translation>
     </message>
+    <message>
+        <source>%1 was not saved: it could not be opened again.</source>
+        <comment>Error Message</comment>
+        <translation>%1 wurde nicht gespeichert: Es ließe sich nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 Remove some boxes or wires, or shorten long captions, then save again.</source>
+        <comment>Error message informative text</comment>
+        <translation>%1 Entfernen Sie einige Komponenten oder Leitungen oder kürzen Sie lange Beschriftungen, und speichern Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>It would be larger than %1 MB.</source>
+        <comment>Error message informative text</comment>
+        <translation>Sie wäre größer als %1 MB.</translation>
+    </message>
 </context>
 <context>
     <name>DiagramGraphicsScene</name>

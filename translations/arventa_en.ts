@@ -256,6 +256,21 @@
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 was not saved: it could not be opened again.</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Remove some boxes or wires, or shorten long captions, then save again.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It would be larger than %1 MB.</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiagramGraphicsScene</name>

@@ -93,8 +93,17 @@ void DiagramFile::addItems(DiagramGraphicsScene& scene, const QDomDocument& docu
 
 DiagramFile::Failure DiagramFile::write(DiagramGraphicsScene& scene, const QString& path)
 {
+    const QByteArray xml = toXml(scene);
+    // What is written must open again: the reader's own limits are checked before the old file goes.
+    DiagramXmlGuard guard;
+    if (xml.size() > DiagramXmlGuard::maximumFileBytes || !guard.check(xml))
+        return {tr("%1 was not saved: it could not be opened again.", "Error Message").arg(QDir::toNativeSeparators(path)),
+                tr("%1 Remove some boxes or wires, or shorten long captions, then save again.", "Error message informative text")
+                    .arg(guard.cause().isEmpty() ? tr("It would be larger than %1 MB.", "Error message informative text")
+                                                       .arg(DiagramXmlGuard::maximumFileBytes / (1024 * 1024))
+                                                 : guard.cause())};
     QString failure;
-    if (!FileWriter::write(path, toXml(scene), failure))
+    if (!FileWriter::write(path, xml, failure))
         return {tr("Error opening %1 for writing", "Error Message").arg(QDir::toNativeSeparators(path)), failure};
     return {};
 }

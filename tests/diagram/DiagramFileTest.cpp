@@ -2,6 +2,7 @@
 #include "DiagramConnection.h"
 #include "DiagramGraphicsScene.h"
 #include "DiagramLabel.h"
+#include "DiagramXmlGuard.h"
 #include "InverterDiagramComponent.h"
 #include "LabelDiagramComponent.h"
 #include "PanelDiagramComponent.h"
@@ -10,6 +11,7 @@
 #include "SmallDisk.h"
 #include "TestMain.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QRegularExpression>
@@ -65,6 +67,7 @@ private slots:
     void readOnlyFileIsNotOverwritten();
     void fullDiskKeepsTheOldDiagram();
     void wireBeingDrawnIsNotSaved();
+    void diagramThatCouldNotOpenAgainIsNotSaved();
     void stackingSurvivesSavingAndReopening();
     void freeWireEndsKeepTheirPlace();
     void renumberedBoxesKeepTheirWires();
@@ -360,6 +363,30 @@ void DiagramFileTest::wireBeingDrawnIsNotSaved()
     const QString path = folder->filePath(QStringLiteral("drawing.arvid"));
     QVERIFY(scene.save(path));
     QVERIFY(childNames(rootOf(SceneInput::readFile(path))).isEmpty());
+}
+
+// At the reader's limit it saves and opens again; one box more and the old file stays as it was.
+void DiagramFileTest::diagramThatCouldNotOpenAgainIsNotSaved()
+{
+    const QString path = folder->filePath(QStringLiteral("large.arvid"));
+    DiagramGraphicsScene scene;
+    for (int count = 0; count < DiagramXmlGuard::maximumItems; ++count)
+        scene.addDiagramItem(new PanelDiagramComponent(scene.takeNextId()));
+    QVERIFY(scene.save(path));
+    const QByteArray saved = SceneInput::readFile(path);
+    {
+        DiagramGraphicsScene reopened;
+        QVERIFY(reopened.load(path));
+    }
+
+    ScriptedPrompts prompts;
+    scene.addDiagramItem(new PanelDiagramComponent(scene.takeNextId()));
+    QVERIFY(!scene.save(path));
+    QCOMPARE(SceneInput::readFile(path), saved);
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
+    QVERIFY(prompts.last().message.text.contains(QDir::toNativeSeparators(path)));
+    QVERIFY2(prompts.last().message.informativeText.contains(QStringLiteral("more than 5000 boxes and wires")),
+             qPrintable(prompts.last().message.informativeText));
 }
 
 void DiagramFileTest::stackingSurvivesSavingAndReopening()
