@@ -16,7 +16,6 @@
 #include "PrivateHome.h"
 #include "ReportContainer.h"
 #include "SearchResultsDocument.h"
-#include "SettingsKeys.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,7 +27,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QSettings>
 #include <QTableView>
 #include <QTextStream>
 #include <QTimer>
@@ -246,7 +244,8 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(veltrano);
     const QString root = home.path() + QStringLiteral("/Projects");
     const QStringList reports = buildTree(root);
-    QSettings().setValue(SettingsKeys::rootDir, root);
+    // The main window resolves the root at start; without one the panel searches nothing.
+    Folders::instance().setRootDir(root);
     QTextStream out(stdout);
 
     FindInFiles panel;

@@ -18,8 +18,7 @@ namespace IVCurve {
 namespace {
 const char* const InsertStatement =
     "INSERT INTO Curves (MemLocation,TestDate,TesterSerNo,Irradiance,AmbientTemp,CellTemp,Voc, Isc, Riso, Viso, "
-    "Iclamp, Rpe, FF, Vmp, Imp, CurvePoints, FileVersion, STCAlgorithm) VALUES (:MemLoc,:Date,:SerNo,:Irr,:Amb,:Cell,"
-    ":Voc, :Isc, :Riso, :Viso, :Iclamp, :Rpe, :FF, :Vmp, :Imp, :CurvePoints, :FileVersion, :alg);";
+    "Iclamp, Rpe, FF, Vmp, Imp, CurvePoints, FileVersion, STCAlgorithm) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?);";
 
 // The points come only when their length is within the limit, so that a hostile text is never
 // fetched; its length comes last.
@@ -136,6 +135,7 @@ void bindModule(QSqlQuery& query, const CurveData& curve)
 
 CurveTable::CurveTable(CurveDatabase& database)
     : database(database)
+    , insertQuery(database.database())
     , selectQuery(database.database())
 {
 }
@@ -161,36 +161,36 @@ bool CurveTable::write(QSqlQuery& query)
     return false;
 }
 
+// Prepared once for all the curves of an import: preparing took longer than the insert itself.
+bool CurveTable::prepareInsert()
+{
+    if (insertPrepared)
+        return true;
+    insertPrepared = insertQuery.prepare(QString::fromLatin1(InsertStatement));
+    if (!insertPrepared)
+        reportFailure(insertQuery);
+    return insertPrepared;
+}
+
 bool CurveTable::insert(CurveData& curve)
 {
-    QSqlQuery query(database.database());
-    if (!query.prepare(QString::fromLatin1(InsertStatement))) {
-        reportFailure(query);
+    if (!prepareInsert())
         return false;
-    }
     const CurveReadings& readings = curve.readings();
-    query.bindValue(QStringLiteral(":MemLoc"), readings.memLocation);
-    query.bindValue(QStringLiteral(":Date"), readings.testDate);
-    query.bindValue(QStringLiteral(":SerNo"), readings.testerSerNo);
-    query.bindValue(QStringLiteral(":Irr"), stored(readings.irradiance));
-    query.bindValue(QStringLiteral(":Amb"), stored(readings.ambientTemp));
-    query.bindValue(QStringLiteral(":Cell"), stored(readings.cellTemp));
-    query.bindValue(QStringLiteral(":Voc"), stored(readings.voc));
-    query.bindValue(QStringLiteral(":Isc"), stored(readings.isc));
-    query.bindValue(QStringLiteral(":Riso"), stored(readings.riso));
-    query.bindValue(QStringLiteral(":Viso"), stored(readings.viso));
-    query.bindValue(QStringLiteral(":Iclamp"), stored(readings.iclamp));
-    query.bindValue(QStringLiteral(":Rpe"), stored(readings.rpe));
-    query.bindValue(QStringLiteral(":FF"), stored(readings.ff));
-    query.bindValue(QStringLiteral(":Vmp"), stored(readings.vmp));
-    query.bindValue(QStringLiteral(":Imp"), stored(readings.imp));
-    query.bindValue(QStringLiteral(":CurvePoints"), CurvePointsCodec::encode(curve));
-    query.bindValue(QStringLiteral(":FileVersion"), readings.fileVersion);
-    // Written, so that a later change of the default leaves the method of stored curves alone.
-    query.bindValue(QStringLiteral(":alg"), curve.parameters().algorithm);
-    if (!write(query))
+    // In the order of the statement's placeholders.
+    for (const QVariant& value :
+         {QVariant(readings.memLocation), QVariant(readings.testDate), QVariant(readings.testerSerNo),
+          QVariant(stored(readings.irradiance)), QVariant(stored(readings.ambientTemp)),
+          QVariant(stored(readings.cellTemp)), QVariant(stored(readings.voc)), QVariant(stored(readings.isc)),
+          QVariant(stored(readings.riso)), QVariant(stored(readings.viso)), QVariant(stored(readings.iclamp)),
+          QVariant(stored(readings.rpe)), QVariant(stored(readings.ff)), QVariant(stored(readings.vmp)),
+          QVariant(stored(readings.imp)), QVariant(CurvePointsCodec::encode(curve)), QVariant(readings.fileVersion),
+          // Written, so that a later change of the default leaves the method of stored curves alone.
+          QVariant(curve.parameters().algorithm)})
+        insertQuery.addBindValue(value);
+    if (!write(insertQuery))
         return false;
-    curve.curveId = query.lastInsertId().toInt();
+    curve.curveId = insertQuery.lastInsertId().toInt();
     return true;
 }
 

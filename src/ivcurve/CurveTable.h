@@ -30,6 +30,7 @@ public:
     bool updateModule(const CurveData& curve);
 
 private:
+    bool prepareInsert();
     bool prepareSelect();
     // Shows why the points of a curve are not decoded, when they pass the limits.
     bool pointsWithinLimits(int curveId, qint64 length, const QString& points);
@@ -38,6 +39,8 @@ private:
     void reportFailure(const QSqlQuery& query);
 
     CurveDatabase& database;
+    QSqlQuery insertQuery;
+    bool insertPrepared = false;
     QSqlQuery selectQuery;
     bool selectPrepared = false;
 };

@@ -1,65 +1,18 @@
 #include "ReportContainer.h"
 
 #include "FileWriter.h"
+#include "PayloadDeflater.h"
+#include "PayloadInflater.h"
 
-#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
-#include <zlib.h>
-
 namespace {
-constexpr int streamVersion = 7;
 constexpr quint32 nullLength = 0xFFFFFFFFu;
+constexpr int lengthFieldSize = 4;
 // zlib cannot shrink data by more than about 1032:1, so a larger claimed payload is a lie.
 constexpr quint64 maximumDeflateRatio = 1032;
-
-// Reads one length-prefixed field of the payload without trusting the length.
-bool readField(const QByteArray& payload, int& offset, QByteArray& field, bool& isNull)
-{
-    if (payload.size() - offset < 4)
-        return false;
-    const quint32 length = qFromBigEndian<quint32>(payload.constData() + offset);
-    offset += 4;
-    isNull = length == nullLength;
-    if (isNull) {
-        field.clear();
-        return true;
-    }
-    if (length > quint32(payload.size() - offset))
-        return false;
-    field = payload.mid(offset, int(length));
-    offset += int(length);
-    return true;
-}
-
-constexpr int inflateStep = 1024 * 1024;
-
-// Length of one length-prefixed field at `offset`, or -1 while its length is not yet there.
-qint64 fieldLength(const QByteArray& payload, qint64 offset)
-{
-    if (payload.size() - offset < 4)
-        return -1;
-    const quint32 length = qFromBigEndian<quint32>(payload.constData() + offset);
-    return length == nullLength ? 4 : 4 + qint64(length);
-}
-
-// Steps over the entries that are complete in `payload` from `offset` on, counting them, so that
-// a stream of millions of empty entries is given up as soon as it has too many.
-void countCompleteEntries(const QByteArray& payload, qint64& offset, int& count)
-{
-    while (count <= ReportContainer::maximumEntryCount) {
-        const qint64 name = fieldLength(payload, offset);
-        if (name < 0 || offset + name > payload.size())
-            return;
-        const qint64 data = fieldLength(payload, offset + name);
-        if (data < 0 || offset + name + data > payload.size())
-            return;
-        offset += name + data;
-        ++count;
-    }
-}
 
 QString nameFromUtf16BigEndian(const QByteArray& bytes)
 {
@@ -67,6 +20,32 @@ QString nameFromUtf16BigEndian(const QByteArray& bytes)
     for (int i = 0; i < name.size(); ++i)
         name[i] = QChar(qFromBigEndian<quint16>(bytes.constData() + 2 * i));
     return name;
+}
+
+// One length-prefixed field as a version-7 data stream reads it: a null field has the length
+// 0xFFFFFFFF and no bytes. The length is checked against what the payload has left before
+// anything is allocated for it.
+bool readField(PayloadInflater& payload, QByteArray& field)
+{
+    quint32 length = 0;
+    if (!payload.readBigEndian(length))
+        return false;
+    field.clear();
+    if (length == nullLength)
+        return true;
+    if (length > payload.remaining())
+        return false;
+    field.resize(int(length));
+    return payload.read(field.data(), length);
+}
+
+bool readBlob(PayloadInflater& payload, NamedBlob& blob)
+{
+    QByteArray nameBytes;
+    if (!readField(payload, nameBytes) || nameBytes.size() % 2 != 0 || !readField(payload, blob.data))
+        return false;
+    blob.name = nameBytes.isNull() ? QString() : nameFromUtf16BigEndian(nameBytes);
+    return true;
 }
 } // namespace
 
@@ -104,41 +83,30 @@ ReportContainer::Status ReportContainer::decode(const QByteArray& fileContents, 
     }
     if (!uncompressedSizeIsPlausible(fileContents))
         return Status::Damaged;
-    QByteArray payload;
-    const Status inflated = inflatePayload(fileContents, payload);
-    return inflated == Status::Ok ? parsePayload(payload, blobs) : inflated;
+    PayloadInflater payload(fileContents.constData() + lengthFieldSize, fileContents.size() - lengthFieldSize,
+                            qFromBigEndian<quint32>(fileContents.constData()));
+    const Status status = readBlobs(payload, blobs);
+    if (status != Status::Ok)
+        blobs.clear();
+    return status;
 }
 
-// Inflates step by step into exactly the announced size. qUncompress would keep doubling its
-// buffer on a truncated stream, up to gigabytes, and allocating the announced size at once would
-// spend it on a file that holds nothing but millions of empty entries.
-ReportContainer::Status ReportContainer::inflatePayload(const QByteArray& fileContents, QByteArray& payload)
+// Each blob is inflated straight into its own buffer. Entries are counted as they come, so that
+// a stream of millions of empty ones is given up as soon as it has too many.
+ReportContainer::Status ReportContainer::readBlobs(PayloadInflater& payload, BlobList& blobs)
 {
-    const quint32 size = qFromBigEndian<quint32>(fileContents.constData());
-    z_stream stream{};
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(fileContents.constData() + 4));
-    stream.avail_in = uInt(fileContents.size() - 4);
-    if (inflateInit(&stream) != Z_OK)
-        return Status::Damaged;
-    qint64 walked = 0;
-    int entries = 0;
-    int result = Z_OK;
-    while (result == Z_OK && stream.total_out < size && entries <= maximumEntryCount) {
-        const int produced = int(stream.total_out);
-        payload.resize(int(qMin<quint64>(size, quint64(produced) + inflateStep)));
-        stream.next_out = reinterpret_cast<Bytef*>(payload.data() + produced);
-        stream.avail_out = uInt(payload.size() - produced);
-        result = inflate(&stream, Z_NO_FLUSH);
-        payload.resize(int(stream.total_out));
-        countCompleteEntries(payload, walked, entries);
+    while (payload.remaining() > 0) {
+        NamedBlob blob;
+        if (!readBlob(payload, blob))
+            return Status::Damaged;
+        if (blobs.size() == maximumEntryCount)
+            return Status::TooManyEntries;
+        blobs.append(blob);
     }
     // The stream must end exactly at the announced size.
-    if (result == Z_OK && stream.total_out == size && entries <= maximumEntryCount)
-        result = inflate(&stream, Z_FINISH);
-    inflateEnd(&stream);
-    if (entries > maximumEntryCount)
-        return Status::TooManyEntries;
-    return result == Z_STREAM_END && payload.size() == int(size) ? Status::Ok : Status::Damaged;
+    if (!payload.endsHere())
+        return Status::Damaged;
+    return blobs.isEmpty() ? Status::Empty : Status::Ok;
 }
 
 bool ReportContainer::uncompressedSizeIsPlausible(const QByteArray& fileContents)
@@ -148,55 +116,58 @@ bool ReportContainer::uncompressedSizeIsPlausible(const QByteArray& fileContents
     return declared <= maximumPayloadSize && declared <= compressed * maximumDeflateRatio + 64;
 }
 
-ReportContainer::Status ReportContainer::parsePayload(const QByteArray& payload, BlobList& blobs)
+namespace {
+// As a version-7 data stream writes them: each field a 4-byte length and its bytes, a null
+// field the length 0xFFFFFFFF alone.
+qint64 fieldSize(qint64 bytes, bool isNull)
 {
-    int offset = 0;
-    while (offset < payload.size()) {
-        QByteArray nameBytes;
-        NamedBlob blob;
-        bool nameIsNull = false;
-        bool dataIsNull = false;
-        if (!readField(payload, offset, nameBytes, nameIsNull) || nameBytes.size() % 2 != 0
-            || !readField(payload, offset, blob.data, dataIsNull)) {
-            blobs.clear();
-            return Status::Damaged;
-        }
-        blob.name = nameIsNull ? QString() : nameFromUtf16BigEndian(nameBytes);
-        if (blobs.size() == maximumEntryCount) {
-            blobs.clear();
-            return Status::TooManyEntries;
-        }
-        blobs.append(blob);
-    }
-    return blobs.isEmpty() ? Status::Empty : Status::Ok;
+    return lengthFieldSize + (isNull ? 0 : bytes);
 }
 
-namespace {
 qint64 payloadSize(const BlobList& blobs)
 {
     qint64 size = 0;
     for (const NamedBlob& blob : blobs)
-        size += 8 + 2 * qint64(blob.name.size()) + blob.data.size();
+        size += fieldSize(2 * qint64(blob.name.size()), blob.name.isNull()) + fieldSize(blob.data.size(), blob.data.isNull());
     return size;
+}
+
+// The name field with the length of the data field that follows it.
+QByteArray blobHeader(const NamedBlob& blob)
+{
+    const int nameBytes = blob.name.isNull() ? 0 : 2 * blob.name.size();
+    QByteArray header(lengthFieldSize + nameBytes + lengthFieldSize, Qt::Uninitialized);
+    char* at = header.data();
+    qToBigEndian(blob.name.isNull() ? nullLength : quint32(nameBytes), at);
+    at += lengthFieldSize;
+    for (const QChar character : blob.name) {
+        qToBigEndian(character.unicode(), at);
+        at += 2;
+    }
+    qToBigEndian(blob.data.isNull() ? nullLength : quint32(blob.data.size()), at);
+    return header;
 }
 } // namespace
 
+// Only for lists within the limits that write() checks: their payload size fits in 32 bits.
 QByteArray ReportContainer::encode(const BlobList& blobs)
 {
-    QByteArray payload;
-    QDataStream stream(&payload, QIODevice::WriteOnly);
-    stream.setVersion(streamVersion);
-    for (const NamedBlob& blob : blobs)
-        stream << blob.name << blob.data;
-    return qCompress(payload);
+    PayloadDeflater packed(quint32(payloadSize(blobs)));
+    for (const NamedBlob& blob : blobs) {
+        const QByteArray header = blobHeader(blob);
+        packed.add(header.constData(), quint32(header.size()));
+        packed.add(blob.data.constData(), quint32(blob.data.size()));
+    }
+    return packed.finish();
 }
 
 ReportContainer::Status ReportContainer::write(const QString& fileName, const BlobList& blobs, QString* failure)
 {
     if (blobs.size() > maximumEntryCount || payloadSize(blobs) > qint64(maximumPayloadSize))
         return Status::TooLargeToSave;
+    const QByteArray packed = encode(blobs);
     QString reason;
-    if (!FileWriter::write(fileName, encode(blobs), reason)) {
+    if (packed.isEmpty() || !FileWriter::write(fileName, packed, reason)) {
         if (failure)
             *failure = reason;
         return Status::CannotWrite;

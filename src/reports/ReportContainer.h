@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+class PayloadInflater;
+
 // Reads and writes the compressed list of named blobs that every report, template and
 // default document is stored in: a 4-byte big-endian payload length, then a zlib stream of a
 // version-7 data stream holding (QString name, QByteArray data) pairs to the end.
@@ -39,6 +41,5 @@ public:
 private:
     static Status checkFile(const QString& fileName);
     static bool uncompressedSizeIsPlausible(const QByteArray& fileContents);
-    static Status inflatePayload(const QByteArray& fileContents, QByteArray& payload);
-    static Status parsePayload(const QByteArray& payload, BlobList& blobs);
+    static Status readBlobs(PayloadInflater& payload, BlobList& blobs);
 };

@@ -1,54 +1,31 @@
 #include "SearchJob.h"
 
 #include "DocumentLock.h"
+#include "FolderListing.h"
 #include "FoundFilesModel.h"
 #include "ReportPhraseScan.h"
-#include "UnreadableNames.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace {
-// Symbolic links are left out: a link to a parent folder would make the walk endless. Hidden
-// entries are listed like any other: a project folder holds them only when someone put them there.
-const QDir::Filters entryFilter = QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden;
 // Letting events through after every entry would repaint the growing results window thousands
 // of times a second and slow the walk several times over; a few dozen times a second keeps
 // Stop and the window just as lively.
 constexpr int defaultSliceMs = 15;
 
-// By name without regard to case, as the project tree shows them. Sorted here rather than by the
-// folder listing, whose sorting took longer than the reading of the folder itself.
-QFileInfoList listingOf(const QString& folder)
-{
-    QFileInfoList listed;
-    QDirIterator entries(folder, entryFilter);
-    while (entries.hasNext()) {
-        entries.next();
-        listed.append(entries.fileInfo());
-    }
-    std::sort(listed.begin(), listed.end(), [](const QFileInfo& left, const QFileInfo& right) {
-        const int order = left.fileName().compare(right.fileName(), Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : left.fileName() < right.fileName();
-    });
-    return listed;
-}
-
 // An open document's lock is hidden beside it and goes when the document closes: it is the
 // program's bookkeeping, and opening it from the results would lead nowhere.
-bool isDocumentLock(const QFileInfo& file)
+bool isDocumentLock(const FolderListing::Item& file)
 {
-    const QString name = file.fileName();
+    const QString& name = file.name;
     const QString suffix = QStringLiteral(".lock");
     if (!name.startsWith(QLatin1Char('.')) || !name.endsWith(suffix))
         return false;
-    const QString document = file.dir().filePath(name.mid(1, name.size() - 1 - suffix.size()));
-    return QFileInfo(document).isFile() && DocumentLock::lockPathOf(document) == file.filePath();
+    const QString document = file.info.dir().filePath(name.mid(1, name.size() - 1 - suffix.size()));
+    return QFileInfo(document).isFile() && DocumentLock::lockPathOf(document) == file.info.filePath();
 }
 } // namespace
 
@@ -137,26 +114,18 @@ bool SearchJob::step()
 // cannot list what lies in such a folder, so it is found but not entered.
 void SearchJob::enter(const QString& folder)
 {
-    // One reading of the folder for both kinds; the listing already knows which entry is which.
-    const QFileInfoList listed = listingOf(folder);
-    const QVector<FoundEntry> unreadable = UnreadableNames::entries(folder);
+    const FolderListing listing(folder);
     Frame frame;
-    for (const QFileInfo& file : listed) {
-        if (!file.isDir() && !isDocumentLock(file))
-            frame.steps.append({file, std::nullopt, false});
+    for (const FolderListing::Item& file : listing.files()) {
+        if (!isDocumentLock(file))
+            frame.steps.append({file.info, std::nullopt, false});
     }
-    for (const FoundEntry& file : unreadable) {
-        if (!file.folder)
-            frame.steps.append({QFileInfo(), file, false});
-    }
-    for (const QFileInfo& subFolder : listed) {
-        if (subFolder.isDir())
-            frame.steps.append({subFolder, std::nullopt, true});
-    }
-    for (const FoundEntry& subFolder : unreadable) {
-        if (subFolder.folder)
-            frame.steps.append({QFileInfo(), subFolder, false});
-    }
+    for (const FoundEntry& file : listing.unreadableFiles())
+        frame.steps.append({QFileInfo(), file, false});
+    for (const FolderListing::Item& subFolder : listing.folders())
+        frame.steps.append({subFolder.info, std::nullopt, true});
+    for (const FoundEntry& subFolder : listing.unreadableFolders())
+        frame.steps.append({QFileInfo(), subFolder, false});
     frames.push_back(frame);
 }
 

@@ -38,6 +38,9 @@ class ReportContainerTest : public QObject
 private slots:
     void roundTripKeepsEveryByteAndTheOrder();
     void readsWhatAnotherWriterProduced();
+    void readsAndWritesTheBytesOfEarlierVersions();
+    void packsExactlyAsTheStreamFormatDefines();
+    void fieldLengthMayReachTheEndOfThePayloadButNotPassIt();
     void firstBlobIsTheXmlWhateverItsName();
     void rejectsDamagedContainers_data();
     void rejectsDamagedContainers();
@@ -82,6 +85,67 @@ void ReportContainerTest::readsWhatAnotherWriterProduced()
              ReportContainer::Status::Ok);
     QCOMPARE(blobs.size(), 1);
     QCOMPARE(blobs.first().data, xml);
+}
+
+// Saved by an earlier version of the program; the payload also checked by hand: ("xml", 57 bytes
+// of XML with CR LF and UTF-8 umlauts), ("svg", "<svg/>"), ("jpg\u00e9", empty), 121 bytes.
+void ReportContainerTest::readsAndWritesTheBytesOfEarlierVersions()
+{
+    const QByteArray saved(
+        "\x00\x00\x00\x79\x78\x9c\x63\x60\x60\x60\x63\xa8\x60\xc8\x65\xc8\x61\x60\x60\x70\xb7\x49\xc9\x4f"
+        "\x2e\xcd\x4d\xcd\x2b\xb1\xe3\xe5\x52\x50\xb0\x29\x49\xad\x28\x51\xc8\x4c\xb1\x55\xca\xcb\x2f\x49"
+        "\x2d\x56\xb2\xf3\x3d\xbc\x27\x27\x27\xb5\x48\x47\x21\xb8\xa4\x28\xf1\xf0\xfc\x54\x05\x73\x1b\x7d"
+        "\x90\x1a\xa0\x6a\x1b\x7d\x24\xad\x0c\x20\x43\x8b\x19\xca\x18\xd2\x41\x2c\x9b\xe2\xb2\x74\x7d\x3b"
+        "\x20\x8b\x83\x21\x8b\xa1\x00\x28\xf6\x12\xc8\x66\x00\x00\xee\x27\x1f\x4f",
+        114);
+    const QByteArray xml = "<document>\r\n  <text id=\"notes\">M\xc3\xbcller, Stra\xc3\x9f" "e 7</text>\r\n</document>\r\n";
+    BlobList blobs;
+    QCOMPARE(ReportContainer::decode(saved, blobs), ReportContainer::Status::Ok);
+    QCOMPARE(blobs.size(), 3);
+    QCOMPARE(blobs.at(0).name, QStringLiteral("xml"));
+    QCOMPARE(blobs.at(0).data, xml);
+    QCOMPARE(blobs.at(1).name, QStringLiteral("svg"));
+    QCOMPARE(blobs.at(1).data, QByteArray("<svg/>"));
+    QCOMPARE(blobs.at(2).name, QString::fromUtf8("jpg\xc3\xa9"));
+    QVERIFY(blobs.at(2).data.isEmpty());
+
+    QCOMPARE(ReportContainer::encode(blobs), saved);
+}
+
+// Large pictures pass zlib in many pieces; the file must not depend on how they were cut.
+void ReportContainerTest::packsExactlyAsTheStreamFormatDefines()
+{
+    QByteArray photo(3 * 1024 * 1024 + 17, Qt::Uninitialized);
+    quint32 state = 99;
+    for (char& byte : photo) {
+        state = state * 1103515245u + 12345u;
+        byte = char(state >> 23);
+    }
+    QByteArray xml;
+    for (int i = 0; i < 40000; ++i)
+        xml += "  <text id=\"f" + QByteArray::number(i) + "\">value " + QByteArray::number(i % 97) + "</text>\r\n";
+    const QList<QPair<QString, QByteArray>> pairs{{QStringLiteral("xml"), xml},
+                                                  {QStringLiteral("jpg"), photo},
+                                                  {QString(), QByteArray("svg without a name")},
+                                                  {QStringLiteral("png"), QByteArray()},
+                                                  {QStringLiteral("x\u20ac"), QByteArray(70000, 'a')}};
+    BlobList blobs;
+    for (const auto& pair : pairs)
+        ReportContainer::append(blobs, pair.first, pair.second);
+    QCOMPARE(ReportContainer::encode(blobs), foreignContainer(pairs));
+    QCOMPARE(ReportContainer::encode({}), QByteArray(4, '\0'));
+}
+
+void ReportContainerTest::fieldLengthMayReachTheEndOfThePayloadButNotPassIt()
+{
+    const QByteArray name = bigEndianLength(6) + QByteArray("\0x\0m\0l", 6);
+    BlobList blobs;
+    QCOMPARE(ReportContainer::decode(qCompress(name + bigEndianLength(3) + "abc"), blobs), ReportContainer::Status::Ok);
+    QCOMPARE(blobs.first().data, QByteArray("abc"));
+    QCOMPARE(ReportContainer::decode(qCompress(name + bigEndianLength(4) + "abc"), blobs),
+             ReportContainer::Status::Damaged);
+    QCOMPARE(ReportContainer::decode(qCompress(name + bigEndianLength(3) + "abcd"), blobs),
+             ReportContainer::Status::Damaged);
 }
 
 void ReportContainerTest::firstBlobIsTheXmlWhateverItsName()
