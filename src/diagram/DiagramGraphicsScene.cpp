@@ -44,7 +44,7 @@ DiagramGraphicsScene::~DiagramGraphicsScene()
     // the order they came, which is what its lists remove quickest; any other order searches them
     // item by item. A wire always comes before its two ends (they enter with it, and lie above it),
     // so it still deletes them itself.
-    closing = true;
+    startClosing();
     clear();
 }
 
@@ -132,6 +132,11 @@ qint64 DiagramGraphicsScene::nextItemId() const
 bool DiagramGraphicsScene::isClosing() const
 {
     return closing;
+}
+
+void DiagramGraphicsScene::startClosing()
+{
+    closing = true;
 }
 
 void DiagramGraphicsScene::addDiagramItem(DiagramGraphicsItem* item)

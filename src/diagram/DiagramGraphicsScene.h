@@ -40,6 +40,7 @@ public:
     qint64 nextItemId() const;
     // While the scene is being destroyed, wires and boxes go together: nothing is re-routed.
     bool isClosing() const;
+    void startClosing();
     // Adds an item made elsewhere and registers it.
     void addDiagramItem(DiagramGraphicsItem* item);
     // Connects an item already in the scene and counts its id. False when the id is not of the

@@ -3,6 +3,7 @@
 #include "DiagramConnection.h"
 #include "DiagramGraphicsScene.h"
 #include "DiagramPrinter.h"
+#include "DiagramTeardown.h"
 #include "Globals.h"
 #include "Prompts.h"
 #include "ZoomableGraphicsView.h"
@@ -31,6 +32,12 @@ InstallationDiagramDocument::InstallationDiagramDocument(const QString& filePath
     showWholeDiagram();
     connectScene();
     setModified(false);
+}
+
+InstallationDiagramDocument::~InstallationDiagramDocument()
+{
+    view()->setScene(nullptr);
+    DiagramTeardown::dismantle(diagramScene);
 }
 
 DiagramGraphicsScene* InstallationDiagramDocument::scene() const

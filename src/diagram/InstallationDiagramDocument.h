@@ -15,6 +15,8 @@ class InstallationDiagramDocument : public GraphicsDocument
 public:
     // Loads the diagram; the document is valid only when that succeeded.
     explicit InstallationDiagramDocument(const QString& filePath, QWidget* parent = nullptr);
+    // The window goes at once; a large diagram's items go after it, while the program is idle.
+    ~InstallationDiagramDocument() override;
 
     DiagramGraphicsScene* scene() const;
     bool canPrint() const override;

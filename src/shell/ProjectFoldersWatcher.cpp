@@ -1,14 +1,18 @@
 #include "ProjectFoldersWatcher.h"
 
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QThread>
 
 namespace {
-// Taking in a batch costs its size times the folders of the watcher that takes it; these two keep
-// that to a few milliseconds, and the watchers few enough for the system's limit on them (128 a
-// user on Linux) even with a hundred thousand folders.
-constexpr int batchSize = 64;
+// Taking in a batch costs its size times the folders of the watcher that takes it, and a slow
+// disk makes each folder dearer; so batches are small, and taken only until a slice of time is
+// up, when the window answers before the next ones. The folders a watcher holds keep the watchers
+// few enough for the system's limit on them (128 a user on Linux) even with a hundred thousand
+// folders.
+constexpr int batchSize = 16;
+constexpr qint64 sliceNanoseconds = 2'000'000;
 constexpr int foldersPerWatcher = 2048;
 } // namespace
 
@@ -96,10 +100,13 @@ void ProjectFoldersWatcher::receive(const QStringList& folders, int walk, bool l
 
 void ProjectFoldersWatcher::watchNextBatch()
 {
-    const QStringList batch = waiting.mid(0, batchSize);
-    waiting.erase(waiting.begin(), waiting.begin() + batch.size());
-    if (!batch.isEmpty())
+    QElapsedTimer slice;
+    slice.start();
+    while (!waiting.isEmpty() && slice.nsecsElapsed() < sliceNanoseconds) {
+        const QStringList batch = waiting.mid(0, batchSize);
+        waiting.erase(waiting.begin(), waiting.begin() + batch.size());
         watcherWithRoom()->addPaths(batch);
+    }
     if (!waiting.isEmpty())
         return;
     batchTimer.stop();

@@ -11,8 +11,8 @@ class QThread;
 
 // Watches every folder below the projects root at any depth (not the root itself, nor folders
 // whose names begin with "."), so that a document whose file vanished can be closed. The folders
-// are gathered on a thread of their own and taken in a batch at a time, one batch whenever the
-// window has nothing else to do: a projects folder of many thousand folders would otherwise hold
+// are gathered on a thread of their own and taken a few milliseconds' worth at a time, whenever
+// the window has nothing else to do: a projects folder of many thousand folders would otherwise hold
 // up the window.
 class ProjectFoldersWatcher : public QObject
 {

@@ -20,6 +20,10 @@ ProjectTreeView::ProjectTreeView(QWidget* parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setHeaderHidden(true);
+    // Every row is one line beside an icon of the same size. Without this the tree measures each
+    // row it shows whenever rows arrive, and a folder's icon means a look into that folder: a
+    // projects folder of thousands of projects, read in batches, would hold the window up.
+    setUniformRowHeights(true);
 }
 
 ProjectModel* ProjectTreeView::projectModel() const

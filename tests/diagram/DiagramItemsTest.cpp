@@ -4,6 +4,7 @@
 #include "DiagramConnection.h"
 #include "DiagramGraphicsScene.h"
 #include "DiagramLabel.h"
+#include "DiagramTeardown.h"
 #include "DistributionBoardDiagramComponent.h"
 #include "GenerationMeterDiagramComponent.h"
 #include "InverterDiagramComponent.h"
@@ -20,6 +21,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 template <typename Kind>
@@ -70,6 +73,7 @@ private slots:
     void freeWireMovesAsAWhole();
     void deletingABoxFreesItsWires();
     void closingDeletesEverythingQuietly();
+    void aClosedDiagramIsDeletedOnceTheWindowAnswersAgain();
     void captionMenuRenamesAndDeletes();
     void deletingANoteCaptionDeletesTheNote();
     void wireMenuOnlyOnTheRoute();
@@ -283,6 +287,38 @@ void DiagramItemsTest::closingDeletesEverythingQuietly()
     QVERIFY(!free);
     QVERIFY(!halfDrawn);
     QVERIFY(!caption);
+}
+
+// The window that closed the diagram goes at once; its items go while the event loop is free,
+// boxes, captions and wires each once, and nothing is re-routed or announced on the way.
+void DiagramItemsTest::aClosedDiagramIsDeletedOnceTheWindowAnswersAgain()
+{
+    auto* scene = new DiagramGraphicsScene;
+    QPointer<DiagramGraphicsScene> sceneAlive = scene;
+    QList<QPointer<QObject>> items;
+    for (int i = 0; i < 300; ++i) {
+        auto* box = addBox<InverterDiagramComponent>(*scene, QPointF(200 * (i % 20), 150 * (i / 20)),
+                                                     QStringLiteral("Inverter %1").arg(i));
+        items << box << box->caption();
+    }
+    // Wires between boxes, and a box added after them, as the user adds them.
+    for (int i = 0; i < 10; ++i)
+        items << drawWire(*scene, DiagramConnection::DcCable, QPointF(201 + 200 * i, 20), QPointF(301 + 200 * i, 170));
+    auto* lateBox = addBox<DcIsolatorDiagramComponent>(*scene, QPointF(100, 3000), QStringLiteral("DC 1"));
+    items << lateBox << lateBox->caption();
+    scene->setWireMode(DiagramGraphicsScene::Drawing);
+    SceneInput::click(*scene, QPointF(500, 4000));
+    items << scene->pendingConnection();
+    int announced = 0;
+    connect(scene, &DiagramGraphicsScene::modified, [&announced] { ++announced; });
+    const int everyItem = 300 * 2 + 10 + 2 + 1;
+    QCOMPARE(items.size(), everyItem);
+
+    DiagramTeardown::dismantle(scene);
+    QVERIFY(std::all_of(items.cbegin(), items.cend(), [](const QPointer<QObject>& item) { return item; }));
+    QTRY_VERIFY(!sceneAlive);
+    QVERIFY(std::none_of(items.cbegin(), items.cend(), [](const QPointer<QObject>& item) { return item; }));
+    QCOMPARE(announced, 0);
 }
 
 void DiagramItemsTest::captionMenuRenamesAndDeletes()

@@ -13,6 +13,7 @@
 #include <QDropEvent>
 #include "ProjectFoldersWatcher.h"
 #include <QMimeData>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,6 +38,23 @@ QImage iconImage(const QIcon& icon)
 {
     return icon.pixmap(16, 16).toImage();
 }
+
+// Notes the rows whose icon was asked for: each costs a look into the folder on disk.
+class IconCountingModel : public ProjectModel
+{
+public:
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role == Qt::DecorationRole) {
+            rowsAsked.insert(index.row());
+            ++asked;
+        }
+        return ProjectModel::data(index, role);
+    }
+
+    mutable QSet<int> rowsAsked;
+    mutable int asked = 0;
+};
 } // namespace
 
 class ProjectTreeTest : public QObject
@@ -55,6 +73,7 @@ private slots:
     void openDocumentsAreNeitherRenamedNorMovedNorDeleted();
     void newAndRenamedEntriesTakeTheirSortedPlace();
     void mainWindowShowsAndWatchesTheRoot();
+    void aLargeRootAsksTheIconsOfTheShownRowsOnly();
     void firstStartAsksForTheRootOnceInTheWindow();
 
 private:
@@ -302,6 +321,32 @@ void ProjectTreeTest::mainWindowShowsAndWatchesTheRoot()
     QStringList watched = window.directoryWatcher()->directories();
     watched.sort();
     QCOMPARE(watched, (QStringList{root->filePath(QStringLiteral("Farm")), root->filePath(QStringLiteral("Farm/Photos"))}));
+}
+
+// Rows keep arriving while a large projects folder is read, and the tree lays itself out again
+// each time. Every row has the same height (one line beside a 16-pixel icon), so a layout needs
+// one row's icon at most; asking the icon of each row it shows looks into each of those folders.
+void ProjectTreeTest::aLargeRootAsksTheIconsOfTheShownRowsOnly()
+{
+    const int projects = 400;
+    for (int i = 0; i < projects; ++i)
+        QVERIFY(QDir(root->path()).mkpath(QStringLiteral("Project %1").arg(i)));
+    IconCountingModel counting;
+    ProjectTreeView tree;
+    tree.resize(300, 200);
+    tree.setModel(&counting);
+    tree.setRootIndex(counting.setRootPath(root->path()));
+    tree.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tree));
+    QTRY_COMPARE(counting.rowCount(counting.index(root->path())), projects);
+    QTest::qWait(50);
+    // A tree 200 pixels high shows a dozen rows or so.
+    QVERIFY(!counting.rowsAsked.isEmpty());
+    QVERIFY(counting.rowsAsked.size() < projects / 10);
+
+    counting.asked = 0;
+    tree.doItemsLayout();
+    QVERIFY2(counting.asked <= 1, qPrintable(QString::number(counting.asked)));
 }
 
 // With neither a stored root nor the default folder: the message, the chooser (cancelled) and the
