@@ -148,14 +148,20 @@ Share portStackAlone(PacedTester& tester)
     return share;
 }
 
+// The window with the tester's line chosen in its port list.
+void showOnPort(MainWindow& window, const QString& portPath)
+{
+    auto* ports = window.findChild<QComboBox*>(QStringLiteral("portList"));
+    ports->addItem(QStringLiteral("pty"), portPath);
+    ports->setCurrentIndex(ports->count() - 1);
+    window.show();
+}
+
 Share window(PacedTester& tester)
 {
     ScriptedPrompts prompts;
     MainWindow window;
-    auto* ports = window.findChild<QComboBox*>(QStringLiteral("portList"));
-    ports->addItem(QStringLiteral("pty"), tester.line.slavePath());
-    ports->setCurrentIndex(ports->count() - 1);
-    window.show();
+    showOnPort(window, tester.line.slavePath());
     QElapsedTimer wall;
     wall.start();
     const double before = processorSeconds();
@@ -181,10 +187,7 @@ double windowWaiting(PacedTester& silentTester)
 {
     ScriptedPrompts prompts;
     MainWindow window;
-    auto* ports = window.findChild<QComboBox*>(QStringLiteral("portList"));
-    ports->addItem(QStringLiteral("pty"), silentTester.line.slavePath());
-    ports->setCurrentIndex(ports->count() - 1);
-    window.show();
+    showOnPort(window, silentTester.line.slavePath());
     window.download();
     const double before = processorSeconds();
     QEventLoop loop;
