@@ -7,9 +7,6 @@
 
 namespace {
 constexpr int InputStep = 64 * 1024;
-constexpr quint32 nullLength = 0xFFFFFFFFu;
-// zlib cannot shrink data by more than about 1032:1, so a larger claimed payload is a lie.
-constexpr quint64 maximumDeflateRatio = 1032;
 } // namespace
 
 FirstBlobReader::FirstBlobReader(const QString& fileName)
@@ -36,8 +33,7 @@ bool FirstBlobReader::open(const QString& fileName)
     if (sizeField.size() != 4)
         return false;
     declaredSize = qFromBigEndian<quint32>(sizeField.constData());
-    const quint64 compressed = quint64(info.size() - 4);
-    if (declaredSize > ReportContainer::maximumPayloadSize || declaredSize > compressed * maximumDeflateRatio + 64)
+    if (!ReportContainer::payloadSizeIsPlausible(declaredSize, info.size() - 4))
         return false;
     streamReady = inflateInit(&stream) == Z_OK;
     return streamReady;
@@ -72,7 +68,7 @@ void FirstBlobReader::readHeaders()
 {
     quint32 length = 0;
     if (field == Field::NameLength && readLength(length)) {
-        remaining = length == nullLength ? 0 : length;
+        remaining = length == ReportContainer::nullFieldLength ? 0 : length;
         field = Field::Name;
     }
     if (field == Field::Name) {
@@ -83,7 +79,7 @@ void FirstBlobReader::readHeaders()
             field = Field::DataLength;
     }
     if (field == Field::DataLength && readLength(length)) {
-        remaining = length == nullLength ? 0 : length;
+        remaining = length == ReportContainer::nullFieldLength ? 0 : length;
         field = remaining == 0 ? Field::End : Field::Data;
     }
 }

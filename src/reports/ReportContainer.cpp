@@ -9,7 +9,6 @@
 #include <QtEndian>
 
 namespace {
-constexpr quint32 nullLength = 0xFFFFFFFFu;
 constexpr int lengthFieldSize = 4;
 // zlib cannot shrink data by more than about 1032:1, so a larger claimed payload is a lie.
 constexpr quint64 maximumDeflateRatio = 1032;
@@ -31,7 +30,7 @@ bool readField(PayloadInflater& payload, QByteArray& field)
     if (!payload.readBigEndian(length))
         return false;
     field.clear();
-    if (length == nullLength)
+    if (length == ReportContainer::nullFieldLength)
         return true;
     if (length > payload.remaining())
         return false;
@@ -81,7 +80,7 @@ ReportContainer::Status ReportContainer::decode(const QByteArray& fileContents, 
                    ? Status::Empty
                    : Status::Damaged;
     }
-    if (!uncompressedSizeIsPlausible(fileContents))
+    if (!payloadSizeIsPlausible(qFromBigEndian<quint32>(fileContents.constData()), fileContents.size() - lengthFieldSize))
         return Status::Damaged;
     PayloadInflater payload(fileContents.constData() + lengthFieldSize, fileContents.size() - lengthFieldSize,
                             qFromBigEndian<quint32>(fileContents.constData()));
@@ -109,11 +108,9 @@ ReportContainer::Status ReportContainer::readBlobs(PayloadInflater& payload, Blo
     return blobs.isEmpty() ? Status::Empty : Status::Ok;
 }
 
-bool ReportContainer::uncompressedSizeIsPlausible(const QByteArray& fileContents)
+bool ReportContainer::payloadSizeIsPlausible(quint32 declared, qint64 compressedBytes)
 {
-    const quint32 declared = qFromBigEndian<quint32>(fileContents.constData());
-    const quint64 compressed = quint64(fileContents.size() - 4);
-    return declared <= maximumPayloadSize && declared <= compressed * maximumDeflateRatio + 64;
+    return declared <= maximumPayloadSize && declared <= quint64(compressedBytes) * maximumDeflateRatio + 64;
 }
 
 namespace {
@@ -138,13 +135,13 @@ QByteArray blobHeader(const NamedBlob& blob)
     const int nameBytes = blob.name.isNull() ? 0 : 2 * blob.name.size();
     QByteArray header(lengthFieldSize + nameBytes + lengthFieldSize, Qt::Uninitialized);
     char* at = header.data();
-    qToBigEndian(blob.name.isNull() ? nullLength : quint32(nameBytes), at);
+    qToBigEndian(blob.name.isNull() ? ReportContainer::nullFieldLength : quint32(nameBytes), at);
     at += lengthFieldSize;
     for (const QChar character : blob.name) {
         qToBigEndian(character.unicode(), at);
         at += 2;
     }
-    qToBigEndian(blob.data.isNull() ? nullLength : quint32(blob.data.size()), at);
+    qToBigEndian(blob.data.isNull() ? ReportContainer::nullFieldLength : quint32(blob.data.size()), at);
     return header;
 }
 } // namespace

@@ -38,8 +38,13 @@ public:
     // A sentence naming the file and the cause, for messages and the command line.
     static QString describe(Status status, const QString& fileName);
 
+    // The length a version-7 data stream gives a null field, which has no bytes.
+    static constexpr quint32 nullFieldLength = 0xFFFFFFFFu;
+    // Whether a payload of `declared` bytes can come from `compressedBytes` of zlib stream: one
+    // larger than the limit or than zlib could ever make of them is a damaged length field.
+    static bool payloadSizeIsPlausible(quint32 declared, qint64 compressedBytes);
+
 private:
     static Status checkFile(const QString& fileName);
-    static bool uncompressedSizeIsPlausible(const QByteArray& fileContents);
     static Status readBlobs(PayloadInflater& payload, BlobList& blobs);
 };

@@ -498,7 +498,7 @@ void CurveDocument::slotCurveReportPreview()
     const QVector<CurveReport::Entry> entries = reportEntries();
     if (entries.isEmpty())
         return;
-    const QString page = CurveReport::html(CurveReport::templateText(), entries, CurveReport::deviationThreshold());
+    const QString page = CurveReport::userPage(entries);
     QPrinter printer(QPrinter::HighResolution);
     CurveReportPrinter::setUpPrinter(printer, QString());
     // Printed from the preview, the report goes to the printer the user picks, not into a file.

@@ -270,9 +270,14 @@ QString CurveReport::html(const QString& templateText, const QVector<Entry>& ent
     return page;
 }
 
+QString CurveReport::userPage(const QVector<Entry>& entries)
+{
+    return html(templateText(), entries, deviationThreshold());
+}
+
 bool CurveReport::exportPdf(QWidget* parent, const QVector<Entry>& entries, const QString& proposedName)
 {
-    const QString page = html(templateText(), entries, deviationThreshold());
+    const QString page = userPage(entries);
     const ExportFileChooser chooser(SettingsKeys::lastExportDir, QStringLiteral("pdf"));
     const QString path = chooser.choose(parent, tr("Save PDF file", "File Save Dialog"),
                                         tr("PDF file (*.pdf)", "File Save Dialog"), proposedName);

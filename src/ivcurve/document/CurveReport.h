@@ -59,6 +59,9 @@ public:
     static QString html(const QString& templateText, const QVector<Entry>& entries,
                         double threshold = DefaultDeviationThreshold);
 
+    // The page as the user's settings make it, for the PDF and the print preview alike.
+    static QString userPage(const QVector<Entry>& entries);
+
     // Asks for the file and prints the report into it; false when nothing was written.
     static bool exportPdf(QWidget* parent, const QVector<Entry>& entries, const QString& proposedName);
 
