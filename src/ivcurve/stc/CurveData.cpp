@@ -4,6 +4,7 @@
 #include "AxisCrossing.h"
 #include "Blaesser.h"
 #include "CurveNumberText.h"
+#include "ExpectedCurve.h"
 #include "IEC60891.h"
 #include "IEC60891Procedure2.h"
 #include "IEC60891Procedure4.h"
@@ -193,6 +194,7 @@ void CurveData::dropDerivedCurves()
 {
     converted.reset();
     nominal.reset();
+    expected.reset();
 }
 
 double CurveData::firstPointCurrent() const
@@ -326,4 +328,37 @@ void CurveData::buildNominalCurve(CurveData& target) const
         v += step;
     }
     target.addPoint(Ns * m.Voc, 0.0, 0.0);
+}
+
+const CurveData& CurveData::expectedCurve()
+{
+    if (!expected)
+        expected = std::make_unique<CurveData>();
+    if (expected->isEmpty())
+        buildExpectedCurve(*expected);
+    return *expected;
+}
+
+// A reading that does not parse stays 0, which the expected curve takes for a missing one: unlike
+// the conversion, which falls back to STC, an expectation at made-up conditions would mislead.
+void CurveData::buildExpectedCurve(CurveData& target)
+{
+    const IVCurve::ExpectedCurve translation(settings, assigned, readingOr(measured.irradiance, 0.0),
+                                             readingOr(conversionTemperature(), 0.0));
+    if (!translation.isPossible())
+        return;
+    const QVector<QPointF> points =
+        IVCurve::ExpectedCurve::betweenTheAxes(translation.translated(nominalCurve().points()));
+    target.reserve(points.size());
+    for (const QPointF& point : points)
+        target.addPoint(point.x(), point.y(), 0.0);
+}
+
+bool CurveData::performanceFactor(double& factor)
+{
+    const double expectedPmpp = expectedCurve().pmpp();
+    if (!(expectedPmpp > 0.0) || isEmpty())
+        return false;
+    factor = pmpp() / expectedPmpp;
+    return true;
 }

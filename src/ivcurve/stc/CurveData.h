@@ -76,6 +76,12 @@ public:
     const CurveData& stcCurve(bool extendToAxes);
     // The string's curve from the module's data sheet; empty without a module.
     const CurveData& nominalCurve();
+    // The nominal curve at the measured irradiance and cell temperature (ExpectedCurve), ending on
+    // both axes; empty without a module or without both readings.
+    const CurveData& expectedCurve();
+    // Measured Pmpp over the expected curve's Pmpp; false, with `factor` untouched, when there is
+    // no expected power to compare with.
+    bool performanceFactor(double& factor);
 
 private:
     void dropDerivedCurves();
@@ -84,6 +90,7 @@ private:
     static void addShortCircuitPoint(CurveData& target, const QVector<QPointF>& converted, double irradiance);
     static void addOpenCircuitPoint(CurveData& target, const QVector<QPointF>& converted, double irradiance);
     void buildNominalCurve(CurveData& target) const;
+    void buildExpectedCurve(CurveData& target);
     double firstPointCurrent() const;
     const QString& conversionTemperature() const;
 
@@ -103,4 +110,5 @@ private:
     AssignedModule assigned;
     std::unique_ptr<CurveData> converted;
     std::unique_ptr<CurveData> nominal;
+    std::unique_ptr<CurveData> expected;
 };
