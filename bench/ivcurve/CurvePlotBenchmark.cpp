@@ -1,4 +1,4 @@
-// The curve plot at 100, 1,000 and 3,000 strings with every kind shown (six lines a string), on a
+// The curve plot at 100, 1,000 and 3,000 strings with every kind shown (eight lines a string), on a
 // window that is really painted. Selecting the strings ends with the plot painted once; a redraw
 // is a zoom, a pan or a resize. Both are set against a bare QwtPlot that paints the same point sets
 // with Qwt's plain defaults, measured in the same run; the tracker's text is timed as well.
@@ -51,6 +51,8 @@ public:
         lines.measured = diodeCurve(400.0 + stringId % 50, 8.0 - stringId % 7 * 0.1);
         lines.stc = diodeCurve(420.0 + stringId % 50, 9.0 - stringId % 5 * 0.1);
         lines.nominal = diodeCurve(430.0, 9.2);
+        lines.expected = diodeCurve(405.0 + stringId % 50, 8.1 - stringId % 5 * 0.1);
+        lines.performanceFactor = 0.95;
         return true;
     }
 };
@@ -89,6 +91,7 @@ std::unique_ptr<CurveGraph> shownGraph(PreparedSource& source)
     graph->resize(windowSize);
     graph->displayMEASToggled(true);
     graph->displayNOMToggled(true);
+    graph->displayEXPToggled(true);
     graph->displayPWRToggled(true);
     graph->show();
     QApplication::processEvents();
@@ -101,7 +104,7 @@ std::vector<std::unique_ptr<QwtPlotCurve>> plainCurves(QwtPlot& plot, PreparedSo
     for (uint id = 1; id <= uint(strings); ++id) {
         CurveStringLines lines;
         source.stringLines(id, lines);
-        for (const QVector<QPointF>* points : {&lines.measured, &lines.stc, &lines.nominal}) {
+        for (const QVector<QPointF>* points : {&lines.measured, &lines.stc, &lines.nominal, &lines.expected}) {
             for (bool power : {false, true}) {
                 QVector<QPointF> samples = *points;
                 if (power) {

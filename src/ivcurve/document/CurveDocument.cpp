@@ -152,7 +152,9 @@ void CurveDocument::buildActions()
                                tr("Show STC-corrected Curves", "Tool tip hint"));
     actionShowNOM = makeAction("actionShowNOM", QString(), tr("NOM", "Tool tip hint"),
                                tr("Show Nominal Curve", "Tool tip hint"));
-    for (QAction* toggle : {actionShowIV, actionShowPWR, actionShowMEAS, actionShowSTC, actionShowNOM})
+    actionShowEXP = makeAction("actionShowEXP", QString(), tr("EXP", "Tool tip hint"),
+                               tr("Show Expected Curve at Measured Conditions", "Tool tip hint"));
+    for (QAction* toggle : {actionShowIV, actionShowPWR, actionShowMEAS, actionShowSTC, actionShowNOM, actionShowEXP})
         toggle->setCheckable(true);
     actionShowIV->setChecked(true);
     actionShowSTC->setChecked(true);
@@ -178,6 +180,12 @@ void CurveDocument::buildActions()
     actionExportPWRPointsSTC = makeAction("actionExportPWRPointsSTC", QString(),
                                           tr("Export STC PWR Curve Points", "Tool tip hint"),
                                           tr("Export STC Power Curve Points in CSV format", "Tool tip hint"));
+    actionExportPointsEXP = makeAction("actionExportPointsEXP", QString(),
+                                       tr("Export EXP IV Curve Points", "Tool tip hint"),
+                                       tr("Export Expected IV Curve Points in CSV format", "Tool tip hint"));
+    actionExportPWRPointsEXP = makeAction("actionExportPWRPointsEXP", QString(),
+                                          tr("Export EXP PWR Curve Points", "Tool tip hint"),
+                                          tr("Export Expected Power Curve Points in CSV format", "Tool tip hint"));
     actionSetColour = makeAction(
         "actionSetColour", QString(), tr("Set Colour", "Tool tip hint"),
         tr("Change the colour of lines on the graph associated with this string", "Tool tip hint"));
@@ -196,6 +204,8 @@ void CurveDocument::buildActions()
         {actionExportPointsSTC, &CurveDocument::slotExportPointsSTC},
         {actionExportPWRPoints, &CurveDocument::slotExportPWRPoints},
         {actionExportPWRPointsSTC, &CurveDocument::slotExportPWRPointsSTC},
+        {actionExportPointsEXP, &CurveDocument::slotExportPointsEXP},
+        {actionExportPWRPointsEXP, &CurveDocument::slotExportPWRPointsEXP},
         {actionSetColour, &CurveDocument::slotSetColour}};
     for (const auto& command : commands) {
         const auto slot = command.second;
@@ -217,7 +227,8 @@ void CurveDocument::buildActions()
         {actionShowPWR, &CurveGraph::displayPWRToggled},
         {actionShowMEAS, &CurveGraph::displayMEASToggled},
         {actionShowSTC, &CurveGraph::displaySTCToggled},
-        {actionShowNOM, &CurveGraph::displayNOMToggled}};
+        {actionShowNOM, &CurveGraph::displayNOMToggled},
+        {actionShowEXP, &CurveGraph::displayEXPToggled}};
     for (const auto& toggle : toggles) {
         const auto slot = toggle.second;
         connect(toggle.first, &QAction::toggled, this,
@@ -240,13 +251,14 @@ void CurveDocument::buildToolBar()
     tools->addSeparator();
     tools->addActions({actionShowIV, actionShowPWR});
     tools->addSeparator();
-    tools->addActions({actionShowMEAS, actionShowSTC, actionShowNOM});
+    tools->addActions({actionShowMEAS, actionShowSTC, actionShowNOM, actionShowEXP});
     tools->addSeparator();
     tools->addActions({actionViewDetails, actionManageModules, actionAssignModule, actionSetColour});
     tools->addSeparator();
     tools->addAction(actionCurveReport);
     auto* exportMenu = new QMenu(this);
-    exportMenu->addActions({actionExportPoints, actionExportPointsSTC, actionExportPWRPoints, actionExportPWRPointsSTC});
+    exportMenu->addActions({actionExportPoints, actionExportPointsSTC, actionExportPWRPoints, actionExportPWRPointsSTC,
+                            actionExportPointsEXP, actionExportPWRPointsEXP});
     auto* exportButton = new QToolButton(tools);
     exportButton->setObjectName(QStringLiteral("exportPointsButton"));
     exportButton->setText(tr("Export Points", "Tool tip hint"));
@@ -264,7 +276,7 @@ void CurveDocument::buildContextMenu()
     contextMenu->addActions({actionViewDetails, actionSetColour, actionAssignModule});
     contextMenu->addSeparator();
     contextMenu->addActions({actionCurveReport, actionExportPoints, actionExportPointsSTC, actionExportPWRPoints,
-                             actionExportPWRPointsSTC});
+                             actionExportPWRPointsSTC, actionExportPointsEXP, actionExportPWRPointsEXP});
     contextMenu->addSeparator();
     contextMenu->addActions({actionImportCSV, actionDownload});
 }
@@ -562,6 +574,16 @@ void CurveDocument::slotExportPWRPoints()
 void CurveDocument::slotExportPWRPointsSTC()
 {
     exportPoints(int(CurveLineKind::StcPower));
+}
+
+void CurveDocument::slotExportPointsEXP()
+{
+    exportPoints(int(CurveLineKind::ExpectedIV));
+}
+
+void CurveDocument::slotExportPWRPointsEXP()
+{
+    exportPoints(int(CurveLineKind::ExpectedPower));
 }
 
 void CurveDocument::slotDownload()

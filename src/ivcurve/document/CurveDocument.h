@@ -68,6 +68,8 @@ public slots:
     void slotExportPointsSTC();
     void slotExportPWRPoints();
     void slotExportPWRPointsSTC();
+    void slotExportPointsEXP();
+    void slotExportPWRPointsEXP();
     void slotDoubleClickTree(const QModelIndex& index);
     void slotDownload();
     void slotImport();
@@ -116,6 +118,7 @@ private:
     QAction* actionShowMEAS = nullptr;
     QAction* actionShowSTC = nullptr;
     QAction* actionShowNOM = nullptr;
+    QAction* actionShowEXP = nullptr;
     QAction* actionDownload = nullptr;
     QAction* actionViewDetails = nullptr;
     QAction* actionManageModules = nullptr;
@@ -125,6 +128,8 @@ private:
     QAction* actionExportPointsSTC = nullptr;
     QAction* actionExportPWRPoints = nullptr;
     QAction* actionExportPWRPointsSTC = nullptr;
+    QAction* actionExportPointsEXP = nullptr;
+    QAction* actionExportPWRPointsEXP = nullptr;
     QAction* actionSetColour = nullptr;
 };
 

@@ -76,6 +76,8 @@ bool CurveGraph::isShown(CurveLineKind kind) const
         return familyOn && switches[MEAS];
     case CurveLineKind::StcIV:
         return familyOn && switches[STC];
+    case CurveLineKind::ExpectedIV:
+        return familyOn && switches[EXP];
     default:
         return familyOn && switches[NOM];
     }
@@ -217,6 +219,8 @@ void CurveGraph::showLine(uint stringId, CurveLineKind kind, const CurveStringLi
         return;
     auto* line = new CurveLine(stringId, kind, stringLines.title, stringLines.colour, points);
     line->setCrowded(crowded);
+    if (ivKindOf(kind) == CurveLineKind::ExpectedIV)
+        line->setPerformanceFactor(stringLines.performanceFactor);
     line->showOn(this);
     shown.append(line);
 }
@@ -228,6 +232,8 @@ const QVector<QPointF>& CurveGraph::pointsOf(CurveLineKind kind, const CurveStri
         return stringLines.measured;
     case CurveLineKind::StcIV:
         return stringLines.stc;
+    case CurveLineKind::ExpectedIV:
+        return stringLines.expected;
     default:
         return stringLines.nominal;
     }
@@ -280,6 +286,11 @@ void CurveGraph::displaySTCToggled(bool on)
 void CurveGraph::displayNOMToggled(bool on)
 {
     toggle(NOM, on);
+}
+
+void CurveGraph::displayEXPToggled(bool on)
+{
+    toggle(EXP, on);
 }
 
 void CurveGraph::updateLegend(QString newTitle)

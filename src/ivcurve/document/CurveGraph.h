@@ -20,7 +20,7 @@ class CurveZoomer;
 struct CurveStringLines;
 
 // The plot of a curve document: for every selected string the lines of the kinds that are
-// switched on. A line shows when its family (IV or PWR) and its kind (MEAS, STC or NOM) are
+// switched on. A line shows when its family (IV or PWR) and its kind (MEAS, STC, NOM or EXP) are
 // both on. Strings come and go one by one as the tree's selection changes; the plot fits its
 // axes and replots once after all of them, when the program is next idle.
 class CurveGraph : public QwtPlot
@@ -53,10 +53,11 @@ public slots:
     void displayPWRToggled(bool on);
     void displaySTCToggled(bool on);
     void displayNOMToggled(bool on);
+    void displayEXPToggled(bool on);
     void updateLegend(QString newTitle);
 
 private:
-    enum Switch { IV, PWR, MEAS, STC, NOM, SwitchCount };
+    enum Switch { IV, PWR, MEAS, STC, NOM, EXP, SwitchCount };
 
     void buildLayout();
     void toggle(Switch which, bool on);
@@ -79,7 +80,7 @@ private:
     CurveSource& source;
     QVector<uint> strings;
     QHash<uint, QVector<CurveLine*>> lines;
-    bool switches[SwitchCount] = {true, false, false, true, false};
+    bool switches[SwitchCount] = {true, false, false, true, false, false};
     bool fitPending = false;
     bool crowded = false;
     QwtPlotGrid* grid;

@@ -43,6 +43,8 @@ bool CurveGraphModel::stringLines(uint stringId, CurveStringLines& lines)
     lines.measured = curve->points();
     lines.stc = curve->stcCurve(true).points();
     lines.nominal = curve->nominalCurve().points();
+    lines.expected = curve->expectedCurve().points();
+    curve->performanceFactor(lines.performanceFactor);
     tree->setItemConversion(item, *curve);
     return true;
 }

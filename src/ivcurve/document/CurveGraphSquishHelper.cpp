@@ -41,6 +41,16 @@ int CurveGraphSquishHelper::nomPwrLineCount() const
     return graph->lineCount(CurveLineKind::NominalPower);
 }
 
+int CurveGraphSquishHelper::expLineCount() const
+{
+    return graph->lineCount(CurveLineKind::ExpectedIV);
+}
+
+int CurveGraphSquishHelper::expPwrLineCount() const
+{
+    return graph->lineCount(CurveLineKind::ExpectedPower);
+}
+
 int CurveGraphSquishHelper::visibleLineCount() const
 {
     return graph->visibleLineCount();

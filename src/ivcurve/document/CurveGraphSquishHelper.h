@@ -17,6 +17,8 @@ class CurveGraphSquishHelper : public QObject
     Q_PROPERTY(int MEASPWRLineCount READ measPwrLineCount)
     Q_PROPERTY(int STCPWRLineCount READ stcPwrLineCount)
     Q_PROPERTY(int NOMPWRLineCount READ nomPwrLineCount)
+    Q_PROPERTY(int EXPLineCount READ expLineCount)
+    Q_PROPERTY(int EXPPWRLineCount READ expPwrLineCount)
     Q_PROPERTY(int VisibleLineCount READ visibleLineCount)
 
 public:
@@ -28,6 +30,8 @@ public:
     int measPwrLineCount() const;
     int stcPwrLineCount() const;
     int nomPwrLineCount() const;
+    int expLineCount() const;
+    int expPwrLineCount() const;
     int visibleLineCount() const;
 
 private:

@@ -80,6 +80,16 @@ void CurveLine::setCrowded(bool crowdedPlot)
     setColour(colour());
 }
 
+double CurveLine::performanceFactor() const
+{
+    return factor;
+}
+
+void CurveLine::setPerformanceFactor(double performanceFactor)
+{
+    factor = performanceFactor;
+}
+
 void CurveLine::showOn(QwtPlot* plot)
 {
     attach(plot);

@@ -31,6 +31,10 @@ public:
     // quicker: hundreds of overlapping lines leave no dash readable anyway, and the tracker still
     // names the kind of every line under the mouse.
     void setCrowded(bool crowded);
+    // The string's measured power over its expected power, which an expected line tells the
+    // tracker; 0 when there is none.
+    double performanceFactor() const;
+    void setPerformanceFactor(double factor);
 
     // Attaches or detaches the line together with its marker.
     void showOn(QwtPlot* plot);
@@ -56,6 +60,7 @@ private:
     uint id;
     CurveLineKind lineKind;
     bool crowded = false;
+    double factor = 0.0;
     QVector<QPointF> plotted;
     // Kept between redraws, so that redrawing a crowded plot allocates nothing a line.
     mutable QPolygonF pixels;

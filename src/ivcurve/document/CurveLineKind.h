@@ -12,16 +12,18 @@ enum class CurveLineKind {
     StcPower = 3,
     NominalIV = 4,
     NominalPower = 5,
+    ExpectedIV = 6,
+    ExpectedPower = 7,
 };
 
-inline constexpr int curveLineKindCount = 6;
+inline constexpr int curveLineKindCount = 8;
 
 inline bool isPowerLine(CurveLineKind kind)
 {
     return int(kind) % 2 == 1;
 }
 
-// The MEAS, STC or NOM family of a line, whether it shows current or power.
+// The MEAS, STC, NOM or EXP family of a line, whether it shows current or power.
 inline CurveLineKind ivKindOf(CurveLineKind kind)
 {
     return CurveLineKind(int(kind) - int(kind) % 2);
@@ -34,6 +36,8 @@ inline Qt::PenStyle penStyleOf(CurveLineKind kind)
         return Qt::SolidLine;
     case CurveLineKind::NominalIV:
         return Qt::DashDotDotLine;
+    case CurveLineKind::ExpectedIV:
+        return Qt::DotLine;
     default:
         return Qt::DashLine;
     }

@@ -21,15 +21,37 @@ CurvePointsExport::CurvePointsExport(CurveLineKind kind, const QString& name, Cu
 
 QString CurvePointsExport::kindWords() const
 {
-    const QString family = ivKindOf(kind) == CurveLineKind::StcIV ? tr("STC") : tr("MEAS");
-    const QString words = family + QLatin1Char(' ');
+    const QString words = familyWord() + QLatin1Char(' ');
     return isPowerLine(kind) ? tr("PWR") + QLatin1Char(' ') + words : words;
+}
+
+QString CurvePointsExport::familyWord() const
+{
+    switch (ivKindOf(kind)) {
+    case CurveLineKind::StcIV:
+        return tr("STC");
+    case CurveLineKind::ExpectedIV:
+        return tr("EXP", "Export kind word: expected curve");
+    default:
+        return tr("MEAS");
+    }
+}
+
+const QVector<QPointF>& CurvePointsExport::ivPoints() const
+{
+    switch (ivKindOf(kind)) {
+    case CurveLineKind::StcIV:
+        return curve.stcCurve(true).points();
+    case CurveLineKind::ExpectedIV:
+        return curve.expectedCurve().points();
+    default:
+        return curve.points();
+    }
 }
 
 QVector<QPointF> CurvePointsExport::exportedPoints() const
 {
-    const QVector<QPointF>& points =
-        ivKindOf(kind) == CurveLineKind::StcIV ? curve.stcCurve(true).points() : curve.points();
+    const QVector<QPointF>& points = ivPoints();
     if (!isPowerLine(kind))
         return points;
     QVector<QPointF> power;
@@ -65,6 +87,13 @@ bool CurvePointsExport::writeTo(const QString& path, QString& failure) const
 
 bool CurvePointsExport::run(QWidget* parent)
 {
+    if (ivKindOf(kind) == CurveLineKind::ExpectedIV && ivPoints().isEmpty()) {
+        CurveMessageBox::show(parent, QMessageBox::Information,
+                              tr("%1 has no expected curve: assign a PV module to the string and enter the "
+                                 "irradiance and cell temperature of its measurement.", "User prompt")
+                                  .arg(name));
+        return false;
+    }
     const ExportFileChooser chooser(SettingsKeys::lastExportDir, QStringLiteral("csv"));
     const QString path = chooser.choose(parent, tr("Save CSV file", "File Save Dialog"),
                                         tr("CSV file (*.csv)", "File Save Dialog"),

@@ -11,13 +11,13 @@ class QWidget;
 namespace IVCurve {
 
 // Writes the points of one curve as CSV text a spreadsheet reads in the user's locale: the
-// measured or converted curve, as current or as power against voltage.
+// measured, converted or expected curve, as current or as power against voltage.
 class CurvePointsExport
 {
     Q_DECLARE_TR_FUNCTIONS(IVCurve::CurvePointsExport)
 
 public:
-    // `kind` is one of the measured or STC kinds.
+    // `kind` is one of the measured, STC or expected kinds.
     CurvePointsExport(CurveLineKind kind, const QString& name, CurveData& curve);
 
     // Asks for the file and writes it; false when nothing was written.
@@ -26,10 +26,12 @@ public:
     QString text() const;
     bool writeTo(const QString& path, QString& failure) const;
 
-    // "MEAS " or "STC ", after "PWR " for the power kinds.
+    // "MEAS ", "STC " or "EXP ", after "PWR " for the power kinds.
     QString kindWords() const;
 
 private:
+    QString familyWord() const;
+    const QVector<QPointF>& ivPoints() const;
     QVector<QPointF> exportedPoints() const;
 
     CurveLineKind kind;

@@ -41,13 +41,15 @@ const QStringList table1Placeholders{
 
 const QStringList table2Placeholders{
     QStringLiteral("<!--#STRINGNAME#-->"), QStringLiteral("<!--#MEAS_PWR#-->"), QStringLiteral("<!--#STC_PWR#-->"),
-    QStringLiteral("<!--#NOM_PWR#-->"),    QStringLiteral("<!--#DIFF_PWR#-->"), QStringLiteral("<!--#MEAS_VOC#-->"),
+    QStringLiteral("<!--#NOM_PWR#-->"),    QStringLiteral("<!--#DIFF_PWR#-->"), QStringLiteral("<!--#EXP_PWR#-->"),
+    QStringLiteral("<!--#PERF_FACTOR#-->"), QStringLiteral("<!--#MEAS_VOC#-->"),
     QStringLiteral("<!--#STC_VOC#-->"),    QStringLiteral("<!--#NOM_VOC#-->"),  QStringLiteral("<!--#MEAS_VMPP#-->"),
     QStringLiteral("<!--#STC_VMPP#-->"),   QStringLiteral("<!--#NOM_VMPP#-->"), QStringLiteral("<!--#MEAS_ISC#-->"),
     QStringLiteral("<!--#STC_ISC#-->"),    QStringLiteral("<!--#NOM_ISC#-->"),  QStringLiteral("<!--#MEAS_IMPP#-->"),
     QStringLiteral("<!--#STC_IMPP#-->"),   QStringLiteral("<!--#NOM_IMPP#-->")};
 
 const int diffCell = 4;
+const int performanceDecimals = 2;
 
 bool readNumber(const QString& text, double& value)
 {
@@ -207,12 +209,41 @@ QString CurveReport::keyValueRow(const Entry& entry, double threshold)
     const CurveKeyValues stc = CurveKeyValues::ofCurve(converted);
     const CurveKeyValues nominal = CurveKeyValues::ofModule(curve.module());
     QStringList values = QStringList{nameWithNote(entry)} + keyValues(measured, stc, nominal, hasCurve);
+    values = values.mid(0, diffCell + 1) + expectedValues(curve) + values.mid(diffCell + 1);
     // A nominal power of 0 (a data sheet without current at mpp) has no percentage to give.
     const double percent = hasCurve && !curve.nominalCurve().isEmpty() && !converted.isEmpty()
                                ? deviation(nominal.pmpp, stc.pmpp)
                                : -1.0;
     values[diffCell] = percent >= 0.0 ? fixed(percent, deviationDecimals) : table2Placeholders.at(diffCell);
     return filled(QStringLiteral("\t"), table2Placeholders, values, percent > threshold ? diffCell : -1);
+}
+
+QStringList CurveReport::expectedValues(CurveData& curve)
+{
+    const double expectedPmpp = curve.expectedCurve().pmpp();
+    double factor = 0.0;
+    return {curve.expectedCurve().isEmpty() ? QString() : fixed(expectedPmpp, 0),
+            curve.performanceFactor(factor) ? fixed(factor, performanceDecimals) : QString()};
+}
+
+// Over the strings with a curve, and only when each has its expectation: a factor of some of
+// them against the power of all would read as a loss.
+QStringList CurveReport::expectedTotals(const QVector<Entry>& entries)
+{
+    double measured = 0.0;
+    double expected = 0.0;
+    for (const Entry& entry : entries) {
+        if (entry.curve->isEmpty())
+            continue;
+        double factor = 0.0;
+        if (!entry.curve->performanceFactor(factor))
+            return {QString(), QString()};
+        measured += entry.curve->pmpp();
+        expected += entry.curve->expectedCurve().pmpp();
+    }
+    if (!(expected > 0.0))
+        return {QString(), QString()};
+    return {fixed(expected, 0), fixed(measured / expected, performanceDecimals)};
 }
 
 QString CurveReport::totalRow(const QVector<Entry>& entries, double threshold)
@@ -230,6 +261,7 @@ QString CurveReport::totalRow(const QVector<Entry>& entries, double threshold)
     const double percent = nominalTotalIsPartial(entries) ? -1.0 : deviation(nominal, stc);
     QStringList values{tr("Total", "Curve report"), fixed(measured, 0), fixed(stc, 0), fixed(nominal, 0),
                        percent >= 0.0 ? fixed(percent, deviationDecimals) : table2Placeholders.at(diffCell)};
+    values += expectedTotals(entries);
     QString row = filled(QStringLiteral("\t"), table2Placeholders, values, percent > threshold ? diffCell : -1);
     return row.replace(fontStyle, fontStyle + totalStyle);
 }

@@ -77,6 +77,9 @@ private:
     static QStringList keyValues(const CurveKeyValues& measured, const CurveKeyValues& stc,
                                  const CurveKeyValues& nominal, bool withStc);
     static CurveKeyValues readingsKeyValues(const CurveData& curve);
+    // The expected power and the performance factor; each empty when there is none.
+    static QStringList expectedValues(CurveData& curve);
+    static QStringList expectedTotals(const QVector<Entry>& entries);
     // Rounded as shown, so that the mark and the number agree; negative when there is none.
     static double deviation(double nominal, double stc);
     static bool nominalTotalIsPartial(const QVector<Entry>& entries);

@@ -8,7 +8,8 @@
 namespace IVCurve {
 
 // What the plot draws of one string: its name and colour, and the (V, I) points of its
-// measured, converted and nominal curves (any of them may be empty).
+// measured, converted, nominal and expected curves (any of them may be empty), and the measured
+// power over the expected power (0 when there is no expected curve).
 struct CurveStringLines
 {
     QString title;
@@ -16,6 +17,8 @@ struct CurveStringLines
     QVector<QPointF> measured;
     QVector<QPointF> stc;
     QVector<QPointF> nominal;
+    QVector<QPointF> expected;
+    double performanceFactor = 0.0;
 };
 
 } // namespace IVCurve

@@ -18,6 +18,7 @@ const int trackerPointSize = 10;
 // Between the frame and the text: a frame drawn on the text's own edge cuts into its last letters.
 const int boxPadding = 4;
 const int boxRadius = 3;
+const int performanceDecimals = 2;
 
 QString suffixOf(CurveLineKind kind)
 {
@@ -26,6 +27,8 @@ QString suffixOf(CurveLineKind kind)
         return QStringLiteral("<sub>STC</sub>");
     case CurveLineKind::NominalIV:
         return QStringLiteral("<sub>nom</sub>");
+    case CurveLineKind::ExpectedIV:
+        return QStringLiteral("<sub>exp</sub>");
     default:
         return QString();
     }
@@ -85,12 +88,25 @@ QString CurveTracker::lineText(const CurveLine& line, double voltage, double val
     const QString title = line.title().text().toHtmlEscaped();
     const QString suffix = suffixOf(line.kind());
     const QString volts = locale.toString(voltage, 'f', 1);
+    const QString end = performanceText(line, listSeparator, locale) + QStringLiteral("</font>");
     if (isPowerLine(line.kind()))
-        return QStringLiteral("<font color=%1>%2: %3V%4%7 %5W%6</font>")
-            .arg(colour, title, volts, suffix, locale.toString(value, 'f', 1), suffix, listSeparator);
-    return QStringLiteral("<font color=%1>%2: %3V%4%9 %5A%6%9 %7W%8</font>")
-        .arg(colour, title, volts, suffix, locale.toString(value, 'f', 1), suffix,
-             locale.toString(voltage * value, 'f', 1), suffix, listSeparator);
+        return QStringLiteral("<font color=%1>%2: %3V%4%7 %5W%6")
+                   .arg(colour, title, volts, suffix, locale.toString(value, 'f', 1), suffix, listSeparator)
+            + end;
+    return QStringLiteral("<font color=%1>%2: %3V%4%9 %5A%6%9 %7W%8")
+               .arg(colour, title, volts, suffix, locale.toString(value, 'f', 1), suffix,
+                    locale.toString(voltage * value, 'f', 1), suffix, listSeparator)
+        + end;
+}
+
+// An expected line tells how much of its power the string delivers.
+QString CurveTracker::performanceText(const CurveLine& line, const QString& listSeparator, const QLocale& locale)
+{
+    if (!(line.performanceFactor() > 0.0))
+        return QString();
+    return listSeparator + QLatin1Char(' ')
+        + tr("PF %1", "Tracker text: measured over expected maximum power")
+              .arg(locale.toString(line.performanceFactor(), 'f', performanceDecimals));
 }
 
 QVector<const CurveLine*> CurveTracker::visibleLines() const

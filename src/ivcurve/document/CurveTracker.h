@@ -50,6 +50,7 @@ private:
     QVector<const CurveLine*> visibleLines() const;
     static QString lineText(const CurveLine& line, double voltage, double value, const QString& listSeparator,
                             const QLocale& locale);
+    static QString performanceText(const CurveLine& line, const QString& listSeparator, const QLocale& locale);
 
     // Read once: the user's locale does not change under a running plot.
     QString listSeparator;

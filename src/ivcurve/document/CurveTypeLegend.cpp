@@ -34,7 +34,8 @@ QVector<CurveTypeLegend::Sample> CurveTypeLegend::samples() const
 {
     return {{CurveLineKind::StcIV, tr("STC", "Legend label")},
             {CurveLineKind::MeasuredIV, tr("MEAS", "Legend label")},
-            {CurveLineKind::NominalIV, tr("NOM", "Legend label")}};
+            {CurveLineKind::NominalIV, tr("NOM", "Legend label")},
+            {CurveLineKind::ExpectedIV, tr("EXP", "Legend label")}};
 }
 
 QStringList CurveTypeLegend::sampleLabels() const

@@ -7,8 +7,8 @@
 namespace IVCurve {
 
 // Explains the line styles instead of listing every string: the colours already tell the
-// strings apart, the styles tell converted, measured and nominal lines apart. A title on the
-// left names what is shown.
+// strings apart, the styles tell converted, measured, nominal and expected lines apart. A title
+// on the left names what is shown.
 class CurveTypeLegend : public QwtAbstractLegend
 {
     Q_OBJECT

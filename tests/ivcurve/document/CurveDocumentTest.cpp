@@ -83,6 +83,7 @@ private slots:
     void reportRowsOfAStringWithoutModule();
     void reportRowOfTenModulesInSeriesTwoInParallel();
     void pointsExportFollowsADecimalCommaLocale();
+    void expectedPointsExportNeedsAnExpectation();
     void exportNamesWithoutExtensionGetOne();
     void importedCurvesShowWhenSelected();
     void previewShowsTheReportOfTheSelectedStrings();
@@ -171,7 +172,7 @@ void CurveDocumentTest::reportRowsOfAStringWithoutModule()
     // At 812.6 W/m² the conversion lifts the last point by 1.8 A: Voc lies far beyond it.
     QVERIFY(keyValues.contains(
         QStringLiteral("String &lt;7&gt;<br><i>approximate: no module assigned; Voc extrapolated by ")));
-    QCOMPARE(keyValues.count(QStringLiteral("<td ")), 17);
+    QCOMPARE(keyValues.count(QStringLiteral("<td ")), 19);
     QVERIFY(keyValues.contains(QStringLiteral("\t<td style=")));
     QVERIFY(keyValues.contains(QStringLiteral("\n1500\n")));
     QCOMPARE(keyValues.count(QStringLiteral("\n0.00\n")), 2);
@@ -235,14 +236,14 @@ void CurveDocumentTest::reportRowOfTenModulesInSeriesTwoInParallel()
     const CurveReport::Entry entry{QStringLiteral("String 3"), &curve, {}};
 
     const QStringList cells = cellsOf(CurveReport::keyValueRow(entry));
-    QCOMPARE(cells.size(), 17);
+    QCOMPARE(cells.size(), 19);
     QVERIFY(cells.first().startsWith(QStringLiteral("String 3")));
     // Power: measured, STC, nominal and 100 x (4002.86 - 3500) / 4002.86 = 12.56 % below nominal.
     QCOMPARE(cells.mid(1, 4), (QStringList{"3500", "3500", "4003", "12.6"}));
-    QCOMPARE(cells.mid(5, 3), (QStringList{"330.0", "330.0", "329.0"}));
-    QCOMPARE(cells.mid(8, 3), (QStringList{"250.0", "250.0", "263.0"}));
-    QCOMPARE(cells.mid(11, 3), (QStringList{"16.00", "16.00", "16.42"}));
-    QCOMPARE(cells.mid(14, 3), (QStringList{"14.00", "14.00", "15.22"}));
+    QCOMPARE(cells.mid(7, 3), (QStringList{"330.0", "330.0", "329.0"}));
+    QCOMPARE(cells.mid(10, 3), (QStringList{"250.0", "250.0", "263.0"}));
+    QCOMPARE(cells.mid(13, 3), (QStringList{"16.00", "16.00", "16.42"}));
+    QCOMPARE(cells.mid(16, 3), (QStringList{"14.00", "14.00", "15.22"}));
 }
 
 void CurveDocumentTest::pointsExportFollowsADecimalCommaLocale()
@@ -266,6 +267,34 @@ void CurveDocumentTest::pointsExportFollowsADecimalCommaLocale()
     QCOMPARE(lines.at(6), QStringLiteral("10;80"));
     QCOMPARE(lines.at(8), QStringLiteral("300;1200"));
     QCOMPARE(lines.at(9), QStringLiteral("390;195"));
+}
+
+// A module of 120 V and 11 A at STC: the expected curve is its nominal curve, from axis to axis.
+void CurveDocumentTest::expectedPointsExportNeedsAnExpectation()
+{
+    CurveData curve = straightCurve();
+    ScriptedPrompts prompts;
+    QVERIFY(!CurvePointsExport(CurveLineKind::ExpectedIV, QStringLiteral("String 1"), curve).run(nullptr));
+    QCOMPARE(prompts.shown().size(), 1);
+    QCOMPARE(prompts.last().kind, ShownPrompt::Message);
+    QVERIFY(prompts.last().message.text.startsWith(QStringLiteral("String 1 has no expected curve")));
+
+    AssignedModule module;
+    module.moduleId = 3;
+    module.setDataSheet(120.0, 11.0, 100.0, 10.0);
+    curve.setModule(module);
+    CurveReadings readings;
+    readings.irradiance = QStringLiteral("1000");
+    readings.cellTemp = QStringLiteral("25");
+    curve.setReadings(readings);
+    const QStringList lines =
+        CurvePointsExport(CurveLineKind::ExpectedIV, QStringLiteral("String 1"), curve).text().split('\n');
+    QCOMPARE(lines.at(0), QStringLiteral("String 1EXP "));
+    QCOMPARE(lines.at(5), QStringLiteral("V,I"));
+    QCOMPARE(lines.at(6), QStringLiteral("0,11"));
+    // The last line is empty: the file ends with a line feed.
+    QCOMPARE(lines.at(lines.size() - 2), QStringLiteral("120,0"));
+    QCOMPARE(CurvePointsExport(CurveLineKind::ExpectedPower, QString(), curve).kindWords(), QStringLiteral("PWR EXP "));
 }
 
 void CurveDocumentTest::exportNamesWithoutExtensionGetOne()

@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QSet>
 #include <QTest>
 
 #include <qwt_plot_renderer.h>
@@ -18,7 +19,8 @@
 using namespace IVCurve;
 
 namespace {
-// Strings 1..n with a straight measured line, a converted one and, for odd ids, a nominal one.
+// Strings 1..n with a straight measured line, a converted one and, for odd ids, a nominal and an
+// expected one.
 class PreparedSource : public CurveSource
 {
 public:
@@ -30,8 +32,11 @@ public:
         lines.colour = Qt::red;
         lines.measured = {{0, 8}, {100, 7}, {200, 0}};
         lines.stc = {{0, 9}, {110, 8}, {220, 0}};
-        if (stringId % 2 == 1)
+        if (stringId % 2 == 1) {
             lines.nominal = {{0, 10}, {240, 0}};
+            lines.expected = {{0, 7}, {190, 0}};
+            lines.performanceFactor = 0.95;
+        }
         return true;
     }
 };
@@ -112,6 +117,7 @@ class CurvePlotTest : public QObject
 private slots:
     void paletteDarkensEachRoundAndStartsOver();
     void togglesCombineFamilyAndKind();
+    void expectedLinesHaveTheirOwnToggleAndStyle();
     void removedStringsTakeTheirLines();
     void changedLinesZoomBackOutToAllOfThem();
     void selectingManyStringsReplotsOnce();
@@ -187,6 +193,37 @@ void CurvePlotTest::togglesCombineFamilyAndKind()
     // Showing a string twice adds no second set of lines.
     graph.slotInsertCurves(1);
     QCOMPARE(helper.property("MEASLineCount").toInt(), 2);
+}
+
+void CurvePlotTest::expectedLinesHaveTheirOwnToggleAndStyle()
+{
+    PreparedSource source;
+    CurveGraph graph(source);
+    CurveGraphSquishHelper helper(&graph);
+    graph.slotInsertCurves(1);
+    graph.slotInsertCurves(2);
+    graph.displayEXPToggled(true);
+    // Only string 1 has a module, so only it has an expected line.
+    QCOMPARE(helper.property("EXPLineCount").toInt(), 1);
+    QCOMPARE(helper.property("VisibleLineCount").toInt(), 3);
+    graph.displayPWRToggled(true);
+    QCOMPARE(helper.property("EXPPWRLineCount").toInt(), 1);
+
+    QSet<int> styles;
+    for (QwtPlotItem* item : graph.itemList(QwtPlotItem::Rtti_PlotCurve)) {
+        const auto* line = static_cast<CurveLine*>(item);
+        if (ivKindOf(line->kind()) == CurveLineKind::ExpectedIV)
+            QCOMPARE(line->performanceFactor(), 0.95);
+    }
+    for (CurveLineKind kind : {CurveLineKind::MeasuredIV, CurveLineKind::StcIV, CurveLineKind::NominalIV,
+                               CurveLineKind::ExpectedIV})
+        styles.insert(penStyleOf(kind));
+    QCOMPARE(styles.size(), 4);
+
+    graph.displayEXPToggled(false);
+    QCOMPARE(helper.property("EXPLineCount").toInt(), 0);
+    QCOMPARE(helper.property("EXPPWRLineCount").toInt(), 0);
+    QCOMPARE(helper.property("VisibleLineCount").toInt(), 4);
 }
 
 void CurvePlotTest::removedStringsTakeTheirLines()
@@ -419,6 +456,16 @@ void CurvePlotTest::trackerTextFollowsTheLineFormats()
     QCOMPARE(CurveTracker::textAt(150.0, constLines(lines), noDistance, QStringLiteral(","), QLocale::c()),
              QString());
     qDeleteAll(lines);
+
+    // An expected line adds the string's performance factor, when it has one.
+    CurveLine expected(3, CurveLineKind::ExpectedIV, QStringLiteral("D"), QColor(Qt::magenta), {{0, 8}, {100, 6}});
+    expected.setPerformanceFactor(0.947);
+    CurveLine expectedPower(3, CurveLineKind::ExpectedPower, QStringLiteral("D"), QColor(Qt::magenta),
+                            {{0, 8}, {100, 6}});
+    QCOMPARE(CurveTracker::textAt(50.0, {&expected, &expectedPower}, noDistance, QStringLiteral(";"),
+                                  QLocale(QLocale::German)),
+             QStringLiteral("<font color=#ff00ff>D: 50,0V<sub>exp</sub>; 7,0A<sub>exp</sub>; 350,0W<sub>exp</sub>; "
+                            "PF 0,95</font><br><font color=#ff00ff>D: 50,0V<sub>exp</sub>; 300,0W<sub>exp</sub></font>"));
 }
 
 // The mouse at 0 A: the flat lines at 1, 2, ... A come nearest first.
@@ -474,7 +521,7 @@ void CurvePlotTest::legendShowsTheKindsInOrder()
 {
     PreparedSource source;
     CurveGraph graph(source);
-    QCOMPARE(graph.typeLegend()->sampleLabels(), (QStringList{"STC", "MEAS", "NOM"}));
+    QCOMPARE(graph.typeLegend()->sampleLabels(), (QStringList{"STC", "MEAS", "NOM", "EXP"}));
     graph.updateLegend(QStringLiteral("Roof east"));
     QCOMPARE(graph.typeLegend()->title(), QStringLiteral("Roof east"));
     QCOMPARE(graph.title().text(), QStringLiteral("IV Curve"));

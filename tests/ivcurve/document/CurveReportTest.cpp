@@ -101,6 +101,7 @@ private slots:
     void deviationIsMarkedPastTheThreshold();
     void rowsAreGroupedUnderTheirFileAndFolder();
     void totalsCompareMeasuredAndStcWithNominal();
+    void measuredPowerIsSetAgainstTheExpectedPower();
     void datesCarryFourDigitYears();
     void thresholdSettingReadsOnlyPercentages_data();
     void thresholdSettingReadsOnlyPercentages();
@@ -134,7 +135,7 @@ void CurveReportTest::resultsWithoutCurveShowWhatWasMeasured()
     const QStringList insulationCells =
         textsOf(cellsOf(CurveReport::keyValueRow({QStringLiteral("String 3"), &insulation, {}})));
     QCOMPARE(insulationCells.first(), QStringLiteral("String 3<br><i>no IV curve</i>"));
-    for (int column : {1, 2, 5, 6, 8, 9, 11, 12, 14, 15})
+    for (int column : {1, 2, 5, 6, 7, 8, 10, 11, 13, 14, 16, 17})
         QCOMPARE(insulationCells.at(column), QString());
     QCOMPARE(textsOf(cellsOf(CurveReport::measurementRow({QStringLiteral("String 3"), &insulation, {}}))).last(),
              QStringLiteral("Riso 631.7 MΩ at 1000 V"));
@@ -157,11 +158,11 @@ void CurveReportTest::resultsWithoutCurveShowWhatWasMeasured()
     const QStringList cells = textsOf(cellsOf(CurveReport::keyValueRow({QStringLiteral("String 6"), &readingsOnly, {}})));
     // 251.8 V x 3.78 A = 951.804 W, the power at the point the tester reported.
     QCOMPARE(cells.at(1), QStringLiteral("952"));
-    QCOMPARE(cells.at(5), QStringLiteral("324.3"));
-    QCOMPARE(cells.at(8), QStringLiteral("251.8"));
-    QCOMPARE(cells.at(11), QStringLiteral("5.05"));
-    QCOMPARE(cells.at(14), QStringLiteral("3.78"));
-    for (int column : {2, 6, 9, 12, 15})
+    QCOMPARE(cells.at(7), QStringLiteral("324.3"));
+    QCOMPARE(cells.at(10), QStringLiteral("251.8"));
+    QCOMPARE(cells.at(13), QStringLiteral("5.05"));
+    QCOMPARE(cells.at(16), QStringLiteral("3.78"));
+    for (int column : {2, 5, 6, 8, 11, 14, 17})
         QCOMPARE(cells.at(column), QString());
     QCOMPARE(cells.first(), QStringLiteral("String 6<br><i>no IV curve</i>"));
 }
@@ -247,6 +248,32 @@ void CurveReportTest::totalsCompareMeasuredAndStcWithNominal()
     QVERIFY(page.contains(QStringLiteral("The nominal total covers only the strings with a module assigned.")));
     QVERIFY(CurveReport::html(CurveReport::templateText(), entries, 7.5)
                 .contains(QStringLiteral("Deviations from the nominal power of more than 7.5 % are marked in colour.")));
+}
+
+// At STC the expected curve is the data sheet's: its diode law through 100 V and 10 A
+// (m = −20 V / ln(1/11)) peaks at 1001.1 W a little below 100 V.
+void CurveReportTest::measuredPowerIsSetAgainstTheExpectedPower()
+{
+    CurveData first = stringAtStc(9.5);
+    CurveData second = stringAtStc(9.1);
+    CurveData insulation;
+    QVector<CurveReport::Entry> entries{{QStringLiteral("String 1"), &first, {}},
+                                        {QStringLiteral("String 2"), &second, {}},
+                                        {QStringLiteral("String 3"), &insulation, {}}};
+    QCOMPARE(textsOf(cellsOf(CurveReport::keyValueRow(entries.at(0)))).mid(1, 6),
+             (QStringList{"950", "950", "1000", "5.0", "1001", "0.95"}));
+    // 950 W + 910 W against 2002.2 W expected; the insulation test adds nothing.
+    QCOMPARE(textsOf(cellsOf(CurveReport::totalRow(entries))).mid(5, 2), (QStringList{"2002", "0.93"}));
+
+    // Without conditions there is no expectation, and a total of the others would read as a loss.
+    CurveReadings noConditions = second.readings();
+    noConditions.cellTemp.clear();
+    second.setReadings(noConditions);
+    QCOMPARE(textsOf(cellsOf(CurveReport::keyValueRow(entries.at(1)))).mid(5, 2), (QStringList{"", ""}));
+    QCOMPARE(textsOf(cellsOf(CurveReport::totalRow(entries))).mid(5, 2), (QStringList{"", ""}));
+
+    const QString page = CurveReport::html(CurveReport::templateText(), entries);
+    QVERIFY(page.contains(QStringLiteral("<th class=\"sub\">EXP</th><th class=\"sub\">PF</th>")));
 }
 
 void CurveReportTest::datesCarryFourDigitYears()
