@@ -1446,6 +1446,36 @@ Dünnschicht 0,063</translation>
         <comment>Graph footnote</comment>
         <translation>kein Modul zugeordnet: STC-Werte nur näherungsweise</translation>
     </message>
+    <message>
+        <source>EXP</source>
+        <comment>Tool tip hint</comment>
+        <translation>ERW</translation>
+    </message>
+    <message>
+        <source>Show Expected Curve at Measured Conditions</source>
+        <comment>Tool tip hint</comment>
+        <translation>Erwartete Kennlinie bei den Messbedingungen anzeigen</translation>
+    </message>
+    <message>
+        <source>Export EXP IV Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation>Erwartete IV-Punkte exportieren</translation>
+    </message>
+    <message>
+        <source>Export Expected IV Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation>Erwartete IV-Kurvenpunkte im CSV-Format exportieren</translation>
+    </message>
+    <message>
+        <source>Export EXP PWR Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation>Erwartete Leistungspunkte exportieren</translation>
+    </message>
+    <message>
+        <source>Export Expected Power Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation>Erwartete Leistungskurvenpunkte im CSV-Format exportieren</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveFileCheck</name>
@@ -1870,6 +1900,16 @@ Dünnschicht 0,063</translation>
         <translation> Datei konnte nicht geöffnet werden:
  %1</translation>
     </message>
+    <message>
+        <source>EXP</source>
+        <comment>Export kind word: expected curve</comment>
+        <translation>ERW</translation>
+    </message>
+    <message>
+        <source>%1 has no expected curve: assign a PV module to the string and enter the irradiance and cell temperature of its measurement.</source>
+        <comment>User prompt</comment>
+        <translation>%1 hat keine erwartete Kennlinie: Ordnen Sie dem String ein PV-Modul zu und geben Sie die Einstrahlung und die Zelltemperatur seiner Messung ein.</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveReport</name>
@@ -1959,6 +1999,11 @@ Dünnschicht 0,063</translation>
             <numerusform>… und %n weitere</numerusform>
             <numerusform>… und %n weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>PF %1</source>
+        <comment>Tracker text: measured over expected maximum power</comment>
+        <translation>PF %1</translation>
     </message>
 </context>
 <context>
@@ -2051,6 +2096,11 @@ Dünnschicht 0,063</translation>
         <source>NOM</source>
         <comment>Legend label</comment>
         <translation>NENN</translation>
+    </message>
+    <message>
+        <source>EXP</source>
+        <comment>Legend label</comment>
+        <translation>ERW</translation>
     </message>
 </context>
 <context>

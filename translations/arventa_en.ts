@@ -1439,6 +1439,36 @@ Thin-Film 0.063</source>
         <comment>Graph footnote</comment>
         <translation>no module assigned: STC values approximate</translation>
     </message>
+    <message>
+        <source>EXP</source>
+        <comment>Tool tip hint</comment>
+        <translation>EXP</translation>
+    </message>
+    <message>
+        <source>Show Expected Curve at Measured Conditions</source>
+        <comment>Tool tip hint</comment>
+        <translation>Show Expected Curve at Measured Conditions</translation>
+    </message>
+    <message>
+        <source>Export EXP IV Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation>Export EXP IV Curve Points</translation>
+    </message>
+    <message>
+        <source>Export Expected IV Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation>Export Expected IV Curve Points in CSV format</translation>
+    </message>
+    <message>
+        <source>Export EXP PWR Curve Points</source>
+        <comment>Tool tip hint</comment>
+        <translation>Export EXP PWR Curve Points</translation>
+    </message>
+    <message>
+        <source>Export Expected Power Curve Points in CSV format</source>
+        <comment>Tool tip hint</comment>
+        <translation>Export Expected Power Curve Points in CSV format</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveFileCheck</name>
@@ -1854,6 +1884,16 @@ Thin-Film 0.063</source>
         <comment>Error Message</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>EXP</source>
+        <comment>Export kind word: expected curve</comment>
+        <translation>EXP</translation>
+    </message>
+    <message>
+        <source>%1 has no expected curve: assign a PV module to the string and enter the irradiance and cell temperature of its measurement.</source>
+        <comment>User prompt</comment>
+        <translation>%1 has no expected curve: assign a PV module to the string and enter the irradiance and cell temperature of its measurement.</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveReport</name>
@@ -1943,6 +1983,11 @@ Thin-Film 0.063</source>
             <numerusform>… and %n more</numerusform>
             <numerusform>… and %n more</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>PF %1</source>
+        <comment>Tracker text: measured over expected maximum power</comment>
+        <translation>PF %1</translation>
     </message>
 </context>
 <context>
@@ -2035,6 +2080,11 @@ Thin-Film 0.063</source>
         <source>NOM</source>
         <comment>Legend label</comment>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP</source>
+        <comment>Legend label</comment>
+        <translation>EXP</translation>
     </message>
 </context>
 <context>
