@@ -23,6 +23,16 @@ bool allFinite(const QVector<QPointF>& points)
     return true;
 }
 
+template <class Translate>
+QVector<QPointF> eachPoint(const QVector<QPointF>& nominal, Translate translate)
+{
+    QVector<QPointF> points;
+    points.reserve(nominal.size());
+    for (const QPointF& stc : nominal)
+        points.append(translate(stc));
+    return points;
+}
+
 QPointF alongTo(const QPointF& from, const QPointF& to, double share)
 {
     return from + (to - from) * share;
@@ -101,13 +111,10 @@ QVector<QPointF> ExpectedCurve::blaesser(const QVector<QPointF>& nominal) const
     const double shift = coefficient(parameters.a) * std::log(G_STC / G) + coefficient(parameters.b) * deltaT;
     const double stringRs = coefficient(parameters.Rs) * module.series / module.parallel;
     const double voc = nominal.last().x() / (1.0 + shift);
-    QVector<QPointF> points;
-    points.reserve(nominal.size());
-    for (const QPointF& stc : nominal) {
+    return eachPoint(nominal, [=](const QPointF& stc) {
         const double current = stc.y() / currentFactor;
-        points.append({stc.x() - voc * shift - stringRs * (current - stc.y()), current});
-    }
-    return points;
+        return QPointF(stc.x() - voc * shift - stringRs * (current - stc.y()), current);
+    });
 }
 
 double ExpectedCurve::shortCircuitCurrentAtConditions(const QVector<QPointF>& nominal, double alpha) const
@@ -125,15 +132,11 @@ QVector<QPointF> ExpectedCurve::procedure1(const QVector<QPointF>& nominal) cons
     const double Rs = coefficient(parameters.Rs);
     const double kappa = coefficient(parameters.kappa);
     const double rise = shortCircuitCurrentAtConditions(nominal, alpha) * (G_STC / G - 1.0) + alpha * Np * deltaT;
-    QVector<QPointF> points;
-    points.reserve(nominal.size());
-    for (const QPointF& stc : nominal) {
+    return eachPoint(nominal, [=](const QPointF& stc) {
         const double I2 = stc.y();
-        const double I1 = I2 - rise;
-        const double V1 = stc.x() - Ns * (beta * deltaT - Rs * (I2 - I1) / Np - kappa * (I2 / Np) * deltaT);
-        points.append({V1, I1});
-    }
-    return points;
+        const double V1 = stc.x() - Ns * (beta * deltaT - Rs * rise / Np - kappa * (I2 / Np) * deltaT);
+        return QPointF(V1, I2 - rise);
+    });
 }
 
 // The coefficients come from the data sheet, so the measured values they are offered go unused.
@@ -146,15 +149,12 @@ QVector<QPointF> ExpectedCurve::procedure2(const QVector<QPointF>& nominal) cons
     const double currentFactor = (1.0 + c.alphaRelative * deltaT) * G_STC / G;
     const double shift = c.betaRelative * deltaT + c.a * std::log(G_STC / G);
     const double voc = nominal.last().x() / (1.0 + shift);
-    QVector<QPointF> points;
-    points.reserve(nominal.size());
-    for (const QPointF& stc : nominal) {
+    return eachPoint(nominal, [=](const QPointF& stc) {
         const double I2 = stc.y();
         const double I1 = I2 / currentFactor;
         const double V1 = stc.x() - voc * shift + Ns * c.Rs * (I2 - I1) / Np + Ns * c.kappa * (I2 / Np) * deltaT;
-        points.append({V1, I1});
-    }
-    return points;
+        return QPointF(V1, I1);
+    });
 }
 
 QVector<QPointF> ExpectedCurve::procedure4(const QVector<QPointF>& nominal) const
@@ -166,14 +166,11 @@ QVector<QPointF> ExpectedCurve::procedure4(const QVector<QPointF>& nominal) cons
     const double irradianceRise = shortCircuitCurrentAtConditions(nominal, c.alpha) * (G_STC / G - 1.0);
     const double temperatureShare = deltaT / (T + kelvin);
     const double stringBandgap = c.bandgap * c.cellsInSeries * Ns;
-    QVector<QPointF> points;
-    points.reserve(nominal.size());
-    for (const QPointF& stc : nominal) {
-        const double I1 = stc.y() - Np * c.alpha * deltaT - irradianceRise;
+    return eachPoint(nominal, [=](const QPointF& stc) {
         const double irradianceVoltage = (stc.x() + temperatureShare * stringBandgap) / (1.0 + temperatureShare);
-        points.append({irradianceVoltage + Ns * c.Rs * irradianceRise / Np, I1});
-    }
-    return points;
+        return QPointF(irradianceVoltage + Ns * c.Rs * irradianceRise / Np,
+                       stc.y() - Np * c.alpha * deltaT - irradianceRise);
+    });
 }
 
 // Anderson's β is relative to the mean of the module's Voc and the string's, which is the
@@ -191,11 +188,7 @@ QVector<QPointF> ExpectedCurve::anderson(const QVector<QPointF>& nominal) const
     const double d2 = (L - 1.0 + std::sqrt(discriminant)) / 2.0;
     if (!(d2 > 0.0))
         return {};
-    QVector<QPointF> points;
-    points.reserve(nominal.size());
-    for (const QPointF& stc : nominal)
-        points.append({stc.x() * d2, stc.y() * d1});
-    return points;
+    return eachPoint(nominal, [=](const QPointF& stc) { return QPointF(stc.x() * d2, stc.y() * d1); });
 }
 
 QVector<QPointF> ExpectedCurve::betweenTheAxes(const QVector<QPointF>& points)

@@ -465,7 +465,8 @@ void CurvePlotTest::trackerTextFollowsTheLineFormats()
     QCOMPARE(CurveTracker::textAt(50.0, {&expected, &expectedPower}, noDistance, QStringLiteral(";"),
                                   QLocale(QLocale::German)),
              QStringLiteral("<font color=#ff00ff>D: 50,0V<sub>exp</sub>; 7,0A<sub>exp</sub>; 350,0W<sub>exp</sub>; "
-                            "PF 0,95</font><br><font color=#ff00ff>D: 50,0V<sub>exp</sub>; 300,0W<sub>exp</sub></font>"));
+                            "PF 0,95</font><br>"
+                            "<font color=#ff00ff>D: 50,0V<sub>exp</sub>; 300,0W<sub>exp</sub></font>"));
 }
 
 // The mouse at 0 A: the flat lines at 1, 2, ... A come nearest first.

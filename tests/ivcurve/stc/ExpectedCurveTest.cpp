@@ -40,18 +40,6 @@ STCparameters coefficients(Method method)
     return parameters;
 }
 
-// The module's own coefficients, as in the accuracy tests.
-STCparameters moduleCoefficients(Method method)
-{
-    STCparameters parameters;
-    parameters.algorithm = int(method);
-    parameters.alpha = QString::number(SingleDiodeModule::alpha);
-    parameters.beta = QString::number(SingleDiodeModule::beta);
-    parameters.Rs = QString::number(SingleDiodeModule::Rs);
-    parameters.b = QString::number(SingleDiodeModule::beta / SingleDiodeModule::Voc);
-    return parameters;
-}
-
 CurveReadings conditions(const QString& irradiance, const QString& temperature)
 {
     CurveReadings readings;
@@ -72,7 +60,7 @@ double voltageAt(const QVector<QPointF>& points, double current)
 CurveData healthyString(double irradiance, double temperature)
 {
     CurveData curve = SingleDiodeCurve(10, 2).measure(irradiance, temperature);
-    curve.setParameters(moduleCoefficients(Method::IEC60891));
+    curve.setParameters(SingleDiodeModule::coefficients(Method::IEC60891));
     return curve;
 }
 } // namespace
@@ -146,7 +134,7 @@ void ExpectedCurveTest::convertingBackGivesTheDataSheet()
     QFETCH(double, irradiance);
     QFETCH(double, temperature);
     CurveData measured = SingleDiodeModule::measure(irradiance, temperature, 10, 2, temperature);
-    measured.setParameters(moduleCoefficients(method));
+    measured.setParameters(SingleDiodeModule::coefficients(method));
     const QVector<QPointF> nominal = measured.nominalCurve().points();
     const QVector<QPointF> expected =
         ExpectedCurve(measured.parameters(), measured.module(), irradiance, temperature).translated(nominal);
@@ -214,7 +202,7 @@ void ExpectedCurveTest::faultsDoNotMoveTheExpectation()
     shadedString.shadedSubStrings = 6;
     shadedString.shadedLight = 0.3;
     CurveData shaded = shadedString.measure(700.0, 45.0);
-    shaded.setParameters(moduleCoefficients(Method::IEC60891));
+    shaded.setParameters(SingleDiodeModule::coefficients(Method::IEC60891));
     QCOMPARE(shaded.expectedCurve().points(), healthy.expectedCurve().points());
 
     double healthyFactor = 0.0;

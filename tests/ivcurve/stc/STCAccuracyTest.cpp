@@ -21,22 +21,9 @@
 using namespace IVCurve;
 
 namespace {
-// The module's own coefficients, as assigning it with a fitted Rs would give them.
-STCparameters moduleCoefficients(Method method)
-{
-    STCparameters parameters;
-    parameters.algorithm = int(method);
-    parameters.alpha = QString::number(SingleDiodeModule::alpha);
-    parameters.beta = QString::number(SingleDiodeModule::beta);
-    parameters.Rs = QString::number(SingleDiodeModule::Rs);
-    // Blässer's b is relative to Voc.
-    parameters.b = QString::number(SingleDiodeModule::beta / SingleDiodeModule::Voc);
-    return parameters;
-}
-
 CurveKeyValues converted(CurveData& curve, Method method)
 {
-    curve.setParameters(moduleCoefficients(method));
+    curve.setParameters(SingleDiodeModule::coefficients(method));
     return CurveKeyValues::ofCurve(curve.stcCurve(true));
 }
 
@@ -68,7 +55,7 @@ CurveData unchangedCurve(const QVector<QPointF>& points)
     readings.irradiance = QStringLiteral("1000");
     readings.cellTemp = QStringLiteral("25");
     curve.setReadings(readings);
-    curve.setParameters(moduleCoefficients(Method::IEC60891));
+    curve.setParameters(SingleDiodeModule::coefficients(Method::IEC60891));
     for (const QPointF& point : points)
         curve.addPoint(point.x(), point.y(), 0.0);
     return curve;
@@ -248,7 +235,7 @@ void STCAccuracyTest::approximationReasons()
     // A string measured inside the validated conditions, with its module, has nothing to report.
     QLocale::setDefault(QLocale::c());
     CurveData measured = SingleDiodeModule::measure(800.0, 45.0, 10, 2, 25.0);
-    measured.setParameters(moduleCoefficients(Method::IEC60891));
+    measured.setParameters(SingleDiodeModule::coefficients(Method::IEC60891));
     QCOMPARE(StcApproximation::reasons(measured), QStringList());
     CurveData dim = SingleDiodeModule::measure(420.0, 45.0, 10, 2, 25.0);
     dim.setModule(AssignedModule());

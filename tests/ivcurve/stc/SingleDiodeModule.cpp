@@ -108,6 +108,18 @@ CurveData SingleDiodeModule::measure(double G, double T, unsigned series, unsign
     return curve;
 }
 
+IVCurve::STCparameters SingleDiodeModule::coefficients(IVCurve::Method method)
+{
+    IVCurve::STCparameters parameters;
+    parameters.algorithm = int(method);
+    parameters.alpha = QString::number(alpha);
+    parameters.beta = QString::number(beta);
+    parameters.Rs = QString::number(Rs);
+    // Blässer's b is relative to Voc.
+    parameters.b = QString::number(beta / Voc);
+    return parameters;
+}
+
 AssignedModule SingleDiodeModule::assigned(unsigned series, unsigned parallel)
 {
     AssignedModule module;

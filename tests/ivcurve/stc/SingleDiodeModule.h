@@ -2,6 +2,7 @@
 
 #include "AssignedModule.h"
 #include "CurveData.h"
+#include "STCparameters.h"
 
 // The physical truth that conversions are measured against: one diode with series and shunt
 // resistance, fitted by hand to the data sheet of the shipped "Kyocera KC200GT" (54 cells,
@@ -36,6 +37,8 @@ public:
                              int count = 100);
     // The module as the database would assign it to such a string.
     static AssignedModule assigned(unsigned series, unsigned parallel);
+    // The module's own coefficients for `method`, as assigning it with a fitted Rs would give them.
+    static IVCurve::STCparameters coefficients(IVCurve::Method method);
 
     // The diode law's terms at irradiance `G` and cell temperature `T`, for the whole module.
     static double lightCurrent(double G, double T);
