@@ -220,9 +220,9 @@ QString CurveReport::keyValueRow(const Entry& entry, double threshold)
 
 QStringList CurveReport::expectedValues(CurveData& curve)
 {
-    const double expectedPmpp = curve.expectedCurve().pmpp();
+    const CurveData& expected = curve.expectedCurve();
     double factor = 0.0;
-    return {curve.expectedCurve().isEmpty() ? QString() : fixed(expectedPmpp, 0),
+    return {expected.isEmpty() ? QString() : fixed(expected.pmpp(), 0),
             curve.performanceFactor(factor) ? fixed(factor, performanceDecimals) : QString()};
 }
 
