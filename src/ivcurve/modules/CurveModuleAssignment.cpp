@@ -11,6 +11,7 @@ namespace {
 void takeDataSheet(AssignedModule& assigned, const CurveModuleRow& module)
 {
     assigned.setDataSheet(module.Voc, module.Isc, module.Vmp, module.Imp);
+    assigned.cellsInSeries = module.cellsInSeries;
 }
 } // namespace
 

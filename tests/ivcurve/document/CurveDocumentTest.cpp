@@ -89,6 +89,7 @@ private slots:
     void secondImportShowsItsOwnCurves();
     void togglesGovernTheSelectedCurves();
     void detailsOkAsksOnceUnlessTheNoticeIsOff();
+    void detailsRefuseCoefficientsThatAreNoNumbers();
     void closingAModifiedDocumentAsks();
     void plotExportIntoAMissingFolderSaysSo();
     void readOnlyFileRefusesEveryChange();
@@ -431,6 +432,33 @@ void CurveDocumentTest::detailsOkAsksOnceUnlessTheNoticeIsOff()
     again.accept();
     QCOMPARE(again.result(), int(QDialog::Accepted));
     QCOMPARE(prompts.shown().size(), shown);
+}
+
+// Text that is no number would be stored as text and read back as 0: OK names the field, shows
+// how a number is written here, and keeps the dialog and the curve as they were.
+void CurveDocumentTest::detailsRefuseCoefficientsThatAreNoNumbers()
+{
+    QSettings().setValue(SettingsKeys::hideAutomaticSaveWarning, true);
+    const std::unique_ptr<CurveDocument> document = openImported();
+    TreeItem* item = document->treeModel()->itemFor(document->treeModel()->index(0, 0, document->treeModel()->index(0, 0)));
+    CurveData* curve = document->graphModel()->curveOf(item);
+    QVERIFY(curve);
+    const STCparameters before = curve->parameters();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ScriptedPrompts prompts;
+    CurveDetailsDialog dialog(*curve, document->graphModel()->collection(), *document->treeModel(), item);
+    dialog.coefficientField(CurveDetailsDialog::Kappa)->setText(QStringLiteral("0,0o2"));
+    dialog.accept();
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(prompts.messageTexts(),
+             QStringList(QStringLiteral("The value of κ is not a number: \"0,0o2\"\n"
+                                        "Your language setting writes decimals with a comma, for example 12,5.")));
+    QCOMPARE(curve->parameters().kappa, before.kappa);
+    QSqlQuery stored(QSqlDatabase::database(document->filePath(), false));
+    QVERIFY(stored.exec(QStringLiteral("SELECT typeof(STC_K) FROM Curves WHERE CurveID = %1").arg(curve->curveId)));
+    QVERIFY(stored.next());
+    QVERIFY(stored.value(0).toString() != QStringLiteral("text"));
 }
 
 void CurveDocumentTest::closingAModifiedDocumentAsks()
