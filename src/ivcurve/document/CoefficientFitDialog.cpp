@@ -42,7 +42,7 @@ CoefficientFitDialog::CoefficientFitDialog(const CorrectionCoefficientFit::Resul
                                            const QVector<CurveData*>& curves, CurveCollection& collection,
                                            QWidget* parent)
     : QDialog(parent)
-    , result(result)
+    , found(result)
     , curves(curves)
     , collection(collection)
 {
@@ -103,8 +103,8 @@ QString CoefficientFitDialog::failureText(CorrectionCoefficientFit::Failure fail
 
 QString CoefficientFitDialog::rsLine() const
 {
-    const QString value = CurveNumberText::userText(result.Rs);
-    if (result.rsFound)
+    const QString value = CurveNumberText::userText(found.Rs);
+    if (found.rsFound)
         return tr("Rs: %1 Ω (of one module)", "Label").arg(value);
     return tr("Rs not found: the irradiances lie less than %1 W/m² apart; measure the string at irradiances "
               "further apart. Kept: %2 Ω",
@@ -114,8 +114,8 @@ QString CoefficientFitDialog::rsLine() const
 
 QString CoefficientFitDialog::kappaLine() const
 {
-    const QString value = CurveNumberText::userText(result.kappa);
-    if (result.kappaFound)
+    const QString value = CurveNumberText::userText(found.kappa);
+    if (found.kappaFound)
         return tr("κ: %1 Ω/°C (of one module)", "Label").arg(value);
     return tr("κ not found: the cell temperatures lie less than %1 °C apart, or changed together with the "
               "irradiance; measure the string at temperatures further apart. Kept: %2 Ω/°C",
@@ -127,7 +127,7 @@ QString CoefficientFitDialog::resultText() const
 {
     const QString residual =
         tr("Residual: %1 V (how far the curves brought to STC still lie apart)", "Label")
-            .arg(QLocale().toString(result.residual, 'f', 3));
+            .arg(QLocale().toString(found.residual, 'f', 3));
     return rsLine() + QLatin1Char('\n') + kappaLine() + QLatin1Char('\n') + residual;
 }
 
@@ -153,8 +153,8 @@ void CoefficientFitDialog::slotStoreWithCurves()
     for (CurveData* curve : curves) {
         CurveData edited(*curve);
         STCparameters parameters = edited.parameters();
-        parameters.Rs = CurveNumberText::userText(result.Rs);
-        parameters.kappa = CurveNumberText::userText(result.kappa);
+        parameters.Rs = CurveNumberText::userText(found.Rs);
+        parameters.kappa = CurveNumberText::userText(found.kappa);
         edited.setParameters(parameters);
         if (!collection.updateDetails(edited))
             return;
@@ -171,8 +171,8 @@ void CoefficientFitDialog::slotStoreWithModule()
         CurveMessageBox::warning(this, tr("The string's module is no longer in the module database.", "Error Message"));
         return;
     }
-    row.Rs = result.Rs;
-    row.kappa = result.kappa;
+    row.Rs = found.Rs;
+    row.kappa = found.kappa;
     if (modules.update(row))
         accept();
 }

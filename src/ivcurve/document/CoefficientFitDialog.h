@@ -44,7 +44,7 @@ private:
     QString rsLine() const;
     QString kappaLine() const;
 
-    const CorrectionCoefficientFit::Result result;
+    const CorrectionCoefficientFit::Result found;
     const QVector<CurveData*> curves;
     CurveCollection& collection;
     QLabel* text = nullptr;

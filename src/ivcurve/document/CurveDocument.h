@@ -62,6 +62,7 @@ public slots:
     void slotSetColour();
     void slotManageModules();
     void slotAssignModule();
+    void slotDetermineCoefficients();
     void slotCurveReport();
     void slotCurveReportPreview();
     void slotExportPoints();
@@ -94,6 +95,7 @@ private:
     // The plot shows the curve again after its settings or module changed.
     void replotString(uint stringId);
     void updateModuleNote();
+    void updateSelectionCommands();
 
     std::unique_ptr<CurveDatabase> database;
     CurveTreeModel* curveTreeModel = nullptr;
@@ -126,6 +128,7 @@ private:
     QAction* actionExportPWRPoints = nullptr;
     QAction* actionExportPWRPointsSTC = nullptr;
     QAction* actionSetColour = nullptr;
+    QAction* actionDetermineCoefficients = nullptr;
 };
 
 } // namespace IVCurve
