@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace IVCurve {
 
 bool CoefficientFitDialog::determine(QWidget* parent, const QVector<CurveData*>& curves, CurveCollection& collection)
@@ -65,7 +67,8 @@ CoefficientFitDialog::CoefficientFitDialog(const CorrectionCoefficientFit::Resul
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addWidget(buttons);
-    setMinimumWidth(420);
+    // Wide enough for the buttons of the longer languages beside each other.
+    setMinimumWidth(std::max(420, buttons->sizeHint().width() + 2 * layout->contentsMargins().left()));
 }
 
 QString CoefficientFitDialog::refusalText(CorrectionCoefficientInput::Refusal refusal)
@@ -101,34 +104,32 @@ QString CoefficientFitDialog::failureText(CorrectionCoefficientFit::Failure fail
     return QString();
 }
 
-QString CoefficientFitDialog::rsLine() const
+// A coefficient found with its value; one not found with why, what to do, and the value kept.
+QString CoefficientFitDialog::coefficientLine(bool wasFound, const QString& foundText, const QString& missingText,
+                                              double spread, double value)
 {
-    const QString value = CurveNumberText::userText(found.Rs);
-    if (found.rsFound)
-        return tr("Rs: %1 Ω (of one module)", "Label").arg(value);
-    return tr("Rs not found: the irradiances lie less than %1 W/m² apart; measure the string at irradiances "
-              "further apart. Kept: %2 Ω",
-              "Label")
-        .arg(QLocale().toString(CorrectionCoefficientFit::MinimumIrradianceSpread), value);
-}
-
-QString CoefficientFitDialog::kappaLine() const
-{
-    const QString value = CurveNumberText::userText(found.kappa);
-    if (found.kappaFound)
-        return tr("κ: %1 Ω/°C (of one module)", "Label").arg(value);
-    return tr("κ not found: the cell temperatures lie less than %1 °C apart, or changed together with the "
-              "irradiance; measure the string at temperatures further apart. Kept: %2 Ω/°C",
-              "Label")
-        .arg(QLocale().toString(CorrectionCoefficientFit::MinimumTemperatureSpread), value);
+    const QString number = CurveNumberText::userText(value);
+    return wasFound ? foundText.arg(number) : missingText.arg(QLocale().toString(spread), number);
 }
 
 QString CoefficientFitDialog::resultText() const
 {
+    const QString rs = coefficientLine(
+        found.rsFound, tr("Rs: %1 Ω (of one module)", "Label"),
+        tr("Rs not found: the irradiances lie less than %1 W/m² apart; measure the string at irradiances "
+           "further apart. Kept: %2 Ω",
+           "Label"),
+        CorrectionCoefficientFit::MinimumIrradianceSpread, found.Rs);
+    const QString kappa = coefficientLine(
+        found.kappaFound, tr("κ: %1 Ω/°C (of one module)", "Label"),
+        tr("κ not found: the cell temperatures lie less than %1 °C apart, or changed together with the "
+           "irradiance; measure the string at temperatures further apart. Kept: %2 Ω/°C",
+           "Label"),
+        CorrectionCoefficientFit::MinimumTemperatureSpread, found.kappa);
     const QString residual =
         tr("Residual: %1 V (how far the curves brought to STC still lie apart)", "Label")
             .arg(QLocale().toString(found.residual, 'f', 3));
-    return rsLine() + QLatin1Char('\n') + kappaLine() + QLatin1Char('\n') + residual;
+    return rs + QLatin1Char('\n') + kappa + QLatin1Char('\n') + residual;
 }
 
 QPushButton* CoefficientFitDialog::curvesButton() const

@@ -41,8 +41,8 @@ public slots:
     void slotStoreWithModule();
 
 private:
-    QString rsLine() const;
-    QString kappaLine() const;
+    static QString coefficientLine(bool wasFound, const QString& foundText, const QString& missingText,
+                                   double spread, double value);
 
     const CorrectionCoefficientFit::Result found;
     const QVector<CurveData*> curves;

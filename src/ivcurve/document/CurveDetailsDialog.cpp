@@ -199,6 +199,7 @@ QWidget* CurveDetailsDialog::makeMethodButtons()
         {Method::Blaesser, tr("Blässer", "Label")}};
     for (const auto& name : names) {
         auto* button = new QRadioButton(name.second);
+        button->setToolTip(methodNote(int(name.first)));
         methods->addButton(button, int(name.first));
         row->addWidget(button);
     }
@@ -214,8 +215,6 @@ QWidget* CurveDetailsDialog::makeStcGroup()
     layout->addWidget(makeNoteLabel(QStringLiteral("standardNote"), standardNote()));
     layout->addWidget(makeNoteLabel(QStringLiteral("approximationNote"),
                                     StcApproximation::note(StcApproximation::reasons(curve))));
-    methodNoteLabel = makeNoteLabel(QStringLiteral("methodNote"), QString());
-    layout->addWidget(methodNoteLabel);
 
     const STCparameters& settings = curve.parameters();
     auto* grid = new QGridLayout;
@@ -336,11 +335,10 @@ void CurveDetailsDialog::showCoefficientsOf(int algorithm)
         for (QWidget* widget : qAsConst(coefficientRows[coefficient]))
             widget->setVisible(used.contains(Coefficient(coefficient)));
     }
-    methodNoteLabel->setText(methodNote(algorithm));
-    methodNoteLabel->setVisible(!methodNoteLabel->text().isEmpty());
 }
 
-// The two procedures read some coefficients differently from the fields' plain meaning.
+// The two procedures read some coefficients differently from the fields' plain meaning. Said in
+// the tool tip: one more wrapped note would crowd the fields below it.
 QString CurveDetailsDialog::methodNote(int algorithm)
 {
     if (algorithm == int(Method::IEC60891Procedure2))

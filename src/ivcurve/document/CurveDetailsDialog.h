@@ -95,7 +95,6 @@ private:
     QVector<QLineEdit*> coefficients;
     QVector<QVector<QWidget*>> coefficientRows;
     QButtonGroup* methods = nullptr;
-    QLabel* methodNoteLabel = nullptr;
     QComboBox* combo = nullptr;
     FavouriteStarButton* star = nullptr;
     QSpinBox* series = nullptr;

@@ -68,6 +68,11 @@ QStringList cellsOf(const QString& row)
     return contents;
 }
 
+TreeItem* firstCurveItem(const CurveDocument& document)
+{
+    return document.treeModel()->itemFor(document.treeModel()->index(0, 0, document.treeModel()->index(0, 0)));
+}
+
 int countIn(const QString& path, const QString& table)
 {
     QSqlQuery query(QSqlDatabase::database(path, false));
@@ -394,7 +399,7 @@ void CurveDocumentTest::togglesGovernTheSelectedCurves()
 void CurveDocumentTest::detailsOkAsksOnceUnlessTheNoticeIsOff()
 {
     const std::unique_ptr<CurveDocument> document = openImported();
-    TreeItem* item = document->treeModel()->itemFor(document->treeModel()->index(0, 0, document->treeModel()->index(0, 0)));
+    TreeItem* item = firstCurveItem(*document);
     CurveData* curve = document->graphModel()->curveOf(item);
     QVERIFY(curve);
     ScriptedPrompts prompts;
@@ -447,7 +452,7 @@ void CurveDocumentTest::detailsRefuseCoefficientsThatAreNoNumbers()
     QSettings().setValue(SettingsKeys::hideAutomaticSaveWarning, true);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const std::unique_ptr<CurveDocument> document = openImported();
-    TreeItem* item = document->treeModel()->itemFor(document->treeModel()->index(0, 0, document->treeModel()->index(0, 0)));
+    TreeItem* item = firstCurveItem(*document);
     CurveData* curve = document->graphModel()->curveOf(item);
     QVERIFY(curve);
     const STCparameters before = curve->parameters();
@@ -471,7 +476,7 @@ void CurveDocumentTest::detailsOfferProcedures2And4WithTheirCoefficients()
 {
     QSettings().setValue(SettingsKeys::hideAutomaticSaveWarning, true);
     const std::unique_ptr<CurveDocument> document = openImported();
-    TreeItem* item = document->treeModel()->itemFor(document->treeModel()->index(0, 0, document->treeModel()->index(0, 0)));
+    TreeItem* item = firstCurveItem(*document);
     CurveData* curve = document->graphModel()->curveOf(item);
     QVERIFY(curve);
     ScriptedPrompts prompts;
@@ -482,7 +487,7 @@ void CurveDocumentTest::detailsOfferProcedures2And4WithTheirCoefficients()
         QVERIFY(dialog.isCoefficientShown(shown));
     for (D::Coefficient hidden : {D::Delta, D::B, D::CellsInSeries, D::Bandgap})
         QVERIFY(!dialog.isCoefficientShown(hidden));
-    QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("methodNote"))->text().startsWith("Procedure 2 takes α and β"));
+    QVERIFY(dialog.methodButton(int(Method::IEC60891Procedure2))->toolTip().startsWith("Procedure 2 takes α and β"));
 
     dialog.methodButton(int(Method::IEC60891Procedure4))->setChecked(true);
     for (D::Coefficient shown : {D::Rs, D::Alpha, D::CellsInSeries, D::Bandgap})

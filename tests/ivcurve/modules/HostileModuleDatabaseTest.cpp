@@ -52,6 +52,11 @@ void HostileModuleDatabaseTest::limitsHoldBeforeAnyModuleIsRead_data()
                                        << longText;
     QTest::newRow("65-character text for Isc")
         << QStringList{QStringLiteral("UPDATE Modules SET Isc = printf('%.65c', 'x') WHERE _id = 1")} << 0 << longText;
+    QTest::newRow("64-character text for Kappa")
+        << QStringList{QStringLiteral("UPDATE Modules SET Kappa = printf('%.64c', 'x') WHERE _id = 1")} << 32 << QString();
+    QTest::newRow("65-character text for CellsInSeries")
+        << QStringList{QStringLiteral("UPDATE Modules SET CellsInSeries = printf('%.65c', 'x') WHERE _id = 1")} << 0
+        << longText;
     // Never ended.
     QTest::newRow("recursive view")
         << QStringList{QStringLiteral("DROP TABLE Modules"),
