@@ -1343,12 +1343,12 @@ Dünnschicht 0,063</translation>
     </message>
     <message>
         <source>Procedure 2 takes α and β relative to the module&apos;s Isc and Voc (α_rel = α / Isc, β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs&apos; and κ&apos; are entered as Rs and κ.</source>
-        <comment>Label</comment>
+        <comment>Tool tip hint</comment>
         <translation>Verfahren 2 nimmt α und β bezogen auf Isc und Uoc des Moduls (α_rel = α / Isc, β_rel = β / Uoc); a ist sein Einstrahlungskorrekturfaktor, 0,06, sofern nicht gemessen; Rs&apos; und κ&apos; werden als Rs und κ eingegeben.</translation>
     </message>
     <message>
         <source>Procedure 4 needs neither β nor κ: the voltage follows the temperature through the bandgap ε of the N cells in series of each module.</source>
-        <comment>Label</comment>
+        <comment>Tool tip hint</comment>
         <translation>Verfahren 4 braucht weder β noch κ: Die Spannung folgt der Temperatur über die Bandlücke ε der N Zellen in Reihe jedes Moduls.</translation>
     </message>
 </context>

@@ -1233,7 +1233,7 @@ Please try re-installing %2 again</source>
     <message>
         <source>IEC60891 procedure 1</source>
         <comment>Label</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">IEC60891 procedure 1 {60891 ?}</translation>
     </message>
     <message>
         <source>Blässer</source>
@@ -1273,7 +1273,7 @@ Please try re-installing %2 again</source>
     <message>
         <source>κ: (Ω/°C)</source>
         <comment>Label</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">κ: (Ω/°C)</translation>
     </message>
     <message>
         <source>Anderson&apos;s delta coefficient:
@@ -1336,12 +1336,12 @@ Thin-Film 0.063</source>
     </message>
     <message>
         <source>Procedure 2 takes α and β relative to the module&apos;s Isc and Voc (α_rel = α / Isc, β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs&apos; and κ&apos; are entered as Rs and κ.</source>
-        <comment>Label</comment>
+        <comment>Tool tip hint</comment>
         <translation>Procedure 2 takes α and β relative to the module&apos;s Isc and Voc (α_rel = α / Isc, β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs&apos; and κ&apos; are entered as Rs and κ.</translation>
     </message>
     <message>
         <source>Procedure 4 needs neither β nor κ: the voltage follows the temperature through the bandgap ε of the N cells in series of each module.</source>
-        <comment>Label</comment>
+        <comment>Tool tip hint</comment>
         <translation>Procedure 4 needs neither β nor κ: the voltage follows the temperature through the bandgap ε of the N cells in series of each module.</translation>
     </message>
 </context>

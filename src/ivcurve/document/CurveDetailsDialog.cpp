@@ -345,11 +345,11 @@ QString CurveDetailsDialog::methodNote(int algorithm)
         return tr("Procedure 2 takes α and β relative to the module's Isc and Voc (α_rel = α / Isc, "
                   "β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs' and κ' are "
                   "entered as Rs and κ.",
-                  "Label");
+                  "Tool tip hint");
     if (algorithm == int(Method::IEC60891Procedure4))
         return tr("Procedure 4 needs neither β nor κ: the voltage follows the temperature through the bandgap ε "
                   "of the N cells in series of each module.",
-                  "Label");
+                  "Tool tip hint");
     return QString();
 }
 
