@@ -963,6 +963,84 @@ Bitte installieren Sie %2 erneut</translation>
     </message>
 </context>
 <context>
+    <name>IVCurve::CoefficientFitDialog</name>
+    <message>
+        <source>Determine Coefficients</source>
+        <comment>Window Title</comment>
+        <translation>Koeffizienten ermitteln</translation>
+    </message>
+    <message>
+        <source>Store with the Curves</source>
+        <comment>Button</comment>
+        <translation>Bei den Kennlinien speichern</translation>
+    </message>
+    <message>
+        <source>Convert the selected curves with these coefficients</source>
+        <comment>Tool tip hint</comment>
+        <translation>Die gewählten Kennlinien mit diesen Koeffizienten umrechnen</translation>
+    </message>
+    <message>
+        <source>Store with the Module</source>
+        <comment>Button</comment>
+        <translation>Beim Modul speichern</translation>
+    </message>
+    <message>
+        <source>Keep these coefficients with the string&apos;s module in the module database</source>
+        <comment>Tool tip hint</comment>
+        <translation>Diese Koeffizienten beim Modul des Strangs in der Moduldatenbank ablegen</translation>
+    </message>
+    <message>
+        <source>The selected curves belong to different strings: their modules or their numbers of modules in series or in parallel differ. Select curves of one string only.</source>
+        <comment>Error Message</comment>
+        <translation>Die gewählten Kennlinien gehören zu verschiedenen Strängen: Ihre Module oder die Zahl der Module in Reihe oder parallel unterscheiden sich. Wählen Sie nur Kennlinien eines Strangs.</translation>
+    </message>
+    <message>
+        <source>Fewer than two of the selected curves have points, an irradiance and a cell temperature. Select two or more curves of the string that were measured with both.</source>
+        <comment>Error Message</comment>
+        <translation>Weniger als zwei der gewählten Kennlinien haben Punkte, eine Einstrahlung und eine Zelltemperatur. Wählen Sie zwei oder mehr Kennlinien des Strangs, die mit beidem gemessen wurden.</translation>
+    </message>
+    <message>
+        <source>The selected curves were measured under too similar conditions. Measure the string at irradiances at least %1 W/m² apart, or at cell temperatures at least %2 °C apart.</source>
+        <comment>Error Message</comment>
+        <translation>Die gewählten Kennlinien wurden unter zu ähnlichen Bedingungen gemessen. Messen Sie den Strang bei Einstrahlungen, die mindestens %1 W/m² auseinanderliegen, oder bei Zelltemperaturen, die mindestens %2 °C auseinanderliegen.</translation>
+    </message>
+    <message>
+        <source>The selected curves, brought to STC, share no range of current near their maximum power point. Select complete curves of one string.</source>
+        <comment>Error Message</comment>
+        <translation>Die gewählten Kennlinien haben, auf STC umgerechnet, nahe ihrem Punkt maximaler Leistung keinen gemeinsamen Strombereich. Wählen Sie vollständige Kennlinien eines Strangs.</translation>
+    </message>
+    <message>
+        <source>Rs: %1 Ω (of one module)</source>
+        <comment>Label</comment>
+        <translation>Rs: %1 Ω (eines Moduls)</translation>
+    </message>
+    <message>
+        <source>Rs not found: the irradiances lie less than %1 W/m² apart; measure the string at irradiances further apart. Kept: %2 Ω</source>
+        <comment>Label</comment>
+        <translation>Rs nicht ermittelt: Die Einstrahlungen liegen weniger als %1 W/m² auseinander; messen Sie den Strang bei weiter auseinanderliegenden Einstrahlungen. Beibehalten: %2 Ω</translation>
+    </message>
+    <message>
+        <source>κ: %1 Ω/°C (of one module)</source>
+        <comment>Label</comment>
+        <translation>κ: %1 Ω/°C (eines Moduls)</translation>
+    </message>
+    <message>
+        <source>κ not found: the cell temperatures lie less than %1 °C apart, or changed together with the irradiance; measure the string at temperatures further apart. Kept: %2 Ω/°C</source>
+        <comment>Label</comment>
+        <translation>κ nicht ermittelt: Die Zelltemperaturen liegen weniger als %1 °C auseinander oder änderten sich zusammen mit der Einstrahlung; messen Sie den Strang bei weiter auseinanderliegenden Temperaturen. Beibehalten: %2 Ω/°C</translation>
+    </message>
+    <message>
+        <source>Residual: %1 V (how far the curves brought to STC still lie apart)</source>
+        <comment>Label</comment>
+        <translation>Restabweichung: %1 V (wie weit die auf STC umgerechneten Kennlinien noch auseinanderliegen)</translation>
+    </message>
+    <message>
+        <source>The string&apos;s module is no longer in the module database.</source>
+        <comment>Error Message</comment>
+        <translation>Das Modul des Strangs ist nicht mehr in der Moduldatenbank.</translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CoefficientPercentInput</name>
     <message>
         <source>Isc is missing or zero</source>
@@ -1233,6 +1311,46 @@ Dünnschicht 0,063</translation>
         <comment>Label</comment>
         <translation>IEC 60891 Verfahren 1 ist das Verfahren der Norm; verwenden Sie es für Werte, die Sie unterschreiben. Anderson und Blässer deckt die Norm nicht ab, und die δ-Werte der Moduldatenbank für Anderson sind typische Angaben, zwei- bis dreimal so groß wie der Wert, den die Physik des Moduls ergibt.</translation>
     </message>
+    <message>
+        <source>IEC60891 procedure 2</source>
+        <comment>Label</comment>
+        <translation>IEC 60891 Verfahren 2</translation>
+    </message>
+    <message>
+        <source>IEC60891 procedure 4</source>
+        <comment>Label</comment>
+        <translation>IEC 60891 Verfahren 4</translation>
+    </message>
+    <message>
+        <source>N: cells in series per module</source>
+        <comment>Label</comment>
+        <translation>N: Zellen in Reihe je Modul</translation>
+    </message>
+    <message>
+        <source>ε: bandgap (V)</source>
+        <comment>Label</comment>
+        <translation>ε: Bandlücke (V)</translation>
+    </message>
+    <message>
+        <source>Leave empty to take the number from the module database, or from the module&apos;s Voc</source>
+        <comment>Tool tip hint</comment>
+        <translation>Leer lassen, um die Zahl aus der Moduldatenbank oder aus der Uoc des Moduls zu nehmen</translation>
+    </message>
+    <message>
+        <source>Crystalline silicon: 1.232 V</source>
+        <comment>Tool tip hint</comment>
+        <translation>Kristallines Silizium: 1,232 V</translation>
+    </message>
+    <message>
+        <source>Procedure 2 takes α and β relative to the module&apos;s Isc and Voc (α_rel = α / Isc, β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs&apos; and κ&apos; are entered as Rs and κ.</source>
+        <comment>Tool tip hint</comment>
+        <translation>Verfahren 2 nimmt α und β bezogen auf Isc und Uoc des Moduls (α_rel = α / Isc, β_rel = β / Uoc); a ist sein Einstrahlungskorrekturfaktor, 0,06, sofern nicht gemessen; Rs' und κ' werden als Rs und κ eingegeben.</translation>
+    </message>
+    <message>
+        <source>Procedure 4 needs neither β nor κ: the voltage follows the temperature through the bandgap ε of the N cells in series of each module.</source>
+        <comment>Tool tip hint</comment>
+        <translation>Verfahren 4 braucht weder β noch κ: Die Spannung folgt der Temperatur über die Bandlücke ε der N Zellen in Reihe jedes Moduls.</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveDocument</name>
@@ -1475,6 +1593,21 @@ Dünnschicht 0,063</translation>
         <source>Export Expected Power Curve Points in CSV format</source>
         <comment>Tool tip hint</comment>
         <translation>Erwartete Leistungskurvenpunkte im CSV-Format exportieren</translation>
+    </message>
+    <message>
+        <source>Determine Coefficients</source>
+        <comment>Tool tip hint</comment>
+        <translation>Koeffizienten ermitteln</translation>
+    </message>
+    <message>
+        <source>Find Rs and κ from two or more curves of one string measured at different irradiances and temperatures</source>
+        <comment>Tool tip hint</comment>
+        <translation>Rs und κ aus zwei oder mehr Kennlinien eines Strangs ermitteln, die bei verschiedenen Einstrahlungen und Temperaturen gemessen wurden</translation>
+    </message>
+    <message>
+        <source>Please select two or more curves of one string in the tree first.</source>
+        <comment>User prompt</comment>
+        <translation>Bitte wählen Sie zuerst im Baum zwei oder mehr Kennlinien eines Strangs.</translation>
     </message>
 </context>
 <context>
@@ -1830,9 +1963,29 @@ Dünnschicht 0,063</translation>
         <translation>Bitte geben Sie eine Bezeichnung des Moduls ein.</translation>
     </message>
     <message>
-        <source>The value of %1 is not a number: &quot;%2&quot;</source>
+        <source>Cells in series:</source>
+        <comment>User prompt</comment>
+        <translation>Zellen in Reihe:</translation>
+    </message>
+    <message>
+        <source>Cells in series in one module, from the data sheet, e.g. 60; empty when unknown</source>
+        <comment>Tool tip hint</comment>
+        <translation>Zellen in Reihe in einem Modul, laut Datenblatt, z. B. 60; leer, wenn unbekannt</translation>
+    </message>
+    <message>
+        <source>κ: (Ω/°C)</source>
+        <comment>User prompt</comment>
+        <translation>κ: (Ω/°C)</translation>
+    </message>
+    <message>
+        <source>Curve-correction factor of IEC 60891, e.g. 0.00125; empty when unknown</source>
+        <comment>Tool tip hint</comment>
+        <translation>Kurvenkorrekturfaktor nach IEC 60891, z. B. 0,00125; leer, wenn unbekannt</translation>
+    </message>
+    <message>
+        <source>cells in series</source>
         <comment>Warning Message</comment>
-        <translation>Der Wert von %1 ist keine Zahl: &quot;%2&quot;</translation>
+        <translation>Zellen in Reihe</translation>
     </message>
 </context>
 <context>
@@ -1851,6 +2004,16 @@ Dünnschicht 0,063</translation>
         <source>Your language setting writes decimals as in %1.</source>
         <comment>Warning Message</comment>
         <translation>Ihre Spracheinstellung schreibt Dezimalzahlen wie in %1.</translation>
+    </message>
+    <message>
+        <source>The value of %1 is not a number: &quot;%2&quot;</source>
+        <comment>Warning Message</comment>
+        <translation>Der Wert von %1 ist keine Zahl: "%2"</translation>
+    </message>
+    <message>
+        <source>The value of %1 must be a whole number from 1 to %2, or empty: &quot;%3&quot;</source>
+        <comment>Warning Message</comment>
+        <translation>Der Wert von %1 muss eine ganze Zahl von 1 bis %2 sein oder leer bleiben: "%3"</translation>
     </message>
 </context>
 <context>

@@ -960,6 +960,84 @@ Please try re-installing %2 again</source>
     </message>
 </context>
 <context>
+    <name>IVCurve::CoefficientFitDialog</name>
+    <message>
+        <source>Determine Coefficients</source>
+        <comment>Window Title</comment>
+        <translation>Determine Coefficients</translation>
+    </message>
+    <message>
+        <source>Store with the Curves</source>
+        <comment>Button</comment>
+        <translation>Store with the Curves</translation>
+    </message>
+    <message>
+        <source>Convert the selected curves with these coefficients</source>
+        <comment>Tool tip hint</comment>
+        <translation>Convert the selected curves with these coefficients</translation>
+    </message>
+    <message>
+        <source>Store with the Module</source>
+        <comment>Button</comment>
+        <translation>Store with the Module</translation>
+    </message>
+    <message>
+        <source>Keep these coefficients with the string&apos;s module in the module database</source>
+        <comment>Tool tip hint</comment>
+        <translation>Keep these coefficients with the string's module in the module database</translation>
+    </message>
+    <message>
+        <source>The selected curves belong to different strings: their modules or their numbers of modules in series or in parallel differ. Select curves of one string only.</source>
+        <comment>Error Message</comment>
+        <translation>The selected curves belong to different strings: their modules or their numbers of modules in series or in parallel differ. Select curves of one string only.</translation>
+    </message>
+    <message>
+        <source>Fewer than two of the selected curves have points, an irradiance and a cell temperature. Select two or more curves of the string that were measured with both.</source>
+        <comment>Error Message</comment>
+        <translation>Fewer than two of the selected curves have points, an irradiance and a cell temperature. Select two or more curves of the string that were measured with both.</translation>
+    </message>
+    <message>
+        <source>The selected curves were measured under too similar conditions. Measure the string at irradiances at least %1 W/m² apart, or at cell temperatures at least %2 °C apart.</source>
+        <comment>Error Message</comment>
+        <translation>The selected curves were measured under too similar conditions. Measure the string at irradiances at least %1 W/m² apart, or at cell temperatures at least %2 °C apart.</translation>
+    </message>
+    <message>
+        <source>The selected curves, brought to STC, share no range of current near their maximum power point. Select complete curves of one string.</source>
+        <comment>Error Message</comment>
+        <translation>The selected curves, brought to STC, share no range of current near their maximum power point. Select complete curves of one string.</translation>
+    </message>
+    <message>
+        <source>Rs: %1 Ω (of one module)</source>
+        <comment>Label</comment>
+        <translation>Rs: %1 Ω (of one module)</translation>
+    </message>
+    <message>
+        <source>Rs not found: the irradiances lie less than %1 W/m² apart; measure the string at irradiances further apart. Kept: %2 Ω</source>
+        <comment>Label</comment>
+        <translation>Rs not found: the irradiances lie less than %1 W/m² apart; measure the string at irradiances further apart. Kept: %2 Ω</translation>
+    </message>
+    <message>
+        <source>κ: %1 Ω/°C (of one module)</source>
+        <comment>Label</comment>
+        <translation>κ: %1 Ω/°C (of one module)</translation>
+    </message>
+    <message>
+        <source>κ not found: the cell temperatures lie less than %1 °C apart, or changed together with the irradiance; measure the string at temperatures further apart. Kept: %2 Ω/°C</source>
+        <comment>Label</comment>
+        <translation>κ not found: the cell temperatures lie less than %1 °C apart, or changed together with the irradiance; measure the string at temperatures further apart. Kept: %2 Ω/°C</translation>
+    </message>
+    <message>
+        <source>Residual: %1 V (how far the curves brought to STC still lie apart)</source>
+        <comment>Label</comment>
+        <translation>Residual: %1 V (how far the curves brought to STC still lie apart)</translation>
+    </message>
+    <message>
+        <source>The string&apos;s module is no longer in the module database.</source>
+        <comment>Error Message</comment>
+        <translation>The string's module is no longer in the module database.</translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CoefficientPercentInput</name>
     <message>
         <source>Isc is missing or zero</source>
@@ -1226,6 +1304,46 @@ Thin-Film 0.063</source>
         <comment>Label</comment>
         <translation>IEC 60891 procedure 1 is the standard&apos;s method; use it for values you sign. The standard covers neither Anderson nor Blässer, and the module database&apos;s δ values for Anderson are typical figures, two to three times what the module physics gives.</translation>
     </message>
+    <message>
+        <source>IEC60891 procedure 2</source>
+        <comment>Label</comment>
+        <translation>IEC60891 procedure 2</translation>
+    </message>
+    <message>
+        <source>IEC60891 procedure 4</source>
+        <comment>Label</comment>
+        <translation>IEC60891 procedure 4</translation>
+    </message>
+    <message>
+        <source>N: cells in series per module</source>
+        <comment>Label</comment>
+        <translation>N: cells in series per module</translation>
+    </message>
+    <message>
+        <source>ε: bandgap (V)</source>
+        <comment>Label</comment>
+        <translation>ε: bandgap (V)</translation>
+    </message>
+    <message>
+        <source>Leave empty to take the number from the module database, or from the module&apos;s Voc</source>
+        <comment>Tool tip hint</comment>
+        <translation>Leave empty to take the number from the module database, or from the module's Voc</translation>
+    </message>
+    <message>
+        <source>Crystalline silicon: 1.232 V</source>
+        <comment>Tool tip hint</comment>
+        <translation>Crystalline silicon: 1.232 V</translation>
+    </message>
+    <message>
+        <source>Procedure 2 takes α and β relative to the module&apos;s Isc and Voc (α_rel = α / Isc, β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs&apos; and κ&apos; are entered as Rs and κ.</source>
+        <comment>Tool tip hint</comment>
+        <translation>Procedure 2 takes α and β relative to the module's Isc and Voc (α_rel = α / Isc, β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs' and κ' are entered as Rs and κ.</translation>
+    </message>
+    <message>
+        <source>Procedure 4 needs neither β nor κ: the voltage follows the temperature through the bandgap ε of the N cells in series of each module.</source>
+        <comment>Tool tip hint</comment>
+        <translation>Procedure 4 needs neither β nor κ: the voltage follows the temperature through the bandgap ε of the N cells in series of each module.</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::CurveDocument</name>
@@ -1468,6 +1586,21 @@ Thin-Film 0.063</source>
         <source>Export Expected Power Curve Points in CSV format</source>
         <comment>Tool tip hint</comment>
         <translation>Export Expected Power Curve Points in CSV format</translation>
+    </message>
+    <message>
+        <source>Determine Coefficients</source>
+        <comment>Tool tip hint</comment>
+        <translation>Determine Coefficients</translation>
+    </message>
+    <message>
+        <source>Find Rs and κ from two or more curves of one string measured at different irradiances and temperatures</source>
+        <comment>Tool tip hint</comment>
+        <translation>Find Rs and κ from two or more curves of one string measured at different irradiances and temperatures</translation>
+    </message>
+    <message>
+        <source>Please select two or more curves of one string in the tree first.</source>
+        <comment>User prompt</comment>
+        <translation>Please select two or more curves of one string in the tree first.</translation>
     </message>
 </context>
 <context>
@@ -1815,9 +1948,29 @@ Thin-Film 0.063</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The value of %1 is not a number: &quot;%2&quot;</source>
+        <source>Cells in series:</source>
+        <comment>User prompt</comment>
+        <translation>Cells in series:</translation>
+    </message>
+    <message>
+        <source>Cells in series in one module, from the data sheet, e.g. 60; empty when unknown</source>
+        <comment>Tool tip hint</comment>
+        <translation>Cells in series in one module, from the data sheet, e.g. 60; empty when unknown</translation>
+    </message>
+    <message>
+        <source>κ: (Ω/°C)</source>
+        <comment>User prompt</comment>
+        <translation>κ: (Ω/°C)</translation>
+    </message>
+    <message>
+        <source>Curve-correction factor of IEC 60891, e.g. 0.00125; empty when unknown</source>
+        <comment>Tool tip hint</comment>
+        <translation>Curve-correction factor of IEC 60891, e.g. 0.00125; empty when unknown</translation>
+    </message>
+    <message>
+        <source>cells in series</source>
         <comment>Warning Message</comment>
-        <translation type="unfinished"></translation>
+        <translation>cells in series</translation>
     </message>
 </context>
 <context>
@@ -1836,6 +1989,16 @@ Thin-Film 0.063</source>
         <source>Your language setting writes decimals as in %1.</source>
         <comment>Warning Message</comment>
         <translation>Your language setting writes decimals as in %1.</translation>
+    </message>
+    <message>
+        <source>The value of %1 is not a number: &quot;%2&quot;</source>
+        <comment>Warning Message</comment>
+        <translation>The value of %1 is not a number: "%2"</translation>
+    </message>
+    <message>
+        <source>The value of %1 must be a whole number from 1 to %2, or empty: &quot;%3&quot;</source>
+        <comment>Warning Message</comment>
+        <translation>The value of %1 must be a whole number from 1 to %2, or empty: "%3"</translation>
     </message>
 </context>
 <context>

@@ -19,4 +19,6 @@ inline constexpr int maximumModules = 50000;
 inline constexpr int maximumModuleDescriptionLength = 500;
 // Numbers of a module row, even when stored as text.
 inline constexpr int maximumModuleValueLength = 64;
+// Thin-film modules have a few hundred cells in series; more is no module.
+inline constexpr int maximumCellsInSeries = 1000;
 } // namespace CurveFileLimits

@@ -16,6 +16,9 @@ QStringList CurveSchema::curveStatements()
                        "\t\tModuleSeries INTEGER ,\t\tModuleParallel INTEGER );"),
         // Files made before the column existed gain it on their first open; later opens fail here.
         QStringLiteral("ALTER TABLE Curves ADD COLUMN Fileversion INTEGER;"),
+        // Procedure 4's cells in series of one module and bandgap; older files gain them as well.
+        QStringLiteral("ALTER TABLE Curves ADD COLUMN STC_N INTEGER;"),
+        QStringLiteral("ALTER TABLE Curves ADD COLUMN STC_epsilon REAL;"),
     };
 }
 

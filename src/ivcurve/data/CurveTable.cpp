@@ -8,6 +8,7 @@
 #include "CurvePointsCodec.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QSqlError>
 #include <QVariant>
 
@@ -25,7 +26,7 @@ const char* const InsertStatement =
 const char* const SelectStatement =
     "SELECT\tCurveID, CASE WHEN length(CurvePoints) <= %1 THEN CurvePoints END, MemLocation, TestDate, TesterSerNo, Irradiance, AmbientTemp, CellTemp, Voc, Isc, "
     "Riso, Viso, Iclamp, Rpe, FF, Vmp, Imp, STCAlgorithm, STC_alpha, STC_beta, STC_delta, STC_a, STC_b, STC_K, "
-    "STC_Rs, ModuleID, ModuleSeries, ModuleParallel, FileVersion, length(CurvePoints)\t\tFROM Curves\t\tWHERE CurveID = ?";
+    "STC_Rs, ModuleID, ModuleSeries, ModuleParallel, FileVersion, length(CurvePoints), STC_N, STC_epsilon\t\tFROM Curves\t\tWHERE CurveID = ?";
 
 const char* const UpdateDetailsStatement =
     "UPDATE Curves SET STCAlgorithm = :alg,STC_alpha = :alpha,STC_beta = :beta,STC_delta = :delta,STC_a = :a,"
@@ -40,8 +41,12 @@ const char* const UpdateModuleStatement =
 enum Column {
     ColCurveId, ColPoints, ColMemLocation, ColTestDate, ColSerNo, ColIrradiance, ColAmbient, ColCell, ColVoc,
     ColIsc, ColRiso, ColViso, ColIclamp, ColRpe, ColFF, ColVmp, ColImp, ColAlgorithm, ColAlpha, ColBeta, ColDelta,
-    ColA, ColB, ColKappa, ColRs, ColModuleId, ColSeries, ColParallel, ColFileVersion, ColPointsLength
+    ColA, ColB, ColKappa, ColRs, ColModuleId, ColSeries, ColParallel, ColFileVersion, ColPointsLength, ColCellsInSeries, ColBandgap
 };
+
+// Written apart from the details, whose statement older versions share.
+const char* const UpdateProcedure4Statement =
+    "UPDATE Curves SET STC_N = :N,STC_epsilon = :epsilon WHERE CurveID = :CurveID;";
 
 QString stored(const QString& userText)
 {
@@ -106,6 +111,10 @@ STCparameters parametersOf(const QSqlQuery& query)
     readCoefficient(query.value(ColB), parameters.b);
     readCoefficient(query.value(ColKappa), parameters.kappa);
     readCoefficient(query.value(ColRs), parameters.Rs);
+    readCoefficient(query.value(ColBandgap), parameters.bandgap);
+    const int cells = storedInt(query.value(ColCellsInSeries), 0);
+    if (cells > 0)
+        parameters.cellsInSeries = QLocale().toString(cells);
     return parameters;
 }
 
@@ -268,6 +277,21 @@ bool CurveTable::updateDetails(const CurveData& curve)
     query.bindValue(QStringLiteral(":Ta"), stored(readings.ambientTemp));
     query.bindValue(QStringLiteral(":Tpv"), stored(readings.cellTemp));
     bindModule(query, curve);
+    return write(query) && updateProcedure4(curve);
+}
+
+// An N left empty is written as NULL, so that the module's data sheet goes on giving it.
+bool CurveTable::updateProcedure4(const CurveData& curve)
+{
+    QSqlQuery query(database.database());
+    if (!query.prepare(QString::fromLatin1(UpdateProcedure4Statement))) {
+        reportFailure(query);
+        return false;
+    }
+    const int cells = STCparameters::count(curve.parameters().cellsInSeries);
+    query.bindValue(QStringLiteral(":N"), cells > 0 ? QVariant(cells) : QVariant(QVariant::Int));
+    query.bindValue(QStringLiteral(":epsilon"), stored(curve.parameters().bandgap));
+    query.bindValue(QStringLiteral(":CurveID"), curve.curveId);
     return write(query);
 }
 

@@ -32,6 +32,7 @@ public:
 private:
     bool prepareInsert();
     bool prepareSelect();
+    bool updateProcedure4(const CurveData& curve);
     // Shows why the points of a curve are not decoded, when they pass the limits.
     bool pointsWithinLimits(int curveId, qint64 length, const QString& points);
     bool execute(QSqlQuery& query);

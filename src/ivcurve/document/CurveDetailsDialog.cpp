@@ -4,9 +4,12 @@
 #include "CurveCollection.h"
 #include "CurveData.h"
 #include "CurveMessageBox.h"
+#include "CurveFileLimits.h"
 #include "CurveModuleDatabase.h"
+#include "CurveNumberText.h"
 #include "CurveTreeModel.h"
 #include "FavouriteStarButton.h"
+#include "IEC60891Procedure4.h"
 #include "Prompts.h"
 #include "SettingsKeys.h"
 #include "StcApproximation.h"
@@ -35,6 +38,8 @@ namespace {
 const int largestStringCount = 9999;
 const int fieldMinimumWidth = 140;
 enum ModuleValue { ModuleVmpp, ModuleImpp, ModuleVoc, ModuleIsc };
+// The names the messages give the coefficients, in the order of Coefficient.
+const char* const coefficientNames[] = {"Rs", "α", "β", "δ", "a", "b", "κ", "N", "ε"};
 } // namespace
 
 CurveDetailsDialog::CurveDetailsDialog(CurveData& curve, CurveCollection& collection, CurveTreeModel& treeModel,
@@ -180,21 +185,33 @@ void CurveDetailsDialog::addCoefficientRow(QGridLayout* grid, int row, Coefficie
     coefficientRows[coefficient].append(percent);
 }
 
+QWidget* CurveDetailsDialog::makeMethodButtons()
+{
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    methods = new QButtonGroup(box);
+    const QVector<QPair<Method, QString>> names{
+        {Method::Anderson, tr("Anderson", "Label")},
+        {Method::IEC60891, tr("IEC60891 procedure 1", "Label")},
+        {Method::IEC60891Procedure2, tr("IEC60891 procedure 2", "Label")},
+        {Method::IEC60891Procedure4, tr("IEC60891 procedure 4", "Label")},
+        {Method::Blaesser, tr("Blässer", "Label")}};
+    for (const auto& name : names) {
+        auto* button = new QRadioButton(name.second);
+        button->setToolTip(methodNote(int(name.first)));
+        methods->addButton(button, int(name.first));
+        row->addWidget(button);
+    }
+    row->addStretch();
+    return box;
+}
+
 QWidget* CurveDetailsDialog::makeStcGroup()
 {
     auto* group = new QGroupBox(tr("STC Calculation", "Label"));
     auto* layout = new QVBoxLayout(group);
-    auto* methods = new QHBoxLayout;
-    andersonButton = new QRadioButton(tr("Anderson", "Label"));
-    iecButton = new QRadioButton(tr("IEC60891 procedure 1", "Label"));
-    blaesserButton = new QRadioButton(tr("Blässer", "Label"));
-    auto* methodGroup = new QButtonGroup(group);
-    for (QRadioButton* button : {andersonButton, iecButton, blaesserButton}) {
-        methodGroup->addButton(button);
-        methods->addWidget(button);
-    }
-    methods->addStretch();
-    layout->addLayout(methods);
+    layout->addWidget(makeMethodButtons());
     layout->addWidget(makeNoteLabel(QStringLiteral("standardNote"), standardNote()));
     layout->addWidget(makeNoteLabel(QStringLiteral("approximationNote"),
                                     StcApproximation::note(StcApproximation::reasons(curve))));
@@ -208,16 +225,27 @@ QWidget* CurveDetailsDialog::makeStcGroup()
     addCoefficientRow(grid, 4, A, tr("a:", "Label"), settings.a);
     addCoefficientRow(grid, 5, B, tr("b: (1/°C)", "Label"), settings.b);
     addCoefficientRow(grid, 6, Kappa, tr("κ: (Ω/°C)", "Label"), settings.kappa);
+    addCoefficientRow(grid, 7, CellsInSeries, tr("N: cells in series per module", "Label"), settings.cellsInSeries);
+    addCoefficientRow(grid, 8, Bandgap, tr("ε: bandgap (V)", "Label"), settings.bandgap);
     coefficients[Delta]->setToolTip(
         tr("Anderson's delta coefficient:\nmono-Crystalline 0.085\nmulti-Crystalline 0.110\nThin-Film 0.063",
            "Tool tip hint"));
+    coefficients[CellsInSeries]->setToolTip(
+        tr("Leave empty to take the number from the module database, or from the module's Voc", "Tool tip hint"));
+    coefficients[Bandgap]->setToolTip(tr("Crystalline silicon: 1.232 V", "Tool tip hint"));
+    showCellsInSeriesGuess();
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
 
     methodButton(settings.algorithm)->setChecked(true);
-    connect(andersonButton, &QRadioButton::toggled, this, &CurveDetailsDialog::slotAndersonToggled);
-    connect(iecButton, &QRadioButton::toggled, this, &CurveDetailsDialog::slotIECToggled);
-    connect(blaesserButton, &QRadioButton::toggled, this, &CurveDetailsDialog::slotBlaesserToggled);
+    const QVector<QPair<Method, void (CurveDetailsDialog::*)(bool)>> toggles{
+        {Method::Anderson, &CurveDetailsDialog::slotAndersonToggled},
+        {Method::IEC60891, &CurveDetailsDialog::slotIECToggled},
+        {Method::IEC60891Procedure2, &CurveDetailsDialog::slotProcedure2Toggled},
+        {Method::IEC60891Procedure4, &CurveDetailsDialog::slotProcedure4Toggled},
+        {Method::Blaesser, &CurveDetailsDialog::slotBlaesserToggled}};
+    for (const auto& toggle : toggles)
+        connect(methods->button(int(toggle.first)), &QRadioButton::toggled, this, toggle.second);
     return group;
 }
 
@@ -254,16 +282,11 @@ QLineEdit* CurveDetailsDialog::readingField(const QString& objectName) const
     return readings.value(objectName);
 }
 
+// A number that names no method converts by Anderson, and the dialog says so.
 QRadioButton* CurveDetailsDialog::methodButton(int algorithm) const
 {
-    switch (Method(algorithm)) {
-    case Method::Blaesser:
-        return blaesserButton;
-    case Method::IEC60891:
-        return iecButton;
-    default:
-        return andersonButton;
-    }
+    auto* button = qobject_cast<QRadioButton*>(methods->button(algorithm));
+    return button ? button : qobject_cast<QRadioButton*>(methods->button(int(Method::Anderson)));
 }
 
 QComboBox* CurveDetailsDialog::modulesCombo() const
@@ -298,6 +321,12 @@ void CurveDetailsDialog::showCoefficientsOf(int algorithm)
     case Method::IEC60891:
         used = {Rs, Alpha, Beta, Kappa};
         break;
+    case Method::IEC60891Procedure2:
+        used = {Rs, Alpha, Beta, A, Kappa};
+        break;
+    case Method::IEC60891Procedure4:
+        used = {Rs, Alpha, CellsInSeries, Bandgap};
+        break;
     default:
         used = {Alpha, Beta, Delta};
         break;
@@ -306,6 +335,34 @@ void CurveDetailsDialog::showCoefficientsOf(int algorithm)
         for (QWidget* widget : qAsConst(coefficientRows[coefficient]))
             widget->setVisible(used.contains(Coefficient(coefficient)));
     }
+}
+
+// The two procedures read some coefficients differently from the fields' plain meaning. Said in
+// the tool tip: one more wrapped note would crowd the fields below it.
+QString CurveDetailsDialog::methodNote(int algorithm)
+{
+    if (algorithm == int(Method::IEC60891Procedure2))
+        return tr("Procedure 2 takes α and β relative to the module's Isc and Voc (α_rel = α / Isc, "
+                  "β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs' and κ' are "
+                  "entered as Rs and κ.",
+                  "Tool tip hint");
+    if (algorithm == int(Method::IEC60891Procedure4))
+        return tr("Procedure 4 needs neither β nor κ: the voltage follows the temperature through the bandgap ε "
+                  "of the N cells in series of each module.",
+                  "Tool tip hint");
+    return QString();
+}
+
+// The N procedure 4 uses while the field is empty, from the module or the measured Voc.
+void CurveDetailsDialog::showCellsInSeriesGuess()
+{
+    STCparameters unset = curve.parameters();
+    unset.cellsInSeries.clear();
+    double voc = 0.0;
+    if (!CurveNumberText::parseUser(curve.readings().voc, voc))
+        voc = curve.maxV();
+    const int guess = IEC60891Procedure4::storedCoefficients(unset, module, voc).cellsInSeries;
+    coefficients[CellsInSeries]->setPlaceholderText(QLocale().toString(guess));
 }
 
 void CurveDetailsDialog::slotAndersonToggled(bool on)
@@ -324,6 +381,18 @@ void CurveDetailsDialog::slotBlaesserToggled(bool on)
 {
     if (on)
         showCoefficientsOf(int(Method::Blaesser));
+}
+
+void CurveDetailsDialog::slotProcedure2Toggled(bool on)
+{
+    if (on)
+        showCoefficientsOf(int(Method::IEC60891Procedure2));
+}
+
+void CurveDetailsDialog::slotProcedure4Toggled(bool on)
+{
+    if (on)
+        showCoefficientsOf(int(Method::IEC60891Procedure4));
 }
 
 void CurveDetailsDialog::slotAlphaPercentClicked()
@@ -375,9 +444,13 @@ void CurveDetailsDialog::slotModuleSelected(int index)
             coefficients[Beta]->setText(locale.toString(row.beta, 'g', 6));
             coefficients[Delta]->setText(locale.toString(row.delta, 'g', 6));
             coefficients[Rs]->setText(locale.toString(row.Rs, 'g', 6));
+            if (row.kappa != 0.0)
+                coefficients[Kappa]->setText(locale.toString(row.kappa, 'g', 6));
+            module.cellsInSeries = row.cellsInSeries;
         }
     }
     showModuleValues();
+    showCellsInSeriesGuess();
 }
 
 void CurveDetailsDialog::showModuleValues()
@@ -425,19 +498,29 @@ QString CurveDetailsDialog::editedReading(const char* name, const QString& store
     return field->isModified() && readable ? normalised(field->text()) : stored;
 }
 
+// Only the coefficients the method shows were checked; another one that does not read keeps
+// what the curve had.
+QString CurveDetailsDialog::coefficientText(Coefficient coefficient, const QString& stored) const
+{
+    double value = 0.0;
+    const QString text = coefficients[coefficient]->text();
+    return CurveNumberText::parseUser(text.trimmed(), value) ? normalised(text) : stored;
+}
+
 void CurveDetailsDialog::takeEdits(CurveData& edited) const
 {
     STCparameters settings = edited.parameters();
-    settings.algorithm = blaesserButton->isChecked() ? int(Method::Blaesser)
-                         : iecButton->isChecked()    ? int(Method::IEC60891)
-                                                     : int(Method::Anderson);
-    settings.Rs = normalised(coefficients[Rs]->text());
-    settings.alpha = normalised(coefficients[Alpha]->text());
-    settings.beta = normalised(coefficients[Beta]->text());
-    settings.delta = normalised(coefficients[Delta]->text());
-    settings.a = normalised(coefficients[A]->text());
-    settings.b = normalised(coefficients[B]->text());
-    settings.kappa = normalised(coefficients[Kappa]->text());
+    settings.algorithm = methods->checkedId();
+    settings.Rs = coefficientText(Rs, settings.Rs);
+    settings.alpha = coefficientText(Alpha, settings.alpha);
+    settings.beta = coefficientText(Beta, settings.beta);
+    settings.delta = coefficientText(Delta, settings.delta);
+    settings.a = coefficientText(A, settings.a);
+    settings.b = coefficientText(B, settings.b);
+    settings.kappa = coefficientText(Kappa, settings.kappa);
+    settings.bandgap = coefficientText(Bandgap, settings.bandgap);
+    const int cells = STCparameters::count(coefficients[CellsInSeries]->text());
+    settings.cellsInSeries = cells > 0 ? QLocale().toString(cells) : QString();
     edited.setParameters(settings);
 
     CurveReadings measured = edited.readings();
@@ -452,9 +535,40 @@ void CurveDetailsDialog::takeEdits(CurveData& edited) const
     edited.setModule(layout);
 }
 
+bool CurveDetailsDialog::refuseCoefficient(Coefficient coefficient, const QString& message)
+{
+    CurveMessageBox::warning(this, message);
+    coefficients[coefficient]->setFocus();
+    coefficients[coefficient]->selectAll();
+    return false;
+}
+
+// Text that is no number would be stored as text and read back as 0. N may stay empty.
+bool CurveDetailsDialog::coefficientsReadable()
+{
+    for (int index = 0; index < CoefficientCount; ++index) {
+        const auto coefficient = Coefficient(index);
+        if (!isCoefficientShown(coefficient))
+            continue;
+        const QString text = coefficients[coefficient]->text().trimmed();
+        const QString name = QString::fromUtf8(coefficientNames[coefficient]);
+        if (coefficient == CellsInSeries) {
+            const int cells = STCparameters::count(text);
+            if (!text.isEmpty() && (cells == 0 || cells > CurveFileLimits::maximumCellsInSeries))
+                return refuseCoefficient(coefficient, CurveNumberText::notACount(name, text,
+                                                                                 CurveFileLimits::maximumCellsInSeries));
+            continue;
+        }
+        double value = 0.0;
+        if (!CurveNumberText::parseUser(text, value))
+            return refuseCoefficient(coefficient, CurveNumberText::notANumber(name, coefficients[coefficient]->text()));
+    }
+    return true;
+}
+
 void CurveDetailsDialog::accept()
 {
-    if (!confirmAutomaticSave())
+    if (!coefficientsReadable() || !confirmAutomaticSave())
         return;
     CurveData edited(curve);
     takeEdits(edited);

@@ -8,6 +8,7 @@
 #include <QVector>
 
 class CurveData;
+class QButtonGroup;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -31,7 +32,7 @@ class CurveDetailsDialog : public QDialog
     Q_OBJECT
 
 public:
-    enum Coefficient { Rs, Alpha, Beta, Delta, A, B, Kappa, CoefficientCount };
+    enum Coefficient { Rs, Alpha, Beta, Delta, A, B, Kappa, CellsInSeries, Bandgap, CoefficientCount };
 
     CurveDetailsDialog(CurveData& curve, CurveCollection& collection, CurveTreeModel& treeModel, TreeItem* item,
                        QWidget* parent = nullptr);
@@ -51,6 +52,8 @@ public slots:
     void slotAndersonToggled(bool on);
     void slotIECToggled(bool on);
     void slotBlaesserToggled(bool on);
+    void slotProcedure2Toggled(bool on);
+    void slotProcedure4Toggled(bool on);
     void slotAlphaPercentClicked();
     void slotBetaPercentClicked();
     void slotFavouritesToggled(bool favouritesOnly);
@@ -67,7 +70,13 @@ private:
                           const QString& value, bool editable);
     void addCoefficientRow(QGridLayout* grid, int row, Coefficient coefficient, const QString& label,
                            const QString& value);
+    QWidget* makeMethodButtons();
     void showCoefficientsOf(int algorithm);
+    static QString methodNote(int algorithm);
+    void showCellsInSeriesGuess();
+    bool coefficientsReadable();
+    bool refuseCoefficient(Coefficient coefficient, const QString& message);
+    QString coefficientText(Coefficient coefficient, const QString& stored) const;
     void fillModules(bool favouritesOnly);
     void showModuleValues();
     bool confirmAutomaticSave();
@@ -85,9 +94,7 @@ private:
     QMap<QString, QLineEdit*> readings;
     QVector<QLineEdit*> coefficients;
     QVector<QVector<QWidget*>> coefficientRows;
-    QRadioButton* andersonButton = nullptr;
-    QRadioButton* iecButton = nullptr;
-    QRadioButton* blaesserButton = nullptr;
+    QButtonGroup* methods = nullptr;
     QComboBox* combo = nullptr;
     FavouriteStarButton* star = nullptr;
     QSpinBox* series = nullptr;

@@ -1,5 +1,6 @@
 #include "CurveDocument.h"
 
+#include "CoefficientFitDialog.h"
 #include "CommandGuard.h"
 #include "CurveCsvImporter.h"
 #include "CurveData.h"
@@ -189,6 +190,11 @@ void CurveDocument::buildActions()
     actionSetColour = makeAction(
         "actionSetColour", QString(), tr("Set Colour", "Tool tip hint"),
         tr("Change the colour of lines on the graph associated with this string", "Tool tip hint"));
+    actionDetermineCoefficients = makeAction(
+        "actionDetermineCoefficients", QString(), tr("Determine Coefficients", "Tool tip hint"),
+        tr("Find Rs and κ from two or more curves of one string measured at different irradiances and temperatures",
+           "Tool tip hint"));
+    actionDetermineCoefficients->setEnabled(false);
 
     const QVector<QPair<QAction*, void (CurveDocument::*)()>> commands{
         {actionSave, &CurveDocument::save},
@@ -206,7 +212,8 @@ void CurveDocument::buildActions()
         {actionExportPWRPointsSTC, &CurveDocument::slotExportPWRPointsSTC},
         {actionExportPointsEXP, &CurveDocument::slotExportPointsEXP},
         {actionExportPWRPointsEXP, &CurveDocument::slotExportPWRPointsEXP},
-        {actionSetColour, &CurveDocument::slotSetColour}};
+        {actionSetColour, &CurveDocument::slotSetColour},
+        {actionDetermineCoefficients, &CurveDocument::slotDetermineCoefficients}};
     for (const auto& command : commands) {
         const auto slot = command.second;
         connect(command.first, &QAction::triggered, this, [this, slot] { runGuarded(slot); });
@@ -253,7 +260,8 @@ void CurveDocument::buildToolBar()
     tools->addSeparator();
     tools->addActions({actionShowMEAS, actionShowSTC, actionShowNOM, actionShowEXP});
     tools->addSeparator();
-    tools->addActions({actionViewDetails, actionManageModules, actionAssignModule, actionSetColour});
+    tools->addActions({actionViewDetails, actionManageModules, actionAssignModule, actionSetColour,
+                       actionDetermineCoefficients});
     tools->addSeparator();
     tools->addAction(actionCurveReport);
     auto* exportMenu = new QMenu(this);
@@ -273,7 +281,7 @@ void CurveDocument::buildContextMenu()
     contextMenu = new QMenu(this);
     contextMenu->addActions({actionInsertTreeRow, actionDeleteTreeRow});
     contextMenu->addSeparator();
-    contextMenu->addActions({actionViewDetails, actionSetColour, actionAssignModule});
+    contextMenu->addActions({actionViewDetails, actionSetColour, actionAssignModule, actionDetermineCoefficients});
     contextMenu->addSeparator();
     contextMenu->addActions({actionCurveReport, actionExportPoints, actionExportPointsSTC, actionExportPWRPoints,
                              actionExportPWRPointsSTC, actionExportPointsEXP, actionExportPWRPointsEXP});
@@ -306,6 +314,8 @@ void CurveDocument::connectModels()
     connect(curveGraphModel, &CurveGraphModel::signalStringDeselected, curveGraph, &CurveGraph::slotRemoveCurves);
     connect(curveGraphModel, &CurveGraphModel::signalStringSelected, this, &CurveDocument::updateModuleNote);
     connect(curveGraphModel, &CurveGraphModel::signalStringDeselected, this, &CurveDocument::updateModuleNote);
+    connect(curveTree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CurveDocument::updateSelectionCommands);
     connect(curveTree, &QWidget::customContextMenuRequested, this, &CurveDocument::onCustomContextMenu);
     connect(curveTree, &QAbstractItemView::doubleClicked, this, &CurveDocument::slotDoubleClickTree);
 }
@@ -652,6 +662,33 @@ void CurveDocument::slotAssignModule()
             continue;
         curveTreeModel->setItemConversion(item, *curveGraphModel->curveOf(item));
         replotString(id);
+    }
+}
+
+// The fit compares curves, so one curve alone offers nothing to determine.
+void CurveDocument::updateSelectionCommands()
+{
+    actionDetermineCoefficients->setEnabled(selectedCurveItems().size() >= 2);
+}
+
+void CurveDocument::slotDetermineCoefficients()
+{
+    const QVector<TreeItem*> items = selectedCurveItems();
+    QVector<CurveData*> curves;
+    for (TreeItem* item : items) {
+        if (CurveData* curve = curveGraphModel->curveOf(item))
+            curves.append(curve);
+    }
+    if (curves.size() < 2) {
+        CurveMessageBox::show(this, QMessageBox::Information,
+                              tr("Please select two or more curves of one string in the tree first.", "User prompt"));
+        return;
+    }
+    if (!CoefficientFitDialog::determine(this, curves, curveGraphModel->collection()))
+        return;
+    for (TreeItem* item : items) {
+        curveTreeModel->setItemConversion(item, *curveGraphModel->curveOf(item));
+        replotString(CurveGraphModel::curveIdOf(item));
     }
 }
 

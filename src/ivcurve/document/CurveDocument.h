@@ -62,6 +62,7 @@ public slots:
     void slotSetColour();
     void slotManageModules();
     void slotAssignModule();
+    void slotDetermineCoefficients();
     void slotCurveReport();
     void slotCurveReportPreview();
     void slotExportPoints();
@@ -96,6 +97,7 @@ private:
     // The plot shows the curve again after its settings or module changed.
     void replotString(uint stringId);
     void updateModuleNote();
+    void updateSelectionCommands();
 
     std::unique_ptr<CurveDatabase> database;
     CurveTreeModel* curveTreeModel = nullptr;
@@ -131,6 +133,7 @@ private:
     QAction* actionExportPointsEXP = nullptr;
     QAction* actionExportPWRPointsEXP = nullptr;
     QAction* actionSetColour = nullptr;
+    QAction* actionDetermineCoefficients = nullptr;
 };
 
 } // namespace IVCurve

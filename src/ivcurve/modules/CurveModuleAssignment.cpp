@@ -1,6 +1,7 @@
 #include "CurveModuleAssignment.h"
 
 #include "AssignedModule.h"
+#include "CurveData.h"
 #include "CurveModuleDatabase.h"
 #include "CurveNumberText.h"
 #include "STCparameters.h"
@@ -11,6 +12,20 @@ namespace {
 void takeDataSheet(AssignedModule& assigned, const CurveModuleRow& module)
 {
     assigned.setDataSheet(module.Voc, module.Isc, module.Vmp, module.Imp);
+    assigned.cellsInSeries = module.cellsInSeries;
+}
+
+// κ is kept with a module only when the user determined it; a module without one leaves each
+// curve its own.
+bool takeKappa(CurveCollection& curves, int curveId, const CurveModuleRow& module)
+{
+    if (module.kappa == 0.0)
+        return true;
+    CurveData edited = *curves.curve(curveId);
+    STCparameters parameters = edited.parameters();
+    parameters.kappa = CurveNumberText::userText(module.kappa);
+    edited.setParameters(parameters);
+    return curves.updateDetails(edited);
 }
 } // namespace
 
@@ -40,7 +55,8 @@ QList<int> CurveModuleAssignment::assign(CurveCollection& curves, const QList<in
     const AssignedModule layoutOfString = layout(module, series);
     QList<int> assigned;
     for (int curveId : curveIds) {
-        if (curves.curve(curveId) && curves.assignModule(curveId, layoutOfString, coefficients))
+        if (curves.curve(curveId) && curves.assignModule(curveId, layoutOfString, coefficients)
+            && takeKappa(curves, curveId, module))
             assigned.append(curveId);
     }
     return assigned;

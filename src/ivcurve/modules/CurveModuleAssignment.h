@@ -20,7 +20,7 @@ public:
     static CurveCollection::ModuleLookup databaseLookup(QWidget* messageParent);
     // `module` with `series` modules in series and one string.
     static AssignedModule layout(const CurveModuleRow& module, unsigned series);
-    // Gives each curve the module, its α, β, δ and Rs, `series` in series and one string, in
+    // Gives each curve the module, its α, β, δ, Rs and any κ, `series` in series and one string, in
     // the file and in memory. A curve that cannot be loaded, or whose change fails (its message
     // was shown), is passed over and the others still get the module. The ids that got it.
     static QList<int> assign(CurveCollection& curves, const QList<int>& curveIds, const CurveModuleRow& module,

@@ -52,6 +52,32 @@ double finiteValue(const QVariant& value)
     return std::isfinite(number) ? number : 0.0;
 }
 
+int cellsInSeriesOf(const QVariant& value)
+{
+    bool ok = false;
+    const int cells = value.toInt(&ok);
+    return ok && cells > 0 && cells <= CurveFileLimits::maximumCellsInSeries ? cells : 0;
+}
+
+// Files from before a column existed gain it when first opened; a file that may not be written
+// goes on being read without it.
+void addLaterColumns(QSqlDatabase& database)
+{
+    for (const char* column : {"CellsInSeries INTEGER", "Kappa REAL"}) {
+        QSqlQuery query(database);
+        query.exec(QStringLiteral("ALTER TABLE Modules ADD COLUMN ") + QLatin1String(column));
+    }
+}
+
+QString laterColumns(QSqlDatabase& database)
+{
+    QSqlQuery query(database);
+    const bool present = query.exec(QStringLiteral("SELECT count(*) FROM pragma_table_info('Modules') "
+                                                   "WHERE name IN ('CellsInSeries', 'Kappa')"))
+        && query.next() && query.value(0).toInt() == 2;
+    return present ? QStringLiteral("CellsInSeries, Kappa") : QStringLiteral("NULL, NULL");
+}
+
 CurveModuleRow rowAt(const QSqlQuery& query)
 {
     CurveModuleRow row;
@@ -67,7 +93,15 @@ CurveModuleRow rowAt(const QSqlQuery& query)
     row.Rs = finiteValue(query.value(9));
     row.userModule = query.value(10).toInt() != 0;
     row.favourite = query.value(11).toInt() != 0;
+    row.cellsInSeries = cellsInSeriesOf(query.value(12));
+    row.kappa = finiteValue(query.value(13));
     return row;
+}
+
+// Bound as NULL when unknown, so that the file says so rather than claiming a module of no cells.
+QVariant storedCells(int cells)
+{
+    return cells > 0 ? QVariant(cells) : QVariant(QVariant::Int);
 }
 
 void bindValues(QSqlQuery& query, const CurveModuleRow& row, const QString& descriptionName,
@@ -82,6 +116,8 @@ void bindValues(QSqlQuery& query, const CurveModuleRow& row, const QString& desc
     query.bindValue(QStringLiteral(":beta"), row.beta);
     query.bindValue(QStringLiteral(":delta"), row.delta);
     query.bindValue(QStringLiteral(":Rs"), row.Rs);
+    query.bindValue(QStringLiteral(":cells"), storedCells(row.cellsInSeries));
+    query.bindValue(QStringLiteral(":kappa"), row.kappa);
     query.bindValue(userName, row.userModule ? 1 : 0);
     query.bindValue(favouriteName, row.favourite ? 1 : 0);
 }
@@ -136,6 +172,7 @@ bool CurveModuleDatabase::open(QSqlDatabase& database)
         showError(driverText);
         return false;
     }
+    addLaterColumns(database);
     cause = ModuleDatabaseCheck::ofContents(database);
     if (cause.isEmpty())
         return true;
@@ -191,7 +228,7 @@ QVector<CurveModuleRow> CurveModuleDatabase::query(const QString& filter)
     QSqlQuery query(database);
     query.setForwardOnly(true);
     const QString statement = QStringLiteral("SELECT _id, Description , Isc, Voc, Imp, Vmp, alpha, beta, delta, Rs, "
-                                             "UserModule, Favourite FROM Modules WHERE (")
+                                             "UserModule, Favourite, %1 FROM Modules WHERE (").arg(laterColumns(database))
                               + filter + QStringLiteral(") ORDER BY Description LIMIT %1;").arg(CurveFileLimits::maximumModules);
     if (!prepare(query, statement) || !execute(query))
         return {};
@@ -230,6 +267,7 @@ void CurveModuleDatabase::lookUpDataSheet(AssignedModule& module)
         known = knownModules().insert(module.moduleId, row);
     }
     module.setDataSheet(known->Voc, known->Isc, known->Vmp, known->Imp);
+    module.cellsInSeries = known->cellsInSeries;
 }
 
 bool CurveModuleDatabase::insert(CurveModuleRow& row)
@@ -240,8 +278,8 @@ bool CurveModuleDatabase::insert(CurveModuleRow& row)
         return false;
     QSqlQuery query(database);
     if (!prepare(query, QStringLiteral("INSERT INTO Modules (Description , Isc, Voc, Imp, Vmp, alpha, beta, delta, Rs, "
-                                 "UserModule, Favourite) VALUES (:desc , :Isc, :Voc, :Imp, :Vmp, :alpha, :beta, "
-                                 ":delta, :Rs, :UserModule, :Favourite);")))
+                                 "UserModule, Favourite, CellsInSeries, Kappa) VALUES (:desc , :Isc, :Voc, :Imp, :Vmp, "
+                                 ":alpha, :beta, :delta, :Rs, :UserModule, :Favourite, :cells, :kappa);")))
         return false;
     bindValues(query, row, QStringLiteral(":desc"), QStringLiteral(":UserModule"), QStringLiteral(":Favourite"));
     if (!execute(query))
@@ -259,7 +297,8 @@ bool CurveModuleDatabase::update(const CurveModuleRow& row)
     QSqlQuery query(database);
     if (!prepare(query, QStringLiteral("UPDATE Modules SET Description = :Desc,Isc = :Isc,Voc = :Voc,Imp = :Imp,"
                                  "Vmp = :Vmp,alpha = :alpha,beta = :beta,delta = :delta,Rs = :Rs,"
-                                 "UserModule = :Usr,Favourite = :Fav WHERE _id = :id;")))
+                                 "UserModule = :Usr,Favourite = :Fav,CellsInSeries = :cells,Kappa = :kappa "
+                                 "WHERE _id = :id;")))
         return false;
     bindValues(query, row, QStringLiteral(":Desc"), QStringLiteral(":Usr"), QStringLiteral(":Fav"));
     query.bindValue(QStringLiteral(":id"), row.id);

@@ -17,6 +17,10 @@ struct CurveModuleRow
     double beta = 0.0;
     double delta = 0.0;
     double Rs = 0.0;
+    // Cells in series in one module; 0 when the data sheet is not at hand.
+    int cellsInSeries = 0;
+    // Curve-correction factor κ of IEC 60891, Ω/°C, as the user's measurements gave it.
+    double kappa = 0.0;
     bool userModule = false;
     bool favourite = false;
 };

@@ -4,12 +4,15 @@
 #include "CurveMessageBox.h"
 #include "CurveModuleDatabase.h"
 #include "FavouriteStarButton.h"
+#include "CurveFileLimits.h"
 #include "CurveNumberText.h"
+#include "STCparameters.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace IVCurve {
@@ -32,7 +35,7 @@ CurveModulesEditDlg::CurveModulesEditDlg(const CurveModuleRow& existingModule, Q
 void CurveModulesEditDlg::build()
 {
     setWindowTitle(tr("Edit Module", "Window Title"));
-    fields.resize(Rs + 1);
+    fields.resize(Kappa + 1);
     auto* layout = new QGridLayout(this);
     addField(layout, Description, tr("Description:", "User prompt"), QString())->setMinimumWidth(320);
     star = new FavouriteStarButton(this);
@@ -55,6 +58,10 @@ void CurveModulesEditDlg::build()
              tr("Anderson's delta coefficient:\nmono-Crystalline 0.085\nmulti-Crystalline 0.110\nThin-Film 0.063",
                 "Tool tip hint"));
     addField(layout, Rs, tr("Rs: (Ω)", "User prompt"), tr("series resistance e.g. 0.3", "Tool tip hint"));
+    addField(layout, CellsInSeries, tr("Cells in series:", "User prompt"),
+             tr("Cells in series in one module, from the data sheet, e.g. 60; empty when unknown", "Tool tip hint"));
+    addField(layout, Kappa, tr("κ: (Ω/°C)", "User prompt"),
+             tr("Curve-correction factor of IEC 60891, e.g. 0.00125; empty when unknown", "Tool tip hint"));
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(box, &QDialogButtonBox::accepted, this, &CurveModulesEditDlg::accept);
     connect(box, &QDialogButtonBox::rejected, this, &CurveModulesEditDlg::reject);
@@ -95,6 +102,10 @@ void CurveModulesEditDlg::showModule()
                              edited.alpha, edited.beta, edited.delta, edited.Rs};
     for (int which = Isc; which <= Rs; ++which)
         fields[which]->setText(CurveNumberText::userText(values[which - Isc]));
+    if (edited.cellsInSeries > 0)
+        fields[CellsInSeries]->setText(QLocale().toString(edited.cellsInSeries));
+    if (edited.kappa != 0.0)
+        fields[Kappa]->setText(CurveNumberText::userText(edited.kappa));
     star->setChecked(edited.favourite);
 }
 
@@ -155,20 +166,43 @@ bool CurveModulesEditDlg::readFields(CurveModuleRow& row)
     }
     return readNumber(Isc, row.Isc) && readNumber(Voc, row.Voc) && readNumber(Imp, row.Imp)
         && readNumber(Vmp, row.Vmp) && readNumber(Alpha, row.alpha) && readNumber(Beta, row.beta)
-        && readNumber(Delta, row.delta) && readNumber(Rs, row.Rs);
+        && readNumber(Delta, row.delta) && readNumber(Rs, row.Rs) && readCellsInSeries(row.cellsInSeries)
+        && readOptionalNumber(Kappa, row.kappa);
 }
 
 bool CurveModulesEditDlg::readNumber(Field which, double& value)
 {
     if (CurveNumberText::parseUser(fields[which]->text(), value))
         return true;
-    static const char* const names[] = {"", "Isc", "Voc", "Impp", "Vmpp", "α", "β", "delta", "Rs"};
-    CurveMessageBox::warning(this, tr("The value of %1 is not a number: \"%2\"", "Warning Message")
-                                           .arg(QString::fromUtf8(names[which]), fields[which]->text())
-                                       + QLatin1Char('\n') + CurveNumberText::decimalMarkAdvice());
+    static const char* const names[] = {"", "Isc", "Voc", "Impp", "Vmpp", "α", "β", "delta", "Rs", "", "κ"};
+    refuseField(which, CurveNumberText::notANumber(QString::fromUtf8(names[which]), fields[which]->text()));
+    return false;
+}
+
+bool CurveModulesEditDlg::readOptionalNumber(Field which, double& value)
+{
+    if (!fields[which]->text().trimmed().isEmpty())
+        return readNumber(which, value);
+    value = 0.0;
+    return true;
+}
+
+bool CurveModulesEditDlg::readCellsInSeries(int& cells)
+{
+    const QString text = fields[CellsInSeries]->text().trimmed();
+    cells = text.isEmpty() ? 0 : STCparameters::count(text);
+    if (text.isEmpty() || (cells > 0 && cells <= CurveFileLimits::maximumCellsInSeries))
+        return true;
+    refuseField(CellsInSeries, CurveNumberText::notACount(tr("cells in series", "Warning Message"), text,
+                                                          CurveFileLimits::maximumCellsInSeries));
+    return false;
+}
+
+void CurveModulesEditDlg::refuseField(Field which, const QString& message)
+{
+    CurveMessageBox::warning(this, message);
     fields[which]->setFocus();
     fields[which]->selectAll();
-    return false;
 }
 
 bool CurveModulesEditDlg::store(CurveModuleRow& row)

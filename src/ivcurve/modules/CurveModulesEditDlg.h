@@ -19,7 +19,7 @@ class CurveModulesEditDlg : public QDialog
     Q_OBJECT
 
 public:
-    enum Field { Description, Isc, Voc, Imp, Vmp, Alpha, Beta, Delta, Rs };
+    enum Field { Description, Isc, Voc, Imp, Vmp, Alpha, Beta, Delta, Rs, CellsInSeries, Kappa };
 
     // An empty dialog for a new module.
     explicit CurveModulesEditDlg(QWidget* parent = nullptr);
@@ -44,6 +44,10 @@ private:
     void showModule();
     bool readFields(CurveModuleRow& row);
     bool readNumber(Field which, double& value);
+    // The fields a data sheet may lack: empty reads as 0.
+    bool readOptionalNumber(Field which, double& value);
+    bool readCellsInSeries(int& cells);
+    void refuseField(Field which, const QString& message);
     bool store(CurveModuleRow& row);
 
     CurveModuleRow edited;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 namespace IVCurve {
@@ -27,14 +28,26 @@ QString ModuleDatabaseCheck::ofContents(QSqlDatabase& database)
         > maximumModules)
         return tr("it holds more than %1 modules").arg(maximumModules);
     const QString tooLong = QStringLiteral(
-        "SELECT count(*) FROM (SELECT 1 FROM Modules WHERE length(Description) > %1 OR max(length(Isc), length(Voc), "
-        "length(Imp), length(Vmp), length(alpha), length(beta), length(delta), length(Rs), length(UserModule), "
-        "length(Favourite)) > %2 LIMIT 1)");
-    if (number(database, tooLong.arg(maximumModuleDescriptionLength).arg(maximumModuleValueLength)) > 0)
+        "SELECT count(*) FROM (SELECT 1 FROM Modules WHERE length(Description) > %1 OR max(%2) > %3 LIMIT 1)");
+    // Apart, because a file from before these columns would fail the whole statement above.
+    const QString laterTooLong = QStringLiteral(
+        "SELECT count(*) FROM (SELECT 1 FROM Modules WHERE max(%1) > %2 LIMIT 1)");
+    const QString values = lengthsOf({"Isc", "Voc", "Imp", "Vmp", "alpha", "beta", "delta", "Rs", "UserModule", "Favourite"});
+    if (number(database, tooLong.arg(maximumModuleDescriptionLength).arg(values).arg(maximumModuleValueLength)) > 0
+        || number(database, laterTooLong.arg(lengthsOf({"CellsInSeries", "Kappa"})).arg(maximumModuleValueLength)) > 0)
         return tr("a module's description is longer than %1 characters, or one of its values longer than %2")
             .arg(maximumModuleDescriptionLength)
             .arg(maximumModuleValueLength);
     return QString();
+}
+
+// SQLite's max() of several values is NULL as soon as one of them is, so a NULL counts as empty.
+QString ModuleDatabaseCheck::lengthsOf(std::initializer_list<const char*> columns)
+{
+    QStringList lengths;
+    for (const char* column : columns)
+        lengths.append(QStringLiteral("ifnull(length(%1), 0)").arg(QLatin1String(column)));
+    return lengths.join(QStringLiteral(", "));
 }
 
 // A view or a virtual table computes its rows when read, and a generated column its values.

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <initializer_list>
+
 class QSqlDatabase;
 
 namespace IVCurve {
@@ -22,6 +24,7 @@ public:
 
 private:
     static bool isPlainTable(QSqlDatabase& database);
+    static QString lengthsOf(std::initializer_list<const char*> columns);
     static qlonglong number(QSqlDatabase& database, const QString& select);
 };
 

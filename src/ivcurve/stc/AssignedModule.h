@@ -14,6 +14,8 @@ struct AssignedModule
     double IscRef = 0.0;
     // m of the nominal curve's diode law; 0 when the data sheet does not define one.
     double shape = 0.0;
+    // Cells in series in one module as the module database knows them; 0 when it does not.
+    int cellsInSeries = 0;
 
     // Takes one module's data-sheet values and derives IscRef and the shape factor from them.
     void setDataSheet(double voc, double isc, double vmpp, double impp);

@@ -66,4 +66,16 @@ QString CurveNumberText::decimalMarkAdvice()
     return tr("Your language setting writes decimals as in %1.", "Warning Message").arg(example);
 }
 
+QString CurveNumberText::notANumber(const QString& fieldName, const QString& text)
+{
+    return tr("The value of %1 is not a number: \"%2\"", "Warning Message").arg(fieldName, text) + QLatin1Char('\n')
+        + decimalMarkAdvice();
+}
+
+QString CurveNumberText::notACount(const QString& fieldName, const QString& text, int maximum)
+{
+    return tr("The value of %1 must be a whole number from 1 to %2, or empty: \"%3\"", "Warning Message")
+        .arg(fieldName, QString::number(maximum), text);
+}
+
 } // namespace IVCurve

@@ -24,6 +24,11 @@ public:
     // One sentence for a message about a number that did not read: which decimal mark the
     // user's language setting expects, with an example.
     static QString decimalMarkAdvice();
+    // The message for a field whose text is not a number: the field's name, what was typed, and
+    // the decimal mark advice.
+    static QString notANumber(const QString& fieldName, const QString& text);
+    // The same for a field that takes a count from 1 to `maximum` or nothing.
+    static QString notACount(const QString& fieldName, const QString& text, int maximum);
 };
 
 } // namespace IVCurve

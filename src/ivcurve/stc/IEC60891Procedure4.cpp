@@ -20,7 +20,14 @@ IEC60891Procedure4::Coefficients IEC60891Procedure4::storedCoefficients(const ST
     Coefficients stored;
     stored.alpha = STCparameters::number(parameters.alpha);
     stored.Rs = STCparameters::number(parameters.Rs);
-    stored.cellsInSeries = cellsInSeriesFor(hasDataSheet ? module.Voc : vocMeasured / module.series);
+    stored.cellsInSeries = STCparameters::count(parameters.cellsInSeries);
+    if (stored.cellsInSeries == 0 && module.moduleId != 0)
+        stored.cellsInSeries = module.cellsInSeries;
+    if (stored.cellsInSeries <= 0)
+        stored.cellsInSeries = cellsInSeriesFor(hasDataSheet ? module.Voc : vocMeasured / module.series);
+    const double bandgap = STCparameters::number(parameters.bandgap);
+    if (bandgap > 0.0)
+        stored.bandgap = bandgap;
     return stored;
 }
 

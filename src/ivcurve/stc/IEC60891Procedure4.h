@@ -28,10 +28,11 @@ public:
         double bandgap = CrystallineSiliconBandgap;  // ε, V
     };
 
-    // What the curve's settings give until the user enters the coefficients: α from STC_alpha,
-    // Rs from STC_Rs, the bandgap of crystalline silicon, and N as the module's Voc over
-    // TypicalCellVoc, rounded; the module's Voc is the data sheet's, or without a module the
-    // measured string's Voc over the modules in series; DefaultCellsInSeries without any Voc.
+    // What the curve's settings give: α from STC_alpha, Rs from STC_Rs, ε as entered or the
+    // bandgap of crystalline silicon, and N as entered for the curve, else the module database's,
+    // else the module's Voc over TypicalCellVoc, rounded; the module's Voc is the data sheet's, or
+    // without a module the measured string's Voc over the modules in series; DefaultCellsInSeries
+    // without any Voc.
     static Coefficients storedCoefficients(const STCparameters& parameters, const AssignedModule& module,
                                            double vocMeasured);
     static int cellsInSeriesFor(double moduleVoc);

@@ -2,6 +2,8 @@
 
 #include "CurveNumberText.h"
 
+#include <QLocale>
+
 namespace IVCurve {
 
 STCparameters::STCparameters()
@@ -12,6 +14,7 @@ STCparameters::STCparameters()
     , delta(CurveNumberText::userText(0.085))
     , kappa(CurveNumberText::userText(0.00125))
     , Rs(CurveNumberText::userText(0.35))
+    , bandgap(CurveNumberText::userText(1.232))
     , cellTemperature(QStringLiteral("25"))
     , irradiance(QStringLiteral("1000"))
 {
@@ -21,6 +24,13 @@ double STCparameters::number(const QString& text)
 {
     double value = 0.0;
     return CurveNumberText::parseUser(text, value) ? value : 0.0;
+}
+
+int STCparameters::count(const QString& text)
+{
+    bool ok = false;
+    const int value = QLocale().toInt(text.trimmed(), &ok);
+    return ok && value > 0 ? value : 0;
 }
 
 } // namespace IVCurve

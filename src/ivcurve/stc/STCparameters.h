@@ -23,6 +23,11 @@ struct STCparameters
     QString delta;
     QString kappa;
     QString Rs;
+    // Procedure 4's cells in series of one module; empty while the module's data sheet or its
+    // Voc is to give it.
+    QString cellsInSeries;
+    // Procedure 4's bandgap ε, V.
+    QString bandgap;
     // The conditions the curve is converted from; set from the readings before each conversion.
     QString cellTemperature;
     QString irradiance;
@@ -30,6 +35,8 @@ struct STCparameters
 
     // A coefficient text in the user's locale as a number; 0 when it does not parse.
     static double number(const QString& text);
+    // A whole number above 0 in the user's locale; 0 when the text is none.
+    static int count(const QString& text);
 };
 
 } // namespace IVCurve

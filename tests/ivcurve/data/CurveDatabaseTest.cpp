@@ -119,6 +119,8 @@ private slots:
     void connectionIsNamedByThePathAndRemovedAfterwards();
     void importedCurveRoundTripsThroughTheFile();
     void detailsAndModuleUpdatesReachFileAndMemory();
+    void procedures2And4KeepTheirCoefficients_data();
+    void procedures2And4KeepTheirCoefficients();
     void nullsAndTextInNumericColumnsReadAsDefaults();
     void fileThatIsNoDatabaseIsRefused();
     void missingTableIsReportedAndCreatedAgain();
@@ -172,14 +174,15 @@ void CurveDatabaseTest::templateGainsTheFileVersionColumnOnce()
         ScriptedPrompts prompts;
         CurveDatabase database(path);
         QVERIFY(database.isOpen());
-        QCOMPARE(curveColumns(database).size(), 29);
-        QCOMPARE(curveColumns(database).last(), QStringLiteral("Fileversion"));
+        QCOMPARE(curveColumns(database).size(), 31);
+        QCOMPARE(curveColumns(database).at(28), QStringLiteral("Fileversion"));
+        QCOMPARE(curveColumns(database).mid(29), QStringList({"STC_N", "STC_epsilon"}));
         QVERIFY(prompts.shown().isEmpty());
     }
     const QByteArray migrated = contentsOf(path);
     {
         CurveDatabase database(path);
-        QCOMPARE(curveColumns(database).size(), 29);
+        QCOMPARE(curveColumns(database).size(), 31);
         QCOMPARE(single(database, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'")).toInt(), 3);
     }
     QCOMPARE(contentsOf(path), migrated);
@@ -300,6 +303,58 @@ void CurveDatabaseTest::detailsAndModuleUpdatesReachFileAndMemory()
     QCOMPARE(reloaded->nominalCurve().points().last(), QPointF(16 * 37.9, 0.0));
 }
 
+// Procedure 2 keeps its a, Rs' and κ' in the columns of Blässer's a and procedure 1; procedure 4
+// its N and ε in columns of their own. An N left empty stays empty, for the module to give it.
+void CurveDatabaseTest::procedures2And4KeepTheirCoefficients_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("cells");
+    QTest::addColumn<QString>("bandgap");
+    QTest::addColumn<QString>("storedCells");
+    QTest::newRow("procedure 2") << int(Method::IEC60891Procedure2) << QString() << QStringLiteral("1,232")
+                                 << QStringLiteral("NULL");
+    QTest::newRow("procedure 4") << int(Method::IEC60891Procedure4) << QStringLiteral("72")
+                                 << QStringLiteral("1,12") << QStringLiteral("72");
+}
+
+void CurveDatabaseTest::procedures2And4KeepTheirCoefficients()
+{
+    QFETCH(int, method);
+    QFETCH(QString, cells);
+    QFETCH(QString, bandgap);
+    QFETCH(QString, storedCells);
+    const QString path = freshCopyOfTemplate();
+    CurveDatabase database(path);
+    CurveData curve = importedCurve();
+    QVERIFY(CurveTable(database).insert(curve));
+    {
+        CurveCollection collection(database);
+        CurveData edited = *collection.curve(1);
+        STCparameters parameters = edited.parameters();
+        parameters.algorithm = method;
+        parameters.a = QStringLiteral("0,07");
+        parameters.Rs = QStringLiteral("0,45");
+        parameters.kappa = QStringLiteral("0,003");
+        parameters.alpha = QStringLiteral("0,0051");
+        parameters.cellsInSeries = cells;
+        parameters.bandgap = bandgap;
+        edited.setParameters(parameters);
+        QVERIFY(collection.updateDetails(edited));
+    }
+    QCOMPARE(single(database, QStringLiteral("SELECT STCAlgorithm FROM Curves")).toInt(), method);
+    QCOMPARE(single(database, QStringLiteral("SELECT ifnull(STC_N, 'NULL') FROM Curves")).toString(), storedCells);
+    CurveCollection reopened(database);
+    const CurveData* reloaded = reopened.curve(1);
+    QVERIFY(reloaded);
+    QCOMPARE(reloaded->parameters().algorithm, method);
+    QCOMPARE(reloaded->parameters().a, QStringLiteral("0,07"));
+    QCOMPARE(reloaded->parameters().Rs, QStringLiteral("0,45"));
+    QCOMPARE(reloaded->parameters().kappa, QStringLiteral("0,003"));
+    QCOMPARE(reloaded->parameters().alpha, QStringLiteral("0,0051"));
+    QCOMPARE(reloaded->parameters().cellsInSeries, cells);
+    QCOMPARE(reloaded->parameters().bandgap, bandgap);
+}
+
 void CurveDatabaseTest::nullsAndTextInNumericColumnsReadAsDefaults()
 {
     const QString path = freshCopyOfTemplate();
@@ -367,7 +422,7 @@ void CurveDatabaseTest::missingTableIsReportedAndCreatedAgain()
     QCOMPARE(prompts.last().message.icon, QMessageBox::Critical);
     QCOMPARE(prompts.last().message.title, QStringLiteral("Arventa"));
     QVERIFY(prompts.last().message.text.contains(QStringLiteral("no such table")));
-    QCOMPARE(curveColumns(database).size(), 29);
+    QCOMPARE(curveColumns(database).size(), 31);
     QCOMPARE(table.load(1, curve), CurveTable::LoadResult::NotFound);
     QCOMPARE(prompts.shown().size(), 1);
 }

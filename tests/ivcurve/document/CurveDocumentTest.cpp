@@ -1,4 +1,5 @@
 #include "AssignedModule.h"
+#include "CoefficientFitDialog.h"
 #include "CurveData.h"
 #include "CurveDetailsDialog.h"
 #include "CurveDocument.h"
@@ -10,6 +11,7 @@
 #include "CurveReportPrinter.h"
 #include "CurveTree.h"
 #include "CurveTreeModel.h"
+#include "CurveCollection.h"
 #include "ExportFileChooser.h"
 #include "Globals.h"
 #include "ScriptedPrompts.h"
@@ -25,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -65,6 +68,11 @@ QStringList cellsOf(const QString& row)
     return contents;
 }
 
+TreeItem* firstCurveItem(const CurveDocument& document)
+{
+    return document.treeModel()->itemFor(document.treeModel()->index(0, 0, document.treeModel()->index(0, 0)));
+}
+
 int countIn(const QString& path, const QString& table)
 {
     QSqlQuery query(QSqlDatabase::database(path, false));
@@ -90,6 +98,10 @@ private slots:
     void secondImportShowsItsOwnCurves();
     void togglesGovernTheSelectedCurves();
     void detailsOkAsksOnceUnlessTheNoticeIsOff();
+    void detailsRefuseCoefficientsThatAreNoNumbers();
+    void detailsOfferProcedures2And4WithTheirCoefficients();
+    void determineCoefficientsWantsCurvesOfOneString();
+    void determinedCoefficientsAreStoredWithTheCurves();
     void closingAModifiedDocumentAsks();
     void plotExportIntoAMissingFolderSaysSo();
     void readOnlyFileRefusesEveryChange();
@@ -416,7 +428,7 @@ void CurveDocumentTest::togglesGovernTheSelectedCurves()
 void CurveDocumentTest::detailsOkAsksOnceUnlessTheNoticeIsOff()
 {
     const std::unique_ptr<CurveDocument> document = openImported();
-    TreeItem* item = document->treeModel()->itemFor(document->treeModel()->index(0, 0, document->treeModel()->index(0, 0)));
+    TreeItem* item = firstCurveItem(*document);
     CurveData* curve = document->graphModel()->curveOf(item);
     QVERIFY(curve);
     ScriptedPrompts prompts;
@@ -460,6 +472,155 @@ void CurveDocumentTest::detailsOkAsksOnceUnlessTheNoticeIsOff()
     again.accept();
     QCOMPARE(again.result(), int(QDialog::Accepted));
     QCOMPARE(prompts.shown().size(), shown);
+}
+
+// Text that is no number would be stored as text and read back as 0: OK names the field, shows
+// how a number is written here, and keeps the dialog and the curve as they were.
+void CurveDocumentTest::detailsRefuseCoefficientsThatAreNoNumbers()
+{
+    QSettings().setValue(SettingsKeys::hideAutomaticSaveWarning, true);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const std::unique_ptr<CurveDocument> document = openImported();
+    TreeItem* item = firstCurveItem(*document);
+    CurveData* curve = document->graphModel()->curveOf(item);
+    QVERIFY(curve);
+    const STCparameters before = curve->parameters();
+    ScriptedPrompts prompts;
+    CurveDetailsDialog dialog(*curve, document->graphModel()->collection(), *document->treeModel(), item);
+    dialog.coefficientField(CurveDetailsDialog::Kappa)->setText(QStringLiteral("0,0o2"));
+    dialog.accept();
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(prompts.messageTexts(),
+             QStringList(QStringLiteral("The value of κ is not a number: \"0,0o2\"\n"
+                                        "Your language setting writes decimals with a comma, for example 12,5.")));
+    QCOMPARE(curve->parameters().kappa, before.kappa);
+    QSqlQuery stored(QSqlDatabase::database(document->filePath(), false));
+    QVERIFY(stored.exec(QStringLiteral("SELECT typeof(STC_K) FROM Curves WHERE CurveID = %1").arg(curve->curveId)));
+    QVERIFY(stored.next());
+    QVERIFY(stored.value(0).toString() != QStringLiteral("text"));
+}
+
+void CurveDocumentTest::detailsOfferProcedures2And4WithTheirCoefficients()
+{
+    QSettings().setValue(SettingsKeys::hideAutomaticSaveWarning, true);
+    const std::unique_ptr<CurveDocument> document = openImported();
+    TreeItem* item = firstCurveItem(*document);
+    CurveData* curve = document->graphModel()->curveOf(item);
+    QVERIFY(curve);
+    ScriptedPrompts prompts;
+    CurveDetailsDialog dialog(*curve, document->graphModel()->collection(), *document->treeModel(), item);
+    using D = CurveDetailsDialog;
+    dialog.methodButton(int(Method::IEC60891Procedure2))->setChecked(true);
+    for (D::Coefficient shown : {D::Rs, D::Alpha, D::Beta, D::A, D::Kappa})
+        QVERIFY(dialog.isCoefficientShown(shown));
+    for (D::Coefficient hidden : {D::Delta, D::B, D::CellsInSeries, D::Bandgap})
+        QVERIFY(!dialog.isCoefficientShown(hidden));
+    QVERIFY(dialog.methodButton(int(Method::IEC60891Procedure2))->toolTip().startsWith("Procedure 2 takes α and β"));
+
+    dialog.methodButton(int(Method::IEC60891Procedure4))->setChecked(true);
+    for (D::Coefficient shown : {D::Rs, D::Alpha, D::CellsInSeries, D::Bandgap})
+        QVERIFY(dialog.isCoefficientShown(shown));
+    for (D::Coefficient hidden : {D::Beta, D::Delta, D::A, D::B, D::Kappa})
+        QVERIFY(!dialog.isCoefficientShown(hidden));
+    // Without a module N comes from the string's Voc of 349.4 V over 0.62 V a cell: 563.5, so 564.
+    QCOMPARE(dialog.coefficientField(D::CellsInSeries)->text(), QString());
+    QCOMPARE(dialog.coefficientField(D::CellsInSeries)->placeholderText(), QStringLiteral("564"));
+    QCOMPARE(dialog.coefficientField(D::Bandgap)->text(), QStringLiteral("1.232"));
+    // A hidden coefficient that does not read is not refused and keeps what the curve had.
+    dialog.coefficientField(D::Delta)->setText(QStringLiteral("none"));
+    dialog.coefficientField(D::CellsInSeries)->setText(QStringLiteral("60.5"));
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(prompts.messageTexts().last(),
+             QStringLiteral("The value of N must be a whole number from 1 to 1000, or empty: \"60.5\""));
+    dialog.coefficientField(D::CellsInSeries)->setText(QStringLiteral("60"));
+    dialog.coefficientField(D::Bandgap)->setText(QStringLiteral("1.12"));
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(curve->parameters().algorithm, int(Method::IEC60891Procedure4));
+    QCOMPARE(curve->parameters().cellsInSeries, QStringLiteral("60"));
+    QCOMPARE(curve->parameters().bandgap, QStringLiteral("1.12"));
+    QCOMPARE(curve->parameters().delta, QStringLiteral("0.085"));
+
+    CurveDetailsDialog again(*curve, document->graphModel()->collection(), *document->treeModel(), item);
+    QVERIFY(again.methodButton(int(Method::IEC60891Procedure4))->isChecked());
+    QCOMPARE(again.coefficientField(D::CellsInSeries)->text(), QStringLiteral("60"));
+}
+
+namespace {
+void selectFirstCurves(CurveDocument& document, int count)
+{
+    const QModelIndex fileNode = document.treeModel()->index(0, 0);
+    document.tree()->selectionModel()->clearSelection();
+    document.tree()->selectionModel()->select(
+        QItemSelection(document.treeModel()->index(0, 0, fileNode), document.treeModel()->index(count - 1, 0, fileNode)),
+        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+} // namespace
+
+void CurveDocumentTest::determineCoefficientsWantsCurvesOfOneString()
+{
+    const std::unique_ptr<CurveDocument> document = openImported();
+    auto* command = document->findChild<QAction*>(QStringLiteral("actionDetermineCoefficients"));
+    QVERIFY(command);
+    QVERIFY(!command->isEnabled());
+    selectFirstCurves(*document, 1);
+    QVERIFY(!command->isEnabled());
+    selectFirstCurves(*document, 2);
+    QVERIFY(command->isEnabled());
+
+    CurveCollection& collection = document->graphModel()->collection();
+    CurveData longer = *document->graphModel()->curveOf(document->selectedCurveItems().last());
+    AssignedModule layout = longer.module();
+    layout.series = 2;
+    longer.setModule(layout);
+    QVERIFY(collection.updateDetails(longer));
+    ScriptedPrompts prompts;
+    command->trigger();
+    QCOMPARE(prompts.messageTexts(),
+             QStringList(QStringLiteral("The selected curves belong to different strings: their modules or their "
+                                        "numbers of modules in series or in parallel differ. Select curves of one "
+                                        "string only.")));
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
+}
+
+// Rs found, κ not: the result says which and why; storing gives every selected curve the values.
+void CurveDocumentTest::determinedCoefficientsAreStoredWithTheCurves()
+{
+    const std::unique_ptr<CurveDocument> document = openImported();
+    selectFirstCurves(*document, 2);
+    QVector<CurveData*> curves;
+    for (TreeItem* item : document->selectedCurveItems())
+        curves.append(document->graphModel()->curveOf(item));
+    CorrectionCoefficientFit::Result result;
+    result.rsFound = true;
+    result.Rs = 0.812;
+    result.kappa = 0.00125;
+    result.residual = 0.1234;
+    ScriptedPrompts prompts;
+    CoefficientFitDialog dialog(result, curves, document->graphModel()->collection());
+    QCOMPARE(dialog.resultText(),
+             QStringLiteral("Rs: 0.812 Ω (of one module)\n"
+                            "κ not found: the cell temperatures lie less than 10 °C apart, or changed together with "
+                            "the irradiance; measure the string at temperatures further apart. Kept: 0.00125 Ω/°C\n"
+                            "Residual: 0.123 V (how far the curves brought to STC still lie apart)"));
+    QVERIFY(!dialog.moduleButton()->isEnabled());
+    dialog.curvesButton()->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(dialog.curvesChanged());
+    for (const CurveData* curve : curves) {
+        QCOMPARE(curve->parameters().Rs, QStringLiteral("0.812"));
+        QCOMPARE(curve->parameters().kappa, QStringLiteral("0.00125"));
+    }
+    QSqlQuery stored(QSqlDatabase::database(document->filePath(), false));
+    QVERIFY(stored.exec(QStringLiteral("SELECT count(*) FROM Curves WHERE STC_Rs = 0.812")));
+    QVERIFY(stored.next());
+    QCOMPARE(stored.value(0).toInt(), 2);
+    QVERIFY(prompts.shown().isEmpty());
+    QCOMPARE(CoefficientFitDialog::failureText(CorrectionCoefficientFit::Failure::TooLittleSpread),
+             QStringLiteral("The selected curves were measured under too similar conditions. Measure the string at "
+                            "irradiances at least 100 W/m² apart, or at cell temperatures at least 10 °C apart."));
 }
 
 void CurveDocumentTest::closingAModifiedDocumentAsks()

@@ -54,6 +54,7 @@ private slots:
     void assignmentResetsParallelAndRebuildsTheNominalCurve();
     void loadedCurveLearnsItsModulesDataSheet();
     void aCurveThatCannotBeLoadedStopsNoOther();
+    void kappaOfTheModuleComesAlongWhenItHasOne();
 
 private:
     std::unique_ptr<QTemporaryDir> folder;
@@ -137,6 +138,34 @@ void CurveModuleAssignmentTest::aCurveThatCannotBeLoadedStopsNoOther()
     QCOMPARE(storedModuleColumns(database, second).mid(0, 3), (QVariantList{int(sharp.id), 8, 1}));
     QCOMPARE(curves.curve(first)->module().series, 8u);
     QCOMPARE(assigned, (QList<int>{first, second}));
+    QCOMPARE(prompts.shown().size(), 0);
+}
+
+// A κ determined from the user's curves and kept with the module reaches the strings later given
+// that module; a module without one leaves each curve its own, and the cells in series come along.
+void CurveModuleAssignmentTest::kappaOfTheModuleComesAlongWhenItHasOne()
+{
+    ScriptedPrompts prompts;
+    CurveDatabase database(folder->filePath("strings.arvcrv"));
+    const int first = storedCurve(database);
+    CurveCollection curves(database);
+    CurveData edited = *curves.curve(first);
+    STCparameters parameters = edited.parameters();
+    parameters.kappa = QStringLiteral("0,004");
+    edited.setParameters(parameters);
+    QVERIFY(curves.updateDetails(edited));
+
+    CurveModuleRow kyocera = moduleNamed("Kyocera KC200GT");
+    QCOMPARE(CurveModuleAssignment::assign(curves, {first}, kyocera, 10), QList<int>{first});
+    QCOMPARE(curves.curve(first)->parameters().kappa, QStringLiteral("0,004"));
+    QCOMPARE(curves.curve(first)->module().cellsInSeries, 54);
+
+    kyocera.kappa = 0.0021;
+    QCOMPARE(CurveModuleAssignment::assign(curves, {first}, kyocera, 10), QList<int>{first});
+    QCOMPARE(curves.curve(first)->parameters().kappa, QStringLiteral("0,0021"));
+    QSqlQuery stored(database.database());
+    QVERIFY(stored.exec(QStringLiteral("SELECT STC_K FROM Curves WHERE CurveID = %1").arg(first)) && stored.next());
+    QCOMPARE(stored.value(0).toDouble(), 0.0021);
     QCOMPARE(prompts.shown().size(), 0);
 }
 

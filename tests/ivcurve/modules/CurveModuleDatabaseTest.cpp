@@ -20,6 +20,8 @@ private slots:
     void brokenFileShowsTheDriverText_data();
     void brokenFileShowsTheDriverText();
     void nullsAndTextInNumericColumnsReadAsZero();
+    void olderFileGainsCellsInSeriesAndKappa();
+    void olderFileThatCannotBeWrittenIsStillRead();
 };
 
 void CurveModuleDatabaseTest::insertReadUpdateAndDeleteAModule()
@@ -154,6 +156,67 @@ void CurveModuleDatabaseTest::nullsAndTextInNumericColumnsReadAsZero()
     QVERIFY(rows.first().description.isEmpty());
     QCOMPARE(rows.first().Isc, 0.0);
     QVERIFY(!rows.first().userModule && !rows.first().favourite);
+    QCOMPARE(prompts.shown().size(), 0);
+}
+
+namespace {
+// The table as files made before the cells in series and κ were kept have it.
+bool makeOlderTable(const ModuleDatabaseFixture& fixture)
+{
+    return fixture.execute("DROP TABLE Modules")
+        && fixture.execute("CREATE TABLE Modules ( _id INTEGER PRIMARY KEY , Description TEXT , Isc REAL , Voc REAL , "
+                           "Imp REAL , Vmp REAL , alpha REAL , beta REAL , delta REAL , Rs REAL , "
+                           "UserModule INTEGER DEFAULT 0 , Favourite INTEGER DEFAULT 0 )")
+        && fixture.execute("INSERT INTO Modules (_id, Description, Isc, Voc, Imp, Vmp, alpha, beta, delta, Rs) "
+                           "VALUES (7, 'Older 250', 8.9, 37.6, 8.3, 30.1, 0.0045, -0.12, 0.085, 0.3)");
+}
+} // namespace
+
+void CurveModuleDatabaseTest::olderFileGainsCellsInSeriesAndKappa()
+{
+    ModuleDatabaseFixture fixture;
+    QVERIFY(makeOlderTable(fixture));
+    ScriptedPrompts prompts;
+    CurveModuleDatabase modules;
+    CurveModuleRow older;
+    QVERIFY(modules.moduleById(7, older));
+    QCOMPARE(older.Voc, 37.6);
+    QCOMPARE(older.cellsInSeries, 0);
+    QCOMPARE(older.kappa, 0.0);
+    QCOMPARE(fixture.count("CellsInSeries IS NULL AND Kappa IS NULL"), 1);
+
+    older.cellsInSeries = 60;
+    older.kappa = 0.0021;
+    QVERIFY(modules.update(older));
+    CurveModuleRow added;
+    added.description = "Newer 400";
+    added.cellsInSeries = 1001;
+    QVERIFY(modules.insert(added));
+    CurveModuleRow read;
+    QVERIFY(modules.moduleById(7, read));
+    QCOMPARE(read.cellsInSeries, 60);
+    QCOMPARE(read.kappa, 0.0021);
+    AssignedModule module;
+    module.moduleId = 7;
+    modules.lookUpDataSheet(module);
+    QCOMPARE(module.cellsInSeries, 60);
+    // More cells than any module has read as unknown.
+    QVERIFY(modules.moduleById(added.id, read));
+    QCOMPARE(read.cellsInSeries, 0);
+    QCOMPARE(prompts.shown().size(), 0);
+}
+
+void CurveModuleDatabaseTest::olderFileThatCannotBeWrittenIsStillRead()
+{
+    ModuleDatabaseFixture fixture;
+    QVERIFY(makeOlderTable(fixture));
+    QFile::setPermissions(fixture.path(), QFile::ReadOwner);
+    ScriptedPrompts prompts;
+    const QVector<CurveModuleRow> rows = CurveModuleDatabase().allModules();
+    QFile::setPermissions(fixture.path(), QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().description, QStringLiteral("Older 250"));
+    QCOMPARE(rows.first().cellsInSeries, 0);
     QCOMPARE(prompts.shown().size(), 0);
 }
 

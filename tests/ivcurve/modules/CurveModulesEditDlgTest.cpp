@@ -29,6 +29,7 @@ private slots:
     void unreadableInputKeepsTheDialogOpen();
     void percentButtonsUseThisDialogsIscAndVoc();
     void failingStatementRejectsAndChangesNothing();
+    void cellsInSeriesAndKappaMayStayEmpty();
 };
 
 void CurveModulesEditDlgTest::initTestCase()
@@ -118,6 +119,42 @@ void CurveModulesEditDlgTest::failingStatementRejectsAndChangesNothing()
     QVERIFY(prompts.last().message.text.contains("readonly"));
     QCOMPARE(dialog.module().description, existing.description);
     QCOMPARE(fixture.count("Description='renamed'"), 0);
+}
+
+// A data sheet without them leaves both empty; a cell count must be whole, from 1 to 1000.
+void CurveModulesEditDlgTest::cellsInSeriesAndKappaMayStayEmpty()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ModuleDatabaseFixture fixture;
+    ScriptedPrompts prompts;
+    CurveModulesEditDlg dialog;
+    dialog.show();
+    const QStringList values{"Zeta 400", "9,5", "40,1", "9", "33,4", "0,0048", "-0,115", "0,085", "0,28"};
+    for (const char* refused : {"60,5", "0", "1001", "sixty"}) {
+        fill(dialog, values + QStringList{QString::fromLatin1(refused), ""});
+        dialog.accept();
+        QVERIFY(dialog.isVisible());
+        QVERIFY(prompts.messageTexts().last().startsWith("The value of cells in series must be a whole number from "
+                                                         "1 to 1000, or empty: \""));
+    }
+    fill(dialog, values + QStringList{"1000", "zwei"});
+    dialog.accept();
+    QVERIFY(prompts.messageTexts().last().startsWith("The value of κ is not a number: \"zwei\""));
+    QCOMPARE(fixture.count(), 32);
+
+    fill(dialog, values + QStringList{"", ""});
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    CurveModuleRow stored;
+    QVERIFY(CurveModuleDatabase().moduleById(dialog.module().id, stored));
+    QCOMPARE(stored.cellsInSeries, 0);
+    QCOMPARE(fixture.count("CellsInSeries IS NULL"), 1);
+
+    stored.cellsInSeries = 72;
+    stored.kappa = 0.0015;
+    CurveModulesEditDlg reopened(stored);
+    QCOMPARE(reopened.field(CurveModulesEditDlg::CellsInSeries)->text(), QStringLiteral("72"));
+    QCOMPARE(reopened.field(CurveModulesEditDlg::Kappa)->text(), QStringLiteral("0,0015"));
 }
 
 VELTRANO_TEST(CurveModulesEditDlgTest)

@@ -52,6 +52,15 @@ void HostileModuleDatabaseTest::limitsHoldBeforeAnyModuleIsRead_data()
                                        << longText;
     QTest::newRow("65-character text for Isc")
         << QStringList{QStringLiteral("UPDATE Modules SET Isc = printf('%.65c', 'x') WHERE _id = 1")} << 0 << longText;
+    // SQLite's max() of several values is NULL when one is: a NULL must not hide a long value.
+    QTest::newRow("NULL Isc beside a 65-character text for Voc")
+        << QStringList{QStringLiteral("UPDATE Modules SET Isc = NULL, Voc = printf('%.65c', 'x') WHERE _id = 1")} << 0
+        << longText;
+    QTest::newRow("64-character text for Kappa")
+        << QStringList{QStringLiteral("UPDATE Modules SET Kappa = printf('%.64c', 'x') WHERE _id = 1")} << 32 << QString();
+    QTest::newRow("65-character text for CellsInSeries")
+        << QStringList{QStringLiteral("UPDATE Modules SET CellsInSeries = printf('%.65c', 'x') WHERE _id = 1")} << 0
+        << longText;
     // Never ended.
     QTest::newRow("recursive view")
         << QStringList{QStringLiteral("DROP TABLE Modules"),

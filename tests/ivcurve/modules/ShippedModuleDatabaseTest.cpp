@@ -43,7 +43,19 @@ void ShippedModuleDatabaseTest::buildShipsTheThirtyTwoModules()
         QVERIFY2(!row.userModule && !row.favourite, qPrintable(row.description));
         QVERIFY2(row.Isc > row.Imp && row.Voc > row.Vmp && row.beta < 0 && row.Rs > 0, qPrintable(row.description));
         QVERIFY(row.delta == 0.085 || row.delta == 0.110 || row.delta == 0.063);
+        QVERIFY2(row.cellsInSeries >= 48 && row.cellsInSeries <= 270, qPrintable(row.description));
+        QCOMPARE(row.kappa, 0.0);
     }
+    // From the data sheets: 54 cells of a 200 W multi-crystalline module, 96 of a 315 W one.
+    const auto cellsOf = [&rows](const QString& description) {
+        for (const CurveModuleRow& row : rows) {
+            if (row.description == description)
+                return row.cellsInSeries;
+        }
+        return -1;
+    };
+    QCOMPARE(cellsOf("Kyocera KC200GT"), 54);
+    QCOMPARE(cellsOf("SunPower SPR-315E-WHT-D"), 96);
 }
 
 void ShippedModuleDatabaseTest::firstUseCopiesAWritableFileAndNeverOverwrites()

@@ -1,4 +1,5 @@
 #include "CorrectionCoefficientFit.h"
+#include "CorrectionCoefficientInput.h"
 #include "CurveData.h"
 #include "CurveKeyValues.h"
 #include "STCparameters.h"
@@ -75,6 +76,8 @@ private slots:
     void fittedCoefficientsConvertCloserToTheTruth();
     void sameTemperatureKeepsKappa();
     void whatCannotBeFitted();
+    void curvesOfTheDocumentRecoverRs();
+    void curvesOfDifferentStringsAreRefused();
 };
 
 void CorrectionCoefficientFitTest::init()
@@ -181,3 +184,62 @@ void CorrectionCoefficientFitTest::whatCannotBeFitted()
 
 VELTRANO_TEST(CorrectionCoefficientFitTest)
 #include "CorrectionCoefficientFitTest.moc"
+
+// Curves as the document holds them: the readings as text, the module's α and β as the string's
+// coefficients; the fit on what the input gathers finds the string's Rs.
+void CorrectionCoefficientFitTest::curvesOfTheDocumentRecoverRs()
+{
+    SingleDiodeCurve string(10, 2);
+    string.seriesResistance = 0.8;
+    QVector<CurveData> measured;
+    for (const QPointF& condition : {QPointF(400.0, 25.0), QPointF(700.0, 25.0), QPointF(1000.0, 25.0),
+                                     QPointF(1000.0, 50.0)}) {
+        CurveData curve = string.measure(condition.x(), condition.y());
+        STCparameters parameters = curve.parameters();
+        parameters.alpha = QString::number(SingleDiodeModule::alpha);
+        parameters.beta = QString::number(SingleDiodeModule::beta);
+        parameters.Rs = QStringLiteral("0.35");
+        curve.setParameters(parameters);
+        measured.append(curve);
+    }
+    // Without a cell temperature a curve's conditions are unknown: it must not count.
+    CurveData unknown = string.measure(600.0, 40.0);
+    CurveReadings readings = unknown.readings();
+    readings.cellTemp = QStringLiteral("--");
+    unknown.setReadings(readings);
+    measured.append(unknown);
+
+    QVector<const CurveData*> curves;
+    for (const CurveData& curve : qAsConst(measured))
+        curves.append(&curve);
+    Fit::Input input;
+    QCOMPARE(CorrectionCoefficientInput::build(curves, input), CorrectionCoefficientInput::Refusal::None);
+    QCOMPARE(input.series, 10u);
+    QCOMPARE(input.parallel, 2u);
+    QCOMPARE(input.curves.size(), 5);
+    QCOMPARE(input.curves.at(1).irradiance, 700.0);
+    QCOMPARE(input.curves.at(3).temperature, 50.0);
+    QCOMPARE(input.curves.at(4).irradiance, 0.0);
+    QCOMPARE(input.beta, SingleDiodeModule::beta);
+    QCOMPARE(input.Rs, 0.35);
+    const Fit::Result result = CorrectionCoefficientFit::fit(input);
+    QCOMPARE(result.failure, Fit::Failure::None);
+    QVERIFY(result.rsFound);
+    QVERIFY2(std::abs(result.Rs - 0.8) / 0.8 < 0.05, qPrintable(QString::number(result.Rs)));
+}
+
+void CorrectionCoefficientFitTest::curvesOfDifferentStringsAreRefused()
+{
+    const CurveData ten = SingleDiodeCurve(10, 2).measure(500.0, 25.0);
+    const CurveData eleven = SingleDiodeCurve(11, 2).measure(1000.0, 25.0);
+    CurveData otherModule = ten;
+    AssignedModule module = otherModule.module();
+    module.moduleId += 1;
+    otherModule.setModule(module);
+    Fit::Input input;
+    QCOMPARE(CorrectionCoefficientInput::build({&ten, &eleven}, input),
+             CorrectionCoefficientInput::Refusal::DifferentStrings);
+    QCOMPARE(CorrectionCoefficientInput::build({&ten, &otherModule}, input),
+             CorrectionCoefficientInput::Refusal::DifferentStrings);
+    QCOMPARE(CorrectionCoefficientInput::build({&ten, &ten}, input), CorrectionCoefficientInput::Refusal::None);
+}

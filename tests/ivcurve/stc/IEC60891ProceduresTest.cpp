@@ -70,6 +70,7 @@ private slots:
     void missingOrZeroConditionsFallBackToStc();
     void storedCoefficientsOfProcedure2();
     void storedCoefficientsOfProcedure4();
+    void enteredCellsAndBandgapOfProcedure4();
     void curveChoosesTheConverterByItsNumber();
     void bothMeetTheTruthAtFieldConditions();
 };
@@ -177,6 +178,31 @@ void IEC60891ProceduresTest::storedCoefficientsOfProcedure4()
     QCOMPARE(IEC60891Procedure4::cellsInSeriesFor(0.92), 1);
     QCOMPARE(IEC60891Procedure4::cellsInSeriesFor(0.01), 1);
     QCOMPARE(IEC60891Procedure4::cellsInSeriesFor(-3.0), 60);
+}
+
+// The curve's own N goes before the module's data sheet, which goes before the guess from Voc;
+// an N that is no whole number above 0 and a bandgap that is no voltage above 0 count as unset.
+void IEC60891ProceduresTest::enteredCellsAndBandgapOfProcedure4()
+{
+    STCparameters parameters;
+    AssignedModule module = layout(16, 1);
+    module.moduleId = 3;
+    module.setDataSheet(37.9, 9.4, 31.2, 8.9);
+    module.cellsInSeries = 66;
+    QCOMPARE(IEC60891Procedure4::storedCoefficients(parameters, module, 600.0).cellsInSeries, 66);
+    parameters.cellsInSeries = QStringLiteral("72");
+    parameters.bandgap = QStringLiteral("1.12");
+    const auto entered = IEC60891Procedure4::storedCoefficients(parameters, module, 600.0);
+    QCOMPARE(entered.cellsInSeries, 72);
+    QCOMPARE(entered.bandgap, 1.12);
+    for (const char* unset : {"0", "-4", "60.5", "many"}) {
+        parameters.cellsInSeries = QLatin1String(unset);
+        QCOMPARE(IEC60891Procedure4::storedCoefficients(parameters, module, 600.0).cellsInSeries, 66);
+    }
+    module.cellsInSeries = 0;
+    QCOMPARE(IEC60891Procedure4::storedCoefficients(parameters, module, 600.0).cellsInSeries, 61);
+    parameters.bandgap = QStringLiteral("0");
+    QCOMPARE(IEC60891Procedure4::storedCoefficients(parameters, module, 600.0).bandgap, 1.232);
 }
 
 void IEC60891ProceduresTest::curveChoosesTheConverterByItsNumber()
