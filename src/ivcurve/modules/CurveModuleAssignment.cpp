@@ -14,9 +14,9 @@ void takeDataSheet(AssignedModule& assigned, const CurveModuleRow& module)
 }
 } // namespace
 
-CurveCollection::ModuleLookup CurveModuleAssignment::databaseLookup(QWidget* messageParent)
+CurveCollection::ModuleLookup CurveModuleAssignment::databaseLookup(CurveFailureHandler* failures)
 {
-    return [messageParent](AssignedModule& assigned) { CurveModuleDatabase(messageParent).lookUpDataSheet(assigned); };
+    return [failures](AssignedModule& assigned) { CurveModuleDatabase(failures).lookUpDataSheet(assigned); };
 }
 
 AssignedModule CurveModuleAssignment::layout(const CurveModuleRow& module, unsigned series)

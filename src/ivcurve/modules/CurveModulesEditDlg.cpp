@@ -173,7 +173,7 @@ bool CurveModulesEditDlg::readNumber(Field which, double& value)
 
 bool CurveModulesEditDlg::store(CurveModuleRow& row)
 {
-    CurveModuleDatabase modules(this);
+    CurveModuleDatabase modules(&failureMessages);
     if (existing)
         return modules.update(row);
     row.userModule = true;
