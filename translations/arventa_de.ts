@@ -189,6 +189,16 @@
         <comment>Error message informative text</comment>
         <translation>Bilder können als BMP-, JPEG- oder PNG-Dateien gespeichert werden.</translation>
     </message>
+    <message>
+        <source>There was a problem trying to save the image %1</source>
+        <comment>Error Message</comment>
+        <translation>Beim Speichern des Bildes %1 ist ein Problem aufgetreten</translation>
+    </message>
+    <message>
+        <source>Exception details: %1</source>
+        <comment>Error message informative text</comment>
+        <translation>Details: %1</translation>
+    </message>
 </context>
 <context>
     <name>DcIsolatorDiagramComponent</name>
@@ -1553,16 +1563,6 @@ Die Datei wurde unverändert gelassen. Öffnen Sie stattdessen eine Sicherungsko
         <source>Images (*.bmp *.jpeg *.png)</source>
         <comment>File Save Dialog</comment>
         <translation>Bilder (*.bmp *.jpeg *.png)</translation>
-    </message>
-    <message>
-        <source>There was a problem trying to save the image %1</source>
-        <comment>Error Message</comment>
-        <translation>Beim Speichern des Bildes %1 ist ein Problem aufgetreten</translation>
-    </message>
-    <message>
-        <source>Exception details: %1</source>
-        <comment>Error message informative text</comment>
-        <translation>Details: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n strings</source>

@@ -189,6 +189,16 @@
         <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>There was a problem trying to save the image %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exception details: %1</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DcIsolatorDiagramComponent</name>
@@ -1545,16 +1555,6 @@ The file has been left as it is. Open a backup copy of it instead.</translation>
     <message>
         <source>Images (*.bmp *.jpeg *.png)</source>
         <comment>File Save Dialog</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>There was a problem trying to save the image %1</source>
-        <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exception details: %1</source>
-        <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
