@@ -12,7 +12,6 @@
 #include "ResultsSeparator.h"
 #include "TreeItem.h"
 
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
