@@ -189,6 +189,16 @@
         <comment>Error message informative text</comment>
         <translation>Bilder können als BMP-, JPEG- oder PNG-Dateien gespeichert werden.</translation>
     </message>
+    <message>
+        <source>There was a problem trying to save the image %1</source>
+        <comment>Error Message</comment>
+        <translation>Beim Speichern des Bildes %1 ist ein Problem aufgetreten</translation>
+    </message>
+    <message>
+        <source>Exception details: %1</source>
+        <comment>Error message informative text</comment>
+        <translation>Details: %1</translation>
+    </message>
 </context>
 <context>
     <name>DcIsolatorDiagramComponent</name>
@@ -1344,7 +1354,7 @@ Dünnschicht 0,063</translation>
     <message>
         <source>Procedure 2 takes α and β relative to the module&apos;s Isc and Voc (α_rel = α / Isc, β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs&apos; and κ&apos; are entered as Rs and κ.</source>
         <comment>Tool tip hint</comment>
-        <translation>Verfahren 2 nimmt α und β bezogen auf Isc und Uoc des Moduls (α_rel = α / Isc, β_rel = β / Uoc); a ist sein Einstrahlungskorrekturfaktor, 0,06, sofern nicht gemessen; Rs' und κ' werden als Rs und κ eingegeben.</translation>
+        <translation>Verfahren 2 nimmt α und β bezogen auf Isc und Uoc des Moduls (α_rel = α / Isc, β_rel = β / Uoc); a ist sein Einstrahlungskorrekturfaktor, 0,06, sofern nicht gemessen; Rs&apos; und κ&apos; werden als Rs und κ eingegeben.</translation>
     </message>
     <message>
         <source>Procedure 4 needs neither β nor κ: the voltage follows the temperature through the bandgap ε of the N cells in series of each module.</source>
@@ -1717,16 +1727,6 @@ Die Datei wurde unverändert gelassen. Öffnen Sie stattdessen eine Sicherungsko
         <comment>File Save Dialog</comment>
         <translation>Bilder (*.bmp *.jpeg *.png)</translation>
     </message>
-    <message>
-        <source>There was a problem trying to save the image %1</source>
-        <comment>Error Message</comment>
-        <translation>Beim Speichern des Bildes %1 ist ein Problem aufgetreten</translation>
-    </message>
-    <message>
-        <source>Exception details: %1</source>
-        <comment>Error message informative text</comment>
-        <translation>Details: %1</translation>
-    </message>
     <message numerus="yes">
         <source>%n strings</source>
         <comment>Graph legend title</comment>
@@ -2008,12 +2008,12 @@ Dünnschicht 0,063</translation>
     <message>
         <source>The value of %1 is not a number: &quot;%2&quot;</source>
         <comment>Warning Message</comment>
-        <translation>Der Wert von %1 ist keine Zahl: "%2"</translation>
+        <translation>Der Wert von %1 ist keine Zahl: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>The value of %1 must be a whole number from 1 to %2, or empty: &quot;%3&quot;</source>
         <comment>Warning Message</comment>
-        <translation>Der Wert von %1 muss eine ganze Zahl von 1 bis %2 sein oder leer bleiben: "%3"</translation>
+        <translation>Der Wert von %1 muss eine ganze Zahl von 1 bis %2 sein oder leer bleiben: &quot;%3&quot;</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,16 @@
         <comment>Error message informative text</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>There was a problem trying to save the image %1</source>
+        <comment>Error Message</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exception details: %1</source>
+        <comment>Error message informative text</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DcIsolatorDiagramComponent</name>
@@ -984,7 +994,7 @@ Please try re-installing %2 again</source>
     <message>
         <source>Keep these coefficients with the string&apos;s module in the module database</source>
         <comment>Tool tip hint</comment>
-        <translation>Keep these coefficients with the string's module in the module database</translation>
+        <translation>Keep these coefficients with the string&apos;s module in the module database</translation>
     </message>
     <message>
         <source>The selected curves belong to different strings: their modules or their numbers of modules in series or in parallel differ. Select curves of one string only.</source>
@@ -1034,7 +1044,7 @@ Please try re-installing %2 again</source>
     <message>
         <source>The string&apos;s module is no longer in the module database.</source>
         <comment>Error Message</comment>
-        <translation>The string's module is no longer in the module database.</translation>
+        <translation>The string&apos;s module is no longer in the module database.</translation>
     </message>
 </context>
 <context>
@@ -1233,7 +1243,7 @@ Please try re-installing %2 again</source>
     <message>
         <source>IEC60891 procedure 1</source>
         <comment>Label</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">IEC60891 procedure 1 {60891 ?}</translation>
     </message>
     <message>
         <source>Blässer</source>
@@ -1273,7 +1283,7 @@ Please try re-installing %2 again</source>
     <message>
         <source>κ: (Ω/°C)</source>
         <comment>Label</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">κ: (Ω/°C)</translation>
     </message>
     <message>
         <source>Anderson&apos;s delta coefficient:
@@ -1327,7 +1337,7 @@ Thin-Film 0.063</source>
     <message>
         <source>Leave empty to take the number from the module database, or from the module&apos;s Voc</source>
         <comment>Tool tip hint</comment>
-        <translation>Leave empty to take the number from the module database, or from the module's Voc</translation>
+        <translation>Leave empty to take the number from the module database, or from the module&apos;s Voc</translation>
     </message>
     <message>
         <source>Crystalline silicon: 1.232 V</source>
@@ -1337,7 +1347,7 @@ Thin-Film 0.063</source>
     <message>
         <source>Procedure 2 takes α and β relative to the module&apos;s Isc and Voc (α_rel = α / Isc, β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs&apos; and κ&apos; are entered as Rs and κ.</source>
         <comment>Tool tip hint</comment>
-        <translation>Procedure 2 takes α and β relative to the module's Isc and Voc (α_rel = α / Isc, β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs' and κ' are entered as Rs and κ.</translation>
+        <translation>Procedure 2 takes α and β relative to the module&apos;s Isc and Voc (α_rel = α / Isc, β_rel = β / Voc); a is its irradiance correction factor, 0.06 unless measured; Rs&apos; and κ&apos; are entered as Rs and κ.</translation>
     </message>
     <message>
         <source>Procedure 4 needs neither β nor κ: the voltage follows the temperature through the bandgap ε of the N cells in series of each module.</source>
@@ -1710,16 +1720,6 @@ The file has been left as it is. Open a backup copy of it instead.</translation>
         <comment>File Save Dialog</comment>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>There was a problem trying to save the image %1</source>
-        <comment>Error Message</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exception details: %1</source>
-        <comment>Error message informative text</comment>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>%n strings</source>
         <comment>Graph legend title</comment>
@@ -1993,12 +1993,12 @@ Thin-Film 0.063</source>
     <message>
         <source>The value of %1 is not a number: &quot;%2&quot;</source>
         <comment>Warning Message</comment>
-        <translation>The value of %1 is not a number: "%2"</translation>
+        <translation>The value of %1 is not a number: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>The value of %1 must be a whole number from 1 to %2, or empty: &quot;%3&quot;</source>
         <comment>Warning Message</comment>
-        <translation>The value of %1 must be a whole number from 1 to %2, or empty: "%3"</translation>
+        <translation>The value of %1 must be a whole number from 1 to %2, or empty: &quot;%3&quot;</translation>
     </message>
 </context>
 <context>

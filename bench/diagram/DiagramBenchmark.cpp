@@ -152,7 +152,7 @@ StepCosts measure(int boxes, const QString& copy, int runs, bool& ok)
         // One scene goes through all four steps, so each run times them once.
         open = qMin(open, bestOf(1, [&] { scene = ::open(xml, ok); }));
         route = qMin(route, bestOf(1, [&] { routeEveryWire(*scene); }));
-        save = qMin(save, bestOf(1, [&] { ok = scene->save(copy) && ok; }));
+        save = qMin(save, bestOf(1, [&] { ok = !scene->save(copy).failed() && ok; }));
         const Closing closing = closeAsTheWindowDoes(std::move(scene));
         close = qMin(close, closing.longestPause);
         teardown = qMin(teardown, closing.teardown);
@@ -166,7 +166,7 @@ double fileRatio(const QString& source, const QString& copy, bool& ok)
 {
     const qint64 diagram = bestOf(5, [&] {
         DiagramGraphicsScene scene;
-        ok = scene.load(source) && scene.save(copy) && ok;
+        ok = !scene.load(source).failed() && !scene.save(copy).failed() && ok;
     });
     const qint64 domOnly = bestOf(5, [&] {
         QFile file(source);

@@ -51,10 +51,9 @@ QByteArray document(const QByteArray& templatePath, const QByteArray& values = Q
 int openReport(const QString& path)
 {
     QApplication application(argc, argv);
-    ScriptedPrompts prompts;
     QUndoStack stack;
     ReportScene scene(&stack);
-    if (ReportFile::load(scene, path))
+    if (!ReportFile::load(scene, path).failed())
         ReportFile::save(scene, path + QStringLiteral(".saved"));
     return 0;
 }
@@ -74,7 +73,6 @@ int openResults(const QString& path)
 int openDiagram(const QString& path)
 {
     QApplication application(argc, argv);
-    ScriptedPrompts prompts;
     DiagramGraphicsScene scene;
     scene.load(path);
     return 0;

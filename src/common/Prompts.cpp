@@ -39,6 +39,20 @@ QMessageBox::StandardButton Prompts::show(QWidget* parent, QMessageBox::Icon ico
     return message(request).button;
 }
 
+bool Prompts::report(QWidget* parent, QMessageBox::Icon icon, const Failure& failure, const QString& title)
+{
+    if (!failure.failed())
+        return true;
+    MessageRequest request;
+    request.parent = parent;
+    request.icon = icon;
+    request.title = title;
+    request.text = failure.text;
+    request.informativeText = failure.informativeText;
+    message(request);
+    return false;
+}
+
 QString Prompts::chooseFile(const FileRequest& request)
 {
     const QStringList chosen = chooseFiles(request);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Failure.h"
 #include "FileRequest.h"
 #include "MessageRequest.h"
 
@@ -45,4 +46,7 @@ public:
                                      QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                      QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     QString chooseFile(const FileRequest& request);
+    // Shows `failure` when there is one; returns whether all went well. An empty title keeps the
+    // toolkit's default.
+    bool report(QWidget* parent, QMessageBox::Icon icon, const Failure& failure, const QString& title = QString());
 };

@@ -1,7 +1,6 @@
 #include "StagedPdfFile.h"
 
 #include "FileWriter.h"
-#include "Prompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,12 +46,10 @@ bool StagedPdfFile::commit(QString& failure)
     return FileWriter::write(target, hasInfo ? info.appendedTo(contents) : contents, failure);
 }
 
-bool StagedPdfFile::commitOrWarn(QWidget* parent)
+Failure StagedPdfFile::putInPlace()
 {
-    QString failure;
-    if (commit(failure))
-        return true;
-    Prompts::instance().show(parent, QMessageBox::Warning,
-                             tr("Error opening %1 for writing", "Error Message").arg(QDir::toNativeSeparators(target)), failure);
-    return false;
+    QString cause;
+    if (commit(cause))
+        return {};
+    return {tr("Error opening %1 for writing", "Error Message").arg(QDir::toNativeSeparators(target)), cause};
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "Failure.h"
 #include "PdfDocumentInfo.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QTemporaryDir>
-
-class QWidget;
 
 // Printers write straight into their output file and never notice a full disk, leaving a cut-off
 // PDF in place of the old one. They print into a temporary file instead, which is put in place
@@ -24,8 +23,8 @@ public:
     void setInfo(const PdfDocumentInfo& info);
     // False leaves the target as it was and sets failure to the reason in the user's words.
     bool commit(QString& failure);
-    // As commit, and a failure is shown in a message naming the file.
-    bool commitOrWarn(QWidget* parent);
+    // As commit, with a failure that names the file, for the window to show.
+    Failure putInPlace();
 
 private:
     QString target;

@@ -5,8 +5,6 @@
 #include "DiagramItemFactory.h"
 #include "DiagramXmlGuard.h"
 #include "FileWriter.h"
-#include "Globals.h"
-#include "Prompts.h"
 #include "WaitCursor.h"
 
 #include <QDir>
@@ -19,27 +17,19 @@ namespace {
 const QString rootName = QStringLiteral("installation_diagram");
 } // namespace
 
-bool DiagramFile::load(DiagramGraphicsScene& scene, const QString& path)
+Failure DiagramFile::load(DiagramGraphicsScene& scene, const QString& path)
 {
-    Failure failure;
-    {
-        const WaitCursor waiting;
-        failure = read(scene, path);
-    }
-    return report(failure);
+    const WaitCursor waiting;
+    return read(scene, path);
 }
 
-bool DiagramFile::save(DiagramGraphicsScene& scene, const QString& path)
+Failure DiagramFile::save(DiagramGraphicsScene& scene, const QString& path)
 {
-    Failure failure;
-    {
-        const WaitCursor waiting;
-        failure = write(scene, path);
-    }
-    return report(failure);
+    const WaitCursor waiting;
+    return write(scene, path);
 }
 
-DiagramFile::Failure DiagramFile::read(DiagramGraphicsScene& scene, const QString& path)
+Failure DiagramFile::read(DiagramGraphicsScene& scene, const QString& path)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
@@ -91,7 +81,7 @@ void DiagramFile::addItems(DiagramGraphicsScene& scene, const QDomDocument& docu
     scene.forgetFileIds();
 }
 
-DiagramFile::Failure DiagramFile::write(DiagramGraphicsScene& scene, const QString& path)
+Failure DiagramFile::write(DiagramGraphicsScene& scene, const QString& path)
 {
     const QByteArray xml = toXml(scene);
     // What is written must open again: the reader's own limits are checked before the old file goes.
@@ -148,15 +138,7 @@ QList<DiagramGraphicsItem*> DiagramFile::itemsToWrite(const DiagramGraphicsScene
     return boxes + wires;
 }
 
-bool DiagramFile::report(const Failure& failure)
-{
-    if (!failure.failed())
-        return true;
-    Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Warning, failure.text, failure.informativeText);
-    return false;
-}
-
-DiagramFile::Failure DiagramFile::refusal(const QString& path, const QString& cause)
+Failure DiagramFile::refusal(const QString& path, const QString& cause)
 {
     return {tr("%1 cannot be opened: it is damaged or holds more than a diagram can.", "Error Message")
                 .arg(QDir::toNativeSeparators(path)),

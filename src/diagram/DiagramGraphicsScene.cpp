@@ -66,12 +66,12 @@ void DiagramGraphicsScene::createAddActions()
     }
 }
 
-bool DiagramGraphicsScene::load(const QString& path)
+Failure DiagramGraphicsScene::load(const QString& path)
 {
     return DiagramFile::load(*this, path);
 }
 
-bool DiagramGraphicsScene::save(const QString& path)
+Failure DiagramGraphicsScene::save(const QString& path)
 {
     return DiagramFile::save(*this, path);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Failure.h"
+
 #include <QGraphicsScene>
 #include <QHash>
 #include <QPointer>
@@ -23,8 +25,8 @@ public:
     explicit DiagramGraphicsScene(QObject* parent = nullptr);
     ~DiagramGraphicsScene() override;
 
-    bool load(const QString& path);
-    bool save(const QString& path);
+    Failure load(const QString& path);
+    Failure save(const QString& path);
 
     int wireMode() const;
     void setWireMode(int mode);

@@ -85,7 +85,7 @@ void DiagramPrinter::exportToPdf(const QString& documentPath)
     PdfExportChooser::describe(printer, output, documentPath);
     printer.setOutputFileName(output.printPath());
     paint(&printer);
-    output.commitOrWarn(Globals::mainWindowInstance());
+    Prompts::instance().report(Globals::mainWindowInstance(), QMessageBox::Warning, output.putInPlace());
 }
 
 bool DiagramPrinter::paint(QPrinter* printer)

@@ -27,7 +27,7 @@ InstallationDiagramDocument::InstallationDiagramDocument(const QString& filePath
     buildToolBar();
     view()->setScene(diagramScene);
     view()->setRenderHint(QPainter::Antialiasing);
-    setValid(diagramScene->load(filePath));
+    setValid(Prompts::instance().report(Globals::mainWindowInstance(), QMessageBox::Warning, diagramScene->load(filePath)));
     QCoreApplication::processEvents();
     showWholeDiagram();
     connectScene();
@@ -170,7 +170,8 @@ void InstallationDiagramDocument::save()
 
 bool InstallationDiagramDocument::writeToFile()
 {
-    if (!mayBeSaved() || !diagramScene->save(filePath()))
+    if (!mayBeSaved()
+        || !Prompts::instance().report(Globals::mainWindowInstance(), QMessageBox::Warning, diagramScene->save(filePath())))
         return false;
     setModified(false);
     return true;

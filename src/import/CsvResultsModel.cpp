@@ -129,43 +129,43 @@ CsvResultsModel::ReadStatus CsvResultsModel::readRow(const QString& line, Conten
     return ReadStatus::Ok;
 }
 
-QString CsvResultsModel::describeStatus(const QString& fileName) const
+Failure CsvResultsModel::failure(const QString& fileName) const
 {
     switch (lastStatus) {
     case ReadStatus::Ok:
-        return QString();
+        return {};
     case ReadStatus::NotResults:
-        return tr("%1 is not a results file of a PV tester: its second line names no columns.", "Error Message")
-            .arg(fileName);
+        return {tr("%1 is not a results file of a PV tester: its second line names no columns.", "Error Message")
+                .arg(fileName), QString()};
     case ReadStatus::CannotRead:
-        return tr("Error opening %1 for reading.", "Error Message").arg(fileName);
+        return {tr("Error opening %1 for reading.", "Error Message").arg(fileName), QString()};
     case ReadStatus::TooLarge:
-        return tr("%1 is larger than %2 MB, more than a tester's memory holds.", "Error Message")
-            .arg(fileName)
-            .arg(maximumFileBytes / (1024 * 1024));
+        return {tr("%1 is larger than %2 MB, more than a tester's memory holds.", "Error Message")
+                .arg(fileName)
+                .arg(maximumFileBytes / (1024 * 1024)), QString()};
     case ReadStatus::LineTooLong:
-        return tr("Line %2 of %1 is longer than %3 KB; the file is damaged or is not a results file.",
-                  "Error Message")
-            .arg(fileName)
-            .arg(problemLine)
-            .arg(maximumLineBytes / 1024);
+        return {tr("Line %2 of %1 is longer than %3 KB; the file is damaged or is not a results file.",
+                   "Error Message")
+                .arg(fileName)
+                .arg(problemLine)
+                .arg(maximumLineBytes / 1024), QString()};
     case ReadStatus::TooManyColumns:
-        return tr("%1 names more than %2 columns; the file is damaged or is not a results file.", "Error Message")
-            .arg(fileName)
-            .arg(maximumColumns);
+        return {tr("%1 names more than %2 columns; the file is damaged or is not a results file.", "Error Message")
+                .arg(fileName)
+                .arg(maximumColumns), QString()};
     case ReadStatus::TooManyRows:
-        return tr("%1 holds more than %2 results. Please split it into smaller files.", "Error Message")
-            .arg(fileName)
-            .arg(maximumRows);
+        return {tr("%1 holds more than %2 results. Please split it into smaller files.", "Error Message")
+                .arg(fileName)
+                .arg(maximumRows), QString()};
     case ReadStatus::FieldTooLong:
-        return tr("Line %2 of %1 holds a value longer than %3 characters; the file is damaged or is not a "
-                  "results file.",
-                  "Error Message")
-            .arg(fileName)
-            .arg(problemLine)
-            .arg(maximumFieldLength);
+        return {tr("Line %2 of %1 holds a value longer than %3 characters; the file is damaged or is not a "
+                   "results file.",
+                   "Error Message")
+                .arg(fileName)
+                .arg(problemLine)
+                .arg(maximumFieldLength), QString()};
     }
-    return QString();
+    return {};
 }
 
 QString CsvResultsModel::title() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CsvResultsRow.h"
+#include "Failure.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
@@ -38,8 +39,8 @@ public:
     // when the device cannot be read or the file is refused, and then nothing changes.
     bool parse(QIODevice& device);
     ReadStatus status() const { return lastStatus; }
-    // A sentence naming the file and what is wrong with it; empty for Ok.
-    QString describeStatus(const QString& fileName) const;
+    // What went wrong with the last parse, naming the file; no failure for Ok.
+    Failure failure(const QString& fileName) const;
 
     // The tester's serial number from the instrument line, trimmed; empty when there is none.
     QString title() const;

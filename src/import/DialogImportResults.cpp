@@ -86,10 +86,7 @@ bool DialogImportResults::load(const QString& fileName)
             widenToTheColumns();
         }
     }
-    if (resultsModel->status() == CsvResultsModel::ReadStatus::Ok)
-        return true;
-    Prompts::instance().show(messageParent, QMessageBox::Warning, resultsModel->describeStatus(fileName));
-    return false;
+    return Prompts::instance().report(messageParent, QMessageBox::Warning, resultsModel->failure(fileName));
 }
 
 void DialogImportResults::widenToTheColumns()

@@ -2,6 +2,7 @@
 
 #include "FileKind.h"
 #include "Folders.h"
+#include "Globals.h"
 #include "Prompts.h"
 #include "ReportFile.h"
 #include "ReportPrinter.h"
@@ -9,6 +10,7 @@
 #include "ZoomableGraphicsView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QToolBar>
@@ -23,7 +25,7 @@ GraphicalReportDocument::GraphicalReportDocument(const QString& filePath, QWidge
     connectStack();
     connect(reportScene, &ReportScene::modified, this, &AbstractDocument::setModified);
     view()->setScene(reportScene);
-    setValid(ReportFile::load(*reportScene, filePath));
+    setValid(report(ReportFile::load(*reportScene, filePath)));
     QCoreApplication::processEvents();
     // Loading fills every field, which items report as changes.
     setModified(false);
@@ -157,7 +159,7 @@ bool GraphicalReportDocument::writeToFile()
     // An open editor hands its last typing to the stack before the scene is written.
     reportScene->clearFocus();
     reportScene->removeDeletedPictures();
-    const bool written = ReportFile::save(*reportScene, filePath());
+    const bool written = report(ReportFile::save(*reportScene, filePath()));
     QCoreApplication::processEvents();
     if (written) {
         setModified(false);
@@ -183,7 +185,20 @@ void GraphicalReportDocument::saveAsFavourite()
     if (answer != QMessageBox::Yes || !writeToFile())
         return;
     const QString suffix = QFileInfo(filePath()).suffix().toLower();
-    ReportFile::save(*reportScene, QStringLiteral("%1/default.%2").arg(Folders::instance().dataFolder(), suffix));
+    report(ReportFile::save(*reportScene, QStringLiteral("%1/default.%2").arg(Folders::instance().dataFolder(), suffix)));
+}
+
+// A document is often opened under the wait cursor of whoever opened it, which must not hide
+// the message.
+bool GraphicalReportDocument::report(const Failure& failure)
+{
+    const bool waiting = failure.failed() && QApplication::overrideCursor() != nullptr;
+    if (waiting)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const bool succeeded = Prompts::instance().report(Globals::mainWindowInstance(), QMessageBox::Warning, failure);
+    if (waiting)
+        QApplication::restoreOverrideCursor();
+    return succeeded;
 }
 
 // A save that failed keeps the window open: closing it would lose the changes the user just

@@ -2,6 +2,7 @@
 
 #include "GraphicsDocument.h"
 
+struct Failure;
 class QUndoStack;
 class ReportScene;
 
@@ -44,6 +45,8 @@ private:
     void connectStack();
     // Writes and, on success, marks everything saved.
     bool writeToFile();
+    // Shows a failure of the report file; returns whether all went well.
+    static bool report(const Failure& failure);
 
     QUndoStack* stack;
     ReportScene* reportScene;

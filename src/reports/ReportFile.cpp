@@ -1,7 +1,6 @@
 #include "ReportFile.h"
 
 #include "Globals.h"
-#include "Prompts.h"
 #include "ReportContainer.h"
 #include "ReportLimits.h"
 #include "ReportPaths.h"
@@ -9,7 +8,6 @@
 #include "ReportScene.h"
 #include "ReportXmlGuard.h"
 
-#include <QApplication>
 #include <QDomDocument>
 #include <QFileInfo>
 
@@ -61,45 +59,42 @@ bool ReportFile::isSelfContained(const QString& fileName)
     return lowerSuffix(fileName) == selfContainedSuffix;
 }
 
-bool ReportFile::load(ReportScene& scene, const QString& fileName)
+Failure ReportFile::load(ReportScene& scene, const QString& fileName)
 {
     ParsedContainer document;
     const QString documentFolder = QFileInfo(fileName).absolutePath();
     if (!document.read(fileName, documentFolder)) {
         if (!document.opened())
-            warn(tr("Error opening %1 for reading", "Error Message").arg(fileName),
-                 ReportContainer::describe(document.status, fileName));
-        else if (document.refused())
-            refuse(fileName, document.refusal);
-        else
-            warn(tr("XML validation error in %1 on line %2, column %3", "Error Message")
-                     .arg(fileName)
-                     .arg(document.line)
-                     .arg(document.column),
-                 document.parserMessage);
-        return false;
+            return {tr("Error opening %1 for reading", "Error Message").arg(fileName),
+                    ReportContainer::describe(document.status, fileName)};
+        if (document.refused())
+            return refusal(fileName, document.refusal);
+        return {tr("XML validation error in %1 on line %2, column %3", "Error Message")
+                    .arg(fileName)
+                    .arg(document.line)
+                    .arg(document.column),
+                document.parserMessage};
     }
     QString pictureProblem;
-    if (!picturesFit(document.xml, document.blobs, pictureProblem)) {
-        refuse(fileName, pictureProblem);
-        return false;
-    }
+    if (!picturesFit(document.xml, document.blobs, pictureProblem))
+        return refusal(fileName, pictureProblem);
     const QDomElement root = document.xml.documentElement();
     if (!isSelfContained(fileName)) {
         QString templatePath = root.attribute(QStringLiteral("resPak"));
         if (templatePath.isEmpty())
             templatePath = defaultTemplatePath(fileName);
-        if (!buildLayout(scene, fileName, templatePath, documentFolder))
-            return false;
+        const Failure layoutFailure = buildLayout(scene, fileName, templatePath, documentFolder);
+        if (layoutFailure.failed())
+            return layoutFailure;
     }
     scene.applyValues(root, document.blobs);
     scene.setFocus();
-    return true;
+    return {};
 }
 
 // A document without its layout would show none of its values, and saving it would lose them:
 // such a document is refused rather than shown empty.
-bool ReportFile::buildLayout(ReportScene& scene, const QString& fileName, const QString& templatePath,
+Failure ReportFile::buildLayout(ReportScene& scene, const QString& fileName, const QString& templatePath,
                              const QString& documentFolder)
 {
     ParsedContainer layout;
@@ -115,18 +110,17 @@ bool ReportFile::buildLayout(ReportScene& scene, const QString& fileName, const 
                                   .arg(layout.column)
                               + QStringLiteral(": ") + layout.parserMessage
                         : ReportContainer::describe(layout.status, templatePath);
-        warn(tr("%1 cannot be opened: its report template %2 could not be read.", "Error Message")
-                 .arg(fileName, templatePath),
-             cause);
-        return false;
+        return {tr("%1 cannot be opened: its report template %2 could not be read.", "Error Message")
+                    .arg(fileName, templatePath),
+                cause};
     }
     scene.setTemplatePath(templatePath);
     scene.resetNavigation();
     scene.buildLayout(layout.xml.documentElement(), layout.blobs);
-    return true;
+    return {};
 }
 
-bool ReportFile::save(ReportScene& scene, const QString& fileName)
+Failure ReportFile::save(ReportScene& scene, const QString& fileName)
 {
     if (!isSelfContained(fileName) && scene.templatePath().isEmpty())
         scene.setTemplatePath(defaultTemplatePath(fileName));
@@ -136,22 +130,20 @@ bool ReportFile::save(ReportScene& scene, const QString& fileName)
     const QDomDocument document = scene.toXml(false, blobs);
     blobs.first().data = document.toByteArray(2);
     QString cause;
-    if (!readableAgain(document, blobs, QFileInfo(fileName).absolutePath(), cause)) {
-        warn(tr("%1 was not saved: it holds more than a report can hold, so it could not be opened again.",
-                "Error Message")
-                 .arg(fileName),
-             cause + QLatin1Char(' ')
-                 + tr("Please shorten the longest texts or remove pictures, then save again.",
-                      "Error message informative text"));
-        return false;
-    }
+    if (!readableAgain(document, blobs, QFileInfo(fileName).absolutePath(), cause))
+        return {tr("%1 was not saved: it holds more than a report can hold, so it could not be opened again.",
+                   "Error Message")
+                    .arg(fileName),
+                cause + QLatin1Char(' ')
+                    + tr("Please shorten the longest texts or remove pictures, then save again.",
+                         "Error message informative text")};
     QString failure;
     const ReportContainer::Status status = ReportContainer::write(fileName, blobs, &failure);
     if (status == ReportContainer::Status::CannotWrite)
-        warn(tr("Error opening %1 for writing", "Error Message").arg(fileName), failure);
-    else if (status != ReportContainer::Status::Ok)
-        warn(ReportContainer::describe(status, fileName), QString());
-    return status == ReportContainer::Status::Ok;
+        return {tr("Error opening %1 for writing", "Error Message").arg(fileName), failure};
+    if (status != ReportContainer::Status::Ok)
+        return {ReportContainer::describe(status, fileName), QString()};
+    return {};
 }
 
 // The same checks the reader makes, so that nothing is written that would then be refused.
@@ -192,18 +184,8 @@ bool ReportFile::picturesFit(const QDomDocument& xml, const BlobList& blobs, QSt
     return true;
 }
 
-void ReportFile::refuse(const QString& fileName, const QString& cause)
+Failure ReportFile::refusal(const QString& fileName, const QString& cause)
 {
-    warn(tr("%1 cannot be opened: it is damaged or holds more than a report can.", "Error Message").arg(fileName),
-         cause);
-}
-
-void ReportFile::warn(const QString& text, const QString& informativeText)
-{
-    const bool waiting = QApplication::overrideCursor() != nullptr;
-    if (waiting)
-        QApplication::setOverrideCursor(Qt::ArrowCursor);
-    Prompts::instance().show(Globals::mainWindowInstance(), QMessageBox::Warning, text, informativeText);
-    if (waiting)
-        QApplication::restoreOverrideCursor();
+    return {tr("%1 cannot be opened: it is damaged or holds more than a report can.", "Error Message").arg(fileName),
+            cause};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Failure.h"
 #include "NamedBlob.h"
 
 #include <QCoreApplication>
@@ -8,17 +9,17 @@ class QDomDocument;
 class ReportScene;
 
 // Reading a report document into a scene and writing it back. A document holds only what the
-// user filled in; its layout comes from the template it names. Failures have been shown to the
-// user when these return false.
+// user filled in; its layout comes from the template it names. A failure names the file and the
+// cause; the document shows it.
 class ReportFile
 {
     Q_DECLARE_TR_FUNCTIONS(ReportFile)
 
 public:
     // Builds the template's layout, then lays the document's values and pictures over it.
-    static bool load(ReportScene& scene, const QString& fileName);
+    static Failure load(ReportScene& scene, const QString& fileName);
     // Writes the whole scene through a save file, so a failed write leaves the old file intact.
-    static bool save(ReportScene& scene, const QString& fileName);
+    static Failure save(ReportScene& scene, const QString& fileName);
 
     // The template of a document that names none: the first revision of its kind in the
     // language folder of the user interface.
@@ -28,12 +29,10 @@ public:
 
 
 private:
-    static bool buildLayout(ReportScene& scene, const QString& fileName, const QString& templatePath,
+    static Failure buildLayout(ReportScene& scene, const QString& fileName, const QString& templatePath,
                             const QString& documentFolder);
     static bool readableAgain(const QDomDocument& xml, const BlobList& blobs, const QString& documentFolder,
                               QString& cause);
     static bool picturesFit(const QDomDocument& xml, const BlobList& blobs, QString& cause);
-    static void refuse(const QString& fileName, const QString& cause);
-    // Keeps the wait cursor the caller may have set from hiding the message.
-    static void warn(const QString& text, const QString& informativeText);
+    static Failure refusal(const QString& fileName, const QString& cause);
 };

@@ -65,7 +65,7 @@ void ReportPrinter::exportToPdf(const QString& documentPath)
     PdfExportChooser::describe(printer, output, documentPath, inspector());
     printer.setOutputFileName(output.printPath());
     paint(&printer);
-    output.commitOrWarn(Globals::mainWindowInstance());
+    Prompts::instance().report(Globals::mainWindowInstance(), QMessageBox::Warning, output.putInPlace());
 }
 
 bool ReportPrinter::paint(QPrinter* printer)

@@ -132,7 +132,10 @@ void DiagramEditorTest::brokenFileGivesAnInvalidDocument()
     ScriptedPrompts prompts;
     InstallationDiagramDocument doc(diagramFile("<installation_diagram><panel"));
     QVERIFY(!doc.isValid());
+    QCOMPARE(prompts.shown().size(), 1);
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
     QVERIFY(prompts.last().message.text.startsWith(QStringLiteral("XML validation error in ")));
+    QVERIFY(!prompts.last().message.informativeText.isEmpty());
 }
 
 void DiagramEditorTest::rightClickWhileDrawingCancelsTheWire()
@@ -271,6 +274,7 @@ void DiagramEditorTest::readOnlySaveKeepsTheDocumentModified()
 
     action(doc, "actionSave")->trigger();
     QCOMPARE(prompts.messageTexts(), QStringList {QStringLiteral("Error opening %1 for writing").arg(path)});
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
     QVERIFY(doc.isModified());
     QVERIFY(action(doc, "actionSave")->isEnabled());
     QCOMPARE(SceneInput::readFile(path), twoBoxes);

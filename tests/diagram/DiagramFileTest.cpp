@@ -7,7 +7,6 @@
 #include "LabelDiagramComponent.h"
 #include "PanelDiagramComponent.h"
 #include "SceneInput.h"
-#include "ScriptedPrompts.h"
 #include "SmallDisk.h"
 #include "TestMain.h"
 
@@ -86,7 +85,7 @@ void DiagramFileTest::init()
 QString DiagramFileTest::load(DiagramGraphicsScene& scene, const QByteArray& xml)
 {
     const QString path = SceneInput::writeFile(folder->path(), QStringLiteral("plan.arvid"), xml);
-    if (!scene.load(path))
+    if (scene.load(path).failed())
         return QString();
     return path;
 }
@@ -102,7 +101,7 @@ void DiagramFileTest::isolatorWithCaptionRoundTrips()
         scene.addDiagramItem(isolator);
         QCOMPARE(isolator->caption()->pos(), QPointF(105, 100));
         captionSize = isolator->caption()->boundingRect().size();
-        QVERIFY(scene.save(path));
+        QVERIFY(!scene.save(path).failed());
     }
     const QByteArray written = SceneInput::readFile(path);
     QVERIFY(!written.startsWith("<?xml"));
@@ -117,7 +116,7 @@ void DiagramFileTest::isolatorWithCaptionRoundTrips()
              QStringLiteral("Main AC\nisolator"));
 
     DiagramGraphicsScene reread;
-    QVERIFY(reread.load(path));
+    QVERIFY(!reread.load(path).failed());
     const auto isolators = itemsOf<AcIsolatorDiagramComponent>(reread);
     QCOMPARE(isolators.size(), 1);
     QCOMPARE(isolators.first()->pos(), QPointF(200, 100));
@@ -142,12 +141,12 @@ void DiagramFileTest::captionKeepsTheHeightItWasGiven()
     QCOMPARE(isolators.size(), 1);
     QCOMPARE(isolators.first()->caption()->boundingRect().size(), QSizeF(90, 120));
 
-    QVERIFY(scene.save(path));
+    QVERIFY(!scene.save(path).failed());
     const QDomElement label = rootOf(SceneInput::readFile(path)).firstChildElement().firstChildElement();
     QCOMPARE(label.attribute(QStringLiteral("width")), QStringLiteral("90"));
     QCOMPARE(label.attribute(QStringLiteral("height")), QStringLiteral("120"));
     DiagramGraphicsScene reread;
-    QVERIFY(reread.load(path));
+    QVERIFY(!reread.load(path).failed());
     QCOMPARE(itemsOf<AcIsolatorDiagramComponent>(reread).first()->caption()->boundingRect().size(), QSizeF(90, 120));
 }
 
@@ -173,7 +172,7 @@ void DiagramFileTest::halfAttachedWireKeepsItsFreeEnd()
     QVERIFY(wire->endA().isVisible() && wire->endB().isVisible());
 
     const QString resaved = folder->filePath(QStringLiteral("again.arvid"));
-    QVERIFY(scene.save(resaved));
+    QVERIFY(!scene.save(resaved).failed());
     const QDomElement connection = rootOf(SceneInput::readFile(resaved)).firstChildElement(QStringLiteral("connection"));
     QCOMPARE(childNames(connection), (QStringList {QStringLiteral("connectionA"), QStringLiteral("connectionB")}));
     QCOMPARE(connection.attribute(QStringLiteral("type")), QStringLiteral("DC"));
@@ -199,7 +198,7 @@ void DiagramFileTest::wiresAreWrittenAfterTheBoxes()
     // A type the program does not know is read as none and written without the attribute.
     QCOMPARE(itemsOf<DiagramConnection>(scene).first()->type(), 0x40000);
     const QString path = folder->filePath(QStringLiteral("order.arvid"));
-    QVERIFY(scene.save(path));
+    QVERIFY(!scene.save(path).failed());
     const QDomElement root = rootOf(SceneInput::readFile(path));
     const QStringList names = childNames(root);
     QCOMPARE(names.size(), 4);
@@ -287,10 +286,10 @@ void DiagramFileTest::noteTextKeepsMarkupCharactersAndLineFeeds()
         scene.addDiagramItem(note);
         QCOMPARE(note->caption()->toPlainText().left(30), text.left(30));
         QCOMPARE(note->boundingRect().size(), note->caption()->boundingRect().size());
-        QVERIFY(scene.save(path));
+        QVERIFY(!scene.save(path).failed());
     }
     DiagramGraphicsScene reread;
-    QVERIFY(reread.load(path));
+    QVERIFY(!reread.load(path).failed());
     auto* note = itemsOf<LabelDiagramComponent>(reread).first();
     QCOMPARE(note->caption()->labelText(), text);
     QVERIFY(!note->boundingRect().isEmpty());
@@ -298,35 +297,32 @@ void DiagramFileTest::noteTextKeepsMarkupCharactersAndLineFeeds()
 
 void DiagramFileTest::unreadableFilesAreReported()
 {
-    ScriptedPrompts prompts;
     DiagramGraphicsScene scene;
     const QString missing = folder->filePath(QStringLiteral("missing.arvid"));
-    QVERIFY(!scene.load(missing));
-    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
-    QVERIFY(prompts.last().message.text.contains(missing));
-    QCOMPARE(prompts.last().message.informativeText, QStringLiteral("Is the file read-only or has it been deleted?"));
+    const Failure unopened = scene.load(missing);
+    QVERIFY(unopened.text.contains(missing));
+    QCOMPARE(unopened.informativeText, QStringLiteral("Is the file read-only or has it been deleted?"));
 
     const QString broken = SceneInput::writeFile(folder->path(), QStringLiteral("broken.arvid"),
                                                  "<installation_diagram>\n<panel id='id1'>\n</installation_diagram>");
-    QVERIFY(!scene.load(broken));
+    const Failure unparsed = scene.load(broken);
     const QRegularExpression parseError(QStringLiteral("^XML validation error in (.+) on line 3, column \\d+$"));
-    QCOMPARE(parseError.match(prompts.last().message.text).captured(1), broken);
-    QVERIFY(!prompts.last().message.informativeText.isEmpty());
+    QCOMPARE(parseError.match(unparsed.text).captured(1), broken);
+    QVERIFY(!unparsed.informativeText.isEmpty());
     QVERIFY(scene.items().isEmpty());
 }
 
 void DiagramFileTest::readOnlyFileIsNotOverwritten()
 {
-    ScriptedPrompts prompts;
     const QByteArray original = "<installation_diagram/>\n";
     const QString path = SceneInput::writeFile(folder->path(), QStringLiteral("locked.arvid"), original);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     DiagramGraphicsScene scene;
     auto* panel = new PanelDiagramComponent(scene.takeNextId());
     scene.addDiagramItem(panel);
-    QVERIFY(!scene.save(path));
-    QCOMPARE(prompts.last().message.text, QStringLiteral("Error opening %1 for writing").arg(path));
-    QCOMPARE(prompts.last().message.informativeText,
+    const Failure failure = scene.save(path);
+    QCOMPARE(failure.text, QStringLiteral("Error opening %1 for writing").arg(path));
+    QCOMPARE(failure.informativeText,
              QStringLiteral("The file is read-only. Remove its read-only mark, or save under another name."));
     QCOMPARE(SceneInput::readFile(path), original);
 }
@@ -336,7 +332,6 @@ void DiagramFileTest::fullDiskKeepsTheOldDiagram()
     SmallDisk disk;
     if (!disk.isMounted())
         QSKIP(qPrintable(disk.reason()));
-    ScriptedPrompts prompts;
     const QByteArray original = "<installation_diagram/>\n";
     const QString path = SceneInput::writeFile(disk.path(), QStringLiteral("roof.arvid"), original);
     QVERIFY(disk.fillLeaving(0));
@@ -347,11 +342,10 @@ void DiagramFileTest::fullDiskKeepsTheOldDiagram()
         scene.addDiagramItem(panel);
     }
 
-    QVERIFY(!scene.save(path));
+    const Failure failure = scene.save(path);
 
-    QCOMPARE(prompts.last().message.text, QStringLiteral("Error opening %1 for writing").arg(path));
-    QVERIFY2(prompts.last().message.informativeText.startsWith(QStringLiteral("The disk is full.")),
-             qPrintable(prompts.last().message.informativeText));
+    QCOMPARE(failure.text, QStringLiteral("Error opening %1 for writing").arg(path));
+    QVERIFY2(failure.informativeText.startsWith(QStringLiteral("The disk is full.")), qPrintable(failure.informativeText));
     QCOMPARE(SceneInput::readFile(path), original);
 }
 
@@ -361,7 +355,7 @@ void DiagramFileTest::wireBeingDrawnIsNotSaved()
     scene.setWireMode(DiagramGraphicsScene::Drawing);
     QVERIFY(scene.pendingConnection());
     const QString path = folder->filePath(QStringLiteral("drawing.arvid"));
-    QVERIFY(scene.save(path));
+    QVERIFY(!scene.save(path).failed());
     QVERIFY(childNames(rootOf(SceneInput::readFile(path))).isEmpty());
 }
 
@@ -372,21 +366,19 @@ void DiagramFileTest::diagramThatCouldNotOpenAgainIsNotSaved()
     DiagramGraphicsScene scene;
     for (int count = 0; count < DiagramXmlGuard::maximumItems; ++count)
         scene.addDiagramItem(new PanelDiagramComponent(scene.takeNextId()));
-    QVERIFY(scene.save(path));
+    QVERIFY(!scene.save(path).failed());
     const QByteArray saved = SceneInput::readFile(path);
     {
         DiagramGraphicsScene reopened;
-        QVERIFY(reopened.load(path));
+        QVERIFY(!reopened.load(path).failed());
     }
 
-    ScriptedPrompts prompts;
     scene.addDiagramItem(new PanelDiagramComponent(scene.takeNextId()));
-    QVERIFY(!scene.save(path));
+    const Failure failure = scene.save(path);
     QCOMPARE(SceneInput::readFile(path), saved);
-    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
-    QVERIFY(prompts.last().message.text.contains(QDir::toNativeSeparators(path)));
-    QVERIFY2(prompts.last().message.informativeText.contains(QStringLiteral("more than 5000 boxes and wires")),
-             qPrintable(prompts.last().message.informativeText));
+    QVERIFY(failure.text.contains(QDir::toNativeSeparators(path)));
+    QVERIFY2(failure.informativeText.contains(QStringLiteral("more than 5000 boxes and wires")),
+             qPrintable(failure.informativeText));
 }
 
 void DiagramFileTest::stackingSurvivesSavingAndReopening()
@@ -400,11 +392,11 @@ void DiagramFileTest::stackingSurvivesSavingAndReopening()
             panel->setPos(at);
             scene.addDiagramItem(panel);
         }
-        QVERIFY(scene.save(path));
+        QVERIFY(!scene.save(path).failed());
     }
     for (int round = 0; round < 2; ++round) {
         DiagramGraphicsScene scene;
-        QVERIFY(scene.load(path));
+        QVERIFY(!scene.load(path).failed());
         QStringList bottomToTop;
         for (PanelDiagramComponent* panel : itemsOf<PanelDiagramComponent>(scene))
             bottomToTop << panel->id();
@@ -412,7 +404,7 @@ void DiagramFileTest::stackingSurvivesSavingAndReopening()
         QCOMPARE(scene.itemAt(QPointF(25, 25), QTransform())->type(), int(PanelDiagramComponent::Type));
         QCOMPARE(static_cast<DiagramGraphicsItem*>(scene.itemAt(QPointF(25, 25), QTransform()))->id(),
                  QStringLiteral("id3"));
-        QVERIFY(scene.save(path));
+        QVERIFY(!scene.save(path).failed());
     }
 }
 
@@ -427,11 +419,11 @@ void DiagramFileTest::freeWireEndsKeepTheirPlace()
         wire->advance();
         wire->endB().setPos(390.5, 420);
         wire->advance();
-        QVERIFY(scene.save(path));
+        QVERIFY(!scene.save(path).failed());
     }
     DiagramGraphicsScene reread;
     // Read through the same checks as any file from outside.
-    QVERIFY(reread.load(path));
+    QVERIFY(!reread.load(path).failed());
     DiagramConnection* wire = itemsOf<DiagramConnection>(reread).first();
     QCOMPARE(wire->endA().scenePos(), QPointF(310, 420));
     QCOMPARE(wire->endB().scenePos(), QPointF(390.5, 420));
@@ -454,9 +446,9 @@ void DiagramFileTest::renumberedBoxesKeepTheirWires()
                          "</connection></installation_diagram>")
                     .isEmpty());
     const QString path = folder->filePath(QStringLiteral("renumbered.arvid"));
-    QVERIFY(scene.save(path));
+    QVERIFY(!scene.save(path).failed());
     DiagramGraphicsScene reread;
-    QVERIFY(reread.load(path));
+    QVERIFY(!reread.load(path).failed());
     DiagramConnection* wire = itemsOf<DiagramConnection>(reread).first();
     QVERIFY(wire->endA().isAttached() && wire->endB().isAttached());
     QCOMPARE(wire->endA().connectedComponent()->pos(), QPointF(4, 0));
@@ -483,8 +475,8 @@ void DiagramFileTest::unchangedDiagramGivesTheSameBytes()
     QVERIFY(!load(scene, file).isEmpty());
     const QString first = folder->filePath(QStringLiteral("first.arvid"));
     const QString second = folder->filePath(QStringLiteral("second.arvid"));
-    QVERIFY(scene.save(first));
-    QVERIFY(scene.save(second));
+    QVERIFY(!scene.save(first).failed());
+    QVERIFY(!scene.save(second).failed());
     // Line by line, so that a difference is shown where it is.
     const QStringList expected = QString::fromUtf8(file).split(QLatin1Char('\n'));
     QCOMPARE(QString::fromUtf8(SceneInput::readFile(first)).split(QLatin1Char('\n')), expected);

@@ -415,7 +415,7 @@ void DiagramItemsTest::captionsNeverCoverTheirBox()
         "<dc_isolator id='id2' x='300' y='300'><label x='305' y='300' width='120' height='30' text='B'/></dc_isolator>"
         "</installation_diagram>");
     DiagramGraphicsScene reread;
-    QVERIFY(reread.load(path));
+    QVERIFY(!reread.load(path).failed());
     auto* readAc = dynamic_cast<AcIsolatorDiagramComponent*>(reread.componentWithId(QStringLiteral("id1")));
     auto* readDc = dynamic_cast<DcIsolatorDiagramComponent*>(reread.componentWithId(QStringLiteral("id2")));
     QCOMPARE(readAc->caption()->pos(), QPointF(300 - 8 - 120, 100));

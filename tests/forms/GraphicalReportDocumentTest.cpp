@@ -10,8 +10,10 @@
 #include "ScriptedPrompts.h"
 #include "SettingsKeys.h"
 #include "TestMain.h"
+#include "WaitCursor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +24,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QUndoStack>
@@ -71,6 +74,20 @@ QStringList toolBarEntries(const GraphicalReportDocument& doc)
     return entries;
 }
 
+// Remembers the cursor each message box was shown under.
+class CursorWatchingPrompts : public ScriptedPrompts
+{
+public:
+    MessageAnswer message(const MessageRequest& request) override
+    {
+        const QCursor* cursor = QApplication::overrideCursor();
+        cursorShapes << (cursor ? cursor->shape() : Qt::ArrowCursor);
+        return ScriptedPrompts::message(request);
+    }
+
+    QVector<Qt::CursorShape> cursorShapes;
+};
+
 QString run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
@@ -90,6 +107,7 @@ private slots:
     void toolBarOffersTheReportCommands();
     void saveFollowsTheCleanStateOfTheStack();
     void failedSaveKeepsTheChanges();
+    void failureIsNotHiddenByTheOpenersWaitCursor();
     void documentOpenedReadOnlyIsNeverSaved();
     void tabInTheTestTableGoesToTheNextCell();
     void closingAsksAboutUnsavedChanges();
@@ -197,6 +215,27 @@ void GraphicalReportDocumentTest::tabInTheTestTableGoesToTheNextCell()
     QCOMPARE(first->text(), QStringLiteral("7"));
     QCOMPARE(second->text(), secondBefore + QStringLiteral("Z"));
     QCOMPARE(fieldText(doc, "installation_address"), QStringLiteral("Main Street 1"));
+}
+
+void GraphicalReportDocumentTest::failureIsNotHiddenByTheOpenersWaitCursor()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Broken.arvatr"));
+    QFile broken(path);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("no report");
+    broken.close();
+    CursorWatchingPrompts prompts;
+    {
+        const WaitCursor opening;
+        GraphicalReportDocument doc(path);
+        QVERIFY(!doc.isValid());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    QCOMPARE(prompts.cursorShapes, QVector<Qt::CursorShape>{Qt::ArrowCursor});
+    QCOMPARE(prompts.last().message.icon, QMessageBox::Warning);
+    QCOMPARE(prompts.last().message.text, QStringLiteral("Error opening %1 for reading").arg(path));
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 void GraphicalReportDocumentTest::failedSaveKeepsTheChanges()

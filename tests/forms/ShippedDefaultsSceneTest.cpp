@@ -29,7 +29,7 @@ struct OpenedDefault
         Globals::setReportsFolder(QStringLiteral("reports_") + language);
         const QString path = QStringLiteral(":res/reports_%1/default.%2").arg(language, kind);
         values = ReportFolder::readXml(path);
-        return ReportFile::load(scene, path);
+        return !ReportFile::load(scene, path).failed();
     }
 };
 } // namespace

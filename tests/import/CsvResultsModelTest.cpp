@@ -220,7 +220,7 @@ void CsvResultsModelTest::notAResultsFileGivesWhatCouldBeRead()
     if (rows >= 0) {
         QCOMPARE(file.model.rowCount(), rows);
         QCOMPARE(file.model.status(), CsvResultsModel::ReadStatus::NotResults);
-        QCOMPARE(file.model.describeStatus(QStringLiteral("x.csv")),
+        QCOMPARE(file.model.failure(QStringLiteral("x.csv")).text,
                  QStringLiteral("x.csv is not a results file of a PV tester: its second line names no columns."));
     }
     for (int row = 0; row < file.model.rowCount(); ++row)
@@ -322,7 +322,7 @@ void CsvResultsModelTest::filesBeyondTheLimitsAreRefusedWhole()
     buffer.open(QIODevice::ReadOnly);
     QVERIFY(!file.model.parse(buffer));
     QCOMPARE(file.model.status(), status);
-    QCOMPARE(file.model.describeStatus(QStringLiteral("big.csv")), message);
+    QCOMPARE(file.model.failure(QStringLiteral("big.csv")).text, message);
     QCOMPARE(reset.count(), 0);
     QCOMPARE(file.model.rowCount(), 6);
     QCOMPARE(file.model.title(), QStringLiteral("23104877"));

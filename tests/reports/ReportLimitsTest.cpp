@@ -5,7 +5,6 @@
 #include "ReportResizableImage.h"
 #include "ReportScene.h"
 #include "ReportXmlGuard.h"
-#include "ScriptedPrompts.h"
 #include "TestMain.h"
 
 #include <QDir>
@@ -55,21 +54,22 @@ QString makeFifo(const QTemporaryDir& folder, const QString& name)
     return mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
 }
 
-// Loads `path` into a fresh scene and answers with the one message shown, or nothing.
+// Loads `path` into a fresh scene and answers with the failure, if any.
 struct Load
 {
     explicit Load(const QString& path)
         : scene(&stack)
     {
-        loaded = ReportFile::load(scene, path);
+        failure = ReportFile::load(scene, path);
+        loaded = !failure.failed();
     }
 
-    QString text() const { return prompts.shown().isEmpty() ? QString() : prompts.last().message.text; }
-    QString cause() const { return prompts.shown().isEmpty() ? QString() : prompts.last().message.informativeText; }
+    QString text() const { return failure.text; }
+    QString cause() const { return failure.informativeText; }
 
-    ScriptedPrompts prompts;
     QUndoStack stack;
     ReportScene scene;
+    Failure failure;
     bool loaded = false;
 };
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "CurveData.h"
 #include "CurveDatabase.h"
-#include "CurveMessageBox.h"
 
 namespace IVCurve {
 
@@ -51,8 +50,8 @@ bool CurveCollection::reportMissing(int curveId) const
 {
     if (contains(curveId))
         return false;
-    CurveMessageBox::warning(database.messageParent(),
-                             tr("IV curve data not found in collection", "Error Message"));
+    database.report({tr("IV curve data not found in collection", "Error Message"), QString()},
+                    CurveFailureHandler::Weight::Warning);
     return true;
 }
 

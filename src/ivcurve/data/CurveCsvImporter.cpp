@@ -5,15 +5,12 @@
 #include "CurveData.h"
 #include "CurveDatabase.h"
 #include "CurveFileLimits.h"
-#include "CurveMessageBox.h"
 #include "CurveTable.h"
 #include "CurveTreeModel.h"
 #include "MeasurementStatus.h"
 #include "PlainDecimal.h"
 #include "ResultsSeparator.h"
 #include "TreeItem.h"
-
-#include "Prompts.h"
 
 #include <QDir>
 #include <QFile>
@@ -273,15 +270,10 @@ bool CurveCsvImporter::checksumFails(const QString& line, int lineNumber)
     failedLines << lineNumber;
     if (!showChecksumErrors || failedLines.size() > checksumBoxes)
         return true;
-    MessageRequest request;
-    request.parent = database.messageParent();
-    request.icon = QMessageBox::Warning;
-    request.title = CurveMessageBox::title();
-    request.text = tr("Checksum failed on line number %1", "Error Message").arg(lineNumber);
-    request.checkBoxText = tr("Continue showing errors during this import", "User prompt");
-    request.checkBoxChecked = true;
     waitCursor.reset();
-    showChecksumErrors = Prompts::instance().message(request).checkBoxChecked;
+    showChecksumErrors = database.reportAgain({tr("Checksum failed on line number %1", "Error Message").arg(lineNumber),
+                                               QString()},
+                                              tr("Continue showing errors during this import", "User prompt"));
     waitCursor.emplace();
     return true;
 }
@@ -392,13 +384,7 @@ bool CurveCsvImporter::refuse(const QString& text, const QString& informativeTex
 void CurveCsvImporter::showWarning(const QString& text, const QString& informativeText)
 {
     waitCursor.reset();
-    MessageRequest request;
-    request.parent = database.messageParent();
-    request.icon = QMessageBox::Warning;
-    request.title = CurveMessageBox::title();
-    request.text = text;
-    request.informativeText = informativeText;
-    Prompts::instance().message(request);
+    database.report({text, informativeText}, CurveFailureHandler::Weight::Warning);
 }
 
 TreeItem* CurveCsvImporter::fileNode() const

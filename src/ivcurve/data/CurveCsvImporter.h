@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QMap>
-#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -37,7 +36,7 @@ public:
     ~CurveCsvImporter();
 
     // False when the curve file may not be written, the results file cannot be read or a curve
-    // or the tree cannot be stored; the user has been told.
+    // or the tree cannot be stored; the curve file's failure handler has been told.
     bool run();
     // The node of the file, or nullptr when the import failed.
     TreeItem* fileNode() const;

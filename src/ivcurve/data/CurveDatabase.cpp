@@ -1,10 +1,8 @@
 #include "CurveDatabase.h"
 
 #include "CurveFileUpkeep.h"
-#include "CurveMessageBox.h"
 #include "CurveSchema.h"
 
-#include "Prompts.h"
 #include "WaitCursor.h"
 
 #include <QSqlError>
@@ -12,22 +10,22 @@
 
 using IVCurve::CurveFileCheck;
 
-CurveDatabase::CurveDatabase(const QString& filePath, QWidget* messageParent)
+CurveDatabase::CurveDatabase(const QString& filePath, CurveFailureHandler* failures)
     : path(filePath)
-    , parent(messageParent)
+    , failures(failures)
     , readOnly(CurveFileCheck::isMarkedReadOnly(filePath))
 {
-    CurveFileCheck::Problem problem;
+    Failure problem;
     {
         const WaitCursor waiting;
         problem = open();
-        opened = !problem.found();
+        opened = !problem.failed();
         if (opened && !readOnly)
             tidy();
     }
     if (!opened) {
         database().close();
-        show(problem, QMessageBox::Critical);
+        report(problem, CurveFailureHandler::Weight::Critical);
     }
 }
 
@@ -43,12 +41,12 @@ CurveDatabase::~CurveDatabase()
 
 // The driver opens any file and fails only at the first statement, and a file that is no
 // database or a damaged one must not look like an empty curve document.
-CurveFileCheck::Problem CurveDatabase::open()
+Failure CurveDatabase::open()
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
     db.setDatabaseName(path);
-    const CurveFileCheck::Problem problem = CurveFileCheck::beforeOpening(path);
-    if (problem.found())
+    const Failure problem = CurveFileCheck::beforeOpening(path);
+    if (problem.failed())
         return problem;
     if (readOnly)
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
@@ -84,11 +82,11 @@ void CurveDatabase::refuseWrites()
     readOnly = true;
 }
 
-void CurveDatabase::refuse(const CurveFileCheck::Problem& problem)
+void CurveDatabase::refuse(const Failure& problem)
 {
     opened = false;
     database().close();
-    show(problem, QMessageBox::Critical);
+    report(problem, CurveFailureHandler::Weight::Critical);
 }
 
 QString CurveDatabase::filePath() const
@@ -101,37 +99,32 @@ QSqlDatabase CurveDatabase::database() const
     return QSqlDatabase::database(path, false);
 }
 
-QWidget* CurveDatabase::messageParent() const
+void CurveDatabase::report(const Failure& failure, CurveFailureHandler::Weight weight) const
 {
-    return parent;
+    if (failures)
+        failures->failed(failure, weight);
+}
+
+bool CurveDatabase::reportAgain(const Failure& failure, const QString& goOnText) const
+{
+    return failures && failures->failedAgain(failure, goOnText);
 }
 
 bool CurveDatabase::checkWritable() const
 {
-    const CurveFileCheck::Problem problem = CurveFileCheck::beforeWriting(path, readOnly);
-    if (problem.found())
-        show(problem, QMessageBox::Warning);
-    return !problem.found();
+    const Failure problem = CurveFileCheck::beforeWriting(path, readOnly);
+    if (problem.failed())
+        report(problem, CurveFailureHandler::Weight::Warning);
+    return !problem.failed();
 }
 
 void CurveDatabase::reportWriteFailure(const QSqlError& error) const
 {
-    const CurveFileCheck::Problem problem = CurveFileCheck::ofFailedWrite(path, readOnly, error);
-    if (problem.found())
-        show(problem, QMessageBox::Warning);
+    const Failure problem = CurveFileCheck::ofFailedWrite(path, readOnly, error);
+    if (problem.failed())
+        report(problem, CurveFailureHandler::Weight::Warning);
     else
-        IVCurve::CurveMessageBox::critical(parent, error.text());
-}
-
-void CurveDatabase::show(const CurveFileCheck::Problem& problem, QMessageBox::Icon icon) const
-{
-    MessageRequest request;
-    request.parent = parent;
-    request.icon = icon;
-    request.title = IVCurve::CurveMessageBox::title();
-    request.text = problem.text;
-    request.informativeText = problem.informativeText;
-    Prompts::instance().message(request);
+        report({error.text(), QString()}, CurveFailureHandler::Weight::Critical);
 }
 
 void CurveDatabase::runCurveSchema()

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "CurveFailureHandler.h"
 #include "CurveFileCheck.h"
 
-#include <QMessageBox>
 #include <QSqlDatabase>
 #include <QString>
 
 class QSqlError;
-class QWidget;
 
 // The connection of one curve document to its file. The connection is named by the file's
 // path, so documents on different files never share one; it is removed from the driver's
@@ -16,9 +15,11 @@ class QWidget;
 class CurveDatabase
 {
 public:
-    // Refuses, with a message naming the file and the cause, what is no regular file, no
-    // database or damaged; isOpen() then says false and the file is left as it was.
-    explicit CurveDatabase(const QString& filePath, QWidget* messageParent = nullptr);
+    // Refuses, with a failure naming the file and the cause, what is no regular file, no
+    // database or damaged; isOpen() then says false and the file is left as it was. Every failure
+    // goes to `failures`, which must outlive this object; without one they go unseen, as where
+    // no user is there to read them.
+    explicit CurveDatabase(const QString& filePath, CurveFailureHandler* failures = nullptr);
     ~CurveDatabase();
     CurveDatabase(const CurveDatabase&) = delete;
     CurveDatabase& operator=(const CurveDatabase&) = delete;
@@ -29,15 +30,18 @@ public:
     // From now on every change is refused as for a read-only file.
     void refuseWrites();
     // Closes the file for what was found in it after opening, and says so; isOpen() then says false.
-    void refuse(const IVCurve::CurveFileCheck::Problem& problem);
+    void refuse(const Failure& problem);
     QString filePath() const;
     QSqlDatabase database() const;
-    QWidget* messageParent() const;
+    // Hands a failure of the work on this file to the handler.
+    void report(const Failure& failure, CurveFailureHandler::Weight weight) const;
+    // Whether the user wants to hear of the next failures of the same kind.
+    bool reportAgain(const Failure& failure, const QString& goOnText) const;
 
-    // True when the file may be written now; otherwise the user has been told why nothing was
+    // True when the file may be written now; otherwise the handler has been told why nothing was
     // changed. Asked before every change, so that none is made in memory that cannot be saved.
     bool checkWritable() const;
-    // Shows why a statement that would have written failed: the file's state when that made it
+    // Reports why a statement that would have written failed: the file's state when that made it
     // fail (the driver's text would only say that the database is read-only), else the driver's text.
     void reportWriteFailure(const QSqlError& error) const;
 
@@ -46,12 +50,11 @@ public:
     void runTreeSchema();
 
 private:
-    IVCurve::CurveFileCheck::Problem open();
+    Failure open();
     void tidy();
-    void show(const IVCurve::CurveFileCheck::Problem& problem, QMessageBox::Icon icon) const;
 
     const QString path;
-    QWidget* const parent;
+    CurveFailureHandler* const failures;
     bool readOnly;
     bool opened = false;
 };

@@ -28,7 +28,7 @@ bool CurveFileCheck::isMarkedReadOnly(const QString& path)
     return FileWriter::isMarkedReadOnly(path) || (file.exists() && !file.isWritable());
 }
 
-CurveFileCheck::Problem CurveFileCheck::beforeOpening(const QString& path)
+Failure CurveFileCheck::beforeOpening(const QString& path)
 {
     const QFileInfo file(path);
     if (!file.exists() || file.isFile())
@@ -38,7 +38,7 @@ CurveFileCheck::Problem CurveFileCheck::beforeOpening(const QString& path)
                "Error message informative text")};
 }
 
-CurveFileCheck::Problem CurveFileCheck::unreadable(const QString& path, const QSqlError& error)
+Failure CurveFileCheck::unreadable(const QString& path, const QSqlError& error)
 {
     return {tr("%1 cannot be opened: %2", "Error Message").arg(shown(path), error.text()),
             tr("The file has been left as it is.", "Error message informative text")};
@@ -46,7 +46,7 @@ CurveFileCheck::Problem CurveFileCheck::unreadable(const QString& path, const QS
 
 // The quick look at the schema tells a file that is no database at all; the full check then
 // reads every page, which a damaged file fails although its schema still reads.
-CurveFileCheck::Problem CurveFileCheck::ofContents(const QString& path, QSqlDatabase& database)
+Failure CurveFileCheck::ofContents(const QString& path, QSqlDatabase& database)
 {
     QSqlQuery query(database);
     query.setForwardOnly(true);
@@ -66,14 +66,14 @@ CurveFileCheck::Problem CurveFileCheck::ofContents(const QString& path, QSqlData
                 .arg(verdict)};
 }
 
-CurveFileCheck::Problem CurveFileCheck::beyondLimits(const QString& path, const QString& cause)
+Failure CurveFileCheck::beyondLimits(const QString& path, const QString& cause)
 {
     return {tr("%1 cannot be opened: %2.", "Error Message").arg(shown(path), cause),
             tr("The file is damaged or was not written by this program. It has been left as it is.",
                "Error message informative text")};
 }
 
-CurveFileCheck::Problem CurveFileCheck::readOnly(const QString& path)
+Failure CurveFileCheck::readOnly(const QString& path)
 {
     return {tr("%1 is read-only: nothing has been changed.", "Error Message").arg(shown(path)),
             tr("To change its curves or its tree, remove the read-only mark in the file's properties and open "
@@ -81,7 +81,7 @@ CurveFileCheck::Problem CurveFileCheck::readOnly(const QString& path)
                "Error message informative text")};
 }
 
-CurveFileCheck::Problem CurveFileCheck::gone(const QString& path)
+Failure CurveFileCheck::gone(const QString& path)
 {
     return {tr("%1 has been deleted, moved or replaced since it was opened: nothing has been saved.", "Error Message")
                 .arg(shown(path)),
@@ -90,7 +90,7 @@ CurveFileCheck::Problem CurveFileCheck::gone(const QString& path)
                "Error message informative text")};
 }
 
-CurveFileCheck::Problem CurveFileCheck::beforeWriting(const QString& path, bool openedReadOnly)
+Failure CurveFileCheck::beforeWriting(const QString& path, bool openedReadOnly)
 {
     if (!QFileInfo(path).isFile())
         return gone(path);
@@ -99,11 +99,11 @@ CurveFileCheck::Problem CurveFileCheck::beforeWriting(const QString& path, bool 
     return {};
 }
 
-CurveFileCheck::Problem CurveFileCheck::ofFailedWrite(const QString& path, bool openedReadOnly,
+Failure CurveFileCheck::ofFailedWrite(const QString& path, bool openedReadOnly,
                                                       const QSqlError& error)
 {
-    const Problem problem = beforeWriting(path, openedReadOnly);
-    if (problem.found() || error.nativeErrorCode() != refusedWriteCode)
+    const Failure problem = beforeWriting(path, openedReadOnly);
+    if (problem.failed() || error.nativeErrorCode() != refusedWriteCode)
         return problem;
     return gone(path);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Failure.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -15,15 +17,6 @@ class CurveFileCheck
     Q_DECLARE_TR_FUNCTIONS(IVCurve::CurveFileCheck)
 
 public:
-    // What the user is told; nothing found when the text is empty.
-    struct Problem
-    {
-        QString text;
-        QString informativeText;
-
-        bool found() const { return !text.isEmpty(); }
-    };
-
     // Permission bits without any write bit are the user's read-only mark. It holds even for a
     // user whom the system would let write (an administrator); a file that this user may not
     // write counts the same.
@@ -31,25 +24,25 @@ public:
 
     // Only a regular file is opened: a pipe would block the program on its first read, and what
     // is written to a device is gone. A path where nothing is yet passes: the file is created.
-    static Problem beforeOpening(const QString& path);
+    static Failure beforeOpening(const QString& path);
     // The driver could not open or read the file.
-    static Problem unreadable(const QString& path, const QSqlError& error);
+    static Failure unreadable(const QString& path, const QSqlError& error);
     // A damaged file opens like an intact one and fails later, when the user's work is at stake.
-    static Problem ofContents(const QString& path, QSqlDatabase& database);
+    static Failure ofContents(const QString& path, QSqlDatabase& database);
     // What the file holds passes what a curve file may hold; `cause` ends the sentence.
-    static Problem beyondLimits(const QString& path, const QString& cause);
+    static Failure beyondLimits(const QString& path, const QString& cause);
 
     // Why nothing may be written to the file now: it is marked read-only or was opened so, or it
     // is no longer where it was opened.
-    static Problem beforeWriting(const QString& path, bool openedReadOnly);
+    static Failure beforeWriting(const QString& path, bool openedReadOnly);
     // A statement that would have written failed; what that means for the file, when it is the
     // file's state that made it fail.
-    static Problem ofFailedWrite(const QString& path, bool openedReadOnly, const QSqlError& error);
+    static Failure ofFailedWrite(const QString& path, bool openedReadOnly, const QSqlError& error);
 
 private:
     static QString shown(const QString& path);
-    static Problem readOnly(const QString& path);
-    static Problem gone(const QString& path);
+    static Failure readOnly(const QString& path);
+    static Failure gone(const QString& path);
 };
 
 } // namespace IVCurve

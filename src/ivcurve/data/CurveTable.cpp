@@ -3,7 +3,6 @@
 #include "CurveData.h"
 #include "CurveDatabase.h"
 #include "CurveFileLimits.h"
-#include "CurveMessageBox.h"
 #include "CurveNumberText.h"
 #include "CurvePointsCodec.h"
 
@@ -151,7 +150,7 @@ CurveTable::CurveTable(CurveDatabase& database)
 
 void CurveTable::reportFailure(const QSqlQuery& query)
 {
-    CurveMessageBox::critical(database.messageParent(), query.lastError().text());
+    database.report({query.lastError().text(), QString()}, CurveFailureHandler::Weight::Critical);
 }
 
 bool CurveTable::execute(QSqlQuery& query)
@@ -253,10 +252,11 @@ bool CurveTable::pointsWithinLimits(int curveId, qint64 length, const QString& p
         cause = tr("it has more than %1 points", "Error Message").arg(CurveFileLimits::maximumPointsPerCurve);
     if (cause.isEmpty())
         return true;
-    CurveMessageBox::warning(database.messageParent(),
-                             tr("Curve %1 of %2 cannot be shown: %3.", "Error Message")
-                                 .arg(curveId)
-                                 .arg(QDir::toNativeSeparators(database.filePath()), cause));
+    database.report({tr("Curve %1 of %2 cannot be shown: %3.", "Error Message")
+                         .arg(curveId)
+                         .arg(QDir::toNativeSeparators(database.filePath()), cause),
+                     QString()},
+                    CurveFailureHandler::Weight::Warning);
     return false;
 }
 

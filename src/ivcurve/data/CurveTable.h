@@ -8,7 +8,7 @@ class CurveDatabase;
 
 namespace IVCurve {
 
-// The statements on table Curves. Every failure is shown and returned: a failed read with the
+// The statements on table Curves. Every failure is reported and returned: a failed read with the
 // driver's error text, a failed write with what it means for the file.
 class CurveTable
 {
@@ -33,7 +33,7 @@ private:
     bool prepareInsert();
     bool prepareSelect();
     bool updateProcedure4(const CurveData& curve);
-    // Shows why the points of a curve are not decoded, when they pass the limits.
+    // Reports why the points of a curve are not decoded, when they pass the limits.
     bool pointsWithinLimits(int curveId, qint64 length, const QString& points);
     bool execute(QSqlQuery& query);
     bool write(QSqlQuery& query);

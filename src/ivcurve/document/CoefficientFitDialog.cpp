@@ -166,7 +166,7 @@ void CoefficientFitDialog::slotStoreWithCurves()
 
 void CoefficientFitDialog::slotStoreWithModule()
 {
-    CurveModuleDatabase modules(this);
+    CurveModuleDatabase modules(&failureMessages);
     CurveModuleRow row;
     if (!modules.moduleById(curves.first()->module().moduleId, row)) {
         CurveMessageBox::warning(this, tr("The string's module is no longer in the module database.", "Error Message"));

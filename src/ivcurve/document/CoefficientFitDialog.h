@@ -2,6 +2,7 @@
 
 #include "CorrectionCoefficientFit.h"
 #include "CorrectionCoefficientInput.h"
+#include "CurveMessageBox.h"
 
 #include <QDialog>
 #include <QVector>
@@ -47,6 +48,7 @@ private:
     const CorrectionCoefficientFit::Result found;
     const QVector<CurveData*> curves;
     CurveCollection& collection;
+    CurveMessageBox failureMessages {this};
     QLabel* text = nullptr;
     QPushButton* withCurves = nullptr;
     QPushButton* withModule = nullptr;

@@ -417,7 +417,8 @@ void CurveDetailsDialog::slotFavouritesToggled(bool favouritesOnly)
 
 void CurveDetailsDialog::fillModules(bool favouritesOnly)
 {
-    CurveModuleDatabase modules(this);
+    CurveMessageBox failureMessages(this);
+    CurveModuleDatabase modules(&failureMessages);
     listedModules = favouritesOnly ? modules.favourites() : modules.allModules();
     combo->clear();
     combo->addItem(tr("<No module>", "Combo box entry"), 0u);

@@ -66,13 +66,13 @@ QStringList foldersAbove(const TreeItem* item)
 
 CurveDocument::CurveDocument(const QString& filePath, QWidget* parent)
     : DocumentWithToolbar(filePath, parent)
-    , database(std::make_unique<CurveDatabase>(filePath, this))
+    , database(std::make_unique<CurveDatabase>(filePath, &failureMessages))
 {
     curveTreeModel = new CurveTreeModel(*database, this);
     if (database->isOpen() && !curveTreeModel->load() && !curveTreeModel->refusal().isEmpty())
         database->refuse(CurveFileCheck::beyondLimits(filePath, curveTreeModel->refusal()));
     curveGraphModel = new CurveGraphModel(*database, curveTreeModel, this);
-    curveGraphModel->collection().setModuleLookup(CurveModuleAssignment::databaseLookup(this));
+    curveGraphModel->collection().setModuleLookup(CurveModuleAssignment::databaseLookup(&failureMessages));
     curveTree = new CurveTree;
     curveTree->setModel(curveTreeModel);
     curveTree->setContextMenuPolicy(Qt::CustomContextMenu);

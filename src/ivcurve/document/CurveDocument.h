@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CurveMessageBox.h"
 #include "CurveReport.h"
 #include "DocumentWithToolbar.h"
 
@@ -99,6 +100,8 @@ private:
     void updateModuleNote();
     void updateSelectionCommands();
 
+    // Shows the failures of the file; it outlives the database that reports them.
+    CurveMessageBox failureMessages {this};
     std::unique_ptr<CurveDatabase> database;
     CurveTreeModel* curveTreeModel = nullptr;
     CurveGraphModel* curveGraphModel = nullptr;

@@ -17,7 +17,6 @@
 #include <qwt_plot_grid.h>
 #include <qwt_plot_layout.h>
 
-#include <QFileInfo>
 #include <QPen>
 #include <QPrinter>
 
@@ -332,13 +331,7 @@ void CurveGraph::exportTo(const QString& caption, const QString& filter, const Q
     const QString path = chooser.choose(this, caption, filter, exportName() + QLatin1Char('.') + suffix);
     if (path.isEmpty())
         return;
-    QString error;
-    if (CurvePlotOutput::renderToFile(this, path, error))
-        return;
-    Prompts::instance().show(this, QMessageBox::Critical,
-                             tr("There was a problem trying to save the image %1", "Error Message")
-                                 .arg(QFileInfo(path).fileName()),
-                             tr("Exception details: %1", "Error message informative text").arg(error));
+    Prompts::instance().report(this, QMessageBox::Critical, CurvePlotOutput::renderToFile(this, path));
 }
 
 } // namespace IVCurve

@@ -31,6 +31,15 @@ QSizeF pagePixels()
 }
 } // namespace
 
+Failure CurvePlotOutput::renderToFile(QwtPlot* plot, const QString& path)
+{
+    QString error;
+    if (renderToFile(plot, path, error))
+        return {};
+    return {tr("There was a problem trying to save the image %1", "Error Message").arg(QFileInfo(path).fileName()),
+            tr("Exception details: %1", "Error message informative text").arg(error)};
+}
+
 bool CurvePlotOutput::renderToFile(QwtPlot* plot, const QString& path, QString& error)
 {
     const WaitCursor waiting;

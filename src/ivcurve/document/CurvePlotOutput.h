@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Failure.h"
+
 #include <QCoreApplication>
 #include <QSizeF>
 #include <QString>
@@ -19,14 +21,15 @@ public:
     static const QSizeF pageSizeMm;
     static const int resolutionDpi;
 
-    // A PDF for ".pdf", otherwise an image in the format its extension names. On failure
-    // `error` says why.
-    static bool renderToFile(QwtPlot* plot, const QString& path, QString& error);
+    // A PDF for ".pdf", otherwise an image in the format its extension names. A failure names
+    // the file and says why.
+    static Failure renderToFile(QwtPlot* plot, const QString& path);
     // A4 landscape, 5 mm margins, at the printer's full resolution.
     static void preparePrinter(QPrinter& printer);
     static bool renderToPrinter(QwtPlot* plot, QPrinter& printer);
 
 private:
+    static bool renderToFile(QwtPlot* plot, const QString& path, QString& error);
     static bool renderToPdf(QwtPlot* plot, const QString& path, QString& error);
     static bool printPdf(QwtPlot* plot, const QString& path, QString& error);
     static bool renderToImage(QwtPlot* plot, const QString& path, QString& error);

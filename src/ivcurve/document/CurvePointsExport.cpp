@@ -5,6 +5,7 @@
 #include "ExportFileChooser.h"
 #include "FileWriter.h"
 #include "ListSeparator.h"
+#include "Prompts.h"
 #include "SettingsKeys.h"
 #include "WaitCursor.h"
 
@@ -80,9 +81,12 @@ QString CurvePointsExport::text() const
 }
 
 // Written as a whole or not at all: an export that fails halfway leaves an older file intact.
-bool CurvePointsExport::writeTo(const QString& path, QString& failure) const
+Failure CurvePointsExport::writeTo(const QString& path) const
 {
-    return FileWriter::write(path, text().toUtf8(), failure);
+    QString cause;
+    if (FileWriter::write(path, text().toUtf8(), cause))
+        return {};
+    return {tr(" Could not open file:\n %1", "Error Message").arg(path) + QStringLiteral("\n\n") + cause, QString()};
 }
 
 bool CurvePointsExport::run(QWidget* parent)
@@ -100,16 +104,12 @@ bool CurvePointsExport::run(QWidget* parent)
                                         (name + QLatin1Char(' ') + kindWords()).simplified() + QStringLiteral(".csv"));
     if (path.isEmpty())
         return false;
-    bool written = false;
-    QString failure;
+    Failure failure;
     {
         const WaitCursor waiting;
-        written = writeTo(path, failure);
+        failure = writeTo(path);
     }
-    if (!written)
-        CurveMessageBox::critical(parent, tr(" Could not open file:\n %1", "Error Message").arg(path)
-                                              + QStringLiteral("\n\n") + failure);
-    return written;
+    return Prompts::instance().report(parent, QMessageBox::Critical, failure, CurveMessageBox::title());
 }
 
 } // namespace IVCurve

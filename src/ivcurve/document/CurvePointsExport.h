@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CurveLineKind.h"
+#include "Failure.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -24,7 +25,7 @@ public:
     bool run(QWidget* parent);
     // The whole text of the file.
     QString text() const;
-    bool writeTo(const QString& path, QString& failure) const;
+    Failure writeTo(const QString& path) const;
 
     // "MEAS ", "STC " or "EXP ", after "PWR " for the power kinds.
     QString kindWords() const;

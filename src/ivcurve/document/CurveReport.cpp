@@ -7,6 +7,7 @@
 #include "CurveReportPrinter.h"
 #include "ExportFileChooser.h"
 #include "Globals.h"
+#include "Prompts.h"
 #include "SettingsKeys.h"
 #include "StagedPdfFile.h"
 #include "StcApproximation.h"
@@ -317,7 +318,7 @@ bool CurveReport::exportPdf(QWidget* parent, const QVector<Entry>& entries, cons
         return false;
     StagedPdfFile output(path);
     CurveReportPrinter::printToPdf(page, output.printPath());
-    return output.commitOrWarn(parent);
+    return Prompts::instance().report(parent, QMessageBox::Warning, output.putInPlace());
 }
 
 } // namespace IVCurve

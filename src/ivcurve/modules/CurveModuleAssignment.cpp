@@ -29,9 +29,9 @@ bool takeKappa(CurveCollection& curves, int curveId, const CurveModuleRow& modul
 }
 } // namespace
 
-CurveCollection::ModuleLookup CurveModuleAssignment::databaseLookup(QWidget* messageParent)
+CurveCollection::ModuleLookup CurveModuleAssignment::databaseLookup(CurveFailureHandler* failures)
 {
-    return [messageParent](AssignedModule& assigned) { CurveModuleDatabase(messageParent).lookUpDataSheet(assigned); };
+    return [failures](AssignedModule& assigned) { CurveModuleDatabase(failures).lookUpDataSheet(assigned); };
 }
 
 AssignedModule CurveModuleAssignment::layout(const CurveModuleRow& module, unsigned series)

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "CurveCollection.h"
+#include "CurveFailureHandler.h"
 #include "CurveModuleRow.h"
 
 #include <QList>
 
 struct AssignedModule;
-class QWidget;
 
 namespace IVCurve {
 
@@ -17,7 +17,7 @@ class CurveModuleAssignment
 public:
     // For CurveCollection::setModuleLookup. An id that is not in the database leaves the module
     // without data-sheet values, so that the curve converts as if it had none.
-    static CurveCollection::ModuleLookup databaseLookup(QWidget* messageParent);
+    static CurveCollection::ModuleLookup databaseLookup(CurveFailureHandler* failures);
     // `module` with `series` modules in series and one string.
     static AssignedModule layout(const CurveModuleRow& module, unsigned series);
     // Gives each curve the module, its α, β, δ, Rs and any κ, `series` in series and one string, in

@@ -2,7 +2,6 @@
 
 #include "AssignedModule.h"
 #include "CurveFileLimits.h"
-#include "CurveMessageBox.h"
 #include "Folders.h"
 #include "ModuleDatabaseCheck.h"
 #include "ShippedModuleDatabase.h"
@@ -123,8 +122,8 @@ void bindValues(QSqlQuery& query, const CurveModuleRow& row, const QString& desc
 }
 } // namespace
 
-CurveModuleDatabase::CurveModuleDatabase(QWidget* messageParent)
-    : parent(messageParent)
+CurveModuleDatabase::CurveModuleDatabase(CurveFailureHandler* failures)
+    : failures(failures)
 {
 }
 
@@ -156,7 +155,7 @@ bool CurveModuleDatabase::open(QSqlDatabase& database)
         return database.isOpen();
     }
     if (!ShippedModuleDatabase::installIfMissing(path, shippedCopies())) {
-        CurveMessageBox::warning(parent, tr("File is missing:\n %1", "Error Message").arg(path));
+        warn(tr("File is missing:\n %1", "Error Message").arg(path));
         return false;
     }
     QString cause = ModuleDatabaseCheck::beforeOpening(path);
@@ -193,10 +192,9 @@ void CurveModuleDatabase::forget(QSqlDatabase& database)
 
 void CurveModuleDatabase::refuse(const QString& path, const QString& cause)
 {
-    CurveMessageBox::warning(parent, tr("The module database %1 cannot be read: %2.\n\nReplace it with the copy "
-                                        "installed with the program.",
-                                        "Error Message")
-                                         .arg(QDir::toNativeSeparators(path), cause));
+    warn(tr("The module database %1 cannot be read: %2.\n\nReplace it with the copy installed with the program.",
+            "Error Message")
+             .arg(QDir::toNativeSeparators(path), cause));
 }
 
 bool CurveModuleDatabase::prepare(QSqlQuery& query, const QString& statement)
@@ -217,7 +215,13 @@ bool CurveModuleDatabase::execute(QSqlQuery& query)
 
 void CurveModuleDatabase::showError(const QString& driverText)
 {
-    CurveMessageBox::warning(parent, tr("%1\n\nModule database: %2", "Error Message").arg(driverText, location()));
+    warn(tr("%1\n\nModule database: %2", "Error Message").arg(driverText, location()));
+}
+
+void CurveModuleDatabase::warn(const QString& text) const
+{
+    if (failures)
+        failures->failed({text, QString()}, CurveFailureHandler::Weight::Warning);
 }
 
 QVector<CurveModuleRow> CurveModuleDatabase::query(const QString& filter)

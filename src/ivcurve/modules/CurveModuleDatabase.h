@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CurveFailureHandler.h"
 #include "CurveModuleRow.h"
 
 #include <QCoreApplication>
@@ -9,20 +10,20 @@
 struct AssignedModule;
 class QSqlDatabase;
 class QSqlQuery;
-class QWidget;
 
 namespace IVCurve {
 
 // The PV module database, one SQLite file shared by every curve window through one connection
-// that is made on first use. Each object is a light handle that shows its failures (a missing
-// file, the driver's error text) parented on the given widget; while the file is missing or
+// that is made on first use. Each object is a light handle that reports its failures (a missing
+// file, the driver's error text) to the given handler; while the file is missing or
 // cannot be opened every operation does nothing and returns an empty result.
 class CurveModuleDatabase
 {
     Q_DECLARE_TR_FUNCTIONS(IVCurve::CurveModuleDatabase)
 
 public:
-    explicit CurveModuleDatabase(QWidget* messageParent = nullptr);
+    // `failures` must outlive this object; without one the failures go unseen.
+    explicit CurveModuleDatabase(CurveFailureHandler* failures = nullptr);
 
     // modules.db in the program's data folder, or where relocate() put it.
     static QString location();
@@ -50,8 +51,9 @@ private:
     bool prepare(QSqlQuery& query, const QString& statement);
     bool execute(QSqlQuery& query);
     void showError(const QString& driverText);
+    void warn(const QString& text) const;
 
-    QWidget* parent;
+    CurveFailureHandler* failures;
 };
 
 } // namespace IVCurve

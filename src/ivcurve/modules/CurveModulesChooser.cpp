@@ -56,7 +56,7 @@ CurveModulesChooser::CurveModulesChooser(uint moduleId, uint series, QWidget* pa
 void CurveModulesChooser::fill(bool favouritesOnly)
 {
     WaitCursor wait;
-    CurveModuleDatabase modules(this);
+    CurveModuleDatabase modules(&failureMessages);
     listed = favouritesOnly ? modules.favourites() : modules.allModules();
     const QSignalBlocker blocker(combo);
     combo->clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CurveMessageBox.h"
 #include "CurveModuleRow.h"
 
 #include <QDialog>
@@ -46,6 +47,8 @@ private:
     QVector<CurveModuleRow> listed;
     uint chosenId = 0;
     uint seriesCount = 1;
+
+    CurveMessageBox failureMessages {this};
 };
 
 } // namespace IVCurve

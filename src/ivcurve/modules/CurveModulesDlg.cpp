@@ -95,7 +95,7 @@ QPushButton* CurveModulesDlg::deleteButton() const
 void CurveModulesDlg::fill()
 {
     WaitCursor wait;
-    CurveModuleDatabase modules(this);
+    CurveModuleDatabase modules(&failureMessages);
     const bool available = modules.isAvailable();
     if (available) {
         for (const CurveModuleRow& module : modules.allModules())
@@ -161,7 +161,7 @@ void CurveModulesDlg::dblclickModules(int row, int /*col*/)
 void CurveModulesDlg::editRow(int row)
 {
     CurveModuleRow module;
-    if (!CurveModuleDatabase(this).moduleById(moduleIdAt(row), module))
+    if (!CurveModuleDatabase(&failureMessages).moduleById(moduleIdAt(row), module))
         return;
     CurveModulesEditDlg editor(module, this);
     if (editor.exec() != QDialog::Accepted)
@@ -172,7 +172,7 @@ void CurveModulesDlg::editRow(int row)
 
 void CurveModulesDlg::clickCopy()
 {
-    CurveModuleDatabase modules(this);
+    CurveModuleDatabase modules(&failureMessages);
     const QList<int> rows = selectedRows();
     for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
         CurveModuleRow module;
@@ -188,7 +188,7 @@ void CurveModulesDlg::clickCopy()
 
 void CurveModulesDlg::clickDelete()
 {
-    CurveModuleDatabase modules(this);
+    CurveModuleDatabase modules(&failureMessages);
     for (int row : selectedRows()) {
         CurveModuleRow module;
         if (!modules.moduleById(moduleIdAt(row), module))

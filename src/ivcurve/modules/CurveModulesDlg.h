@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CurveMessageBox.h"
 #include "CurveModuleRow.h"
 
 #include <QDialog>
@@ -46,6 +47,8 @@ private:
     QPushButton* edit = nullptr;
     QPushButton* copy = nullptr;
     QPushButton* remove = nullptr;
+
+    CurveMessageBox failureMessages {this};
 };
 
 } // namespace IVCurve

@@ -207,7 +207,7 @@ void CurveModulesEditDlg::refuseField(Field which, const QString& message)
 
 bool CurveModulesEditDlg::store(CurveModuleRow& row)
 {
-    CurveModuleDatabase modules(this);
+    CurveModuleDatabase modules(&failureMessages);
     if (existing)
         return modules.update(row);
     row.userModule = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CurveMessageBox.h"
 #include "CurveModuleRow.h"
 
 #include <QDialog>
@@ -54,6 +55,8 @@ private:
     bool existing = false;
     QVector<QLineEdit*> fields;
     FavouriteStarButton* star = nullptr;
+
+    CurveMessageBox failureMessages {this};
 };
 
 } // namespace IVCurve

@@ -520,14 +520,14 @@ void CurveCsvImporterTest::shippedTemplateKeepsImportsAcrossReopening()
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     ScriptedPrompts prompts;
     {
-        CurveDatabase database(path);
+        CurveDatabase database(path, TestCurveFile::messageBoxes());
         CurveTreeModel tree(database);
         QVERIFY(tree.load());
         QVERIFY(CurveCsvImporter(samplePath("results-point.csv"), database, tree).run());
         QVERIFY(CurveCsvImporter(samplePath("results-badsum.csv"), database, tree).run());
         QVERIFY(tree.save());
     }
-    CurveDatabase database(path);
+    CurveDatabase database(path, TestCurveFile::messageBoxes());
     CurveTreeModel tree(database);
     QVERIFY(tree.load());
     QCOMPARE(tree.rowCount(), 2);

@@ -5,6 +5,7 @@
 #include "CurveTable.h"
 #include "CurveTreeModel.h"
 #include "ScriptedPrompts.h"
+#include "TestCurveFile.h"
 #include "TestMain.h"
 
 #include <QDir>
@@ -94,12 +95,26 @@ MessageRequest refusal(const QString& path)
 {
     ScriptedPrompts prompts;
     {
-        CurveDatabase database(path);
+        CurveDatabase database(path, TestCurveFile::messageBoxes());
         if (database.isOpen())
             return MessageRequest();
     }
     return prompts.shown().size() == 1 ? prompts.last().message : MessageRequest();
 }
+
+// Keeps what the file reports, as a document would before it shows it.
+class RecordedFailures : public CurveFailureHandler
+{
+public:
+    void failed(const Failure& failure, Weight weight) override { records.append({failure, weight}); }
+    bool failedAgain(const Failure& failure, const QString&) override
+    {
+        failed(failure, Weight::Warning);
+        return true;
+    }
+
+    QVector<QPair<Failure, Weight>> records;
+};
 
 void setReadOnly(const QString& path)
 {
@@ -123,6 +138,7 @@ private slots:
     void procedures2And4KeepTheirCoefficients();
     void nullsAndTextInNumericColumnsReadAsDefaults();
     void fileThatIsNoDatabaseIsRefused();
+    void failuresGoToTheHandlerAndNoBoxOpens();
     void missingTableIsReportedAndCreatedAgain();
     void updateOfACurveNotHeldIsRefused();
     void damagedFileIsRefusedAndLeftAsItWas();
@@ -172,7 +188,7 @@ void CurveDatabaseTest::templateGainsTheFileVersionColumnOnce()
     const QString path = freshCopyOfTemplate();
     {
         ScriptedPrompts prompts;
-        CurveDatabase database(path);
+        CurveDatabase database(path, TestCurveFile::messageBoxes());
         QVERIFY(database.isOpen());
         QCOMPARE(curveColumns(database).size(), 31);
         QCOMPARE(curveColumns(database).at(28), QStringLiteral("Fileversion"));
@@ -181,7 +197,7 @@ void CurveDatabaseTest::templateGainsTheFileVersionColumnOnce()
     }
     const QByteArray migrated = contentsOf(path);
     {
-        CurveDatabase database(path);
+        CurveDatabase database(path, TestCurveFile::messageBoxes());
         QCOMPARE(curveColumns(database).size(), 31);
         QCOMPARE(single(database, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'")).toInt(), 3);
     }
@@ -193,8 +209,8 @@ void CurveDatabaseTest::connectionIsNamedByThePathAndRemovedAfterwards()
     const QString first = freshCopyOfTemplate();
     const QString second = freshCopyOfTemplate();
     {
-        CurveDatabase one(first);
-        CurveDatabase other(second);
+        CurveDatabase one(first, TestCurveFile::messageBoxes());
+        CurveDatabase other(second, TestCurveFile::messageBoxes());
         QVERIFY(QSqlDatabase::contains(first));
         QCOMPARE(one.database().databaseName(), first);
         QCOMPARE(other.database().connectionName(), second);
@@ -206,7 +222,7 @@ void CurveDatabaseTest::connectionIsNamedByThePathAndRemovedAfterwards()
 void CurveDatabaseTest::importedCurveRoundTripsThroughTheFile()
 {
     const QString path = freshCopyOfTemplate();
-    CurveDatabase database(path);
+    CurveDatabase database(path, TestCurveFile::messageBoxes());
     CurveTable table(database);
     CurveData curve = importedCurve();
     QVERIFY(table.insert(curve));
@@ -245,7 +261,7 @@ void CurveDatabaseTest::importedCurveRoundTripsThroughTheFile()
 void CurveDatabaseTest::detailsAndModuleUpdatesReachFileAndMemory()
 {
     const QString path = freshCopyOfTemplate();
-    CurveDatabase database(path);
+    CurveDatabase database(path, TestCurveFile::messageBoxes());
     CurveData curve = importedCurve();
     QVERIFY(CurveTable(database).insert(curve));
     {
@@ -358,7 +374,7 @@ void CurveDatabaseTest::procedures2And4KeepTheirCoefficients()
 void CurveDatabaseTest::nullsAndTextInNumericColumnsReadAsDefaults()
 {
     const QString path = freshCopyOfTemplate();
-    CurveDatabase database(path);
+    CurveDatabase database(path, TestCurveFile::messageBoxes());
     QSqlQuery insert(database.database());
     QVERIFY(insert.exec(QStringLiteral(
         "INSERT INTO Curves (CurveID, CurvePoints, MemLocation, Irradiance, STCAlgorithm, STC_a, STC_b, STC_Rs, "
@@ -409,10 +425,41 @@ void CurveDatabaseTest::fileThatIsNoDatabaseIsRefused()
     QVERIFY(!QSqlDatabase::contains(path));
 }
 
+// The file only reports: what the user sees is the document's to show.
+void CurveDatabaseTest::failuresGoToTheHandlerAndNoBoxOpens()
+{
+    ScriptedPrompts prompts;
+    const QString photo = folder.filePath(QStringLiteral("photo.arvcrv"));
+    QVERIFY(writeFile(photo, QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(4096, 'x')));
+    RecordedFailures failures;
+    {
+        CurveDatabase refused(photo, &failures);
+        QVERIFY(!refused.isOpen());
+    }
+    QCOMPARE(failures.records.size(), 1);
+    QCOMPARE(failures.records.first().second, CurveFailureHandler::Weight::Critical);
+    QVERIFY2(failures.records.first().first.text.contains(QDir::toNativeSeparators(photo)),
+             qPrintable(failures.records.first().first.text));
+    QVERIFY(failures.records.first().first.text.contains(QStringLiteral("not a database")));
+
+    const QString locked = fileWithCurves(1, 1);
+    setReadOnly(locked);
+    CurveDatabase readOnly(locked, &failures);
+    QVERIFY(!readOnly.checkWritable());
+    QCOMPARE(failures.records.size(), 2);
+    QCOMPARE(failures.records.last().second, CurveFailureHandler::Weight::Warning);
+    QCOMPARE(failures.records.last().first.text,
+             QDir::toNativeSeparators(locked) + QStringLiteral(" is read-only: nothing has been changed."));
+
+    CurveDatabase unheard(photo);
+    QVERIFY(!unheard.isOpen());
+    QVERIFY(prompts.shown().isEmpty());
+}
+
 void CurveDatabaseTest::missingTableIsReportedAndCreatedAgain()
 {
     const QString path = freshCopyOfTemplate();
-    CurveDatabase database(path);
+    CurveDatabase database(path, TestCurveFile::messageBoxes());
     QSqlQuery(database.database()).exec(QStringLiteral("DROP TABLE Curves"));
     ScriptedPrompts prompts;
     CurveTable table(database);
@@ -430,7 +477,7 @@ void CurveDatabaseTest::missingTableIsReportedAndCreatedAgain()
 void CurveDatabaseTest::updateOfACurveNotHeldIsRefused()
 {
     const QString path = freshCopyOfTemplate();
-    CurveDatabase database(path);
+    CurveDatabase database(path, TestCurveFile::messageBoxes());
     CurveData curve = importedCurve();
     QVERIFY(CurveTable(database).insert(curve));
     const QByteArray before = contentsOf(path);
@@ -449,7 +496,7 @@ void CurveDatabaseTest::updateOfACurveNotHeldIsRefused()
 QString CurveDatabaseTest::fileWithCurves(int curves, int withNodes)
 {
     const QString path = freshCopyOfTemplate();
-    CurveDatabase database(path);
+    CurveDatabase database(path, TestCurveFile::messageBoxes());
     QSqlDatabase connection = database.database();
     connection.transaction();
     CurveTable table(database);
@@ -523,12 +570,12 @@ void CurveDatabaseTest::orphanCurvesGoOnOpeningUnlessTheFileIsReadOnly()
     const QByteArray untouched = contentsOf(readOnly);
     ScriptedPrompts prompts;
     {
-        CurveDatabase database(writable);
+        CurveDatabase database(writable, TestCurveFile::messageBoxes());
         QCOMPARE(single(database, QStringLiteral("SELECT group_concat(CurveID) FROM Curves")).toString(),
                  QStringLiteral("1,2,3"));
     }
     {
-        CurveDatabase database(readOnly);
+        CurveDatabase database(readOnly, TestCurveFile::messageBoxes());
         QVERIFY(database.isOpen());
         QCOMPARE(single(database, QStringLiteral("SELECT count(*) FROM Curves")).toInt(), 5);
     }
@@ -543,7 +590,7 @@ void CurveDatabaseTest::readOnlyFileTakesNoCurveChange()
     const QByteArray untouched = contentsOf(path);
     const QString refused = QDir::toNativeSeparators(path) + QStringLiteral(" is read-only: nothing has been changed.");
     ScriptedPrompts prompts;
-    CurveDatabase database(path);
+    CurveDatabase database(path, TestCurveFile::messageBoxes());
     CurveCollection collection(database);
     CurveData* held = collection.curve(1);
     QVERIFY(held);
@@ -597,7 +644,7 @@ void CurveDatabaseTest::savingAfterRemovingMostCurvesShrinksTheFile()
     QVERIFY(QFileInfo(path).size() > 4000000);
     ScriptedPrompts prompts;
     {
-        CurveDatabase database(path);
+        CurveDatabase database(path, TestCurveFile::messageBoxes());
         CurveTreeModel tree(database);
         QVERIFY(tree.load());
         QCOMPARE(tree.rowCount(), 400);

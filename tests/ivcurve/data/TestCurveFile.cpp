@@ -1,12 +1,20 @@
 #include "TestCurveFile.h"
 
+#include "CurveMessageBox.h"
+
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
 
 TestCurveFile::TestCurveFile()
-    : curves(std::make_unique<CurveDatabase>(folder.filePath(QStringLiteral("curves.arvcrv"))))
+    : curves(std::make_unique<CurveDatabase>(folder.filePath(QStringLiteral("curves.arvcrv")), messageBoxes()))
 {
+}
+
+CurveFailureHandler* TestCurveFile::messageBoxes()
+{
+    static IVCurve::CurveMessageBox boxes(nullptr);
+    return &boxes;
 }
 
 QString TestCurveFile::path() const

@@ -14,6 +14,10 @@ class TestCurveFile
 public:
     TestCurveFile();
 
+    // Shows a curve file's failures through the prompts seam with no parent, as a document would
+    // over its window, so that the tests see them among the recorded prompts.
+    static CurveFailureHandler* messageBoxes();
+
     QString path() const;
     CurveDatabase& database();
     // The new CurveID.

@@ -6,6 +6,7 @@
 #include "CurveTable.h"
 #include "ModuleDatabaseFixture.h"
 #include "ScriptedPrompts.h"
+#include "TestCurveFile.h"
 #include "TestMain.h"
 
 #include <QSqlQuery>
@@ -17,7 +18,7 @@ using namespace IVCurve;
 namespace {
 CurveModuleRow moduleNamed(const QString& description)
 {
-    for (const CurveModuleRow& module : CurveModuleDatabase().allModules()) {
+    for (const CurveModuleRow& module : CurveModuleDatabase(TestCurveFile::messageBoxes()).allModules()) {
         if (module.description == description)
             return module;
     }
@@ -78,12 +79,12 @@ void CurveModuleAssignmentTest::cleanup()
 void CurveModuleAssignmentTest::assignmentResetsParallelAndRebuildsTheNominalCurve()
 {
     ScriptedPrompts prompts;
-    CurveDatabase database(folder->filePath("strings.arvcrv"));
+    CurveDatabase database(folder->filePath("strings.arvcrv"), TestCurveFile::messageBoxes());
     const int first = storedCurve(database);
     const int second = storedCurve(database);
     QVERIFY(QSqlQuery(database.database()).exec("UPDATE Curves SET ModuleParallel = 3, ModuleSeries = 2"));
     CurveCollection curves(database);
-    curves.setModuleLookup(CurveModuleAssignment::databaseLookup(nullptr));
+    curves.setModuleLookup(CurveModuleAssignment::databaseLookup(TestCurveFile::messageBoxes()));
     QCOMPARE(curves.curve(first)->module().parallel, 3u);
     QVERIFY(curves.curve(first)->nominalCurve().isEmpty());
 
@@ -108,14 +109,14 @@ void CurveModuleAssignmentTest::assignmentResetsParallelAndRebuildsTheNominalCur
 
 void CurveModuleAssignmentTest::loadedCurveLearnsItsModulesDataSheet()
 {
-    CurveDatabase database(folder->filePath("strings.arvcrv"));
+    CurveDatabase database(folder->filePath("strings.arvcrv"), TestCurveFile::messageBoxes());
     const int known = storedCurve(database);
     const int unknown = storedCurve(database);
     const CurveModuleRow sharp = moduleNamed("Sharp ND-224UC1");
     QSqlQuery(database.database()).exec(QStringLiteral("UPDATE Curves SET ModuleID = %1").arg(sharp.id));
     QSqlQuery(database.database()).exec(QStringLiteral("UPDATE Curves SET ModuleID = 999 WHERE CurveID = %1").arg(unknown));
     CurveCollection curves(database);
-    curves.setModuleLookup(CurveModuleAssignment::databaseLookup(nullptr));
+    curves.setModuleLookup(CurveModuleAssignment::databaseLookup(TestCurveFile::messageBoxes()));
     const AssignedModule& module = curves.curve(known)->module();
     QCOMPARE(module.Voc, 36.6);
     QCOMPARE(module.Impp, 7.66);
@@ -128,7 +129,7 @@ void CurveModuleAssignmentTest::loadedCurveLearnsItsModulesDataSheet()
 void CurveModuleAssignmentTest::aCurveThatCannotBeLoadedStopsNoOther()
 {
     ScriptedPrompts prompts;
-    CurveDatabase database(folder->filePath("strings.arvcrv"));
+    CurveDatabase database(folder->filePath("strings.arvcrv"), TestCurveFile::messageBoxes());
     const int first = storedCurve(database);
     const int second = storedCurve(database);
     CurveCollection curves(database);

@@ -2,6 +2,7 @@
 #include "CurveModuleDatabase.h"
 #include "ModuleDatabaseFixture.h"
 #include "ScriptedPrompts.h"
+#include "TestCurveFile.h"
 #include "TestMain.h"
 
 #include <QFile>
@@ -28,7 +29,7 @@ void CurveModuleDatabaseTest::insertReadUpdateAndDeleteAModule()
 {
     ModuleDatabaseFixture fixture;
     ScriptedPrompts prompts;
-    CurveModuleDatabase modules;
+    CurveModuleDatabase modules(TestCurveFile::messageBoxes());
     CurveModuleRow row;
     row.description = "Zeta 400";
     row.Vmp = 33.4;
@@ -61,7 +62,7 @@ void CurveModuleDatabaseTest::insertReadUpdateAndDeleteAModule()
 void CurveModuleDatabaseTest::dataSheetsFollowChangesToTheModules()
 {
     ModuleDatabaseFixture fixture;
-    CurveModuleDatabase modules;
+    CurveModuleDatabase modules(TestCurveFile::messageBoxes());
     CurveModuleRow row;
     row.description = "Kappa 310";
     row.Voc = 40.0;
@@ -97,7 +98,7 @@ void CurveModuleDatabaseTest::dataSheetsFollowChangesToTheModules()
 void CurveModuleDatabaseTest::quotesAndLongDescriptionsAreStoredAsTyped()
 {
     ModuleDatabaseFixture fixture;
-    CurveModuleDatabase modules;
+    CurveModuleDatabase modules(TestCurveFile::messageBoxes());
     CurveModuleRow quoted;
     quoted.description = "O'Brien \"Solar\" 300'); DROP TABLE Modules; --";
     CurveModuleRow longName;
@@ -137,8 +138,8 @@ void CurveModuleDatabaseTest::brokenFileShowsTheDriverText()
     const qint64 size = file.size();
     ScriptedPrompts prompts;
     CurveModuleRow row;
-    QVERIFY(CurveModuleDatabase().allModules().isEmpty());
-    QVERIFY(!CurveModuleDatabase().insert(row));
+    QVERIFY(CurveModuleDatabase(TestCurveFile::messageBoxes()).allModules().isEmpty());
+    QVERIFY(!CurveModuleDatabase(TestCurveFile::messageBoxes()).insert(row));
     QCOMPARE(prompts.shown().size(), 2);
     const QString text = prompts.last().message.text;
     QVERIFY2(text.contains(driverText) && text.endsWith("Module database: " + fixture.path()), qPrintable(text));
@@ -151,7 +152,7 @@ void CurveModuleDatabaseTest::nullsAndTextInNumericColumnsReadAsZero()
     QVERIFY(fixture.execute("INSERT INTO Modules (Description, Isc, Voc, UserModule, Favourite) "
                             "VALUES (NULL, 'eight point two', NULL, NULL, 'yes')"));
     ScriptedPrompts prompts;
-    const QVector<CurveModuleRow> rows = CurveModuleDatabase().allModules();
+    const QVector<CurveModuleRow> rows = CurveModuleDatabase(TestCurveFile::messageBoxes()).allModules();
     QCOMPARE(rows.size(), 33);
     QVERIFY(rows.first().description.isEmpty());
     QCOMPARE(rows.first().Isc, 0.0);

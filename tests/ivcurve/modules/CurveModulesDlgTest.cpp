@@ -3,6 +3,7 @@
 #include "CurveModulesEditDlg.h"
 #include "ModuleDatabaseFixture.h"
 #include "ScriptedPrompts.h"
+#include "TestCurveFile.h"
 #include "TestMain.h"
 
 #include <QLineEdit>
@@ -32,7 +33,7 @@ void selectOnly(QTableWidget* table, const QString& description)
 CurveModuleRow stored(QTableWidget* table, int row)
 {
     CurveModuleRow module;
-    CurveModuleDatabase().moduleById(table->item(row, 0)->data(Qt::UserRole).toUInt(), module);
+    CurveModuleDatabase(TestCurveFile::messageBoxes()).moduleById(table->item(row, 0)->data(Qt::UserRole).toUInt(), module);
     return module;
 }
 

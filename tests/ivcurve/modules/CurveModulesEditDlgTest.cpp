@@ -3,6 +3,7 @@
 #include "FavouriteStarButton.h"
 #include "ModuleDatabaseFixture.h"
 #include "ScriptedPrompts.h"
+#include "TestCurveFile.h"
 #include "TestMain.h"
 
 #include <QLineEdit>
@@ -52,7 +53,7 @@ void CurveModulesEditDlgTest::newModuleIsStoredAsAFavouriteUserModule()
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     CurveModuleRow stored;
-    QVERIFY(CurveModuleDatabase().moduleById(dialog.module().id, stored));
+    QVERIFY(CurveModuleDatabase(TestCurveFile::messageBoxes()).moduleById(dialog.module().id, stored));
     QVERIFY(stored.favourite && stored.userModule);
     QCOMPARE(stored.Voc, 40.1);
     QCOMPARE(stored.beta, -0.115);
@@ -110,7 +111,7 @@ void CurveModulesEditDlgTest::failingStatementRejectsAndChangesNothing()
     QVERIFY(fixture.execute("CREATE TRIGGER refuse BEFORE UPDATE ON Modules "
                             "BEGIN SELECT RAISE(ABORT, 'attempt to write a readonly database'); END"));
     CurveModuleRow existing;
-    QVERIFY(CurveModuleDatabase().moduleById(3, existing));
+    QVERIFY(CurveModuleDatabase(TestCurveFile::messageBoxes()).moduleById(3, existing));
     ScriptedPrompts prompts;
     CurveModulesEditDlg dialog(existing);
     dialog.field(CurveModulesEditDlg::Description)->setText("renamed");

@@ -1,6 +1,7 @@
 #include "CurveModuleDatabase.h"
 #include "ModuleDatabaseFixture.h"
 #include "ScriptedPrompts.h"
+#include "TestCurveFile.h"
 #include "TestMain.h"
 
 #include <QDir>
@@ -87,7 +88,7 @@ void HostileModuleDatabaseTest::limitsHoldBeforeAnyModuleIsRead()
     for (const QString& statement : statements)
         QVERIFY2(fixture.execute(statement), qPrintable(statement));
     ScriptedPrompts prompts;
-    QCOMPARE(CurveModuleDatabase().allModules().size(), modules);
+    QCOMPARE(CurveModuleDatabase(TestCurveFile::messageBoxes()).allModules().size(), modules);
     if (cause.isEmpty()) {
         QVERIFY(prompts.shown().isEmpty());
         return;
@@ -105,7 +106,7 @@ void HostileModuleDatabaseTest::fifoInPlaceOfTheFileIsRefused()
     QVERIFY(QFile::remove(fixture.path()));
     QCOMPARE(mkfifo(QFile::encodeName(fixture.path()).constData(), 0600), 0);
     ScriptedPrompts prompts;
-    QVERIFY(!CurveModuleDatabase().isAvailable());
+    QVERIFY(!CurveModuleDatabase(TestCurveFile::messageBoxes()).isAvailable());
     QCOMPARE(prompts.messageTexts(),
              QStringList{QStringLiteral("The module database %1 cannot be read: it is not a regular file.\n\nReplace it "
                                         "with the copy installed with the program.")

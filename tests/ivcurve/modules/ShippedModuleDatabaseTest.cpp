@@ -2,6 +2,7 @@
 #include "ModuleDatabaseFixture.h"
 #include "ScriptedPrompts.h"
 #include "ShippedModuleDatabase.h"
+#include "TestCurveFile.h"
 #include "TestMain.h"
 
 #include <QFile>
@@ -37,7 +38,7 @@ private slots:
 void ShippedModuleDatabaseTest::buildShipsTheThirtyTwoModules()
 {
     ModuleDatabaseFixture modules;
-    const QVector<CurveModuleRow> rows = CurveModuleDatabase().allModules();
+    const QVector<CurveModuleRow> rows = CurveModuleDatabase(TestCurveFile::messageBoxes()).allModules();
     QCOMPARE(rows.size(), 32);
     for (const CurveModuleRow& row : rows) {
         QVERIFY2(!row.userModule && !row.favourite, qPrintable(row.description));
@@ -79,15 +80,15 @@ void ShippedModuleDatabaseTest::onlyWithoutAnyShippedCopyIsTheFileMissing()
     QTemporaryDir folder;
     ScriptedPrompts prompts;
     CurveModuleDatabase::relocate(folder.filePath("installed/modules.db"), {ModuleDatabaseFixture::shippedPath()});
-    QCOMPARE(CurveModuleDatabase().allModules().size(), 32);
+    QCOMPARE(CurveModuleDatabase(TestCurveFile::messageBoxes()).allModules().size(), 32);
     QCOMPARE(prompts.shown().size(), 0);
 
     const QString missing = folder.filePath("nowhere/modules.db");
     CurveModuleDatabase::relocate(missing, {folder.filePath("no shipped copy.db")});
     CurveModuleRow row;
     row.description = "never stored";
-    QVERIFY(CurveModuleDatabase().allModules().isEmpty());
-    QVERIFY(!CurveModuleDatabase().insert(row));
+    QVERIFY(CurveModuleDatabase(TestCurveFile::messageBoxes()).allModules().isEmpty());
+    QVERIFY(!CurveModuleDatabase(TestCurveFile::messageBoxes()).insert(row));
     QCOMPARE(prompts.messageTexts(), (QStringList{"File is missing:\n " + missing, "File is missing:\n " + missing}));
     QCOMPARE(prompts.last().message.title, QStringLiteral("Arventa"));
     QVERIFY(!QFile::exists(missing));
