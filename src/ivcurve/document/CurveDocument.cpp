@@ -17,6 +17,7 @@
 #include "CurveReportPrinter.h"
 #include "CurveTree.h"
 #include "CurveTreeModel.h"
+#include "DiagnosisSettings.h"
 #include "Prompts.h"
 #include "ResultsFileChooser.h"
 #include "ResourceIcons.h"
@@ -296,6 +297,14 @@ void CurveDocument::connectModels()
     connect(curveGraphModel, &CurveGraphModel::signalStringDeselected, this, &CurveDocument::updateModuleNote);
     connect(curveTree, &QWidget::customContextMenuRequested, this, &CurveDocument::onCustomContextMenu);
     connect(curveTree, &QAbstractItemView::doubleClicked, this, &CurveDocument::slotDoubleClickTree);
+    connectFindings();
+}
+
+void CurveDocument::connectFindings()
+{
+    connect(curveGraphModel, &CurveGraphModel::findingsChanged, curveGraph, &CurveGraph::setStringFindings);
+    connect(&DiagnosisSettings::instance(), &DiagnosisSettings::thresholdsChanged, curveGraphModel,
+            &CurveGraphModel::refreshFindings);
 }
 
 void CurveDocument::modified(bool dirty)
@@ -423,8 +432,10 @@ void CurveDocument::slotViewDetails(const QModelIndex& index)
         return;
     }
     CurveDetailsDialog dialog(*curve, curveGraphModel->collection(), *curveTreeModel, item, this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
         replotString(CurveGraphModel::curveIdOf(item));
+        curveGraphModel->refreshFindings();
+    }
 }
 
 void CurveDocument::slotDoubleClickTree(const QModelIndex& index)
@@ -476,9 +487,11 @@ QVector<CurveReport::Entry> CurveDocument::reportEntries()
 {
     QVector<CurveReport::Entry> entries;
     for (TreeItem* item : selectedCurveItems()) {
-        if (CurveData* curve = curveGraphModel->curveOf(item))
+        if (CurveData* curve = curveGraphModel->curveOf(item)) {
             entries.append({item->value(TreeItem::Description).toString(), curve, foldersAbove(item),
                             item->parent()->value(TreeItem::NodeId).toLongLong()});
+            entries.last().findings = curveGraphModel->diagnose(item);
+        }
     }
     if (entries.isEmpty())
         CurveMessageBox::show(this, QMessageBox::Information,
@@ -631,6 +644,7 @@ void CurveDocument::slotAssignModule()
         curveTreeModel->setItemConversion(item, *curveGraphModel->curveOf(item));
         replotString(id);
     }
+    curveGraphModel->refreshFindings();
 }
 
 } // namespace IVCurve

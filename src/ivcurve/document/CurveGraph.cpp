@@ -1,5 +1,6 @@
 #include "CurveGraph.h"
 
+#include "CurveFindingTips.h"
 #include "CurveLine.h"
 #include "CurvePanner.h"
 #include "CurvePlotOutput.h"
@@ -40,6 +41,7 @@ CurveGraph::CurveGraph(CurveSource& source, QWidget* parent)
     curveZoomer = new CurveZoomer(canvas());
     panner = new CurvePanner(canvas());
     curveTracker = new CurveTracker(canvas());
+    new CurveFindingTips(this);
 }
 
 // The lines go before the plot empties its item list: each owns its marker, which the plot
@@ -217,8 +219,19 @@ void CurveGraph::showLine(uint stringId, CurveLineKind kind, const CurveStringLi
         return;
     auto* line = new CurveLine(stringId, kind, stringLines.title, stringLines.colour, points);
     line->setCrowded(crowded);
+    if (kind == CurveLineKind::MeasuredIV)
+        line->setFindings(stringLines.findings);
     line->showOn(this);
     shown.append(line);
+}
+
+void CurveGraph::setStringFindings(uint stringId, const QVector<DiagnosisFinding>& findings)
+{
+    for (CurveLine* line : lines.value(stringId)) {
+        if (line->kind() == CurveLineKind::MeasuredIV)
+            line->setFindings(findings);
+    }
+    replot();
 }
 
 const QVector<QPointF>& CurveGraph::pointsOf(CurveLineKind kind, const CurveStringLines& stringLines)

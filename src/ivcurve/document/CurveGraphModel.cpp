@@ -4,6 +4,7 @@
 #include "CurvePalette.h"
 #include "CurveStringLines.h"
 #include "CurveTreeModel.h"
+#include "DiagnosisSettings.h"
 #include "TreeItem.h"
 
 namespace IVCurve {
@@ -11,8 +12,10 @@ namespace IVCurve {
 CurveGraphModel::CurveGraphModel(CurveDatabase& database, CurveTreeModel* treeModel, QObject* parent)
     : QObject(parent)
     , curves(database)
+    , diagnosis(curves)
     , tree(treeModel)
 {
+    diagnosis.setThresholds(DiagnosisSettings::thresholds());
 }
 
 CurveCollection& CurveGraphModel::collection()
@@ -44,7 +47,23 @@ bool CurveGraphModel::stringLines(uint stringId, CurveStringLines& lines)
     lines.stc = curve->stcCurve(true).points();
     lines.nominal = curve->nominalCurve().points();
     tree->setItemConversion(item, *curve);
+    lines.findings = diagnose(item);
     return true;
+}
+
+QVector<DiagnosisFinding> CurveGraphModel::diagnose(const TreeItem* item)
+{
+    const QVector<DiagnosisFinding> findings = diagnosis.findingsOf(item);
+    tree->setItemFindings(item, findings);
+    diagnosedItems.insert(item);
+    return findings;
+}
+
+void CurveGraphModel::refreshFindings()
+{
+    diagnosis.setThresholds(DiagnosisSettings::thresholds());
+    for (const TreeItem* item : QSet<const TreeItem*>(diagnosedItems))
+        emit findingsChanged(curveIdOf(item), diagnose(item));
 }
 
 QColor CurveGraphModel::colourOf(TreeItem* item)
@@ -94,6 +113,7 @@ void CurveGraphModel::forget(const TreeItem* item)
 {
     for (int row = 0; row < item->childCount(); ++row)
         forget(item->child(row));
+    diagnosedItems.remove(item);
     const uint id = curveIdOf(item);
     if (id != 0 && selectedItems.value(id) == item) {
         selectedItems.remove(id);

@@ -8,12 +8,16 @@
 #include "CurvePointsExport.h"
 #include "CurveReport.h"
 #include "CurveReportPrinter.h"
+#include "CurveDatabase.h"
+#include "CurveTable.h"
+#include "DiagnosisSettings.h"
 #include "CurveTree.h"
 #include "CurveTreeModel.h"
 #include "ExportFileChooser.h"
 #include "Globals.h"
 #include "ScriptedPrompts.h"
 #include "SettingsKeys.h"
+#include "SingleDiodeCurve.h"
 #include "StcApproximation.h"
 #include "TestMain.h"
 #include "TreeItem.h"
@@ -96,10 +100,15 @@ private slots:
     void fileGoneSinceOpeningIsSaidAndNothingSaved_data();
     void fileGoneSinceOpeningIsSaidAndNothingSaved();
     void importWhoseTreeCannotBeWrittenLeavesNoCurves();
+    void shadedStringIsDiagnosedInTreeAndReport();
+    void changedLimitsDiagnoseShownStringsAgain();
 
 private:
     std::unique_ptr<CurveDocument> openImported();
     QString copyTemplate();
+    // A file with one folder "Roof" holding "String 4", measured at 800 W/m² with a third of its
+    // sub-strings shaded: a step in its curve.
+    QString shadedStringFile();
 
     std::unique_ptr<QTemporaryDir> folder;
 };
@@ -121,6 +130,22 @@ QString CurveDocumentTest::copyTemplate()
     const QString path = folder->filePath(QStringLiteral("Curve Data.arvcrv"));
     QFile::copy(QStringLiteral(":res/reports_en/default.arvcrv"), path);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+QString CurveDocumentTest::shadedStringFile()
+{
+    const QString path = copyTemplate();
+    CurveDatabase database(path);
+    SingleDiodeCurve string(10, 2);
+    string.shadedSubStrings = 10;
+    string.shadedLight = 0.4;
+    CurveData curve = string.measure(800.0, 45.0);
+    CurveTable(database).insert(curve);
+    QSqlQuery(database.database())
+        .exec(QStringLiteral("INSERT INTO TreeNodes (NodeID, ParentNodeID, NodeDesc, CurveID, ParentRow, Status) "
+                             "VALUES (1, NULL, 'Roof', NULL, 0, 0), (2, 1, 'String 4', %1, 0, 0);")
+                  .arg(curve.curveId));
     return path;
 }
 
@@ -308,6 +333,46 @@ void CurveDocumentTest::previewShowsTheReportOfTheSelectedStrings()
     QVERIFY2(text.contains(QStringLiteral("IV Curve Report")), qPrintable(text));
     for (TreeItem* item : document->selectedCurveItems())
         QVERIFY2(text.contains(item->value(TreeItem::Description).toString()), qPrintable(text));
+}
+
+void CurveDocumentTest::shadedStringIsDiagnosedInTreeAndReport()
+{
+    auto document = std::make_unique<CurveDocument>(shadedStringFile());
+    const QModelIndex stringNode = document->treeModel()->index(0, 0, document->treeModel()->index(0, 0));
+    // Diagnosed when its curve is first loaded, not before.
+    QVERIFY(!document->treeModel()->data(stringNode, Qt::ToolTipRole).toString().contains(QStringLiteral("step")));
+    document->tree()->selectionModel()->select(stringNode, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const QString tip = document->treeModel()->data(stringNode, Qt::ToolTipRole).toString();
+    QVERIFY2(tip.contains(QStringLiteral("step in the curve from")), qPrintable(tip));
+    QVERIFY(!tip.contains(QStringLiteral("uncertain")));
+    QVERIFY(!document->treeModel()->data(stringNode, Qt::DecorationRole).isNull());
+
+    ScriptedPrompts prompts;
+    document->printPreview();
+    QCOMPARE(prompts.last().kind, ShownPrompt::PrintPreview);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), prompts.last().url, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    QVERIFY2(text.contains(QStringLiteral("Findings")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("step at")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Findings: steps: 1 string")), qPrintable(text));
+}
+
+// Measured at 800 W/m²: with the irradiance limit raised to 900 W/m² the step is only a question.
+void CurveDocumentTest::changedLimitsDiagnoseShownStringsAgain()
+{
+    auto document = std::make_unique<CurveDocument>(shadedStringFile());
+    const QModelIndex stringNode = document->treeModel()->index(0, 0, document->treeModel()->index(0, 0));
+    document->tree()->selectionModel()->select(stringNode, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    DiagnosisThresholds limits;
+    limits.lowIrradiance = 900.0;
+    DiagnosisSettings::instance().store(limits);
+    const QString tip = document->treeModel()->data(stringNode, Qt::ToolTipRole).toString();
+    DiagnosisSettings::instance().store(DiagnosisThresholds());
+    QVERIFY2(tip.contains(QStringLiteral("(uncertain: low or uneven irradiance)")), qPrintable(tip));
+    QVERIFY2(!document->treeModel()->data(stringNode, Qt::ToolTipRole).toString().contains(QStringLiteral("uncertain")),
+             "the default limits make it sure again");
 }
 
 void CurveDocumentTest::importedCurvesShowWhenSelected()
