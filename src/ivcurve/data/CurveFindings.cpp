@@ -66,27 +66,41 @@ double CurveFindings::expectedPmpp(const CurveData& curve)
 
 QVector<double> CurveFindings::siblingStcPmpps(const TreeItem* item, const CurveData& curve)
 {
+    const AssignedModule& module = curve.module();
     QVector<double> powers;
-    const TreeItem* folder = item->parent();
-    for (int row = 0; folder && row < folder->childCount(); ++row) {
-        const TreeItem* sibling = folder->child(row);
-        CurveData* siblingCurve = sibling == item ? nullptr : curveOf(sibling);
-        if (siblingCurve && siblingCurve != &curve && !siblingCurve->isEmpty() && sameStringLayout(curve, *siblingCurve))
-            powers.append(siblingCurve->stcCurve(true).pmpp());
+    for (const FiledString& sibling : stringsIn(item->parent())) {
+        if (sibling.curve != &curve && sibling.moduleId == module.moduleId && sibling.series == module.series
+            && sibling.parallel == module.parallel)
+            powers.append(sibling.stcPmpp);
     }
     return powers;
+}
+
+void CurveFindings::forgetSiblings()
+{
+    folders.clear();
+}
+
+const QVector<CurveFindings::FiledString>& CurveFindings::stringsIn(const TreeItem* folder)
+{
+    const auto known = folders.constFind(folder);
+    if (known != folders.constEnd())
+        return *known;
+    QVector<FiledString>& strings = folders[folder];
+    for (int row = 0; folder && row < folder->childCount(); ++row) {
+        CurveData* curve = curveOf(folder->child(row));
+        if (curve && !curve->isEmpty() && curve->module().moduleId != 0) {
+            const AssignedModule& module = curve->module();
+            strings.append({curve, module.moduleId, module.series, module.parallel, curve->stcCurve(true).pmpp()});
+        }
+    }
+    return strings;
 }
 
 CurveData* CurveFindings::curveOf(const TreeItem* item)
 {
     const QVariant id = item ? item->value(TreeItem::CurveId) : QVariant();
     return id.isNull() ? nullptr : curves.curve(id.toInt());
-}
-
-bool CurveFindings::sameStringLayout(const CurveData& one, const CurveData& other)
-{
-    return one.module().moduleId == other.module().moduleId && one.module().series == other.module().series
-           && one.module().parallel == other.module().parallel;
 }
 
 // An empty or unreadable reading counts as not measured.

@@ -4,6 +4,7 @@
 #include "DiagnosisFinding.h"
 #include "DiagnosisThresholds.h"
 
+#include <QHash>
 #include <QVector>
 
 class CurveData;
@@ -35,14 +36,25 @@ public:
     // the irradiance or the cell temperature is unknown.
     static double expectedPmpp(const CurveData& curve);
     QVector<double> siblingStcPmpps(const TreeItem* item, const CurveData& curve);
+    void forgetSiblings();
 
 private:
+    // What the outlier rule compares of a string with a module.
+    struct FiledString {
+        const CurveData* curve;
+        unsigned moduleId;
+        unsigned series;
+        unsigned parallel;
+        double stcPmpp;
+    };
+
     CurveData* curveOf(const TreeItem* item);
-    static bool sameStringLayout(const CurveData& one, const CurveData& other);
+    const QVector<FiledString>& stringsIn(const TreeItem* folder);
     static double reading(const QString& text);
 
     CurveCollection& curves;
     DiagnosisThresholds limits;
+    QHash<const TreeItem*, QVector<FiledString>> folders;
 };
 
 } // namespace IVCurve

@@ -16,6 +16,12 @@ CurveGraphModel::CurveGraphModel(CurveDatabase& database, CurveTreeModel* treeMo
     , tree(treeModel)
 {
     diagnosis.setThresholds(DiagnosisSettings::thresholds());
+    const auto forgetSiblings = [this] { diagnosis.forgetSiblings(); };
+    connect(tree, &QAbstractItemModel::rowsInserted, this, forgetSiblings);
+    connect(tree, &QAbstractItemModel::rowsRemoved, this, forgetSiblings);
+    connect(tree, &QAbstractItemModel::rowsMoved, this, forgetSiblings);
+    connect(tree, &QAbstractItemModel::modelReset, this, forgetSiblings);
+    connect(tree, &QAbstractItemModel::layoutChanged, this, forgetSiblings);
 }
 
 CurveCollection& CurveGraphModel::collection()
@@ -62,6 +68,7 @@ QVector<DiagnosisFinding> CurveGraphModel::diagnose(const TreeItem* item)
 void CurveGraphModel::refreshFindings()
 {
     diagnosis.setThresholds(DiagnosisSettings::thresholds());
+    diagnosis.forgetSiblings();
     for (const TreeItem* item : QSet<const TreeItem*>(diagnosedItems))
         emit findingsChanged(curveIdOf(item), diagnose(item));
 }

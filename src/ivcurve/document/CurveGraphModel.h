@@ -48,7 +48,7 @@ public slots:
     void slotTreeSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     // Connected to the tree's rowsAboutToBeRemoved: the lines of removed nodes go with them.
     void slotRowRemoved(const QModelIndex& parent, int first, int last);
-    // Diagnoses the shown strings again, after a module, a method or the user's limits changed:
+    // Diagnoses the strings again, after a module, a method, a reading or the user's limits changed:
     // one string's change can make or clear its siblings' outlier findings.
     void refreshFindings();
 

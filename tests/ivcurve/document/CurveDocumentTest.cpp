@@ -102,6 +102,7 @@ private slots:
     void importWhoseTreeCannotBeWrittenLeavesNoCurves();
     void shadedStringIsDiagnosedInTreeAndReport();
     void changedLimitsDiagnoseShownStringsAgain();
+    void siblingsAreReadAgainWhenTheTreeChanges();
 
 private:
     std::unique_ptr<CurveDocument> openImported();
@@ -109,6 +110,9 @@ private:
     // A file with one folder "Roof" holding "String 4", measured at 800 W/m² with a third of its
     // sub-strings shaded: a step in its curve.
     QString shadedStringFile();
+    // The strings filed in the folder "Roof" in order as "String 4", "String 5", ..., each of
+    // module `moduleId` (0 for none), ten in series and two in parallel.
+    QString stringsFile(QVector<CurveData> curves, unsigned moduleId);
 
     std::unique_ptr<QTemporaryDir> folder;
 };
@@ -135,17 +139,32 @@ QString CurveDocumentTest::copyTemplate()
 
 QString CurveDocumentTest::shadedStringFile()
 {
-    const QString path = copyTemplate();
-    CurveDatabase database(path);
     SingleDiodeCurve string(10, 2);
     string.shadedSubStrings = 10;
     string.shadedLight = 0.4;
-    CurveData curve = string.measure(800.0, 45.0);
-    CurveTable(database).insert(curve);
-    QSqlQuery(database.database())
-        .exec(QStringLiteral("INSERT INTO TreeNodes (NodeID, ParentNodeID, NodeDesc, CurveID, ParentRow, Status) "
-                             "VALUES (1, NULL, 'Roof', NULL, 0, 0), (2, 1, 'String 4', %1, 0, 0);")
-                  .arg(curve.curveId));
+    return stringsFile({string.measure(800.0, 45.0)}, 0);
+}
+
+QString CurveDocumentTest::stringsFile(QVector<CurveData> curves, unsigned moduleId)
+{
+    const QString path = copyTemplate();
+    CurveDatabase database(path);
+    QSqlQuery query(database.database());
+    query.exec(QStringLiteral("INSERT INTO TreeNodes (NodeID, ParentNodeID, NodeDesc, CurveID, ParentRow, Status) "
+                              "VALUES (1, NULL, 'Roof', NULL, 0, 0);"));
+    for (int i = 0; i < curves.size(); ++i) {
+        CurveTable(database).insert(curves[i]);
+        query.exec(QStringLiteral("UPDATE Curves SET ModuleID = %1, ModuleSeries = 10, ModuleParallel = 2 "
+                                  "WHERE CurveID = %2;")
+                       .arg(moduleId)
+                       .arg(curves.at(i).curveId));
+        query.exec(QStringLiteral("INSERT INTO TreeNodes (NodeID, ParentNodeID, NodeDesc, CurveID, ParentRow, Status) "
+                                  "VALUES (%1, 1, 'String %2', %3, %4, 0);")
+                       .arg(i + 2)
+                       .arg(i + 4)
+                       .arg(curves.at(i).curveId)
+                       .arg(i));
+    }
     return path;
 }
 
@@ -373,6 +392,32 @@ void CurveDocumentTest::changedLimitsDiagnoseShownStringsAgain()
     QVERIFY2(tip.contains(QStringLiteral("(uncertain: low or uneven irradiance)")), qPrintable(tip));
     QVERIFY2(!document->treeModel()->data(stringNode, Qt::ToolTipRole).toString().contains(QStringLiteral("uncertain")),
              "the default limits make it sure again");
+}
+
+// A string at 90 % of the current of its three like siblings stands out among them; once they are
+// deleted it has none left to stand out from.
+void CurveDocumentTest::siblingsAreReadAgainWhenTheTreeChanges()
+{
+    const SingleDiodeCurve healthy(10, 2);
+    CurveData weak;
+    const CurveData full = healthy.measure(1000.0, 25.0);
+    weak.setReadings(full.readings());
+    for (const QPointF& point : full.points())
+        weak.addPoint(point.x(), 0.9 * point.y(), 0.0);
+    auto document = std::make_unique<CurveDocument>(stringsFile({weak, full, full, full}, 2));
+    const QModelIndex folder = document->treeModel()->index(0, 0);
+    TreeItem* weakItem = document->treeModel()->itemFor(document->treeModel()->index(0, 0, folder));
+    QCOMPARE(weakItem->value(TreeItem::Description).toString(), QStringLiteral("String 4"));
+    const auto outlier = [&document, weakItem] {
+        for (const DiagnosisFinding& finding : document->graphModel()->diagnose(weakItem)) {
+            if (finding.kind == DiagnosisFinding::Kind::Outlier)
+                return true;
+        }
+        return false;
+    };
+    QVERIFY(outlier());
+    document->treeModel()->removeRows(1, 3, folder);
+    QVERIFY(!outlier());
 }
 
 void CurveDocumentTest::importedCurvesShowWhenSelected()
