@@ -1522,7 +1522,7 @@ Die Datei wurde unverändert gelassen. Öffnen Sie stattdessen eine Sicherungsko
     <message>
         <source>PF %1 %</source>
         <comment>Curve report finding</comment>
-        <translation>LF %1 %</translation>
+        <translation>PF %1 %</translation>
     </message>
     <message>
         <source>STC/NOM %1 %</source>
@@ -1586,7 +1586,7 @@ Die Datei wurde unverändert gelassen. Öffnen Sie stattdessen eine Sicherungsko
     <message>
         <source>low performance factor</source>
         <comment>Curve report findings summary</comment>
-        <translation>niedriger Leistungsfaktor</translation>
+        <translation>niedriger Performance-Faktor</translation>
     </message>
     <message>
         <source>low power at STC</source>
@@ -2208,7 +2208,7 @@ Dünnschicht 0,063</translation>
     <message>
         <source>Performance factor below:</source>
         <comment>Settings label</comment>
-        <translation>Leistungsfaktor unter:</translation>
+        <translation>Performance-Faktor unter:</translation>
     </message>
     <message>
         <source>Power at STC below (of nominal power):</source>
