@@ -225,13 +225,18 @@ void CurveGraph::showLine(uint stringId, CurveLineKind kind, const CurveStringLi
     shown.append(line);
 }
 
+// New limits reach every diagnosed string at once: the canvas is redrawn once, when next idle,
+// rather than once a string.
 void CurveGraph::setStringFindings(uint stringId, const QVector<DiagnosisFinding>& findings)
 {
     for (CurveLine* line : lines.value(stringId)) {
-        if (line->kind() == CurveLineKind::MeasuredIV)
-            line->setFindings(findings);
+        if (line->kind() != CurveLineKind::MeasuredIV)
+            continue;
+        line->setFindings(findings);
+        if (auto* plotCanvas = qobject_cast<QwtPlotCanvas*>(canvas()))
+            plotCanvas->invalidateBackingStore();
+        canvas()->update();
     }
-    replot();
 }
 
 const QVector<QPointF>& CurveGraph::pointsOf(CurveLineKind kind, const CurveStringLines& stringLines)
