@@ -10,8 +10,11 @@
 #include "TestCurveFile.h"
 #include "TestMain.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
 // What the diagnosis of a string reads from the file and the tree around it, and the user's limits.
@@ -100,6 +103,7 @@ private slots:
     void weakOrUnevenLightMakesEveryFindingUncertain();
     void expectedPowerFollowsTheMeasuredConditions();
     void foldersAndEmptyResultsHaveNoFindings();
+    void treeMarksSureAndUncertainFindingsApart();
     void limitsAreReadWithinTheirRanges_data();
     void limitsAreReadWithinTheirRanges();
     void storingTellsOnlyOfAChange();
@@ -217,6 +221,43 @@ void CurveFindingsTest::foldersAndEmptyResultsHaveNoFindings()
     TreeItem* empty = strings.node(folder, strings.add(insulationOnly));
     QVERIFY(strings.findings.findingsOf(folder).isEmpty());
     QVERIFY(strings.findings.findingsOf(empty).isEmpty());
+}
+
+// A string in bright light with its module assigned has no approximation mark of its own, so its
+// row's mark comes from the findings alone.
+void CurveFindingsTest::treeMarksSureAndUncertainFindingsApart()
+{
+    Strings strings;
+    TreeItem* item = strings.node(strings.root(), strings.add(measuredString(1000.0, 25.0)));
+    item->setValue(TreeItem::Irradiance, 1000);
+    item->setValue(TreeItem::ModuleId, 2);
+    item->setValue(TreeItem::Description, QStringLiteral("String 1"));
+    const QModelIndex index = strings.tree.indexFor(item);
+    const auto markIs = [&strings, &index](QStyle::StandardPixmap icon) {
+        const QIcon shown = strings.tree.data(index, Qt::DecorationRole).value<QIcon>();
+        return shown.pixmap(16).toImage() == QApplication::style()->standardIcon(icon).pixmap(16).toImage();
+    };
+    QVERIFY(strings.tree.data(index, Qt::DecorationRole).isNull());
+
+    DiagnosisFinding step;
+    step.kind = Kind::Step;
+    step.voltage = 120.0;
+    DiagnosisFinding shunt;
+    shunt.kind = Kind::LowShuntResistance;
+    shunt.value = 0.04;
+    shunt.uncertain = step.uncertain = true;
+    strings.tree.setItemFindings(item, {step, shunt});
+    QVERIFY(markIs(QStyle::SP_MessageBoxQuestion));
+    QCOMPARE(strings.tree.data(index, Qt::ToolTipRole).toString(),
+             QStringLiteral("String 1\n") + step.text() + QLatin1Char('\n') + shunt.text());
+
+    shunt.uncertain = false;
+    strings.tree.setItemFindings(item, {step, shunt});
+    QVERIFY(markIs(QStyle::SP_MessageBoxWarning));
+
+    strings.tree.setItemFindings(item, {});
+    QVERIFY(strings.tree.data(index, Qt::DecorationRole).isNull());
+    QCOMPARE(strings.tree.data(index, Qt::ToolTipRole).toString(), QStringLiteral("String 1"));
 }
 
 void CurveFindingsTest::limitsAreReadWithinTheirRanges_data()
