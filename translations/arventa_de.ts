@@ -499,6 +499,11 @@
         <comment>User prompt</comment>
         <translation>Dokumente wieder öffnen, die beim letzten Beenden des Programms offen waren</translation>
     </message>
+    <message>
+        <source>Curve Diagnosis</source>
+        <comment>Window Title</comment>
+        <translation>Kennliniendiagnose</translation>
+    </message>
 </context>
 <context>
     <name>DialogWelcome</name>
@@ -1686,6 +1691,103 @@ Die Datei wurde unverändert gelassen. Öffnen Sie stattdessen eine Sicherungsko
     </message>
 </context>
 <context>
+    <name>IVCurve::CurveFindingsSummary</name>
+    <message>
+        <source>PF %1 %</source>
+        <comment>Curve report finding</comment>
+        <translation>PF %1 %</translation>
+    </message>
+    <message>
+        <source>STC/NOM %1 %</source>
+        <comment>Curve report finding</comment>
+        <translation>STC/NOM %1 %</translation>
+    </message>
+    <message>
+        <source>step at %1 V</source>
+        <comment>Curve report finding</comment>
+        <translation>Stufe bei %1 V</translation>
+    </message>
+    <message>
+        <source>Rs high %1 Ω</source>
+        <comment>Curve report finding</comment>
+        <translation>Rs hoch %1 Ω</translation>
+    </message>
+    <message>
+        <source>Rsh low</source>
+        <comment>Curve report finding</comment>
+        <translation>Rsh niedrig</translation>
+    </message>
+    <message>
+        <source>%1 % below others</source>
+        <comment>Curve report finding</comment>
+        <translation>%1 % unter den anderen</translation>
+    </message>
+    <message>
+        <source>%1 (uncertain)</source>
+        <comment>Curve report finding</comment>
+        <translation>%1 (unsicher)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n string(s)</source>
+        <comment>Curve report findings summary</comment>
+        <translation>
+            <numerusform>%1: %n String</numerusform>
+            <numerusform>%1: %n Strings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Findings: none of the %n string(s) shows a finding.</source>
+        <comment>Curve report findings summary</comment>
+        <translation>
+            <numerusform>Befunde: der %n String zeigt keinen Befund.</numerusform>
+            <numerusform>Befunde: keiner der %n Strings zeigt einen Befund.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Findings:</source>
+        <comment>Curve report findings summary</comment>
+        <translation>Befunde:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The findings of %n string(s) are uncertain: measured in low or uneven irradiance.</source>
+        <comment>Curve report findings summary</comment>
+        <translation>
+            <numerusform>Die Befunde von %n String sind unsicher: bei geringer oder ungleichmäßiger Einstrahlung gemessen.</numerusform>
+            <numerusform>Die Befunde von %n Strings sind unsicher: bei geringer oder ungleichmäßiger Einstrahlung gemessen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>low performance factor</source>
+        <comment>Curve report findings summary</comment>
+        <translation>niedriger Performance-Faktor</translation>
+    </message>
+    <message>
+        <source>low power at STC</source>
+        <comment>Curve report findings summary</comment>
+        <translation>geringe Leistung bei STC</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <comment>Curve report findings summary</comment>
+        <translation>Stufen</translation>
+    </message>
+    <message>
+        <source>high series resistance</source>
+        <comment>Curve report findings summary</comment>
+        <translation>hoher Serienwiderstand</translation>
+    </message>
+    <message>
+        <source>low shunt resistance</source>
+        <comment>Curve report findings summary</comment>
+        <translation>niedriger Parallelwiderstand</translation>
+    </message>
+    <message>
+        <source>below the other strings</source>
+        <comment>Curve report findings summary</comment>
+        <translation>unter den anderen Strings</translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CurveGraph</name>
     <message>
         <source>IV Curve</source>
@@ -2302,6 +2404,64 @@ Dünnschicht 0,063</translation>
         <source>power at STC is %1 % below the median of the other strings</source>
         <comment>Diagnosis finding</comment>
         <translation>Leistung bei STC liegt %1 % unter dem Median der anderen Strings</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::DiagnosisThresholdsPage</name>
+    <message>
+        <source>The curve window, the tree and the curve report mark a string&apos;s curve when it passes one of these limits:</source>
+        <comment>User prompt</comment>
+        <translation>Das Kennlinienfenster, der Baum und der Kennlinienbericht markieren die Kennlinie eines Strings, wenn sie eine dieser Grenzen überschreitet:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <comment>Button</comment>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>Performance factor below:</source>
+        <comment>Settings label</comment>
+        <translation>Performance-Faktor unter:</translation>
+    </message>
+    <message>
+        <source>Power at STC below (of nominal power):</source>
+        <comment>Settings label</comment>
+        <translation>Leistung bei STC unter (der Nennleistung):</translation>
+    </message>
+    <message>
+        <source>Step: current drops by more than (of Isc):</source>
+        <comment>Settings label</comment>
+        <translation>Stufe: Strom fällt um mehr als (von Isc):</translation>
+    </message>
+    <message>
+        <source>Series resistance above the modules&apos; own by a factor of:</source>
+        <comment>Settings label</comment>
+        <translation>Serienwiderstand über dem der Module um den Faktor:</translation>
+    </message>
+    <message>
+        <source> ×</source>
+        <comment>Settings unit</comment>
+        <translation> ×</translation>
+    </message>
+    <message>
+        <source>Shunt: current falls near Isc by more than:</source>
+        <comment>Settings label</comment>
+        <translation>Parallelwiderstand: Strom fällt nahe Isc um mehr als:</translation>
+    </message>
+    <message>
+        <source>Power at STC below the other strings&apos; median by more than:</source>
+        <comment>Settings label</comment>
+        <translation>Leistung bei STC unter dem Median der anderen Strings um mehr als:</translation>
+    </message>
+    <message>
+        <source>Findings uncertain below the irradiance:</source>
+        <comment>Settings label</comment>
+        <translation>Befunde unsicher unter der Einstrahlung:</translation>
+    </message>
+    <message>
+        <source> W/m²</source>
+        <comment>Settings unit</comment>
+        <translation> W/m²</translation>
     </message>
 </context>
 <context>

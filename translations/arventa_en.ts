@@ -499,6 +499,11 @@
         <comment>User prompt</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Curve Diagnosis</source>
+        <comment>Window Title</comment>
+        <translation>Curve Diagnosis</translation>
+    </message>
 </context>
 <context>
     <name>DialogWelcome</name>
@@ -1679,6 +1684,103 @@ The file has been left as it is. Open a backup copy of it instead.</translation>
     </message>
 </context>
 <context>
+    <name>IVCurve::CurveFindingsSummary</name>
+    <message>
+        <source>PF %1 %</source>
+        <comment>Curve report finding</comment>
+        <translation>PF %1 %</translation>
+    </message>
+    <message>
+        <source>STC/NOM %1 %</source>
+        <comment>Curve report finding</comment>
+        <translation>STC/NOM %1 %</translation>
+    </message>
+    <message>
+        <source>step at %1 V</source>
+        <comment>Curve report finding</comment>
+        <translation>step at %1 V</translation>
+    </message>
+    <message>
+        <source>Rs high %1 Ω</source>
+        <comment>Curve report finding</comment>
+        <translation>Rs high %1 Ω</translation>
+    </message>
+    <message>
+        <source>Rsh low</source>
+        <comment>Curve report finding</comment>
+        <translation>Rsh low</translation>
+    </message>
+    <message>
+        <source>%1 % below others</source>
+        <comment>Curve report finding</comment>
+        <translation>%1 % below others</translation>
+    </message>
+    <message>
+        <source>%1 (uncertain)</source>
+        <comment>Curve report finding</comment>
+        <translation>%1 (uncertain)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n string(s)</source>
+        <comment>Curve report findings summary</comment>
+        <translation>
+            <numerusform>%1: %n string</numerusform>
+            <numerusform>%1: %n strings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Findings: none of the %n string(s) shows a finding.</source>
+        <comment>Curve report findings summary</comment>
+        <translation>
+            <numerusform>Findings: the %n string shows no finding.</numerusform>
+            <numerusform>Findings: none of the %n strings shows a finding.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Findings:</source>
+        <comment>Curve report findings summary</comment>
+        <translation>Findings:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The findings of %n string(s) are uncertain: measured in low or uneven irradiance.</source>
+        <comment>Curve report findings summary</comment>
+        <translation>
+            <numerusform>The findings of %n string are uncertain: measured in low or uneven irradiance.</numerusform>
+            <numerusform>The findings of %n strings are uncertain: measured in low or uneven irradiance.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>low performance factor</source>
+        <comment>Curve report findings summary</comment>
+        <translation>low performance factor</translation>
+    </message>
+    <message>
+        <source>low power at STC</source>
+        <comment>Curve report findings summary</comment>
+        <translation>low power at STC</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <comment>Curve report findings summary</comment>
+        <translation>steps</translation>
+    </message>
+    <message>
+        <source>high series resistance</source>
+        <comment>Curve report findings summary</comment>
+        <translation>high series resistance</translation>
+    </message>
+    <message>
+        <source>low shunt resistance</source>
+        <comment>Curve report findings summary</comment>
+        <translation>low shunt resistance</translation>
+    </message>
+    <message>
+        <source>below the other strings</source>
+        <comment>Curve report findings summary</comment>
+        <translation>below the other strings</translation>
+    </message>
+</context>
+<context>
     <name>IVCurve::CurveGraph</name>
     <message>
         <source>IV Curve</source>
@@ -2286,6 +2388,64 @@ Thin-Film 0.063</source>
         <source>power at STC is %1 % below the median of the other strings</source>
         <comment>Diagnosis finding</comment>
         <translation>power at STC is %1 % below the median of the other strings</translation>
+    </message>
+</context>
+<context>
+    <name>IVCurve::DiagnosisThresholdsPage</name>
+    <message>
+        <source>The curve window, the tree and the curve report mark a string&apos;s curve when it passes one of these limits:</source>
+        <comment>User prompt</comment>
+        <translation>The curve window, the tree and the curve report mark a string&apos;s curve when it passes one of these limits:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <comment>Button</comment>
+        <translation>Restore Defaults</translation>
+    </message>
+    <message>
+        <source>Performance factor below:</source>
+        <comment>Settings label</comment>
+        <translation>Performance factor below:</translation>
+    </message>
+    <message>
+        <source>Power at STC below (of nominal power):</source>
+        <comment>Settings label</comment>
+        <translation>Power at STC below (of nominal power):</translation>
+    </message>
+    <message>
+        <source>Step: current drops by more than (of Isc):</source>
+        <comment>Settings label</comment>
+        <translation>Step: current drops by more than (of Isc):</translation>
+    </message>
+    <message>
+        <source>Series resistance above the modules&apos; own by a factor of:</source>
+        <comment>Settings label</comment>
+        <translation>Series resistance above the modules&apos; own by a factor of:</translation>
+    </message>
+    <message>
+        <source> ×</source>
+        <comment>Settings unit</comment>
+        <translation> ×</translation>
+    </message>
+    <message>
+        <source>Shunt: current falls near Isc by more than:</source>
+        <comment>Settings label</comment>
+        <translation>Shunt: current falls near Isc by more than:</translation>
+    </message>
+    <message>
+        <source>Power at STC below the other strings&apos; median by more than:</source>
+        <comment>Settings label</comment>
+        <translation>Power at STC below the other strings&apos; median by more than:</translation>
+    </message>
+    <message>
+        <source>Findings uncertain below the irradiance:</source>
+        <comment>Settings label</comment>
+        <translation>Findings uncertain below the irradiance:</translation>
+    </message>
+    <message>
+        <source> W/m²</source>
+        <comment>Settings unit</comment>
+        <translation> W/m²</translation>
     </message>
 </context>
 <context>

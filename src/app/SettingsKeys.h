@@ -22,6 +22,14 @@ inline const QString hideAutomaticSaveWarning = QStringLiteral("Curves/HideAutom
 inline const QString showModuleFavouritesOnly = QStringLiteral("Curves/ShowModuleFavouritesOnly");
 // Percent; the curve report marks a deviation from nominal power beyond it.
 inline const QString curveReportDeviationThreshold = QStringLiteral("Curves/ReportDeviationThreshold");
+// The limits of the curve diagnosis, as fractions (0.05 = 5 %), a multiple or W/m².
+inline const QString diagnosisPerformanceFactor = QStringLiteral("CurveDiagnosis/PerformanceFactor");
+inline const QString diagnosisStcRatio = QStringLiteral("CurveDiagnosis/StcRatio");
+inline const QString diagnosisStepDrop = QStringLiteral("CurveDiagnosis/StepDrop");
+inline const QString diagnosisSeriesResistanceFactor = QStringLiteral("CurveDiagnosis/SeriesResistanceFactor");
+inline const QString diagnosisShuntDrop = QStringLiteral("CurveDiagnosis/ShuntDrop");
+inline const QString diagnosisSiblingShortfall = QStringLiteral("CurveDiagnosis/SiblingShortfall");
+inline const QString diagnosisLowIrradiance = QStringLiteral("CurveDiagnosis/LowIrradiance");
 // Kept in the download program's store, not in Veltrano's.
 inline const QString downloadLastSavedFilePath = QStringLiteral("Device/LastSavedFilePath");
 } // namespace SettingsKeys

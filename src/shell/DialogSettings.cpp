@@ -1,6 +1,8 @@
 #include "DialogSettings.h"
 
 #include "CurveReport.h"
+#include "DiagnosisSettings.h"
+#include "DiagnosisThresholdsPage.h"
 #include "DocumentSession.h"
 #include "Folders.h"
 #include "Prompts.h"
@@ -29,6 +31,8 @@ DialogSettings::DialogSettings(QWidget* parent)
     tabs->addTab(buildProjectsTab(), tr("Projects Directory", "Window Title"));
     tabs->addTab(buildFavouritesTab(), tr("Report Favourites", "Window Title"));
     tabs->addTab(buildCurveReportTab(), tr("Curve Report", "Window Title"));
+    diagnosisThresholds = new IVCurve::DiagnosisThresholdsPage(this);
+    tabs->addTab(diagnosisThresholds, tr("Curve Diagnosis", "Window Title"));
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(box, &QDialogButtonBox::accepted, this, &DialogSettings::accept);
     connect(box, &QDialogButtonBox::rejected, this, &DialogSettings::reject);
@@ -146,6 +150,11 @@ QLabel* DialogSettings::statusLabel(const QString& extension) const
     return labels.value(extension);
 }
 
+IVCurve::DiagnosisThresholdsPage* DialogSettings::diagnosisPage() const
+{
+    return diagnosisThresholds;
+}
+
 QDoubleSpinBox* DialogSettings::deviationThresholdBox() const
 {
     return deviationThreshold;
@@ -195,6 +204,7 @@ void DialogSettings::accept()
     if (chosen != Folders::instance().rootDir() && !Folders::instance().setRootDir(chosen))
         return;
     QSettings().setValue(SettingsKeys::curveReportDeviationThreshold, deviationThreshold->value());
+    IVCurve::DiagnosisSettings::instance().store(diagnosisThresholds->thresholds());
     DocumentSession::setReopens(reopen->isChecked());
     QDialog::accept();
 }

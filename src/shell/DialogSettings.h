@@ -9,7 +9,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The projects root folder, the report favourites and the curve report's deviation mark.
+namespace IVCurve {
+class DiagnosisThresholdsPage;
+}
+
+// The projects root folder, the report favourites, the curve report's deviation mark and the
+// limits of the curve diagnosis.
 class DialogSettings : public QDialog
 {
     Q_OBJECT
@@ -22,6 +27,7 @@ public:
     QPushButton* restoreButton(const QString& extension) const;
     QLabel* statusLabel(const QString& extension) const;
     QDoubleSpinBox* deviationThresholdBox() const;
+    IVCurve::DiagnosisThresholdsPage* diagnosisPage() const;
 
 public slots:
     void browseProjectsRoot();
@@ -42,6 +48,7 @@ private:
 
     QLineEdit* root = nullptr;
     QDoubleSpinBox* deviationThreshold = nullptr;
+    IVCurve::DiagnosisThresholdsPage* diagnosisThresholds = nullptr;
     QCheckBox* reopen = nullptr;
     QHash<QString, QPushButton*> buttons;
     QHash<QString, QLabel*> labels;

@@ -1,4 +1,6 @@
 #include "AppIdentity.h"
+#include "DiagnosisSettings.h"
+#include "DiagnosisThresholdsPage.h"
 #include "DialogAbout.h"
 #include "DialogSettings.h"
 #include "DialogWelcome.h"
@@ -26,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QDoubleSpinBox>
 #include <QTest>
 #include <QThread>
@@ -82,6 +85,7 @@ private slots:
     void okWithAMissingFolderAnsweredNoStaysOpen();
     void okWithANewFolderReRootsTheTree();
     void reportThresholdIsKeptOnOkOnly();
+    void diagnosisLimitsAreKeptOnOkOnly();
     void welcomeNeedsAChoiceBeforeOk();
     void aboutShowsItsWholePicture();
     void welcomeCanBeTurnedOff();
@@ -202,6 +206,43 @@ void DialogsTest::reportThresholdIsKeptOnOkOnly()
     QCOMPARE(QSettings().value(SettingsKeys::curveReportDeviationThreshold).toDouble(), 7.5);
     DialogSettings again;
     QCOMPARE(again.deviationThresholdBox()->value(), 7.5);
+}
+
+// Boxes show percentages of the stored fractions; the box refuses what the store would not read.
+void DialogsTest::diagnosisLimitsAreKeptOnOkOnly()
+{
+    for (const IVCurve::DiagnosisSettings::Field& field : IVCurve::DiagnosisSettings::fields())
+        QSettings().remove(field.key);
+    QSignalSpy changes(&IVCurve::DiagnosisSettings::instance(), &IVCurve::DiagnosisSettings::thresholdsChanged);
+    {
+        DialogSettings dialog;
+        QDoubleSpinBox* performance = dialog.diagnosisPage()->box(SettingsKeys::diagnosisPerformanceFactor);
+        QCOMPARE(performance->value(), 95.0);
+        QCOMPARE(dialog.diagnosisPage()->box(SettingsKeys::diagnosisLowIrradiance)->value(), 400.0);
+        QCOMPARE(dialog.diagnosisPage()->box(SettingsKeys::diagnosisSeriesResistanceFactor)->value(), 2.0);
+        performance->setValue(90.0);
+        dialog.reject();
+    }
+    QVERIFY(!QSettings().contains(SettingsKeys::diagnosisPerformanceFactor));
+    QCOMPARE(changes.count(), 0);
+    {
+        DialogSettings dialog;
+        QDoubleSpinBox* performance = dialog.diagnosisPage()->box(SettingsKeys::diagnosisPerformanceFactor);
+        performance->setValue(100.5);
+        QCOMPARE(performance->value(), 100.0);
+        performance->setValue(90.0);
+        dialog.diagnosisPage()->box(SettingsKeys::diagnosisLowIrradiance)->setValue(1200.0);
+        dialog.accept();
+    }
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(QSettings().value(SettingsKeys::diagnosisPerformanceFactor).toDouble(), 0.9);
+    QCOMPARE(IVCurve::DiagnosisSettings::thresholds().lowIrradiance, 1000.0);
+    DialogSettings again;
+    QCOMPARE(again.diagnosisPage()->box(SettingsKeys::diagnosisPerformanceFactor)->value(), 90.0);
+    again.diagnosisPage()->restoreDefaults();
+    again.accept();
+    QCOMPARE(IVCurve::DiagnosisSettings::thresholds().performanceFactor, 0.95);
+    QCOMPARE(changes.count(), 2);
 }
 
 void DialogsTest::okWithANewFolderReRootsTheTree()

@@ -345,7 +345,7 @@ QVariant CurveTreeModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return displayValue(item, index.column());
     case Qt::DecorationRole:
-        return index.column() == DescriptionColumn ? approximationMark(item) : QVariant();
+        return index.column() == DescriptionColumn ? rowMark(item) : QVariant();
     case Qt::ToolTipRole:
         return toolTip(item);
     case Qt::TextAlignmentRole:
@@ -395,6 +395,7 @@ QVariant CurveTreeModel::toolTip(const TreeItem* item) const
     if (instrumentCodeKnown(status) && instrumentCodeOf(status) != 0)
         appendLine(tip, tr("Status code of the test instrument: %1", "Tool tip hint").arg(instrumentCodeOf(status)));
     appendLine(tip, approximationNote(item));
+    appendLine(tip, findingsNote(item));
     return tip;
 }
 
@@ -408,11 +409,40 @@ void CurveTreeModel::appendLine(QString& text, const QString& line)
 }
 
 // A warning sign before the name, where it shows however narrow the tree; the tool tip says why.
-QVariant CurveTreeModel::approximationMark(const TreeItem* item) const
+// A finding that rests on weak or uneven light is only a question, unless something else is sure.
+QVariant CurveTreeModel::rowMark(const TreeItem* item) const
 {
-    if (approximationNote(item).isEmpty())
-        return QVariant();
-    return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const QVector<DiagnosisFinding> findings = findingsOf(item);
+    const bool sureFinding =
+        std::any_of(findings.cbegin(), findings.cend(), [](const DiagnosisFinding& found) { return !found.uncertain; });
+    if (sureFinding || !approximationNote(item).isEmpty())
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    if (!findings.isEmpty())
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxQuestion);
+    return QVariant();
+}
+
+void CurveTreeModel::setItemFindings(const TreeItem* item, const QVector<DiagnosisFinding>& findings)
+{
+    const QVariant curveId = item->value(TreeItem::CurveId);
+    if (curveId.isNull())
+        return;
+    curveFindings.insert(curveId.toInt(), findings);
+    emit dataChanged(indexFor(item, 0), indexFor(item, columnCount() - 1));
+}
+
+QVector<DiagnosisFinding> CurveTreeModel::findingsOf(const TreeItem* item) const
+{
+    const QVariant curveId = item->value(TreeItem::CurveId);
+    return curveId.isNull() ? QVector<DiagnosisFinding>() : curveFindings.value(curveId.toInt());
+}
+
+QString CurveTreeModel::findingsNote(const TreeItem* item) const
+{
+    QStringList lines;
+    for (const DiagnosisFinding& found : findingsOf(item))
+        lines.append(found.text());
+    return lines.join(QLatin1Char('\n'));
 }
 
 // The row tells the irradiance and the module; how far Voc was extrapolated is known once the

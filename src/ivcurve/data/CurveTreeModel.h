@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiagnosisFinding.h"
 #include "TreeItem.h"
 
 #include <QAbstractItemModel>
@@ -58,6 +59,8 @@ public:
     // be, for the approximation mark.
     void setItemConversion(TreeItem* item, CurveData& curve);
     void setItemColour(TreeItem* item, const QColor& colour);
+    // What the diagnosis found on the node's curve, for its mark and tool tip.
+    void setItemFindings(const TreeItem* item, const QVector<DiagnosisFinding>& findings);
     int lastNodeId() const;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override;
@@ -98,8 +101,10 @@ private:
     QVariant displayValue(const TreeItem* item, int column) const;
     QVariant toolTip(const TreeItem* item) const;
     static void appendLine(QString& text, const QString& line);
-    QVariant approximationMark(const TreeItem* item) const;
+    QVariant rowMark(const TreeItem* item) const;
     QString approximationNote(const TreeItem* item) const;
+    QVector<DiagnosisFinding> findingsOf(const TreeItem* item) const;
+    QString findingsNote(const TreeItem* item) const;
     QVariant foreground(const TreeItem* item, int column) const;
     QList<TreeItem*> draggedItems(const QMimeData* data, int column, const QModelIndex& parent) const;
     void moveItem(TreeItem* item, TreeItem* newParent, int& row);
@@ -110,6 +115,8 @@ private:
     QString treeRefusal;
     // By CurveID: why Voc of a converted curve is approximate, empty when it is not.
     QHash<int, QString> openCircuitReasons;
+    // By CurveID: the diagnosis of the curves that have been shown.
+    QHash<int, QVector<DiagnosisFinding>> curveFindings;
 };
 
 } // namespace IVCurve

@@ -18,6 +18,7 @@
 #include "CurveReportPrinter.h"
 #include "CurveTree.h"
 #include "CurveTreeModel.h"
+#include "DiagnosisSettings.h"
 #include "Prompts.h"
 #include "ResultsFileChooser.h"
 #include "ResourceIcons.h"
@@ -318,6 +319,14 @@ void CurveDocument::connectModels()
             &CurveDocument::updateSelectionCommands);
     connect(curveTree, &QWidget::customContextMenuRequested, this, &CurveDocument::onCustomContextMenu);
     connect(curveTree, &QAbstractItemView::doubleClicked, this, &CurveDocument::slotDoubleClickTree);
+    connectFindings();
+}
+
+void CurveDocument::connectFindings()
+{
+    connect(curveGraphModel, &CurveGraphModel::findingsChanged, curveGraph, &CurveGraph::setStringFindings);
+    connect(&DiagnosisSettings::instance(), &DiagnosisSettings::thresholdsChanged, curveGraphModel,
+            &CurveGraphModel::refreshFindings);
 }
 
 void CurveDocument::modified(bool dirty)
@@ -445,8 +454,10 @@ void CurveDocument::slotViewDetails(const QModelIndex& index)
         return;
     }
     CurveDetailsDialog dialog(*curve, curveGraphModel->collection(), *curveTreeModel, item, this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
         replotString(CurveGraphModel::curveIdOf(item));
+        curveGraphModel->refreshFindings();
+    }
 }
 
 void CurveDocument::slotDoubleClickTree(const QModelIndex& index)
@@ -498,9 +509,11 @@ QVector<CurveReport::Entry> CurveDocument::reportEntries()
 {
     QVector<CurveReport::Entry> entries;
     for (TreeItem* item : selectedCurveItems()) {
-        if (CurveData* curve = curveGraphModel->curveOf(item))
+        if (CurveData* curve = curveGraphModel->curveOf(item)) {
             entries.append({item->value(TreeItem::Description).toString(), curve, foldersAbove(item),
                             item->parent()->value(TreeItem::NodeId).toLongLong()});
+            entries.last().findings = curveGraphModel->diagnose(item);
+        }
     }
     if (entries.isEmpty())
         CurveMessageBox::show(this, QMessageBox::Information,
@@ -663,6 +676,7 @@ void CurveDocument::slotAssignModule()
         curveTreeModel->setItemConversion(item, *curveGraphModel->curveOf(item));
         replotString(id);
     }
+    curveGraphModel->refreshFindings();
 }
 
 // The fit compares curves, so one curve alone offers nothing to determine.

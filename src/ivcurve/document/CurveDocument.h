@@ -89,6 +89,8 @@ private:
     void buildContextMenu();
     void buildLayout();
     void connectModels();
+    // The findings follow the user's limits and every change of a string's module or method.
+    void connectFindings();
     void runGuarded(void (CurveDocument::*command)());
     bool writeTree();
     void exportPoints(int kind);

@@ -1,5 +1,6 @@
 #include "CurveGraph.h"
 
+#include "CurveFindingTips.h"
 #include "CurveLine.h"
 #include "CurvePanner.h"
 #include "CurvePlotOutput.h"
@@ -39,6 +40,7 @@ CurveGraph::CurveGraph(CurveSource& source, QWidget* parent)
     curveZoomer = new CurveZoomer(canvas());
     panner = new CurvePanner(canvas());
     curveTracker = new CurveTracker(canvas());
+    new CurveFindingTips(this);
 }
 
 // The lines go before the plot empties its item list: each owns its marker, which the plot
@@ -220,8 +222,24 @@ void CurveGraph::showLine(uint stringId, CurveLineKind kind, const CurveStringLi
     line->setCrowded(crowded);
     if (ivKindOf(kind) == CurveLineKind::ExpectedIV)
         line->setPerformanceFactor(stringLines.performanceFactor);
+    if (kind == CurveLineKind::MeasuredIV)
+        line->setFindings(stringLines.findings);
     line->showOn(this);
     shown.append(line);
+}
+
+// New limits reach every diagnosed string at once: the canvas is redrawn once, when next idle,
+// rather than once a string.
+void CurveGraph::setStringFindings(uint stringId, const QVector<DiagnosisFinding>& findings)
+{
+    for (CurveLine* line : lines.value(stringId)) {
+        if (line->kind() != CurveLineKind::MeasuredIV)
+            continue;
+        line->setFindings(findings);
+        if (auto* plotCanvas = qobject_cast<QwtPlotCanvas*>(canvas()))
+            plotCanvas->invalidateBackingStore();
+        canvas()->update();
+    }
 }
 
 const QVector<QPointF>& CurveGraph::pointsOf(CurveLineKind kind, const CurveStringLines& stringLines)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CurveLineKind.h"
+#include "DiagnosisFinding.h"
 
 #include <qwt_plot.h>
 
@@ -55,6 +56,8 @@ public slots:
     void displayNOMToggled(bool on);
     void displayEXPToggled(bool on);
     void updateLegend(QString newTitle);
+    // New marks for a string's findings, on its measured line when that is shown.
+    void setStringFindings(uint stringId, const QVector<DiagnosisFinding>& findings);
 
 private:
     enum Switch { IV, PWR, MEAS, STC, NOM, EXP, SwitchCount };

@@ -4,6 +4,7 @@
 #include "CurvePalette.h"
 #include "CurveStringLines.h"
 #include "CurveTreeModel.h"
+#include "DiagnosisSettings.h"
 #include "TreeItem.h"
 
 namespace IVCurve {
@@ -11,8 +12,16 @@ namespace IVCurve {
 CurveGraphModel::CurveGraphModel(CurveDatabase& database, CurveTreeModel* treeModel, QObject* parent)
     : QObject(parent)
     , curves(database)
+    , diagnosis(curves)
     , tree(treeModel)
 {
+    diagnosis.setThresholds(DiagnosisSettings::thresholds());
+    const auto forgetSiblings = [this] { diagnosis.forgetSiblings(); };
+    connect(tree, &QAbstractItemModel::rowsInserted, this, forgetSiblings);
+    connect(tree, &QAbstractItemModel::rowsRemoved, this, forgetSiblings);
+    connect(tree, &QAbstractItemModel::rowsMoved, this, forgetSiblings);
+    connect(tree, &QAbstractItemModel::modelReset, this, forgetSiblings);
+    connect(tree, &QAbstractItemModel::layoutChanged, this, forgetSiblings);
 }
 
 CurveCollection& CurveGraphModel::collection()
@@ -46,7 +55,24 @@ bool CurveGraphModel::stringLines(uint stringId, CurveStringLines& lines)
     lines.expected = curve->expectedCurve().points();
     curve->performanceFactor(lines.performanceFactor);
     tree->setItemConversion(item, *curve);
+    lines.findings = diagnose(item);
     return true;
+}
+
+QVector<DiagnosisFinding> CurveGraphModel::diagnose(const TreeItem* item)
+{
+    const QVector<DiagnosisFinding> findings = diagnosis.findingsOf(item);
+    tree->setItemFindings(item, findings);
+    diagnosedItems.insert(item);
+    return findings;
+}
+
+void CurveGraphModel::refreshFindings()
+{
+    diagnosis.setThresholds(DiagnosisSettings::thresholds());
+    diagnosis.forgetSiblings();
+    for (const TreeItem* item : QSet<const TreeItem*>(diagnosedItems))
+        emit findingsChanged(curveIdOf(item), diagnose(item));
 }
 
 QColor CurveGraphModel::colourOf(TreeItem* item)
@@ -96,6 +122,7 @@ void CurveGraphModel::forget(const TreeItem* item)
 {
     for (int row = 0; row < item->childCount(); ++row)
         forget(item->child(row));
+    diagnosedItems.remove(item);
     const uint id = curveIdOf(item);
     if (id != 0 && selectedItems.value(id) == item) {
         selectedItems.remove(id);

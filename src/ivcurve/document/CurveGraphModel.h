@@ -1,10 +1,12 @@
 #pragma once
 
 #include "CurveCollection.h"
+#include "CurveFindings.h"
 #include "CurveSource.h"
 
 #include <QHash>
 #include <QItemSelection>
+#include <QSet>
 #include <QObject>
 
 class CurveData;
@@ -33,16 +35,22 @@ public:
     bool stringLines(uint stringId, CurveStringLines& lines) override;
     // The user's own colour for a node: unlike the palette's it is a change to keep.
     void setStringColour(TreeItem* item, const QColor& colour);
+    // The diagnosis of a node's curve with the user's limits; the tree shows it as well.
+    QVector<DiagnosisFinding> diagnose(const TreeItem* item);
 
 signals:
     void signalStringSelected(uint StringID);
     void signalStringDeselected(uint StringID);
     void modified(bool dirty);
+    void findingsChanged(uint StringID, const QVector<DiagnosisFinding>& findings);
 
 public slots:
     void slotTreeSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     // Connected to the tree's rowsAboutToBeRemoved: the lines of removed nodes go with them.
     void slotRowRemoved(const QModelIndex& parent, int first, int last);
+    // Diagnoses the strings again, after a module, a method, a reading or the user's limits changed:
+    // one string's change can make or clear its siblings' outlier findings.
+    void refreshFindings();
 
 private:
     QVector<TreeItem*> curveItems(const QModelIndexList& indexes) const;
@@ -50,9 +58,12 @@ private:
     QColor colourOf(TreeItem* item);
 
     CurveCollection curves;
+    CurveFindings diagnosis;
     CurveTreeModel* tree;
     // The selected nodes that show a curve, by curve id.
     QHash<uint, TreeItem*> selectedItems;
+    // The nodes whose findings the tree shows, to be diagnosed again when the limits change.
+    QSet<const TreeItem*> diagnosedItems;
 };
 
 } // namespace IVCurve

@@ -77,6 +77,7 @@ void CurveLine::setCrowded(bool crowdedPlot)
     crowded = crowdedPlot;
     setRenderHint(QwtPlotItem::RenderAntialiased, !crowded);
     mppMarker.setVisible(!crowded);
+    findingMarkers.setVisible(!crowded);
     setColour(colour());
 }
 
@@ -95,12 +96,19 @@ void CurveLine::showOn(QwtPlot* plot)
     attach(plot);
     if (dataSize() > 0)
         mppMarker.attach(plot);
+    findingMarkers.showOn(plot);
 }
 
 void CurveLine::hide()
 {
     detach();
     mppMarker.detach();
+    findingMarkers.hide();
+}
+
+void CurveLine::setFindings(const QVector<DiagnosisFinding>& findings)
+{
+    findingMarkers.place(plotted, findings, plot(), !crowded);
 }
 
 // Points far outside the canvas (deep in a zoom) are clipped a pen's width beyond its edge, so

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CurveFindingMarkers.h"
 #include "CurveLineKind.h"
 
 #include <qwt_plot_curve.h>
@@ -39,6 +40,8 @@ public:
     // Attaches or detaches the line together with its marker.
     void showOn(QwtPlot* plot);
     void hide();
+    // Marks the findings of a measured line's diagnosis on it; they come and go with the line.
+    void setFindings(const QVector<DiagnosisFinding>& findings);
 
     // The voltage, and current or power, where the line crosses `voltage`; false where no
     // segment of the line spans it. Lines run from low to high voltage, so the segment is
@@ -65,6 +68,7 @@ private:
     // Kept between redraws, so that redrawing a crowded plot allocates nothing a line.
     mutable QPolygonF pixels;
     QwtPlotMarker mppMarker;
+    CurveFindingMarkers findingMarkers;
 };
 
 } // namespace IVCurve

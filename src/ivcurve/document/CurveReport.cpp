@@ -2,6 +2,7 @@
 
 #include "AssignedModule.h"
 #include "CurveData.h"
+#include "CurveFindingsSummary.h"
 #include "CurveKeyValues.h"
 #include "CurveNumberText.h"
 #include "CurveReportPrinter.h"
@@ -24,6 +25,7 @@ namespace IVCurve {
 const QString CurveReport::table1Marker = QStringLiteral("<!-- TABLE1_ROWS -->");
 const QString CurveReport::table2Marker = QStringLiteral("<!-- TABLE2_ROWS -->");
 const QString CurveReport::totalNoteMarker = QStringLiteral("<!-- TOTAL_NOTE -->");
+const QString CurveReport::findingsSummaryMarker = QStringLiteral("<!-- FINDINGS_SUMMARY -->");
 
 namespace {
 const int fillFactorDecimals = 2;
@@ -38,7 +40,8 @@ const QString folderSeparator = QStringLiteral(" \u203A ");
 
 const QStringList table1Placeholders{
     QStringLiteral("<!--#STRINGNAME#-->"), QStringLiteral("<!--#DATE#-->"), QStringLiteral("<!--#IRRADIANCE#-->"),
-    QStringLiteral("<!--#CELLTEMP#-->"), QStringLiteral("<!--#FILLFACTOR#-->"), QStringLiteral("<!--#OTHERS#-->")};
+    QStringLiteral("<!--#CELLTEMP#-->"), QStringLiteral("<!--#FILLFACTOR#-->"), QStringLiteral("<!--#OTHERS#-->"),
+    QStringLiteral("<!--#FINDINGS#-->")};
 
 const QStringList table2Placeholders{
     QStringLiteral("<!--#STRINGNAME#-->"), QStringLiteral("<!--#MEAS_PWR#-->"), QStringLiteral("<!--#STC_PWR#-->"),
@@ -129,7 +132,8 @@ QString CurveReport::measurementRow(const Entry& entry)
     return filled(QStringLiteral("  "), table1Placeholders,
                   {entry.name.toHtmlEscaped(), TestDateText::forReport(readings.testDate).toHtmlEscaped(),
                    localeNumber(readings.irradiance, 0), localeNumber(readings.cellTemp, 1),
-                   localeNumber(readings.ff, fillFactorDecimals), otherResults(entry)});
+                   localeNumber(readings.ff, fillFactorDecimals), otherResults(entry),
+                   CurveFindingsSummary::cell(entry.findings)});
 }
 
 // Insulation, earth continuity and clamp current, as the tester gave them.
@@ -300,6 +304,10 @@ QString CurveReport::html(const QString& templateText, const QVector<Entry>& ent
     if (nominalTotalIsPartial(entries))
         note += QLatin1Char(' ') + tr("The nominal total covers only the strings with a module assigned.", "Curve report");
     page.replace(totalNoteMarker, note.toHtmlEscaped());
+    QVector<QVector<DiagnosisFinding>> findings;
+    for (const Entry& entry : entries)
+        findings.append(entry.findings);
+    page.replace(findingsSummaryMarker, CurveFindingsSummary::summary(findings));
     return page;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiagnosisFinding.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -37,11 +39,13 @@ public:
         QStringList folders;
         // The node id of the folder the string is filed in: two files of one name are two groups.
         qlonglong folderNode = 0;
+        QVector<DiagnosisFinding> findings;
     };
 
     static const QString table1Marker;
     static const QString table2Marker;
     static const QString totalNoteMarker;
+    static const QString findingsSummaryMarker;
 
     // ":/res/" + the language's reports folder + "/PV Array Curve Report.html"; empty when it
     // cannot be read.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DiagnosisFinding.h"
+
 #include <QColor>
 #include <QPointF>
 #include <QString>
@@ -8,12 +10,14 @@
 namespace IVCurve {
 
 // What the plot draws of one string: its name and colour, and the (V, I) points of its
-// measured, converted, nominal and expected curves (any of them may be empty), and the measured
-// power over the expected power (0 when there is no expected curve).
+// measured, converted, nominal and expected curves (any of them may be empty), the measured power
+// over the expected power (0 when there is no expected curve), and the diagnosis of it.
 struct CurveStringLines
 {
     QString title;
     QColor colour;
+    // Marked on the measured line.
+    QVector<DiagnosisFinding> findings;
     QVector<QPointF> measured;
     QVector<QPointF> stc;
     QVector<QPointF> nominal;

@@ -7,7 +7,6 @@ namespace IVCurve {
 
 namespace {
 constexpr double stcIrradiance = 1000.0;
-constexpr double stcTemperature = 25.0;
 
 void addIf(QVector<DiagnosisFinding>& findings, const std::optional<DiagnosisFinding>& found)
 {
@@ -34,12 +33,6 @@ QVector<DiagnosisFinding> CurveDiagnosis::diagnose(const CurveDiagnosisInput& in
     for (DiagnosisFinding& found : findings)
         found.uncertain = uncertain;
     return findings;
-}
-
-double CurveDiagnosis::expectedPmpp(double nominalPmpp, double irradiance, double temperature,
-                                    double powerCoefficient)
-{
-    return nominalPmpp * irradiance / stcIrradiance * (1.0 + powerCoefficient * (temperature - stcTemperature));
 }
 
 double CurveDiagnosis::maximumPower(const QVector<QPointF>& points)

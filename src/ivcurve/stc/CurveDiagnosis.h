@@ -22,10 +22,6 @@ public:
     static QVector<DiagnosisFinding> diagnose(const CurveDiagnosisInput& input,
                                               const DiagnosisThresholds& thresholds = DiagnosisThresholds());
 
-    // The string's data-sheet power at `irradiance` and cell temperature `temperature`, for the
-    // performance factor: proportional to the irradiance and linear in the temperature with the
-    // relative power coefficient `powerCoefficient` (1/°C, about −0.004 for crystalline silicon).
-    static double expectedPmpp(double nominalPmpp, double irradiance, double temperature, double powerCoefficient);
     static double maximumPower(const QVector<QPointF>& points);
     static bool isUncertain(double irradiance, bool irradianceSpread, const DiagnosisThresholds& thresholds);
 

@@ -15,7 +15,7 @@ struct CurveDiagnosisInput
     double irradiance = 0.0;
     // The import's irradiance spread bit (the points' irradiance spread by more than 10 %).
     bool irradianceSpread = false;
-    // Maximum power expected at the measured conditions (see CurveDiagnosis::expectedPmpp).
+    // Maximum power expected at the measured conditions (that of the expected curve).
     double expectedPmpp = 0.0;
     // Maximum power of the curve converted to STC, and the string's data-sheet maximum power.
     double stcPmpp = 0.0;

@@ -9,6 +9,9 @@
 #include "CurvePointsExport.h"
 #include "CurveReport.h"
 #include "CurveReportPrinter.h"
+#include "CurveDatabase.h"
+#include "CurveTable.h"
+#include "DiagnosisSettings.h"
 #include "CurveTree.h"
 #include "CurveTreeModel.h"
 #include "CurveCollection.h"
@@ -16,6 +19,7 @@
 #include "Globals.h"
 #include "ScriptedPrompts.h"
 #include "SettingsKeys.h"
+#include "SingleDiodeCurve.h"
 #include "StcApproximation.h"
 #include "TestMain.h"
 #include "TreeItem.h"
@@ -109,10 +113,19 @@ private slots:
     void fileGoneSinceOpeningIsSaidAndNothingSaved_data();
     void fileGoneSinceOpeningIsSaidAndNothingSaved();
     void importWhoseTreeCannotBeWrittenLeavesNoCurves();
+    void shadedStringIsDiagnosedInTreeAndReport();
+    void changedLimitsDiagnoseShownStringsAgain();
+    void siblingsAreReadAgainWhenTheTreeChanges();
 
 private:
     std::unique_ptr<CurveDocument> openImported();
     QString copyTemplate();
+    // A file with one folder "Roof" holding "String 4", measured at 800 W/m² with a third of its
+    // sub-strings shaded: a step in its curve.
+    QString shadedStringFile();
+    // The strings filed in the folder "Roof" in order as "String 4", "String 5", ..., each of
+    // module `moduleId` (0 for none), ten in series and two in parallel.
+    QString stringsFile(QVector<CurveData> curves, unsigned moduleId);
 
     std::unique_ptr<QTemporaryDir> folder;
 };
@@ -134,6 +147,37 @@ QString CurveDocumentTest::copyTemplate()
     const QString path = folder->filePath(QStringLiteral("Curve Data.arvcrv"));
     QFile::copy(QStringLiteral(":res/reports_en/default.arvcrv"), path);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+QString CurveDocumentTest::shadedStringFile()
+{
+    SingleDiodeCurve string(10, 2);
+    string.shadedSubStrings = 10;
+    string.shadedLight = 0.4;
+    return stringsFile({string.measure(800.0, 45.0)}, 0);
+}
+
+QString CurveDocumentTest::stringsFile(QVector<CurveData> curves, unsigned moduleId)
+{
+    const QString path = copyTemplate();
+    CurveDatabase database(path);
+    QSqlQuery query(database.database());
+    query.exec(QStringLiteral("INSERT INTO TreeNodes (NodeID, ParentNodeID, NodeDesc, CurveID, ParentRow, Status) "
+                              "VALUES (1, NULL, 'Roof', NULL, 0, 0);"));
+    for (int i = 0; i < curves.size(); ++i) {
+        CurveTable(database).insert(curves[i]);
+        query.exec(QStringLiteral("UPDATE Curves SET ModuleID = %1, ModuleSeries = 10, ModuleParallel = 2 "
+                                  "WHERE CurveID = %2;")
+                       .arg(moduleId)
+                       .arg(curves.at(i).curveId));
+        query.exec(QStringLiteral("INSERT INTO TreeNodes (NodeID, ParentNodeID, NodeDesc, CurveID, ParentRow, Status) "
+                                  "VALUES (%1, 1, 'String %2', %3, %4, 0);")
+                       .arg(i + 2)
+                       .arg(i + 4)
+                       .arg(curves.at(i).curveId)
+                       .arg(i));
+    }
     return path;
 }
 
@@ -349,6 +393,72 @@ void CurveDocumentTest::previewShowsTheReportOfTheSelectedStrings()
     QVERIFY2(text.contains(QStringLiteral("IV Curve Report")), qPrintable(text));
     for (TreeItem* item : document->selectedCurveItems())
         QVERIFY2(text.contains(item->value(TreeItem::Description).toString()), qPrintable(text));
+}
+
+void CurveDocumentTest::shadedStringIsDiagnosedInTreeAndReport()
+{
+    auto document = std::make_unique<CurveDocument>(shadedStringFile());
+    const QModelIndex stringNode = document->treeModel()->index(0, 0, document->treeModel()->index(0, 0));
+    // Diagnosed when its curve is first loaded, not before.
+    QVERIFY(!document->treeModel()->data(stringNode, Qt::ToolTipRole).toString().contains(QStringLiteral("step")));
+    document->tree()->selectionModel()->select(stringNode, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const QString tip = document->treeModel()->data(stringNode, Qt::ToolTipRole).toString();
+    QVERIFY2(tip.contains(QStringLiteral("step in the curve from")), qPrintable(tip));
+    QVERIFY(!tip.contains(QStringLiteral("uncertain")));
+    QVERIFY(!document->treeModel()->data(stringNode, Qt::DecorationRole).isNull());
+
+    ScriptedPrompts prompts;
+    document->printPreview();
+    QCOMPARE(prompts.last().kind, ShownPrompt::PrintPreview);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), prompts.last().url, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    QVERIFY2(text.contains(QStringLiteral("Findings")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("step at")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Findings: steps: 1 string")), qPrintable(text));
+}
+
+// Measured at 800 W/m²: with the irradiance limit raised to 900 W/m² the step is only a question.
+void CurveDocumentTest::changedLimitsDiagnoseShownStringsAgain()
+{
+    auto document = std::make_unique<CurveDocument>(shadedStringFile());
+    const QModelIndex stringNode = document->treeModel()->index(0, 0, document->treeModel()->index(0, 0));
+    document->tree()->selectionModel()->select(stringNode, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    DiagnosisThresholds limits;
+    limits.lowIrradiance = 900.0;
+    DiagnosisSettings::instance().store(limits);
+    const QString tip = document->treeModel()->data(stringNode, Qt::ToolTipRole).toString();
+    DiagnosisSettings::instance().store(DiagnosisThresholds());
+    QVERIFY2(tip.contains(QStringLiteral("(uncertain: low or uneven irradiance)")), qPrintable(tip));
+    QVERIFY2(!document->treeModel()->data(stringNode, Qt::ToolTipRole).toString().contains(QStringLiteral("uncertain")),
+             "the default limits make it sure again");
+}
+
+// A string at 90 % of the current of its three like siblings stands out among them; once they are
+// deleted it has none left to stand out from.
+void CurveDocumentTest::siblingsAreReadAgainWhenTheTreeChanges()
+{
+    const SingleDiodeCurve healthy(10, 2);
+    CurveData weak;
+    const CurveData full = healthy.measure(1000.0, 25.0);
+    weak.setReadings(full.readings());
+    for (const QPointF& point : full.points())
+        weak.addPoint(point.x(), 0.9 * point.y(), 0.0);
+    auto document = std::make_unique<CurveDocument>(stringsFile({weak, full, full, full}, 2));
+    const QModelIndex folder = document->treeModel()->index(0, 0);
+    TreeItem* weakItem = document->treeModel()->itemFor(document->treeModel()->index(0, 0, folder));
+    QCOMPARE(weakItem->value(TreeItem::Description).toString(), QStringLiteral("String 4"));
+    const auto outlier = [&document, weakItem] {
+        for (const DiagnosisFinding& finding : document->graphModel()->diagnose(weakItem)) {
+            if (finding.kind == DiagnosisFinding::Kind::Outlier)
+                return true;
+        }
+        return false;
+    };
+    QVERIFY(outlier());
+    document->treeModel()->removeRows(1, 3, folder);
+    QVERIFY(!outlier());
 }
 
 void CurveDocumentTest::importedCurvesShowWhenSelected()

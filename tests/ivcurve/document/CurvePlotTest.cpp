@@ -1,3 +1,5 @@
+#include "CurveFindingMarkers.h"
+#include "CurveFindingTips.h"
 #include "CurveGraph.h"
 #include "CurveGraphSquishHelper.h"
 #include "CurveLine.h"
@@ -40,6 +42,41 @@ public:
         return true;
     }
 };
+
+// The same strings; string 1 has a step from 50 V and less power than expected.
+class DiagnosedSource : public PreparedSource
+{
+public:
+    bool stringLines(uint stringId, CurveStringLines& lines) override
+    {
+        if (!PreparedSource::stringLines(stringId, lines))
+            return false;
+        if (stringId == 1) {
+            DiagnosisFinding step;
+            step.kind = DiagnosisFinding::Kind::Step;
+            step.voltage = 50.0;
+            DiagnosisFinding performance;
+            performance.kind = DiagnosisFinding::Kind::LowPerformance;
+            performance.value = 0.8;
+            performance.limit = 0.95;
+            lines.findings = {step, performance};
+        }
+        return true;
+    }
+};
+
+// The finding symbols attached to the plot, by where they sit, and how many of them show.
+QVector<QPointF> findingMarks(const CurveGraph& graph, bool visibleOnly = false)
+{
+    QVector<QPointF> places;
+    for (const QwtPlotItem* item : graph.itemList(QwtPlotItem::Rtti_PlotMarker)) {
+        const auto* marker = static_cast<const QwtPlotMarker*>(item);
+        if (!marker->title().isEmpty() && (!visibleOnly || marker->isVisible()))
+            places.append(marker->value());
+    }
+    std::sort(places.begin(), places.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    return places;
+}
 
 // How tall, in pixels, the ink of the legend's title is: the title is alone in the picture's
 // bottom left corner.
@@ -123,6 +160,9 @@ private slots:
     void selectingManyStringsReplotsOnce();
     void crowdedPlotDrawsPlainLines();
     void crowdedLinesAreDrawnWithoutGaps();
+    void findingsSitWhereTheyWereFound();
+    void findingMarksFollowTheMeasuredLine();
+    void findingMarksHideWhenCrowded();
     void thinningLeavesOutOnlyWhatTheEyeMisses();
     void quickThinningKeepsWhatLeavesItsStrip();
     void trimmingDropsOnlyWhatStaysOnOneSideOutside();
@@ -331,6 +371,89 @@ void CurvePlotTest::crowdedPlotDrawsPlainLines()
 
 // The measured lines run from 8 A at 0 V to 0 A at 200 V: in every column between, red ink,
 // whether the whole line is shown or a zoom cuts it at the canvas' edges.
+// Measured points (0 V, 8 A), (100 V, 7 A), (200 V, 0 A): the maximum power point is at 100 V;
+// near Voc is 95 % of 200 V = 190 V, where the line carries 7 × 10/100 = 0.7 A; near Isc is
+// 10 % of Voc = 20 V, where it carries 8 − 0.2 = 7.8 A.
+void CurvePlotTest::findingsSitWhereTheyWereFound()
+{
+    const QVector<QPointF> measured{{0, 8}, {100, 7}, {200, 0}};
+    DiagnosisFinding finding;
+    finding.kind = DiagnosisFinding::Kind::Step;
+    finding.voltage = 150.0;
+    QCOMPARE(CurveFindingMarkers::position(finding, measured), QPointF(150.0, 3.5));
+    for (DiagnosisFinding::Kind kind : {DiagnosisFinding::Kind::LowPerformance, DiagnosisFinding::Kind::LowStcRatio,
+                                        DiagnosisFinding::Kind::Outlier}) {
+        finding.kind = kind;
+        QCOMPARE(CurveFindingMarkers::position(finding, measured), QPointF(100.0, 7.0));
+    }
+    finding.kind = DiagnosisFinding::Kind::HighSeriesResistance;
+    const QPointF nearVoc = CurveFindingMarkers::position(finding, measured);
+    QCOMPARE(nearVoc.x(), 190.0);
+    QVERIFY(qAbs(nearVoc.y() - 0.7) < 1e-12);
+    finding.kind = DiagnosisFinding::Kind::LowShuntResistance;
+    QCOMPARE(CurveFindingMarkers::position(finding, measured), QPointF(20.0, 7.8));
+}
+
+void CurvePlotTest::findingMarksFollowTheMeasuredLine()
+{
+    DiagnosedSource source;
+    CurveGraph graph(source);
+    graph.resize(800, 600);
+    graph.slotInsertCurves(1);
+    graph.slotInsertCurves(2);
+    // The measured lines are off at first, and with them their findings.
+    QVERIFY(findingMarks(graph).isEmpty());
+
+    graph.displayMEASToggled(true);
+    QCOMPARE(findingMarks(graph), (QVector<QPointF>{{50.0, 7.5}, {100.0, 7.0}}));
+    graph.replot();
+    QCoreApplication::processEvents();
+    const auto* tips = graph.findChild<CurveFindingTips*>();
+    QVERIFY(tips);
+    const QPoint onStep(qRound(graph.transform(QwtPlot::xBottom, 50.0)), qRound(graph.transform(QwtPlot::yLeft, 7.5)));
+    DiagnosisFinding step;
+    step.kind = DiagnosisFinding::Kind::Step;
+    step.voltage = 50.0;
+    QCOMPARE(tips->textAt(onStep), step.text());
+    QCOMPARE(tips->textAt(onStep + QPoint(40, 40)), QString());
+
+    graph.displayIVToggled(false);
+    QVERIFY(findingMarks(graph).isEmpty());
+    graph.displayIVToggled(true);
+    QCOMPARE(findingMarks(graph).size(), 2);
+    // A diagnosis run again with other limits replaces the marks.
+    graph.setStringFindings(1, {});
+    QVERIFY(findingMarks(graph).isEmpty());
+    graph.slotRemoveCurves(1);
+    graph.slotInsertCurves(1);
+    QCOMPARE(findingMarks(graph).size(), 2);
+    graph.slotRemoveCurves(1);
+    QVERIFY(findingMarks(graph).isEmpty());
+}
+
+// 150 strings with a measured and a converted line each are 300 lines: the limit, marks shown;
+// one string more and they hide with the maximum power markers.
+void CurvePlotTest::findingMarksHideWhenCrowded()
+{
+    DiagnosedSource source;
+    CurveGraph graph(source);
+    graph.displayMEASToggled(true);
+    for (uint id = 1; id <= 150; ++id)
+        graph.slotInsertCurves(id);
+    QCoreApplication::processEvents();
+    QCOMPARE(graph.visibleLineCount(), 300);
+    QCOMPARE(findingMarks(graph, true).size(), 2);
+
+    graph.slotInsertCurves(151);
+    QCoreApplication::processEvents();
+    QCOMPARE(findingMarks(graph).size(), 2);
+    QCOMPARE(findingMarks(graph, true).size(), 0);
+
+    graph.slotRemoveCurves(151);
+    QCoreApplication::processEvents();
+    QCOMPARE(findingMarks(graph, true).size(), 2);
+}
+
 void CurvePlotTest::crowdedLinesAreDrawnWithoutGaps()
 {
     PreparedSource source;
