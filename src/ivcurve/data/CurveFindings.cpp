@@ -5,6 +5,7 @@
 #include "CurveDiagnosis.h"
 #include "CurveKeyValues.h"
 #include "CurveNumberText.h"
+#include "IEC60891Procedure4.h"
 #include "MeasurementStatus.h"
 #include "TreeItem.h"
 
@@ -38,6 +39,7 @@ CurveDiagnosisInput CurveFindings::inputOf(const TreeItem* item, CurveData& curv
     CurveDiagnosisInput input;
     input.points = curve.points();
     input.irradiance = reading(curve.readings().irradiance);
+    CurveNumberText::parseUser(curve.readings().cellTemp, input.cellTemperature);
     input.irradianceSpread = (item->value(TreeItem::Status).toUInt() & IrradianceSpread) || curve.hasIrradianceSpread();
     input.expectedPmpp = curve.expectedCurve().pmpp();
     // Without a module the conversion borrows another module's coefficients: its power at STC
@@ -49,6 +51,9 @@ CurveDiagnosisInput CurveFindings::inputOf(const TreeItem* item, CurveData& curv
         input.siblingStcPmpps = siblingStcPmpps(item, curve);
     }
     input.moduleRs = STCparameters::number(curve.parameters().Rs);
+    input.cellsInSeries =
+        IEC60891Procedure4::storedCoefficients(curve.parameters(), module, CurveKeyValues::ofCurve(curve).voc)
+            .cellsInSeries;
     input.series = module.series;
     input.parallel = module.parallel;
     return input;

@@ -6,7 +6,6 @@
 namespace IVCurve {
 
 namespace {
-constexpr double stcIrradiance = 1000.0;
 
 void addIf(QVector<DiagnosisFinding>& findings, const std::optional<DiagnosisFinding>& found)
 {
@@ -25,8 +24,7 @@ QVector<DiagnosisFinding> CurveDiagnosis::diagnose(const CurveDiagnosisInput& in
     addIf(findings, stepFound);
     // Near Voc a stepped curve shows the slope of its shaded cells, not of the string's wiring.
     if (!stepFound)
-        addIf(findings, seriesResistance(input.points, input.irradiance, input.moduleRs, input.series,
-                                         input.parallel, thresholds));
+        addIf(findings, seriesResistance(input, thresholds));
     addIf(findings, shuntResistance(input.points, thresholds));
     addIf(findings, outlier(input.stcPmpp, input.siblingStcPmpps, thresholds));
     const bool uncertain = isUncertain(input.irradiance, input.irradianceSpread, thresholds);
@@ -180,20 +178,32 @@ bool CurveDiagnosis::slopeNearOpenCircuit(const QVector<QPointF>& points, double
 // Near Voc the slope is the series resistance plus the diode's own, which grows as the light
 // falls: at half the irradiance a healthy string's slope passed twice its resistance. The part
 // beyond the string's resistance is therefore brought to 1000 W/m² before the comparison.
-std::optional<DiagnosisFinding> CurveDiagnosis::seriesResistance(const QVector<QPointF>& points, double irradiance,
-                                                                 double moduleRs, unsigned series, unsigned parallel,
+std::optional<DiagnosisFinding> CurveDiagnosis::seriesResistance(const CurveDiagnosisInput& input,
                                                                  const DiagnosisThresholds& thresholds)
 {
     double measured = 0.0;
-    if (!(moduleRs > 0.0) || parallel == 0 || !slopeNearOpenCircuit(points, measured))
+    if (!(input.moduleRs > 0.0) || input.parallel == 0 || !slopeNearOpenCircuit(input.points, measured))
         return std::nullopt;
-    const double stringRs = moduleRs * series / parallel;
-    const double light = irradiance > 0.0 && irradiance < stcIrradiance ? irradiance / stcIrradiance : 1.0;
-    const double slope = measured > stringRs ? stringRs + (measured - stringRs) * light : measured;
+    const double stringRs = input.moduleRs * input.series / input.parallel;
+    const double resistance = measured - diodeSlopeNearOpenCircuit(input);
     const double limit = thresholds.seriesResistanceFactor * stringRs;
-    if (!(slope > limit))
+    if (!(resistance > limit))
         return std::nullopt;
-    return finding(DiagnosisFinding::Kind::HighSeriesResistance, slope, limit);
+    return finding(DiagnosisFinding::Kind::HighSeriesResistance, resistance, limit);
+}
+
+// Near Voc the cells' diodes carry almost all of the light current, and their own slope
+// n·N·kT/q over the current adds to the wiring's: as large as a module's Rs, and larger in weak
+// light and heat. Averaged over the currents the slope is read at, from 0 to a fifth of Isc, it
+// is ln(1/(1 − 0.2))/0.2 times its value at Voc.
+double CurveDiagnosis::diodeSlopeNearOpenCircuit(const CurveDiagnosisInput& input)
+{
+    if (input.cellsInSeries <= 0 || input.points.isEmpty() || !(input.points.first().y() > 0.0))
+        return 0.0;
+    const double thermalVoltage = BoltzmannOverCharge * (input.cellTemperature + ZeroCelsius);
+    const double averaged = std::log(1.0 / (1.0 - NearOpenCircuit)) / NearOpenCircuit;
+    return averaged * input.series * TypicalIdealityFactor * input.cellsInSeries * thermalVoltage
+           / input.points.first().y();
 }
 
 std::optional<DiagnosisFinding> CurveDiagnosis::shuntResistance(const QVector<QPointF>& points,

@@ -32,10 +32,10 @@ public:
     // A drop by more than stepDrop of Isc followed by a flatter stretch that still carries
     // current; the finding's voltage is where the drop leaves the higher current.
     static std::optional<DiagnosisFinding> step(const QVector<QPointF>& points, const DiagnosisThresholds& thresholds);
-    // −dV/dI over the points below a fifth of Isc, brought to 1000 W/m² when `irradiance` is
-    // known and lower, against moduleRs·series/parallel; the finding's value is that slope in Ω.
-    static std::optional<DiagnosisFinding> seriesResistance(const QVector<QPointF>& points, double irradiance,
-                                                            double moduleRs, unsigned series, unsigned parallel,
+    // The string's own series resistance: −dV/dI over the points below a fifth of Isc, less the
+    // slope its cells' diodes give there when the cells in series are known, against
+    // moduleRs·series/parallel; the finding's value is that resistance in Ω.
+    static std::optional<DiagnosisFinding> seriesResistance(const CurveDiagnosisInput& input,
                                                             const DiagnosisThresholds& thresholds);
     static std::optional<DiagnosisFinding> shuntResistance(const QVector<QPointF>& points,
                                                            const DiagnosisThresholds& thresholds);
@@ -47,6 +47,11 @@ public:
 
 private:
     static constexpr double NearOpenCircuit = 0.2;
+    // A crystalline cell's diode near Voc, a little below the usual value, so that the diodes'
+    // slope is not overestimated and a resistive string still shows.
+    static constexpr double TypicalIdealityFactor = 1.2;
+    static constexpr double BoltzmannOverCharge = 8.617333e-5;  // V/K
+    static constexpr double ZeroCelsius = 273.15;               // K
     // The width of the stretches a step is judged over, as a share of Voc.
     static constexpr double StepStretch = 0.05;
 
@@ -54,6 +59,7 @@ private:
     static bool stepEndsAt(const QVector<QPointF>& points, int end, double stretch, double drop);
     static double stepStart(const QVector<QPointF>& points, int end, double stretch);
     static bool slopeNearOpenCircuit(const QVector<QPointF>& points, double& slope);
+    static double diodeSlopeNearOpenCircuit(const CurveDiagnosisInput& input);
     static double median(QVector<double> values);
     static DiagnosisFinding finding(DiagnosisFinding::Kind kind, double value, double limit);
     // value / reference when it is below the threshold; nothing when the reference is unknown.

@@ -13,6 +13,8 @@ struct CurveDiagnosisInput
     QVector<QPointF> points;
     // W/m² during the measurement; 0 when not measured.
     double irradiance = 0.0;
+    // °C of the cells during the measurement; STC's when not measured.
+    double cellTemperature = 25.0;
     // The import's irradiance spread bit (the points' irradiance spread by more than 10 %).
     bool irradianceSpread = false;
     // Maximum power expected at the measured conditions (that of the expected curve).
@@ -24,6 +26,8 @@ struct CurveDiagnosisInput
     double moduleRs = 0.0;
     unsigned series = 1;
     unsigned parallel = 1;
+    // Cells in series in one module; 0 when unknown.
+    int cellsInSeries = 0;
     // Power at STC of the other strings in the same folder with the same module and layout.
     QVector<double> siblingStcPmpps;
 };

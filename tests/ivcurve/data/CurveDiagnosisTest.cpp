@@ -32,12 +32,14 @@ QVector<int> kindsOf(const QVector<DiagnosisFinding>& findings)
     return kinds;
 }
 
-QVector<int> curveFindings(const SingleDiodeCurve& string, double G, double T)
+QVector<int> curveFindings(const SingleDiodeCurve& string, double G, double T, double moduleRs = dataSheetRs)
 {
     CurveDiagnosisInput input;
     input.points = string.measure(G, T).points();
     input.irradiance = G;
-    input.moduleRs = dataSheetRs;
+    input.cellTemperature = T;
+    input.cellsInSeries = SingleDiodeModule::cells;
+    input.moduleRs = moduleRs;
     input.series = 10;
     input.parallel = 2;
     return kindsOf(CurveDiagnosis::diagnose(input));
@@ -152,17 +154,33 @@ void CurveDiagnosisTest::stepOnAHandMadeCurve()
 // Below a fifth of Isc lie (95 V, 20 A) and (100 V, 0 A): −dV/dI = 0.25 Ω.
 void CurveDiagnosisTest::seriesResistanceAtItsLimit()
 {
-    const QVector<QPointF> points{{0, 100}, {50, 90}, {90, 60}, {95, 20}, {100, 0}};
-    const DiagnosisThresholds limits;
-    QVERIFY(!CurveDiagnosis::seriesResistance(points, 1000.0, 0.125, 1, 1, limits));
-    const auto high = CurveDiagnosis::seriesResistance(points, 1000.0, 0.12, 1, 1, limits);
+    CurveDiagnosisInput input;
+    input.points = {{0, 100}, {50, 90}, {90, 60}, {95, 20}, {100, 0}};
+    const auto judged = [&input](double moduleRs, unsigned series, unsigned parallel) {
+        input.moduleRs = moduleRs;
+        input.series = series;
+        input.parallel = parallel;
+        return CurveDiagnosis::seriesResistance(input, DiagnosisThresholds());
+    };
+    QVERIFY(!judged(0.125, 1, 1));
+    const auto high = judged(0.12, 1, 1);
     QVERIFY(high);
     QCOMPARE(high->value, 0.25);
     QCOMPARE(high->limit, 0.24);
     // Two modules in series, four strings in parallel: 2 · 0.25 · 2 / 4.
-    QVERIFY(!CurveDiagnosis::seriesResistance(points, 1000.0, 0.25, 2, 4, limits));
-    QVERIFY(CurveDiagnosis::seriesResistance(points, 1000.0, 0.24, 2, 4, limits));
-    QVERIFY(!CurveDiagnosis::seriesResistance(points, 1000.0, 0.0, 1, 1, limits));
+    QVERIFY(!judged(0.25, 2, 4));
+    QVERIFY(judged(0.24, 2, 4));
+    QVERIFY(!judged(0.0, 1, 1));
+
+    // 60 cells at 25 °C: 1.2 · 60 · 0.025693 V / 100 A = 0.0184990 Ω at Voc, times
+    // ln(1.25) / 0.2 = 1.1157178 averaged up to a fifth of Isc: 0.0206396 Ω of the 0.25 Ω are the
+    // diodes', leaving 0.2293604 Ω, which a module Rs of 0.1146802 Ω just holds.
+    input.cellsInSeries = 60;
+    input.cellTemperature = 25.0;
+    QVERIFY(!judged(0.11469, 1, 1));
+    const auto withoutDiodes = judged(0.11467, 1, 1);
+    QVERIFY(withoutDiodes);
+    QVERIFY(qAbs(withoutDiodes->value - 0.2293604) < 1e-6);
 }
 
 // From 100 A at 0 V to 97 A at a fifth of the 100 V is a fall of 3 %, the limit itself.
@@ -216,12 +234,16 @@ void CurveDiagnosisTest::syntheticFaultsFireTheirRules_data()
     QTest::addColumn<double>("shuntResistance");
     QTest::addColumn<int>("shadedSubStrings");
     QTest::addColumn<QVector<int>>("expected");
+    QTest::addColumn<double>("moduleRs");
     const double Rs = SingleDiodeModule::Rs;
     const double Rsh = SingleDiodeModule::Rsh;
-    QTest::newRow("healthy") << Rs << Rsh << 0 << QVector<int>{};
-    QTest::newRow("shaded") << Rs << Rsh << 6 << QVector<int>{int(Kind::Step)};
-    QTest::newRow("high Rs") << Rs + 0.8 << Rsh << 0 << QVector<int>{int(Kind::HighSeriesResistance)};
-    QTest::newRow("low Rsh") << Rs << 20.0 << 0 << QVector<int>{int(Kind::LowShuntResistance)};
+    QTest::newRow("healthy") << Rs << Rsh << 0 << QVector<int>{} << dataSheetRs;
+    // The module's own Rs, as determining the coefficients from its curves stores it.
+    QTest::newRow("healthy, fitted Rs") << Rs << Rsh << 0 << QVector<int>{} << Rs;
+    QTest::newRow("shaded") << Rs << Rsh << 6 << QVector<int>{int(Kind::Step)} << dataSheetRs;
+    QTest::newRow("high Rs") << Rs + 0.8 << Rsh << 0 << QVector<int>{int(Kind::HighSeriesResistance)} << dataSheetRs;
+    QTest::newRow("high Rs, fitted Rs") << Rs + 0.8 << Rsh << 0 << QVector<int>{int(Kind::HighSeriesResistance)} << Rs;
+    QTest::newRow("low Rsh") << Rs << 20.0 << 0 << QVector<int>{int(Kind::LowShuntResistance)} << dataSheetRs;
 }
 
 void CurveDiagnosisTest::syntheticFaultsFireTheirRules()
@@ -230,13 +252,14 @@ void CurveDiagnosisTest::syntheticFaultsFireTheirRules()
     QFETCH(double, shuntResistance);
     QFETCH(int, shadedSubStrings);
     QFETCH(QVector<int>, expected);
+    QFETCH(double, moduleRs);
     SingleDiodeCurve string(10, 2);
     string.seriesResistance = seriesResistance;
     string.shuntResistance = shuntResistance;
     string.shadedSubStrings = shadedSubStrings;
     string.shadedLight = 0.4;
     for (const QPointF& condition : {QPointF(1000.0, 25.0), QPointF(800.0, 45.0), QPointF(500.0, 30.0)}) {
-        const QVector<int> found = curveFindings(string, condition.x(), condition.y());
+        const QVector<int> found = curveFindings(string, condition.x(), condition.y(), moduleRs);
         if (expected.isEmpty())
             QCOMPARE(found, expected);
         else
