@@ -1,8 +1,8 @@
 // Compares loading 1,000 curves of 250 points from a curve file, each with its STC and nominal
 // curve built and its module looked up in a module database as the program does, against a bare
-// query loop that reads the same rows as text. Goal: within 3x. Loading them again with the
-// diagnosis of every curve, all filed in one folder so that each has 999 siblings, shows what
-// the findings add.
+// query loop that reads the same rows as text. Loading them again with the diagnosis of every
+// curve, all filed in one folder so that each has 999 siblings, as the program does when it shows
+// them. Goal: both within 3x.
 #include "CurveCollection.h"
 #include "CurveData.h"
 #include "CurveDatabase.h"
@@ -142,7 +142,9 @@ int main(int argc, char* argv[])
             << "The same with the diagnosis of every curve, all in one folder: " << diagnosed / 1000000.0
             << " ms\n"
             << "Ratio: " << double(load) / double(bare) << " (goal within 3x: "
-            << (double(load) / double(bare) <= 3.0 ? "met" : "NOT met") << ")\n";
+            << (double(load) / double(bare) <= 3.0 ? "met" : "NOT met") << ")\n"
+            << "Ratio with the diagnosis: " << double(diagnosed) / double(bare) << " (goal within 3x: "
+            << (double(diagnosed) / double(bare) <= 3.0 ? "met" : "NOT met") << ")\n";
     }
     return checksum > 0 ? 0 : 1;
 }

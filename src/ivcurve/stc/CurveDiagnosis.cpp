@@ -106,22 +106,39 @@ double CurveDiagnosis::largestVoltage(const QVector<QPointF>& points)
 // A healthy curve is concave: over two equal stretches the current falls at least as much in the
 // second as in the first. A bypass diode taking over breaks that: a steep drop, then a flatter
 // stretch at the lower current before the knee.
-bool CurveDiagnosis::stepEndsAt(const QVector<QPointF>& points, int end, double stretch, double drop)
+// The same segment as currentAt finds: with voltages that never fall, the first point at or above
+// the voltage lies above its predecessor.
+double CurveDiagnosis::currentAtRisingVoltage(const QVector<QPointF>& points, double voltage)
+{
+    if (points.isEmpty())
+        return 0.0;
+    if (voltage <= points.first().x())
+        return points.first().y();
+    const auto right = std::lower_bound(points.cbegin(), points.cend(), voltage,
+                                        [](const QPointF& point, double v) { return point.x() < v; });
+    if (right == points.cend())
+        return points.last().y();
+    const QPointF& left = *(right - 1);
+    return left.y() + (right->y() - left.y()) * (voltage - left.x()) / (right->x() - left.x());
+}
+
+bool CurveDiagnosis::stepEndsAt(const QVector<QPointF>& points, int end, double stretch, double drop,
+                                CurrentAt current)
 {
     const double at = points.at(end).x();
     if (at - stretch < points.first().x() || at + stretch > points.last().x())
         return false;
-    const double before = currentAt(points, at - stretch) - points.at(end).y();
-    const double afterCurrent = currentAt(points, at + stretch);
+    const double before = current(points, at - stretch) - points.at(end).y();
+    const double afterCurrent = current(points, at + stretch);
     const double after = points.at(end).y() - afterCurrent;
     // A current that climbs back after the drop is a dip in the measurement, not a step.
     return before > drop && std::abs(after) < 0.5 * before && afterCurrent > drop;
 }
 
 // The last point before the drop that still carries nearly the current from before it.
-double CurveDiagnosis::stepStart(const QVector<QPointF>& points, int end, double stretch)
+double CurveDiagnosis::stepStart(const QVector<QPointF>& points, int end, double stretch, CurrentAt current)
 {
-    const double higher = currentAt(points, points.at(end).x() - stretch);
+    const double higher = current(points, points.at(end).x() - stretch);
     const double nearlyHigher = higher - 0.25 * (higher - points.at(end).y());
     int start = end;
     while (start > 0 && points.at(start).y() < nearlyHigher)
@@ -136,10 +153,15 @@ std::optional<DiagnosisFinding> CurveDiagnosis::step(const QVector<QPointF>& poi
         return std::nullopt;
     const double drop = thresholds.stepDrop * points.first().y();
     const double stretch = StepStretch * largestVoltage(points);
+    // Every point asks for the current on both sides of it: a linear search each time would make
+    // a long curve cost its length squared.
+    const bool rising = std::is_sorted(points.cbegin(), points.cend(),
+                                       [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    const CurrentAt current = rising ? &currentAtRisingVoltage : &currentAt;
     for (int end = 1; end < points.size() - 1; ++end) {
-        if (stepEndsAt(points, end, stretch, drop)) {
+        if (stepEndsAt(points, end, stretch, drop, current)) {
             DiagnosisFinding found = finding(DiagnosisFinding::Kind::Step, 0.0, 0.0);
-            found.voltage = stepStart(points, end, stretch);
+            found.voltage = stepStart(points, end, stretch, current);
             return found;
         }
     }

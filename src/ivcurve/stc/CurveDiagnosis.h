@@ -56,8 +56,11 @@ private:
     static constexpr double StepStretch = 0.05;
 
     static double largestVoltage(const QVector<QPointF>& points);
-    static bool stepEndsAt(const QVector<QPointF>& points, int end, double stretch, double drop);
-    static double stepStart(const QVector<QPointF>& points, int end, double stretch);
+    using CurrentAt = double (*)(const QVector<QPointF>& points, double voltage);
+    // currentAt for points whose voltages never fall, by bisection.
+    static double currentAtRisingVoltage(const QVector<QPointF>& points, double voltage);
+    static bool stepEndsAt(const QVector<QPointF>& points, int end, double stretch, double drop, CurrentAt current);
+    static double stepStart(const QVector<QPointF>& points, int end, double stretch, CurrentAt current);
     static bool slopeNearOpenCircuit(const QVector<QPointF>& points, double& slope);
     static double diodeSlopeNearOpenCircuit(const CurveDiagnosisInput& input);
     static double median(QVector<double> values);
