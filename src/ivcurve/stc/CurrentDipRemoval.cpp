@@ -60,9 +60,6 @@ CurrentDipRemoval::CurrentDipRemoval(CurveData& curve)
         next << (i + 1 < count ? i + 1 : -1);
     }
     removed.fill(false, count);
-    const QVector<QPointF>& measured = curve.points();
-    byVoltage = largestFirst(measured, [](const QPointF& point) { return point.x(); });
-    byCurrent = largestFirst(measured, [](const QPointF& point) { return point.y(); });
 }
 
 void CurrentDipRemoval::removeDips()
@@ -126,10 +123,15 @@ void CurrentDipRemoval::unlink(int point, QVector<int>& candidates)
     }
 }
 
-// As the rebuilt curve would compute them: the largest values start from 0.
+// As the rebuilt curve would compute them: the largest values start from 0. The points are put
+// in order only once a pass found dips: most curves have none.
 CurrentDipRemoval::Inputs CurrentDipRemoval::inputs()
 {
     const QVector<QPointF>& measured = curve.points();
+    if (byVoltage.isEmpty()) {
+        byVoltage = largestFirst(measured, [](const QPointF& point) { return point.x(); });
+        byCurrent = largestFirst(measured, [](const QPointF& point) { return point.y(); });
+    }
     return {std::max(0.0, measured.at(firstLeft(byVoltage, largestVoltageAt)).x()),
             std::max(0.0, measured.at(firstLeft(byCurrent, largestCurrentAt)).y()), firstIrradiance()};
 }
@@ -188,6 +190,7 @@ void CurrentDipRemoval::convertAgain(QVector<int>& candidates)
 CurveData CurrentDipRemoval::remaining() const
 {
     CurveData rest;
+    rest.reserve(curve.points().size());
     rest.setReadings(curve.readings());
     rest.setParameters(curve.parameters());
     rest.setModule(curve.module());

@@ -37,6 +37,22 @@ bool PlainDecimal::parse(const QStringRef& text, QChar decimalPoint, double& val
     return true;
 }
 
+bool PlainDecimal::parseWhole(const QStringRef& text, int& value)
+{
+    constexpr int MaxDigits = 9;
+    if (text.isEmpty() || text.size() > MaxDigits || (text.size() > 1 && text.at(0) == QLatin1Char('0')))
+        return false;
+    int whole = 0;
+    for (const QChar character : text) {
+        const int digit = character.unicode() - '0';
+        if (digit < 0 || digit > 9)
+            return false;
+        whole = whole * 10 + digit;
+    }
+    value = whole;
+    return true;
+}
+
 // The product with 1000 is off by far less than 1e-6 below a billion, so the rounding direction
 // is certain unless the value lies next to a tie; ties and huge values take the general way.
 void PlainDecimal::appendFixed3(QString& text, double value)
