@@ -65,12 +65,21 @@ void PlainDecimal::appendFixed3(QString& text, double value)
         return;
     }
     const qint64 thousandths = qint64(whole) + (scaled - whole > 0.5 ? 1 : 0);
+    // Written backwards into one buffer, so that the text grows once a number.
+    char digits[24];
+    char* const end = digits + sizeof digits;
+    char* first = end;
+    qint64 rest = thousandths;
+    for (int decimal = 0; decimal < 3; ++decimal, rest /= 10)
+        *--first = char('0' + rest % 10);
+    *--first = '.';
+    do {
+        *--first = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
     if (value < 0)
-        text += QLatin1Char('-');
-    appendInteger(text, thousandths / 1000);
-    const int decimals = int(thousandths % 1000);
-    const char digits[] = {'.', char('0' + decimals / 100), char('0' + decimals / 10 % 10), char('0' + decimals % 10)};
-    text += QLatin1String(digits, 4);
+        *--first = '-';
+    text += QLatin1String(first, int(end - first));
 }
 
 void PlainDecimal::appendInteger(QString& text, qint64 value)
