@@ -3,6 +3,7 @@
 #include "CurveNumberText.h"
 
 #include <QLocale>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,29 +15,21 @@ namespace {
 struct DefaultCoefficients
 {
     QLocale locale;
-    QString a;
-    QString b;
-    QString alpha;
-    QString beta;
-    QString delta;
-    QString kappa;
-    QString Rs;
+    QStringList texts;
 };
 
-const DefaultCoefficients& defaultCoefficients()
+// In the order a, b, alpha, beta, delta, kappa, Rs.
+const QStringList& defaultCoefficients()
 {
+    static constexpr double values[] = {0.06, -0.004, 0.004, -0.15, 0.085, 0.00125, 0.35};
     thread_local std::optional<DefaultCoefficients> defaults;
     const QLocale locale;
-    if (!defaults || !(defaults->locale == locale))
-        defaults = DefaultCoefficients{locale,
-                                       CurveNumberText::userText(0.06),
-                                       CurveNumberText::userText(-0.004),
-                                       CurveNumberText::userText(0.004),
-                                       CurveNumberText::userText(-0.15),
-                                       CurveNumberText::userText(0.085),
-                                       CurveNumberText::userText(0.00125),
-                                       CurveNumberText::userText(0.35)};
-    return *defaults;
+    if (!defaults || !(defaults->locale == locale)) {
+        defaults = DefaultCoefficients{locale, {}};
+        for (double value : values)
+            defaults->texts << CurveNumberText::userText(value);
+    }
+    return defaults->texts;
 }
 } // namespace
 
@@ -44,14 +37,10 @@ STCparameters::STCparameters()
     : cellTemperature(QStringLiteral("25"))
     , irradiance(QStringLiteral("1000"))
 {
-    const DefaultCoefficients& defaults = defaultCoefficients();
-    a = defaults.a;
-    b = defaults.b;
-    alpha = defaults.alpha;
-    beta = defaults.beta;
-    delta = defaults.delta;
-    kappa = defaults.kappa;
-    Rs = defaults.Rs;
+    const QStringList& texts = defaultCoefficients();
+    QString* const coefficients[] = {&a, &b, &alpha, &beta, &delta, &kappa, &Rs};
+    for (int i = 0; i < texts.size(); ++i)
+        *coefficients[i] = texts.at(i);
 }
 
 double STCparameters::number(const QString& text)
