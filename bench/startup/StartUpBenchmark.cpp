@@ -1,7 +1,8 @@
 // Opens the main window over projects folders of 2,000 and 16,000 folders (projects of eight
 // folders each) and measures the longest time the window does not answer, from its construction
-// until every folder is watched, against the same over an empty projects folder. Goal: within
-// 1.5x at both sizes.
+// until every folder is watched, against the same over an empty projects folder watched for as
+// long: on a busy machine the longest pause grows with the time watched, whatever the window
+// does. Goal: within 1.5x at both sizes.
 #include "AppIdentity.h"
 #include "Globals.h"
 #include "MainWindow.h"
@@ -42,8 +43,8 @@ struct Opening
 };
 
 // Milliseconds. A timer that fires whenever the event loop is free measures the pauses between;
-// the first pause is the construction of the window.
-Opening openMainWindow(const QString& projects)
+// the first pause is the construction of the window. The window is watched at least `span`.
+Opening openMainWindow(const QString& projects, double span)
 {
     QSettings().setValue(SettingsKeys::rootDir, projects);
     // As on a restart pass: no welcome dialog, and the projects root is resolved afresh.
@@ -66,17 +67,18 @@ Opening openMainWindow(const QString& projects)
     QObject::connect(watcher, &ProjectFoldersWatcher::gathered, &loop, &QEventLoop::quit);
     if (watcher->isGathering())
         loop.exec();
+    const double untilWatched = double(clock.nsecsElapsed()) / 1e6;
     // The tree goes on filling while the last folders are handed over; a moment more shows it.
-    QTimer::singleShot(200, &loop, &QEventLoop::quit);
+    QTimer::singleShot(200 + qMax(0, int(span - untilWatched)), &loop, &QEventLoop::quit);
     loop.exec();
-    return {double(longest) / 1e6, double(clock.nsecsElapsed()) / 1e6 - 200};
+    return {double(longest) / 1e6, untilWatched};
 }
 
-Opening bestOf(int runs, const QString& projects)
+Opening bestOf(int runs, const QString& projects, double span = 0)
 {
     Opening best{1e12, 1e12};
     for (int i = 0; i < runs; ++i) {
-        const Opening opening = openMainWindow(projects);
+        const Opening opening = openMainWindow(projects, span);
         best.longestPause = qMin(best.longestPause, opening.longestPause);
         best.untilWatched = qMin(best.untilWatched, opening.untilWatched);
     }
@@ -108,15 +110,16 @@ int main(int argc, char* argv[])
     QSettings().setValue(SettingsKeys::showWelcome, false);
 
     const int runs = 3;
-    const Opening empty = bestOf(runs, makeProjects(home.path(), 0));
+    const QString empty = makeProjects(home.path(), 0);
     QTextStream out(stdout);
-    out << "empty projects folder: longest pause " << empty.longestPause << " ms\n";
     for (int folders : {2000, 16000}) {
         const QString projects = makeProjects(home.path(), folders);
         const Opening opening = bestOf(runs, projects);
+        const Opening idle = bestOf(runs, empty, opening.untilWatched);
         out << folders << " folders: longest pause " << opening.longestPause << " ms, all watched after "
             << opening.untilWatched << " ms (walking them alone: " << walkMilliseconds(projects) << " ms)\n"
-            << "  ratio of the longest pauses: " << opening.longestPause / empty.longestPause
+            << "  empty projects folder watched as long: longest pause " << idle.longestPause << " ms\n"
+            << "  ratio of the longest pauses: " << opening.longestPause / idle.longestPause
             << " (goal: at most 1.5)\n";
     }
     return 0;

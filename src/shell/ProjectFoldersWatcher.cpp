@@ -1,26 +1,22 @@
 #include "ProjectFoldersWatcher.h"
 
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFileSystemWatcher>
+#include <QMutexLocker>
 #include <QThread>
 
+#include <utility>
+
 namespace {
-// Taking in a batch costs its size times the folders of the watcher that takes it, and a slow
-// disk makes each folder dearer; so batches are small, and taken only until a slice of time is
-// up, when the window answers before the next ones. The folders a watcher holds keep the watchers
-// few enough for the system's limit on them (128 a user on Linux) even with a hundred thousand
-// folders.
-constexpr int batchSize = 16;
-constexpr qint64 sliceNanoseconds = 2'000'000;
+// The folders a watcher holds keep the watchers few enough for the system's limit on them (128 a
+// user on Linux) even with a hundred thousand folders; a batch is what a watcher takes at once.
 constexpr int foldersPerWatcher = 2048;
+constexpr int batchSize = 64;
 } // namespace
 
 ProjectFoldersWatcher::ProjectFoldersWatcher(QObject* parent)
     : QObject(parent)
 {
-    batchTimer.setInterval(0);
-    connect(&batchTimer, &QTimer::timeout, this, &ProjectFoldersWatcher::watchNextBatch);
 }
 
 ProjectFoldersWatcher::~ProjectFoldersWatcher()
@@ -33,11 +29,10 @@ void ProjectFoldersWatcher::watch(const QString& root)
     stopGathering();
     qDeleteAll(watchers);
     watchers.clear();
-    waiting.clear();
     walked = false;
     gathering = true;
-    const int walk = ++currentWalk;
-    gatherer.reset(QThread::create([this, root, walk] { gather(root, walk); }));
+    QThread* const home = thread();
+    gatherer.reset(QThread::create([this, root, home] { gather(root, home); }));
     gatherer->start();
 }
 
@@ -54,74 +49,77 @@ bool ProjectFoldersWatcher::isGathering() const
     return gathering;
 }
 
+// Watchers of a stopped walk that the window has not taken yet go with it.
 void ProjectFoldersWatcher::stopGathering()
 {
-    batchTimer.stop();
     gathering = false;
     if (!gatherer)
         return;
     gatherer->requestInterruption();
     gatherer->wait();
     gatherer.reset();
+    QMutexLocker locker(&handedOverLock);
+    qDeleteAll(handedOver);
+    handedOver.clear();
 }
 
 // Without the Hidden filter the iterator neither lists nor enters folders whose names begin
 // with ".".
-void ProjectFoldersWatcher::gather(const QString& root, int walk)
+void ProjectFoldersWatcher::gather(const QString& root, QThread* home)
 {
-    QStringList folders;
+    std::unique_ptr<QFileSystemWatcher> watcher = newWatcher();
+    int watched = 0;
+    QStringList batch;
     QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         if (QThread::currentThread()->isInterruptionRequested())
             return;
-        folders << it.next();
-        if (folders.size() == batchSize) {
-            handOver(folders, walk, false);
-            folders.clear();
+        batch << it.next();
+        if (batch.size() < batchSize)
+            continue;
+        watcher->addPaths(batch);
+        watched += batch.size();
+        batch.clear();
+        if (watched + batchSize > foldersPerWatcher) {
+            handOver(std::exchange(watcher, newWatcher()), home, false);
+            watched = 0;
         }
     }
-    handOver(folders, walk, true);
+    if (!batch.isEmpty())
+        watcher->addPaths(batch);
+    handOver(std::move(watcher), home, true);
 }
 
-void ProjectFoldersWatcher::handOver(const QStringList& folders, int walk, bool last)
+// Connected before it is handed over, so that no change between the two goes unreported.
+std::unique_ptr<QFileSystemWatcher> ProjectFoldersWatcher::newWatcher()
 {
-    QMetaObject::invokeMethod(
-        this, [this, folders, walk, last] { receive(folders, walk, last); }, Qt::QueuedConnection);
+    auto watcher = std::make_unique<QFileSystemWatcher>();
+    connect(watcher.get(), &QFileSystemWatcher::directoryChanged, this, &ProjectFoldersWatcher::directoryChanged);
+    return watcher;
 }
 
-void ProjectFoldersWatcher::receive(const QStringList& folders, int walk, bool last)
+void ProjectFoldersWatcher::handOver(std::unique_ptr<QFileSystemWatcher> watcher, QThread* home, bool last)
 {
-    if (walk != currentWalk)
-        return;
-    waiting += folders;
-    walked = last;
-    batchTimer.start();
-}
-
-void ProjectFoldersWatcher::watchNextBatch()
-{
-    QElapsedTimer slice;
-    slice.start();
-    while (!waiting.isEmpty() && slice.nsecsElapsed() < sliceNanoseconds) {
-        const QStringList batch = waiting.mid(0, batchSize);
-        waiting.erase(waiting.begin(), waiting.begin() + batch.size());
-        watcherWithRoom()->addPaths(batch);
+    watcher->moveToThread(home);
+    {
+        QMutexLocker locker(&handedOverLock);
+        handedOver << watcher.release();
+        walked = last;
     }
-    if (!waiting.isEmpty())
-        return;
-    batchTimer.stop();
-    if (!walked)
+    QMetaObject::invokeMethod(this, &ProjectFoldersWatcher::receive, Qt::QueuedConnection);
+}
+
+void ProjectFoldersWatcher::receive()
+{
+    QMutexLocker locker(&handedOverLock);
+    for (QFileSystemWatcher* watcher : qAsConst(handedOver)) {
+        watcher->setParent(this);
+        watchers << watcher;
+    }
+    handedOver.clear();
+    if (!walked || !gathering)
         return;
     gathering = false;
+    locker.unlock();
     emit gathered();
-}
-
-QFileSystemWatcher* ProjectFoldersWatcher::watcherWithRoom()
-{
-    if (watchers.isEmpty() || watchers.last()->directories().size() + batchSize > foldersPerWatcher) {
-        auto* watcher = new QFileSystemWatcher(this);
-        connect(watcher, &QFileSystemWatcher::directoryChanged, this, &ProjectFoldersWatcher::directoryChanged);
-        watchers.append(watcher);
-    }
-    return watchers.last();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QList>
+#include <QMutex>
 #include <QObject>
 #include <QStringList>
-#include <QTimer>
 
 #include <memory>
 
@@ -11,9 +12,9 @@ class QThread;
 
 // Watches every folder below the projects root at any depth (not the root itself, nor folders
 // whose names begin with "."), so that a document whose file vanished can be closed. The folders
-// are gathered on a thread of their own and taken a few milliseconds' worth at a time, whenever
-// the window has nothing else to do: a projects folder of many thousand folders would otherwise hold
-// up the window.
+// are gathered, and their watches set, on a thread of their own: each watch costs a look at the
+// disk and a call into the system, and a projects folder of many thousand folders would
+// otherwise hold up the window. The window merely takes each file-system watcher once it is full.
 class ProjectFoldersWatcher : public QObject
 {
     Q_OBJECT
@@ -34,21 +35,20 @@ signals:
 
 private:
     void stopGathering();
-    // Runs on the gathering thread.
-    void gather(const QString& root, int walk);
-    void handOver(const QStringList& folders, int walk, bool last);
-    void receive(const QStringList& folders, int walk, bool last);
-    void watchNextBatch();
-    QFileSystemWatcher* watcherWithRoom();
+    // Run on the gathering thread.
+    void gather(const QString& root, QThread* home);
+    std::unique_ptr<QFileSystemWatcher> newWatcher();
+    void handOver(std::unique_ptr<QFileSystemWatcher> watcher, QThread* home, bool last);
+    // Takes in the watchers handed over so far.
+    void receive();
 
     // A file-system watcher looks through all its folders before it takes another, so each
     // watches a share of them only.
     QList<QFileSystemWatcher*> watchers;
     std::unique_ptr<QThread> gatherer;
-    QStringList waiting;
-    QTimer batchTimer;
-    // Numbers the walks, so that a batch still on its way from a walk that was stopped is dropped.
-    int currentWalk = 0;
+    // Filled by the gathering thread, emptied by the window's.
+    QMutex handedOverLock;
+    QList<QFileSystemWatcher*> handedOver;
     bool walked = false;
     bool gathering = false;
 };

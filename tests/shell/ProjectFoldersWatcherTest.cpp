@@ -2,6 +2,7 @@
 #include "TestMain.h"
 
 #include <QDir>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,16 +39,18 @@ private slots:
     void aNewRootReplacesTheOldFoldersEvenWhileGathering();
     void aChangeInADeepFolderIsReported();
     void closingWhileGatheringEndsTheWalk();
+    void everyFolderOfALargeRootReportsItsChanges();
 
 private:
-    // More folders than fit in two batches; made once, as making folders is slow on some disks.
+    // More folders than one file-system watcher takes; made once, as making folders is slow on
+    // some disks.
     QTemporaryDir large;
     QStringList largeFolders;
 };
 
 void ProjectFoldersWatcherTest::initTestCase()
 {
-    largeFolders = makeFolders(large.path(), 601);
+    largeFolders = makeFolders(large.path(), 2101);
 }
 
 void ProjectFoldersWatcherTest::everyFolderBelowTheRootIsWatchedButNotTheRoot()
@@ -117,6 +120,31 @@ void ProjectFoldersWatcherTest::closingWhileGatheringEndsTheWalk()
     watcher.reset();
     // Nothing of the stopped walk arrives afterwards at the destroyed watcher.
     QTest::qWait(50);
+}
+
+// The watchers are filled on the gathering thread and handed to the window's: each of them must
+// go on reporting there.
+void ProjectFoldersWatcherTest::everyFolderOfALargeRootReportsItsChanges()
+{
+    ProjectFoldersWatcher watcher;
+    QSignalSpy gathered(&watcher, &ProjectFoldersWatcher::gathered);
+    QSignalSpy changed(&watcher, &ProjectFoldersWatcher::directoryChanged);
+    watcher.watch(large.path());
+    QVERIFY(gathered.wait(10000));
+
+    for (const QString& folder : qAsConst(largeFolders)) {
+        QFile file(folder + QStringLiteral("/notes.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QSet<QString> reported;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            for (; !changed.isEmpty(); changed.removeFirst())
+                reported << changed.first().first().toString();
+            return reported.size() >= largeFolders.size();
+        }(),
+        10000);
+    QCOMPARE(sorted(reported.values()), largeFolders);
 }
 
 VELTRANO_TEST(ProjectFoldersWatcherTest)

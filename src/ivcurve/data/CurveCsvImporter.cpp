@@ -72,6 +72,15 @@ bool readNumber(const QStringRef& text, const QLocale& locale, double& value)
     return read && std::isfinite(value);
 }
 
+bool readTag(const QStringRef& text, const QLocale& locale, int& tag)
+{
+    if (PlainDecimal::parseWhole(text, tag))
+        return true;
+    bool read = false;
+    tag = locale.toInt(text, &read);
+    return read;
+}
+
 // The readings are kept as the user's locale writes numbers; a file from a machine with the other
 // decimal mark has its plain numbers rewritten to match.
 void useUserDecimalPoint(CurveReadings& readings, QChar fileDecimalPoint)
@@ -103,6 +112,7 @@ void CurveCsvImporter::chooseSeparator(const QStringList& lines)
     const QChar fallback = ResultsSeparator::forLocale();
     separator = lines.size() > 1 ? ResultsSeparator::detect(lines.at(1), fallback) : fallback;
     decimalPoint = separator == QLatin1Char(';') ? QLatin1Char(',') : QLatin1Char('.');
+    numberLocale = decimalPoint == QLatin1Char(',') ? QLocale(QLocale::German) : QLocale::c();
 }
 
 // The curves and the tree that reaches them are committed together: a kill or a power loss in
@@ -303,9 +313,11 @@ void CurveCsvImporter::readPoints(const QVector<QStringRef>& fields, CurveData& 
     const int first = columns.value(curveColumn, -1);
     if (first < 0)
         return;
-    const QLocale locale = decimalPoint == QLatin1Char(',') ? QLocale(QLocale::German) : QLocale::c();
-    for (int i = first; i < fields.size() - 2; ++i)
-        readPoint(fields.at(i), locale, curve);
+    const int last = fields.size() - 2;
+    if (last > first)
+        curve.reserve(last - first);
+    for (int i = first; i < last; ++i)
+        readPoint(fields.at(i), numberLocale, curve);
 }
 
 void CurveCsvImporter::readPoint(const QStringRef& field, const QLocale& locale, CurveData& curve)
@@ -321,7 +333,7 @@ void CurveCsvImporter::readPoint(const QStringRef& field, const QLocale& locale,
         const QStringRef text = field.mid(start, end - start);
         bool readable = false;
         if (part == 3)
-            tag = locale.toInt(text, &readable);
+            readable = readTag(text, locale, tag);
         else
             readable = readNumber(text, locale, part < 3 ? values[part] : ignored);
         if (!readable)

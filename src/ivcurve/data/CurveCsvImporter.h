@@ -72,6 +72,8 @@ private:
     CurveTreeModel& tree;
     QChar separator;
     QChar decimalPoint;
+    // Reads the points' numbers with the file's decimal mark.
+    QLocale numberLocale;
     QMap<QString, int> columns;
     QString testerSerialNumber;
     uint fileFormat = 0;

@@ -3,6 +3,9 @@
 #include "CurveData.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
 
 namespace IVCurve {
 
@@ -12,6 +15,20 @@ constexpr double DefaultIrradiance = 1000.0;
 bool setsFirstIrradiance(double irradiance)
 {
     return irradiance != 0.0 && irradiance != DefaultIrradiance;
+}
+
+// A value that is not a number never counts as the largest, as the curve itself ignores it.
+template <typename Value>
+QVector<int> largestFirst(const QVector<QPointF>& points, Value value)
+{
+    const auto key = [&](int point) {
+        const double number = value(points.at(point));
+        return std::isnan(number) ? -std::numeric_limits<double>::infinity() : number;
+    };
+    QVector<int> order(points.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int left, int right) { return key(left) > key(right); });
+    return order;
 }
 } // namespace
 
@@ -41,19 +58,16 @@ CurrentDipRemoval::CurrentDipRemoval(CurveData& curve)
         currents << converted.at(i).y();
         previous << i - 1;
         next << (i + 1 < count ? i + 1 : -1);
-        voltages.insert(curve.points().at(i).x());
-        measuredCurrents.insert(curve.points().at(i).y());
-        if (setsFirstIrradiance(curve.pointInfo().at(i).irradiance))
-            irradiancePoints.insert(i);
     }
     removed.fill(false, count);
 }
 
 void CurrentDipRemoval::removeDips()
 {
-    std::set<int> candidates;
+    QVector<int> candidates;
+    candidates.reserve(currents.size());
     for (int i = 1; i + 1 < currents.size(); ++i)
-        candidates.insert(i);
+        candidates << i;
     while (true) {
         const QVector<int> dips = marked(candidates);
         if (dips.isEmpty())
@@ -69,10 +83,12 @@ void CurrentDipRemoval::removeDips()
 }
 
 // In ascending order, judged on the curve as the pass found it.
-QVector<int> CurrentDipRemoval::marked(const std::set<int>& candidates) const
+QVector<int> CurrentDipRemoval::marked(QVector<int>& candidates) const
 {
+    std::sort(candidates.begin(), candidates.end());
+    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
     QVector<int> dips;
-    for (int middle : candidates) {
+    for (int middle : qAsConst(candidates)) {
         if (!removed.at(middle) && isDip(middle))
             dips << middle;
     }
@@ -92,7 +108,7 @@ bool CurrentDipRemoval::isDip(int middle) const
 
 // The points beside the gap start new threes; a neighbour that goes later in the same pass
 // passes its own neighbours on.
-void CurrentDipRemoval::unlink(int point, std::set<int>& candidates)
+void CurrentDipRemoval::unlink(int point, QVector<int>& candidates)
 {
     const int before = previous.at(point);
     const int after = next.at(point);
@@ -101,22 +117,40 @@ void CurrentDipRemoval::unlink(int point, std::set<int>& candidates)
     if (after >= 0)
         previous[after] = before;
     removed[point] = true;
-    candidates.erase(point);
     for (int neighbour : {before, after}) {
         if (neighbour >= 0)
-            candidates.insert(neighbour);
+            candidates << neighbour;
     }
-    voltages.erase(voltages.find(curve.points().at(point).x()));
-    measuredCurrents.erase(measuredCurrents.find(curve.points().at(point).y()));
-    irradiancePoints.erase(point);
 }
 
-// As the rebuilt curve would compute them: the largest values start from 0.
-CurrentDipRemoval::Inputs CurrentDipRemoval::inputs() const
+// As the rebuilt curve would compute them: the largest values start from 0. The points are put
+// in order only once a pass found dips: most curves have none.
+CurrentDipRemoval::Inputs CurrentDipRemoval::inputs()
 {
-    const double firstIrradiance =
-        irradiancePoints.empty() ? DefaultIrradiance : curve.pointInfo().at(*irradiancePoints.begin()).irradiance;
-    return {std::max(0.0, *voltages.rbegin()), std::max(0.0, *measuredCurrents.rbegin()), firstIrradiance};
+    const QVector<QPointF>& measured = curve.points();
+    if (byVoltage.isEmpty()) {
+        byVoltage = largestFirst(measured, [](const QPointF& point) { return point.x(); });
+        byCurrent = largestFirst(measured, [](const QPointF& point) { return point.y(); });
+    }
+    return {std::max(0.0, measured.at(firstLeft(byVoltage, largestVoltageAt)).x()),
+            std::max(0.0, measured.at(firstLeft(byCurrent, largestCurrentAt)).y()), firstIrradiance()};
+}
+
+// The first and the last point are never dips, so some point is always left.
+int CurrentDipRemoval::firstLeft(const QVector<int>& order, int& position) const
+{
+    while (removed.at(order.at(position)))
+        ++position;
+    return order.at(position);
+}
+
+double CurrentDipRemoval::firstIrradiance()
+{
+    const QVector<CurvePoint>& info = curve.pointInfo();
+    while (firstIrradianceAt < info.size()
+           && (removed.at(firstIrradianceAt) || !setsFirstIrradiance(info.at(firstIrradianceAt).irradiance)))
+        ++firstIrradianceAt;
+    return firstIrradianceAt < info.size() ? info.at(firstIrradianceAt).irradiance : DefaultIrradiance;
 }
 
 // A point without an irradiance of its own is converted with the one of the last point before it
@@ -136,7 +170,7 @@ bool CurrentDipRemoval::anchorMoved(const QVector<int>& removedPoints) const
 }
 
 // Every point whose converted current changed starts new threes on both sides.
-void CurrentDipRemoval::convertAgain(std::set<int>& candidates)
+void CurrentDipRemoval::convertAgain(QVector<int>& candidates)
 {
     CurveData rest = remaining();
     const QVector<QPointF>& converted = rest.stcCurve(false).points();
@@ -148,7 +182,7 @@ void CurrentDipRemoval::convertAgain(std::set<int>& candidates)
         currents[point] = current;
         for (int neighbour : {previous.at(point), point, next.at(point)}) {
             if (neighbour >= 0)
-                candidates.insert(neighbour);
+                candidates << neighbour;
         }
     }
 }
@@ -156,6 +190,7 @@ void CurrentDipRemoval::convertAgain(std::set<int>& candidates)
 CurveData CurrentDipRemoval::remaining() const
 {
     CurveData rest;
+    rest.reserve(curve.points().size());
     rest.setReadings(curve.readings());
     rest.setParameters(curve.parameters());
     rest.setModule(curve.module());

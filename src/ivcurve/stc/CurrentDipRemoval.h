@@ -2,8 +2,6 @@
 
 #include <QVector>
 
-#include <set>
-
 class CurveData;
 
 namespace IVCurve {
@@ -16,7 +14,8 @@ namespace IVCurve {
 // time: a pass looks only where the last one removed points, as elsewhere the same three failed
 // before, and the points are converted again only when a removal changed what their conversion
 // depends on (the largest voltage or current, the first irradiance, the irradiance a point
-// without its own takes from the one before).
+// without its own takes from the one before). The largest values and the first irradiance are
+// followed through lists that only ever move forward, as removed points never come back.
 class CurrentDipRemoval
 {
 public:
@@ -36,12 +35,14 @@ private:
     };
 
     void removeDips();
-    QVector<int> marked(const std::set<int>& candidates) const;
+    QVector<int> marked(QVector<int>& candidates) const;
     bool isDip(int middle) const;
-    void unlink(int point, std::set<int>& candidates);
-    Inputs inputs() const;
+    void unlink(int point, QVector<int>& candidates);
+    Inputs inputs();
+    int firstLeft(const QVector<int>& order, int& position) const;
+    double firstIrradiance();
     bool anchorMoved(const QVector<int>& removedPoints) const;
-    void convertAgain(std::set<int>& candidates);
+    void convertAgain(QVector<int>& candidates);
     CurveData remaining() const;
 
     CurveData& curve;
@@ -49,10 +50,14 @@ private:
     QVector<int> previous;
     QVector<int> next;
     QVector<bool> removed;
-    std::multiset<double> voltages;
-    std::multiset<double> measuredCurrents;
-    // Points whose irradiance sets the curve's first irradiance: neither 0 nor the default 1000.
-    std::set<int> irradiancePoints;
+    // The points by measured voltage and by measured current, largest first, with the position of
+    // the first that is left in each.
+    QVector<int> byVoltage;
+    QVector<int> byCurrent;
+    int largestVoltageAt = 0;
+    int largestCurrentAt = 0;
+    // No point before this one sets the curve's first irradiance: neither 0 nor the default 1000.
+    int firstIrradianceAt = 0;
     bool anyRemoved = false;
 };
 

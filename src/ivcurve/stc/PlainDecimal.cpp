@@ -37,6 +37,22 @@ bool PlainDecimal::parse(const QStringRef& text, QChar decimalPoint, double& val
     return true;
 }
 
+bool PlainDecimal::parseWhole(const QStringRef& text, int& value)
+{
+    constexpr int MaxDigits = 9;
+    if (text.isEmpty() || text.size() > MaxDigits || (text.size() > 1 && text.at(0) == QLatin1Char('0')))
+        return false;
+    int whole = 0;
+    for (const QChar character : text) {
+        const int digit = character.unicode() - '0';
+        if (digit < 0 || digit > 9)
+            return false;
+        whole = whole * 10 + digit;
+    }
+    value = whole;
+    return true;
+}
+
 // The product with 1000 is off by far less than 1e-6 below a billion, so the rounding direction
 // is certain unless the value lies next to a tie; ties and huge values take the general way.
 void PlainDecimal::appendFixed3(QString& text, double value)
@@ -49,12 +65,21 @@ void PlainDecimal::appendFixed3(QString& text, double value)
         return;
     }
     const qint64 thousandths = qint64(whole) + (scaled - whole > 0.5 ? 1 : 0);
+    // Written backwards into one buffer, so that the text grows once a number.
+    char digits[24];
+    char* const end = digits + sizeof digits;
+    char* first = end;
+    qint64 rest = thousandths;
+    for (int decimal = 0; decimal < 3; ++decimal, rest /= 10)
+        *--first = char('0' + rest % 10);
+    *--first = '.';
+    do {
+        *--first = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
     if (value < 0)
-        text += QLatin1Char('-');
-    appendInteger(text, thousandths / 1000);
-    const int decimals = int(thousandths % 1000);
-    const char digits[] = {'.', char('0' + decimals / 100), char('0' + decimals / 10 % 10), char('0' + decimals % 10)};
-    text += QLatin1String(digits, 4);
+        *--first = '-';
+    text += QLatin1String(first, int(end - first));
 }
 
 void PlainDecimal::appendInteger(QString& text, qint64 value)

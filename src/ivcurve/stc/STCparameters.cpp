@@ -3,21 +3,44 @@
 #include "CurveNumberText.h"
 
 #include <QLocale>
+#include <QStringList>
+
+#include <optional>
 
 namespace IVCurve {
 
+namespace {
+// The default coefficients as the user's locale writes them. Every curve made or loaded starts
+// from them, thousands in an import, so they are written once a locale.
+struct DefaultCoefficients
+{
+    QLocale locale;
+    QStringList texts;
+};
+
+// In the order a, b, alpha, beta, delta, kappa, Rs, bandgap.
+const QStringList& defaultCoefficients()
+{
+    static constexpr double values[] = {0.06, -0.004, 0.004, -0.15, 0.085, 0.00125, 0.35, 1.232};
+    thread_local std::optional<DefaultCoefficients> defaults;
+    const QLocale locale;
+    if (!defaults || !(defaults->locale == locale)) {
+        defaults = DefaultCoefficients{locale, {}};
+        for (double value : values)
+            defaults->texts << CurveNumberText::userText(value);
+    }
+    return defaults->texts;
+}
+} // namespace
+
 STCparameters::STCparameters()
-    : a(CurveNumberText::userText(0.06))
-    , b(CurveNumberText::userText(-0.004))
-    , alpha(CurveNumberText::userText(0.004))
-    , beta(CurveNumberText::userText(-0.15))
-    , delta(CurveNumberText::userText(0.085))
-    , kappa(CurveNumberText::userText(0.00125))
-    , Rs(CurveNumberText::userText(0.35))
-    , bandgap(CurveNumberText::userText(1.232))
-    , cellTemperature(QStringLiteral("25"))
+    : cellTemperature(QStringLiteral("25"))
     , irradiance(QStringLiteral("1000"))
 {
+    const QStringList& texts = defaultCoefficients();
+    QString* const coefficients[] = {&a, &b, &alpha, &beta, &delta, &kappa, &Rs, &bandgap};
+    for (int i = 0; i < texts.size(); ++i)
+        *coefficients[i] = texts.at(i);
 }
 
 double STCparameters::number(const QString& text)

@@ -9,6 +9,7 @@
 #include "TestMain.h"
 
 #include <QColor>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
@@ -101,6 +102,8 @@ private slots:
     void unreadablePointsAreLeftOut();
     void pointsWithoutIrradianceAreKept();
     void currentDipsGoFromFormatTwoOn();
+    void storedPointsOfTheSamplesStayTheSame_data();
+    void storedPointsOfTheSamplesStayTheSame();
     void equalCurrentsCountAsADip_data();
     void equalCurrentsCountAsADip();
     void badFilesGiveWhatCouldBeRead_data();
@@ -419,6 +422,36 @@ void CurveCsvImporterTest::currentDipsGoFromFormatTwoOn()
                        "ORDER BY CurveID"),
              (QStringList{"6", "5"}));
     QVERIFY(!file.rows("SELECT CurvePoints FROM Curves WHERE FileVersion = 2").first().contains("7.500"));
+}
+
+// Curve files are passed around and compared: a tester's file must give the very same stored
+// text wherever and whenever it is imported. The two samples hold the same results, one with
+// the decimal point and one with the decimal comma; the digest pins what both store.
+void CurveCsvImporterTest::storedPointsOfTheSamplesStayTheSame_data()
+{
+    QTest::addColumn<QString>("sample");
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("decimal point") << "results-point.csv" << QLocale(QLocale::English, QLocale::UnitedKingdom);
+    QTest::newRow("decimal comma") << "results-comma.csv" << QLocale(QLocale::German, QLocale::Germany);
+}
+
+void CurveCsvImporterTest::storedPointsOfTheSamplesStayTheSame()
+{
+    QFETCH(QString, sample);
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
+    TestCurveFile file;
+    ScriptedPrompts prompts;
+    {
+        Import import(file, samplePath(sample));
+        QVERIFY(import.tree.save());
+    }
+    const QStringList points = file.rows("SELECT CurvePoints FROM Curves ORDER BY MemLocation");
+    QCOMPARE(file.rows("SELECT length(CurvePoints) - length(replace(CurvePoints, '#', '')) + (CurvePoints <> '') "
+                       "FROM Curves ORDER BY MemLocation"),
+             (QStringList{"23", "22", "0", "0", "0", "0"}));
+    QCOMPARE(QCryptographicHash::hash(points.join(QLatin1Char('\n')).toUtf8(), QCryptographicHash::Sha1).toHex(),
+             QByteArray("88dbf31c674893103ab2929fe70fb6a274b25c61"));
 }
 
 // A point whose current merely equals a neighbour's, lower than the other, is a dip as well.

@@ -31,6 +31,8 @@ private slots:
     void readsPlainDecimalsOnly_data();
     void readsPlainDecimalsOnly();
     void readsRandomValuesAsTheLocale();
+    void readsPlainWholeNumbersOnly_data();
+    void readsPlainWholeNumbersOnly();
 };
 
 void PlainDecimalTest::writesAsTheGeneralConversion_data()
@@ -122,6 +124,35 @@ void PlainDecimalTest::readsRandomValuesAsTheLocale()
         if (fast != german.toDouble(text))
             QFAIL(qPrintable(text));
     }
+}
+
+void PlainDecimalTest::readsPlainWholeNumbersOnly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("plain");
+    QTest::addColumn<int>("value");
+    QTest::newRow("zero") << "0" << true << 0;
+    QTest::newRow("tag") << "17" << true << 17;
+    QTest::newRow("nine digits") << "999999999" << true << 999999999;
+    QTest::newRow("ten digits") << "1000000000" << false << 0;
+    QTest::newRow("leading zero") << "07" << false << 0;
+    QTest::newRow("minus") << "-1" << false << 0;
+    QTest::newRow("plus") << "+1" << false << 0;
+    QTest::newRow("decimal") << "1.5" << false << 0;
+    QTest::newRow("group separator") << "1.000" << false << 0;
+    QTest::newRow("space") << " 1" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+}
+
+void PlainDecimalTest::readsPlainWholeNumbersOnly()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, plain);
+    QFETCH(int, value);
+    int read = -1;
+    QCOMPARE(PlainDecimal::parseWhole(QStringRef(&text), read), plain);
+    if (plain)
+        QCOMPARE(read, value);
 }
 
 VELTRANO_TEST(PlainDecimalTest)

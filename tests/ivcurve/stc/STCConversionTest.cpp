@@ -268,6 +268,9 @@ void STCConversionTest::defaultsAreInTheUsersLocale()
     QCOMPARE(STCparameters::number(QStringLiteral("0.5x")), 0.0);
     QLocale::setDefault(QLocale::c());
     QCOMPARE(STCparameters().delta, QStringLiteral("0.085"));
+    // A session switched back still gets its own decimal mark.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(STCparameters().alpha, QStringLiteral("0,004"));
 }
 
 VELTRANO_TEST(STCConversionTest)
