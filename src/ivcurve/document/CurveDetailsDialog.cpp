@@ -61,6 +61,9 @@ CurveDetailsDialog::CurveDetailsDialog(CurveData& curve, CurveCollection& collec
     connect(buttons, &QDialogButtonBox::accepted, this, &CurveDetailsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CurveDetailsDialog::reject);
     auto* layout = new QVBoxLayout(this);
+    // Each method shows its own number of coefficient rows, and the notes wrap: the dialog grows
+    // to hold them rather than squashing the fields, most of all with the longer German texts.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addWidget(tabWidget);
     layout->addWidget(buttons);
     showCoefficientsOf(curve.parameters().algorithm);
