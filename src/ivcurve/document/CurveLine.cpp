@@ -38,7 +38,8 @@ CurveLine::CurveLine(uint stringId, CurveLineKind kind, const QString& title, co
     }
     plotted = isPowerLine(kind) ? powerPoints(ivPoints) : ivPoints;
     setSamples(plotted);
-    // Reserved, the room stays when thinning shrinks the pixels; resized, it would go each redraw.
+    // Reserved, the room stays however few pixels thinning or trimming leaves; shrunk, it would be
+    // allocated again at the next redraw.
     pixels.reserve(plotted.size());
     setColour(colour);
     placeMarker();
@@ -159,8 +160,7 @@ void CurveLine::drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtS
 void CurveLine::drawCrowded(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
                             const QRectF& clipRect) const
 {
-    mapToPixels(xMap, yMap);
-    PolylineThinning::thinAlongStrips(pixels, thinningTolerance);
+    PolylineThinning::thinAlongStrips(plotted, xMap, yMap, thinningTolerance, pixels);
     if (liesInside(xMap, yMap, clipRect)) {
         QwtPainter::drawPolyline(painter, pixels);
         return;
@@ -182,14 +182,6 @@ bool CurveLine::liesInside(const QwtScaleMap& xMap, const QwtScaleMap& yMap, con
                               .normalized();
     return mapped.left() >= clipRect.left() && mapped.right() <= clipRect.right() && mapped.top() >= clipRect.top()
            && mapped.bottom() <= clipRect.bottom();
-}
-
-void CurveLine::mapToPixels(const QwtScaleMap& xMap, const QwtScaleMap& yMap) const
-{
-    pixels.resize(plotted.size());
-    QPointF* pixel = pixels.data();
-    for (const QPointF& point : plotted)
-        *pixel++ = QPointF(xMap.transform(point.x()), yMap.transform(point.y()));
 }
 
 QVector<QPointF> CurveLine::powerPoints(const QVector<QPointF>& ivPoints)

@@ -61,7 +61,6 @@ private:
     QRectF clipRectOf(const QRectF& canvasRect) const;
     // Whether the whole line lies inside `clipRect`, which spares clipping it.
     bool liesInside(const QwtScaleMap& xMap, const QwtScaleMap& yMap, const QRectF& clipRect) const;
-    void mapToPixels(const QwtScaleMap& xMap, const QwtScaleMap& yMap) const;
     static QVector<QPointF> powerPoints(const QVector<QPointF>& ivPoints);
     void placeMarker();
 
