@@ -79,7 +79,12 @@ void CurveLine::setCrowded(bool crowdedPlot)
         return;
     crowded = crowdedPlot;
     setRenderHint(QwtPlotItem::RenderAntialiased, !crowded);
-    mppMarker.setVisible(!crowded);
+    // Detached rather than hidden: thousands of hidden markers would still be looked at by every
+    // redraw and tooltip, and cost a search in the plot's item list each when they go.
+    if (crowded)
+        mppMarker.detach();
+    else
+        attachMarker();
     findingMarkers.setVisible(!crowded);
     setColour(colour());
 }
@@ -97,9 +102,15 @@ void CurveLine::setPerformanceFactor(double performanceFactor)
 void CurveLine::showOn(QwtPlot* plot)
 {
     attach(plot);
-    if (dataSize() > 0)
-        mppMarker.attach(plot);
+    if (!crowded)
+        attachMarker();
     findingMarkers.showOn(plot);
+}
+
+void CurveLine::attachMarker()
+{
+    if (plot() && dataSize() > 0)
+        mppMarker.attach(plot());
 }
 
 void CurveLine::hide()

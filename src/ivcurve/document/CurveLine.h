@@ -63,6 +63,8 @@ private:
     bool liesInside(const QwtScaleMap& xMap, const QwtScaleMap& yMap, const QRectF& clipRect) const;
     static QVector<QPointF> powerPoints(const QVector<QPointF>& ivPoints);
     void placeMarker();
+    // On the plot the line is on, if any.
+    void attachMarker();
 
     uint id;
     CurveLineKind lineKind;
