@@ -31,6 +31,9 @@ CurveLine::CurveLine(uint stringId, CurveLineKind kind, const QString& title, co
     setCurveAttribute(QwtPlotCurve::Fitted, false);
     setRenderHint(QwtPlotItem::RenderAntialiased, true);
     setItemAttribute(QwtPlotItem::Legend, false);
+    // Points held in full have no use for the scales' region of interest; told of it, thousands
+    // of lines would each be told again at every redraw.
+    setItemInterest(QwtPlotItem::ScaleInterest, false);
     mppMarker.setItemAttribute(QwtPlotItem::Legend, false);
     if (isPowerLine(kind)) {
         setYAxis(QwtPlot::yRight);

@@ -383,6 +383,7 @@ void CurvePlotTest::crowdedPlotDrawsPlainLines()
         return count;
     };
     QCOMPARE(visibleMarkers(), 0);
+    QCOMPARE(graph.itemList(QwtPlotItem::Rtti_PlotMarker).size(), 0);
 
     graph.displayMEASToggled(false);
     graph.slotRemoveCurves(301);
