@@ -41,9 +41,6 @@ CurveLine::CurveLine(uint stringId, CurveLineKind kind, const QString& title, co
     }
     plotted = isPowerLine(kind) ? powerPoints(ivPoints) : ivPoints;
     setSamples(plotted);
-    // Reserved, the room stays however few pixels thinning or trimming leaves; shrunk, it would be
-    // allocated again at the next redraw.
-    pixels.reserve(plotted.size());
     setColour(colour);
     placeMarker();
 }

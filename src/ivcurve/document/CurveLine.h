@@ -71,7 +71,8 @@ private:
     bool crowded = false;
     double factor = 0.0;
     QVector<QPointF> plotted;
-    // Kept between redraws, so that redrawing a crowded plot allocates nothing a line.
+    // Kept between redraws, so that redrawing a crowded plot allocates nothing for a line it need
+    // not clip.
     mutable QPolygonF pixels;
     QwtPlotMarker mppMarker;
     CurveFindingMarkers findingMarkers;
