@@ -44,9 +44,12 @@ CurveGraph::CurveGraph(CurveSource& source, QWidget* parent)
 }
 
 // The lines go before the plot empties its item list: each owns its marker, which the plot
-// would otherwise delete as one of its own items.
+// would otherwise delete as one of its own items. They go in the order they came, so each is
+// found first where the plot looks for it.
 CurveGraph::~CurveGraph()
 {
+    for (uint stringId : qAsConst(strings))
+        qDeleteAll(lines.take(stringId));
     for (const QVector<CurveLine*>& stringLines : qAsConst(lines))
         qDeleteAll(stringLines);
 }
@@ -226,6 +229,10 @@ void CurveGraph::showLine(uint stringId, CurveLineKind kind, const CurveStringLi
         line->setFindings(stringLines.findings);
     line->showOn(this);
     shown.append(line);
+    // Crowded as soon as there are too many lines, not only when the plot is next fitted: a line
+    // added to an uncrowded plot brings its marker, which a crowded plot would take off again.
+    if (!crowded)
+        updateCrowding();
 }
 
 // New limits reach every diagnosed string at once: the canvas is redrawn once, when next idle,

@@ -31,6 +31,9 @@ CurveLine::CurveLine(uint stringId, CurveLineKind kind, const QString& title, co
     setCurveAttribute(QwtPlotCurve::Fitted, false);
     setRenderHint(QwtPlotItem::RenderAntialiased, true);
     setItemAttribute(QwtPlotItem::Legend, false);
+    // Points held in full have no use for the scales' region of interest; told of it, thousands
+    // of lines would each be told again at every redraw.
+    setItemInterest(QwtPlotItem::ScaleInterest, false);
     mppMarker.setItemAttribute(QwtPlotItem::Legend, false);
     if (isPowerLine(kind)) {
         setYAxis(QwtPlot::yRight);
@@ -76,7 +79,12 @@ void CurveLine::setCrowded(bool crowdedPlot)
         return;
     crowded = crowdedPlot;
     setRenderHint(QwtPlotItem::RenderAntialiased, !crowded);
-    mppMarker.setVisible(!crowded);
+    // Detached rather than hidden: thousands of hidden markers would still be looked at by every
+    // redraw and tooltip, and cost a search in the plot's item list each when they go.
+    if (crowded)
+        mppMarker.detach();
+    else
+        attachMarker();
     findingMarkers.setVisible(!crowded);
     setColour(colour());
 }
@@ -94,9 +102,15 @@ void CurveLine::setPerformanceFactor(double performanceFactor)
 void CurveLine::showOn(QwtPlot* plot)
 {
     attach(plot);
-    if (dataSize() > 0)
-        mppMarker.attach(plot);
+    if (!crowded)
+        attachMarker();
     findingMarkers.showOn(plot);
+}
+
+void CurveLine::attachMarker()
+{
+    if (plot() && dataSize() > 0)
+        mppMarker.attach(plot());
 }
 
 void CurveLine::hide()
@@ -111,15 +125,34 @@ void CurveLine::setFindings(const QVector<DiagnosisFinding>& findings)
     findingMarkers.place(plotted, findings, plot(), !crowded);
 }
 
+// A crowded line has neither symbol nor brush, and the plot saves and restores the painter around
+// every item: the curve's own second save would only cost time, thousands of times a redraw.
+void CurveLine::drawSeries(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
+                           const QRectF& canvasRect, int from, int to) const
+{
+    const int last = plotted.size() - 1;
+    if (!crowded || from != 0 || (to >= 0 && to != last) || last < 0) {
+        QwtPlotCurve::drawSeries(painter, xMap, yMap, canvasRect, from, to);
+        return;
+    }
+    painter->setPen(pen());
+    drawCrowded(painter, xMap, yMap, clipRectOf(canvasRect));
+}
+
 // Points far outside the canvas (deep in a zoom) are clipped a pen's width beyond its edge, so
 // the cut ends stay out of sight.
+QRectF CurveLine::clipRectOf(const QRectF& canvasRect) const
+{
+    const qreal margin = qMax(qreal(1.0), pen().widthF());
+    return canvasRect.adjusted(-margin, -margin, margin, margin);
+}
+
 void CurveLine::drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
                           const QRectF& canvasRect, int from, int to) const
 {
     if (from > to)
         return;
-    const qreal margin = qMax(qreal(1.0), pen().widthF());
-    const QRectF clipRect = canvasRect.adjusted(-margin, -margin, margin, margin);
+    const QRectF clipRect = clipRectOf(canvasRect);
     if (crowded && from == 0 && to == plotted.size() - 1) {
         drawCrowded(painter, xMap, yMap, clipRect);
         return;
@@ -132,31 +165,34 @@ void CurveLine::drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtS
     QwtPainter::drawPolyline(painter, PolylineThinning::thinned(shown, thinningTolerance));
 }
 
-// Clipped before it is thinned: deep in a zoom most of a line lies outside and needs no look.
+// Thinned before it is clipped: the thinned line stays within the tolerance of every point, so
+// clipping it shows what clipping all points would, and a line cut by a pan or zoom costs no more
+// to clip than the few points thinning left of it.
 void CurveLine::drawCrowded(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
                             const QRectF& clipRect) const
 {
-    if (!mapToPixels(xMap, yMap, clipRect)) {
-        // What is left of a zoomed line is short, so clipping it costs little.
-        PolylineThinning::trimOutside(pixels, clipRect);
-        pixels = QwtClipper::clipPolygonF(clipRect, pixels);
+    PolylineThinning::thinAlongStrips(plotted, xMap, yMap, thinningTolerance, pixels);
+    if (liesInside(xMap, yMap, clipRect)) {
+        QwtPainter::drawPolyline(painter, pixels);
+        return;
     }
-    PolylineThinning::thinAlongStrips(pixels, thinningTolerance);
-    QwtPainter::drawPolyline(painter, pixels);
+    // Clipped into a polygon of its own: the pixels keep their room for the next redraw.
+    PolylineThinning::trimOutside(pixels, clipRect);
+    QwtPainter::drawPolyline(painter, QwtClipper::clipPolygonF(clipRect, pixels));
 }
 
-bool CurveLine::mapToPixels(const QwtScaleMap& xMap, const QwtScaleMap& yMap, const QRectF& clipRect) const
+// The scales are linear, so the corners of the points' bounding rectangle map to the corners of
+// the pixels' one: four points tell what looking at every point would.
+bool CurveLine::liesInside(const QwtScaleMap& xMap, const QwtScaleMap& yMap, const QRectF& clipRect) const
 {
-    pixels.resize(plotted.size());
-    bool inside = true;
-    QPointF* pixel = pixels.data();
-    for (const QPointF& point : plotted) {
-        *pixel = QPointF(xMap.transform(point.x()), yMap.transform(point.y()));
-        inside = inside && pixel->x() >= clipRect.left() && pixel->x() <= clipRect.right()
-                 && pixel->y() >= clipRect.top() && pixel->y() <= clipRect.bottom();
-        ++pixel;
-    }
-    return inside;
+    const QRectF bounds = dataRect();
+    if (xMap.transformation() || yMap.transformation())
+        return false;
+    const QRectF mapped = QRectF(QPointF(xMap.transform(bounds.left()), yMap.transform(bounds.top())),
+                                 QPointF(xMap.transform(bounds.right()), yMap.transform(bounds.bottom())))
+                              .normalized();
+    return mapped.left() >= clipRect.left() && mapped.right() <= clipRect.right() && mapped.top() >= clipRect.top()
+           && mapped.bottom() <= clipRect.bottom();
 }
 
 QVector<QPointF> CurveLine::powerPoints(const QVector<QPointF>& ivPoints)

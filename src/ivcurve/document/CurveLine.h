@@ -48,6 +48,9 @@ public:
     // found by bisection.
     bool valueAt(double voltage, double& value) const;
 
+    void drawSeries(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap, const QRectF& canvasRect,
+                    int from, int to) const override;
+
 protected:
     void drawLines(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap, const QRectF& canvasRect,
                    int from, int to) const override;
@@ -55,17 +58,21 @@ protected:
 private:
     void drawCrowded(QPainter* painter, const QwtScaleMap& xMap, const QwtScaleMap& yMap,
                      const QRectF& clipRect) const;
-    // The line in pixels; false when the line lies wholly inside `clipRect`, which spares clipping.
-    bool mapToPixels(const QwtScaleMap& xMap, const QwtScaleMap& yMap, const QRectF& clipRect) const;
+    QRectF clipRectOf(const QRectF& canvasRect) const;
+    // Whether the whole line lies inside `clipRect`, which spares clipping it.
+    bool liesInside(const QwtScaleMap& xMap, const QwtScaleMap& yMap, const QRectF& clipRect) const;
     static QVector<QPointF> powerPoints(const QVector<QPointF>& ivPoints);
     void placeMarker();
+    // On the plot the line is on, if any.
+    void attachMarker();
 
     uint id;
     CurveLineKind lineKind;
     bool crowded = false;
     double factor = 0.0;
     QVector<QPointF> plotted;
-    // Kept between redraws, so that redrawing a crowded plot allocates nothing a line.
+    // Kept between redraws, so that redrawing a crowded plot allocates nothing for a line it need
+    // not clip.
     mutable QPolygonF pixels;
     QwtPlotMarker mppMarker;
     CurveFindingMarkers findingMarkers;

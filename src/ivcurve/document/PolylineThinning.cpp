@@ -1,5 +1,7 @@
 #include "PolylineThinning.h"
 
+#include <qwt_scale_map.h>
+
 #include <QPair>
 #include <QVector>
 
@@ -68,17 +70,46 @@ int PolylineThinning::farthestBeyond(const QPolygonF& points, int first, int las
     return farthest;
 }
 
+void PolylineThinning::thinAlongStrips(QPolygonF& points, double tolerance)
+{
+    int kept = 0;
+    thinStrips(
+        points.size(), [&points](int i) { return points.at(i); }, [&points, &kept](const QPointF& point) { points[kept++] = point; },
+        tolerance);
+    points.resize(kept);
+}
+
+// Mapped as it is thinned, the line needs no room for all its pixels, only for those it keeps.
+void PolylineThinning::thinAlongStrips(const QVector<QPointF>& points, const QwtScaleMap& xMap,
+                                       const QwtScaleMap& yMap, double tolerance, QPolygonF& pixels)
+{
+    pixels.clear();
+    thinStrips(
+        points.size(),
+        [&](int i) {
+            const QPointF& point = points.at(i);
+            return QPointF(xMap.transform(point.x()), yMap.transform(point.y()));
+        },
+        [&pixels](const QPointF& pixel) { pixels.append(pixel); }, tolerance);
+}
+
 // The strip is aimed at the first point beyond half the tolerance from the last point kept. A
 // point left out lies within half the tolerance of that aim, and so does the point that ends the
 // chord, no nearer along it: so the point left out lies within the whole tolerance of the chord.
-void PolylineThinning::thinAlongStrips(QPolygonF& points, double tolerance)
+// Points are kept in order, each after every point before it has been looked at, so the points
+// kept may overwrite those looked at.
+template <typename PointAt, typename Keep>
+void PolylineThinning::thinStrips(int count, PointAt pointAt, Keep keep, double tolerance)
 {
-    const int count = points.size();
-    if (count < 3)
+    if (count < 3) {
+        for (int i = 0; i < count; ++i)
+            keep(pointAt(i));
         return;
+    }
     const double halfSquared = tolerance * tolerance / 4.0;
-    int kept = 1;
-    QPointF anchor = points.at(0);
+    QPointF previous = pointAt(0);
+    keep(previous);
+    QPointF anchor = previous;
     QPointF aim;
     double aimSquared = 0.0;
     double reached = 0.0;
@@ -90,24 +121,25 @@ void PolylineThinning::thinAlongStrips(QPolygonF& points, double tolerance)
         reached = aimSquared;
     };
     for (int i = 1; i < count; ++i) {
-        const QPointF point = points.at(i);
+        const QPointF point = pointAt(i);
         if (aimSquared == 0.0) {
             aimAt(point);
+            previous = point;
             continue;
         }
         const QPointF offset = point - anchor;
         const double along = QPointF::dotProduct(offset, aim);
         const double across = offset.x() * aim.y() - offset.y() * aim.x();
-        if (along >= reached && across * across <= halfSquared * aimSquared) {
+        if (along < reached || across * across > halfSquared * aimSquared) {
+            anchor = previous;
+            keep(anchor);
+            aimAt(point);
+        } else {
             reached = along;
-            continue;
         }
-        anchor = points.at(i - 1);
-        points[kept++] = anchor;
-        aimAt(point);
+        previous = point;
     }
-    points[kept++] = points.at(count - 1);
-    points.resize(kept);
+    keep(previous);
 }
 
 int PolylineThinning::farthestFromPoint(const QPolygonF& points, int first, int last, double tolerance)

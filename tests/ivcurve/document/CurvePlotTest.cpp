@@ -13,10 +13,13 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSet>
 #include <QTest>
 
 #include <qwt_plot_renderer.h>
+
+#include <cmath>
 
 using namespace IVCurve;
 
@@ -145,6 +148,33 @@ bool hasRedIn(const QImage& picture, int column)
     return false;
 }
 
+// Whether every red pixel of `drawn` has a red pixel of `other` at most one pixel away.
+bool redLiesNear(const QImage& drawn, const QImage& other)
+{
+    const QRgb red = qRgb(255, 0, 0);
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (drawn.pixel(x, y) != red)
+                continue;
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy) {
+                for (int dx = -1; dx <= 1 && !near; ++dx)
+                    near = other.rect().contains(x + dx, y + dy) && other.pixel(x + dx, y + dy) == red;
+            }
+            if (!near)
+                return false;
+        }
+    }
+    return true;
+}
+
+QImage blankCanvas()
+{
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    return picture;
+}
+
 } // namespace
 
 class CurvePlotTest : public QObject
@@ -160,6 +190,7 @@ private slots:
     void selectingManyStringsReplotsOnce();
     void crowdedPlotDrawsPlainLines();
     void crowdedLinesAreDrawnWithoutGaps();
+    void crowdedLineCoversWhatItsPointsCover();
     void findingsSitWhereTheyWereFound();
     void findingMarksFollowTheMeasuredLine();
     void findingMarksHideWhenCrowded();
@@ -352,6 +383,7 @@ void CurvePlotTest::crowdedPlotDrawsPlainLines()
         return count;
     };
     QCOMPARE(visibleMarkers(), 0);
+    QCOMPARE(graph.itemList(QwtPlotItem::Rtti_PlotMarker).size(), 0);
 
     graph.displayMEASToggled(false);
     graph.slotRemoveCurves(301);
@@ -476,6 +508,40 @@ void CurvePlotTest::crowdedLinesAreDrawnWithoutGaps()
         QVERIFY(right - left > 100);
         for (int column = left; column <= right; ++column)
             QVERIFY2(hasRedIn(picture, column), qPrintable(QStringLiteral("column %1").arg(column)));
+    }
+}
+
+// A knee of 201 points seen whole, cut at the left by a pan, and cut on every side by a zoom, one
+// after the other by the same line: thin and clipped, it inks what its points joined straight ink.
+void CurvePlotTest::crowdedLineCoversWhatItsPointsCover()
+{
+    QVector<QPointF> points;
+    for (int volts = 0; volts <= 200; ++volts)
+        points.append(QPointF(volts, 8.0 * (1.0 - std::pow(volts / 200.0, 12.0))));
+    CurveLine line(1, CurveLineKind::MeasuredIV, QStringLiteral("1"), Qt::red, points);
+    line.setCrowded(true);
+    const QRectF canvas(0, 0, 400, 300);
+    for (const QRectF& view : {QRectF(-10, -0.5, 220, 9), QRectF(40, -0.5, 220, 9), QRectF(150, 2, 45, 5)}) {
+        QwtScaleMap xMap;
+        xMap.setPaintInterval(canvas.left(), canvas.right());
+        xMap.setScaleInterval(view.left(), view.right());
+        QwtScaleMap yMap;
+        yMap.setPaintInterval(canvas.bottom(), canvas.top());
+        yMap.setScaleInterval(view.top(), view.bottom());
+        QImage drawn = blankCanvas();
+        QPainter onDrawn(&drawn);
+        line.drawSeries(&onDrawn, xMap, yMap, canvas, 0, -1);
+        onDrawn.end();
+        QPolygonF joined;
+        for (const QPointF& point : points)
+            joined.append(QPointF(xMap.transform(point.x()), yMap.transform(point.y())));
+        QImage expected = blankCanvas();
+        QPainter onExpected(&expected);
+        onExpected.setPen(QPen(Qt::red, 1.0));
+        onExpected.drawPolyline(joined);
+        onExpected.end();
+        QVERIFY2(redLiesNear(drawn, expected), qPrintable(QStringLiteral("view from %1 V").arg(view.left())));
+        QVERIFY2(redLiesNear(expected, drawn), qPrintable(QStringLiteral("view from %1 V").arg(view.left())));
     }
 }
 
