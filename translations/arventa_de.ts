@@ -2367,6 +2367,11 @@ Dünnschicht 0,063</translation>
         <comment>Legend label</comment>
         <translation>ERW</translation>
     </message>
+    <message>
+        <source>all lines drawn plain: point at one to see its kind</source>
+        <comment>Legend note</comment>
+        <translation>alle Linien einfach gezeichnet: zeigen Sie auf eine, um ihre Art zu sehen</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::DiagnosisFinding</name>

@@ -2351,6 +2351,11 @@ Thin-Film 0.063</source>
         <comment>Legend label</comment>
         <translation>EXP</translation>
     </message>
+    <message>
+        <source>all lines drawn plain: point at one to see its kind</source>
+        <comment>Legend note</comment>
+        <translation>all lines drawn plain: point at one to see its kind</translation>
+    </message>
 </context>
 <context>
     <name>IVCurve::DiagnosisFinding</name>

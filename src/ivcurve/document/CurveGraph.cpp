@@ -194,6 +194,7 @@ void CurveGraph::updateCrowding()
     if (nowCrowded == crowded)
         return;
     crowded = nowCrowded;
+    legendWidget->setCrowded(crowded);
     for (const QVector<CurveLine*>& stringLines : qAsConst(lines)) {
         for (CurveLine* line : stringLines)
             line->setCrowded(crowded);

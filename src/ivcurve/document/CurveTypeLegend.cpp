@@ -30,8 +30,22 @@ void CurveTypeLegend::setTitle(const QString& title)
     update();
 }
 
+void CurveTypeLegend::setCrowded(bool isCrowded)
+{
+    crowded = isCrowded;
+    updateGeometry();
+    update();
+}
+
+QString CurveTypeLegend::note() const
+{
+    return crowded ? tr("all lines drawn plain: point at one to see its kind", "Legend note") : QString();
+}
+
 QVector<CurveTypeLegend::Sample> CurveTypeLegend::samples() const
 {
+    if (crowded)
+        return {};
     return {{CurveLineKind::StcIV, tr("STC", "Legend label")},
             {CurveLineKind::MeasuredIV, tr("MEAS", "Legend label")},
             {CurveLineKind::NominalIV, tr("NOM", "Legend label")},
@@ -85,12 +99,14 @@ void CurveTypeLegend::drawContents(QPainter* painter, const QRectF& rect) const
         painter->drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter, legendTitle);
         painter->setFont(face);
     }
-    qreal samplesWidth = 0.0;
+    qreal samplesWidth = metrics.horizontalAdvance(note());
     for (const Sample& sample : samples())
         samplesWidth += sampleLength + gap + metrics.horizontalAdvance(sample.label) + sampleSpacing;
-    left = qMax(left, rect.right() - margin - samplesWidth + sampleSpacing);
+    left = qMax(left, rect.right() - margin - samplesWidth + (crowded ? 0.0 : sampleSpacing));
     for (const Sample& sample : samples())
         left = drawSample(painter, sample, left, middle);
+    painter->setPen(ink);
+    painter->drawText(QPointF(left, middle + (metrics.ascent() - metrics.descent()) / 2), note());
 }
 
 qreal CurveTypeLegend::drawSample(QPainter* painter, const Sample& sample, qreal left, qreal middle) const
@@ -117,7 +133,7 @@ int CurveTypeLegend::scrollExtent(Qt::Orientation) const
 QSize CurveTypeLegend::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    int width = metrics.horizontalAdvance(legendTitle) + 2 * margin;
+    int width = metrics.horizontalAdvance(legendTitle) + metrics.horizontalAdvance(note()) + 2 * margin;
     for (const Sample& sample : samples())
         width += int(sampleLength + gap + sampleSpacing) + metrics.horizontalAdvance(sample.label);
     return QSize(width, metrics.height() + 2 * margin);

@@ -20,6 +20,9 @@ public:
     void setTitle(const QString& title);
     // The sample labels in the order they are drawn.
     QStringList sampleLabels() const;
+    // A crowded plot draws every line alike, so the legend says so instead of showing samples.
+    void setCrowded(bool crowded);
+    QString note() const;
 
     void renderLegend(QPainter* painter, const QRectF& rect, bool fillBackground) const override;
     bool isEmpty() const override;
@@ -45,6 +48,7 @@ private:
     qreal drawSample(QPainter* painter, const Sample& sample, qreal left, qreal middle) const;
 
     QString legendTitle;
+    bool crowded = false;
 };
 
 } // namespace IVCurve

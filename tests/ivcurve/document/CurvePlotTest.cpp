@@ -365,10 +365,15 @@ void CurvePlotTest::crowdedPlotDrawsPlainLines()
     QCOMPARE(firstLine()->pen().widthF(), 2.0);
     QVERIFY(firstLine()->testRenderHint(QwtPlotItem::RenderAntialiased));
 
+    QCOMPARE(graph.typeLegend()->sampleLabels(), (QStringList{"STC", "MEAS", "NOM", "EXP"}));
+
     graph.slotInsertCurves(301);
     QCoreApplication::processEvents();
     QCOMPARE(firstLine()->pen().widthF(), 1.0);
     QVERIFY(!firstLine()->testRenderHint(QwtPlotItem::RenderAntialiased));
+    // Every line is now drawn alike: samples of dashes would tell of styles no line has.
+    QVERIFY(graph.typeLegend()->sampleLabels().isEmpty());
+    QCOMPARE(graph.typeLegend()->note(), QStringLiteral("all lines drawn plain: point at one to see its kind"));
     const QList<QwtPlotItem*> curves = graph.itemList(QwtPlotItem::Rtti_PlotCurve);
     QVERIFY(!dynamic_cast<const CurveLine*>(curves.last())->testRenderHint(QwtPlotItem::RenderAntialiased));
     // Dashes too are left out, and the markers that would bury the lines under white rings.
@@ -390,6 +395,8 @@ void CurvePlotTest::crowdedPlotDrawsPlainLines()
     QCoreApplication::processEvents();
     QCOMPARE(firstLine()->pen().widthF(), 2.0);
     QVERIFY(firstLine()->testRenderHint(QwtPlotItem::RenderAntialiased));
+    QCOMPARE(graph.typeLegend()->sampleLabels(), (QStringList{"STC", "MEAS", "NOM", "EXP"}));
+    QVERIFY(graph.typeLegend()->note().isEmpty());
     QCOMPARE(firstLine()->pen().style(), Qt::SolidLine);
     // 150 strings with two kinds each: at the limit again, dashed and marked.
     for (uint id = 151; id <= 300; ++id)
