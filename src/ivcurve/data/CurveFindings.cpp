@@ -38,7 +38,7 @@ CurveDiagnosisInput CurveFindings::inputOf(const TreeItem* item, CurveData& curv
 {
     CurveDiagnosisInput input;
     input.points = curve.points();
-    input.irradiance = reading(curve.readings().irradiance);
+    input.irradiance = STCparameters::number(curve.readings().irradiance);
     CurveNumberText::parseUser(curve.readings().cellTemp, input.cellTemperature);
     input.irradianceSpread = (item->value(TreeItem::Status).toUInt() & IrradianceSpread) || curve.hasIrradianceSpread();
     input.expectedPmpp = curve.expectedCurve().pmpp();
@@ -96,13 +96,6 @@ CurveData* CurveFindings::curveOf(const TreeItem* item)
 {
     const QVariant id = item ? item->value(TreeItem::CurveId) : QVariant();
     return id.isNull() ? nullptr : curves.curve(id.toInt());
-}
-
-// An empty or unreadable reading counts as not measured.
-double CurveFindings::reading(const QString& text)
-{
-    double value = 0.0;
-    return CurveNumberText::parseUser(text, value) ? value : 0.0;
 }
 
 } // namespace IVCurve

@@ -44,7 +44,6 @@ private:
 
     CurveData* curveOf(const TreeItem* item);
     const QVector<FiledString>& stringsIn(const TreeItem* folder);
-    static double reading(const QString& text);
 
     CurveCollection& curves;
     DiagnosisThresholds limits;

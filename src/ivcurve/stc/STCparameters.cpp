@@ -1,6 +1,7 @@
 #include "STCparameters.h"
 
 #include "CurveNumberText.h"
+#include "IEC60891Procedure4.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -21,7 +22,8 @@ struct DefaultCoefficients
 // In the order a, b, alpha, beta, delta, kappa, Rs, bandgap.
 const QStringList& defaultCoefficients()
 {
-    static constexpr double values[] = {0.06, -0.004, 0.004, -0.15, 0.085, 0.00125, 0.35, 1.232};
+    static constexpr double values[] = {0.06, -0.004, 0.004, -0.15, 0.085, 0.00125, 0.35,
+                                        IEC60891Procedure4::CrystallineSiliconBandgap};
     thread_local std::optional<DefaultCoefficients> defaults;
     const QLocale locale;
     if (!defaults || !(defaults->locale == locale)) {
